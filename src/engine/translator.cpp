@@ -1,0 +1,20 @@
+#include "engine/translator.h"
+
+#include "platform/error.h"
+
+namespace ombrel {
+
+void Translator::SetServer(XmlEngine* newSvr) {
+  if (newSvr == nullptr) {
+    throw Error(err::kInvalidServerObject, std::string(constants_.className),
+                "Invalid Server Object");
+  }
+  server_ = newSvr;
+}
+
+XmlEngine& Translator::Server_() const {
+  if (server_ == nullptr) throw Error::ObjectNotSet(std::string(constants_.className));
+  return *server_;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,97 @@
+// The frame every translator class repeats around its two tables: the class's
+// constants, the Server back reference, and short forwarding calls so that a
+// table reads as a list of engine calls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/form_translator.h"
+#include "engine/xml_engine.h"
+
+namespace ombrel {
+
+struct TranslatorConstants {
+  std::string_view className;   // the source of the class's errors
+  std::string_view formNumber;  // the order form number it handles
+  std::string_view formName;    // the id of its main host form
+  std::string_view skeleton;    // the skeleton report; empty for supplemental forms
+};
+
+class Translator : public FormTranslator {
+ public:
+  std::string FormNumber() const final { return std::string(constants_.formNumber); }
+  std::string FormName() const final { return std::string(constants_.formName); }
+  std::string Skeleton() const final { return std::string(constants_.skeleton); }
+  XmlEngine* Server() const final { return server_; }
+  void SetServer(XmlEngine* newSvr) final;
+
+  std::string_view ClassName() const { return constants_.className; }
+
+ protected:
+  explicit Translator(const TranslatorConstants& constants) : constants_(constants) {}
+
+  // The engine the tables write through; raises error 91 when there is none.
+  XmlEngine& Server_() const;
+
+  // The engine's members, as the tables call them.
+  void AddExtended(const std::string& fieldAddr) { Server_().AddExtended(fieldAddr); }
+  void CheckAlias(const std::string& ifxTag, const std::string& fieldAddr,
+                  const std::string& fieldTag, const TextList& fieldAttr) {
+    Server_().CheckAlias(ifxTag, fieldAddr, fieldTag, fieldAttr);
+  }
+  void Combine(const std::string& fieldAddr, const std::string& delimiter, int32_t pickIndex,
+               const TextList& tagList) {
+    Server_().Combine(fieldAddr, delimiter, pickIndex, tagList);
+  }
+  void Compare(const std::string& fieldOne, const std::string& fieldTwo, const std::string& addr,
+               const std::string& delimiter = "") {
+    Server_().Compare(fieldOne, fieldTwo, addr, delimiter);
+  }
+  void ParsePhone(const std::string& ifxTag, const std::string& areaCode,
+                  const std::string& phoneNumber) {
+    Server_().ParsePhone(ifxTag, areaCode, phoneNumber);
+  }
+  int32_t Licensing(int16_t aprIndex) { return Server_().Licensing(aprIndex); }
+  void LoadSignature(int16_t nType, int16_t nIndex, const std::string& ifxTag) {
+    Server_().LoadSignature(nType, nIndex, ifxTag);
+  }
+  void MapValue(const std::string& ifxTag, const std::string& tagVal) {
+    Server_().MapValue(ifxTag, tagVal);
+  }
+  void ParseAddress(const std::string& fieldAddr, const std::string& cityTag,
+                    const std::string& stateTag, const std::string& zipTag,
+                    const std::string& streetTag = "", const std::string& defaultTag = "") {
+    Server_().ParseAddress(fieldAddr, cityTag, stateTag, zipTag, streetTag, defaultTag);
+  }
+  void ParseExtended(const std::string& ifxTag, const std::string& fieldAddr,
+                     bool bLaunchable = false) {
+    Server_().ParseExtended(ifxTag, fieldAddr, bLaunchable);
+  }
+  std::string ReadDirect(const std::string& addr) { return Server_().ReadDirect(addr); }
+  std::string ReadExtendedDirect(const std::string& addr) {
+    return Server_().ReadExtendedDirect(addr);
+  }
+  bool SetAlias(const std::string& ifxTag, const std::string& fieldAddr) {
+    return Server_().SetAlias(ifxTag, fieldAddr);
+  }
+  bool SetForm(const std::string& formID) { return Server_().SetForm(formID); }
+  bool SetPhoto(const std::string& ifxTag, std::string frameID) {
+    return Server_().SetPhoto(ifxTag, frameID);
+  }
+  void WriteDirect(const std::string& addr, const std::string& value) {
+    Server_().WriteDirect(addr, value);
+  }
+  void ProcessAppraiserInfo(int16_t AppraiserNum, int16_t AppraiserType,
+                            const std::string& NextForm) {
+    Server_().ProcessAppraiserInfo(AppraiserNum, AppraiserType, NextForm);
+  }
+  void ProcessOffscrn() { Server_().ProcessOffscrn(); }
+
+ private:
+  TranslatorConstants constants_;
+  XmlEngine* server_ = nullptr;
+};
+
+}  // namespace ombrel

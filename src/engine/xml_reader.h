@@ -1,0 +1,83 @@
+// The engine: reads one envelope's order documents through the XML reader and
+// builds one report through the report document, running the translator of
+// each document's form. One engine serves one Translate call.
+//
+// The members are implemented by topic:
+//   xml_reader.cpp          creation, release, Translate and its helpers
+//   xml_reader_fields.cpp   the field-writing members
+//   xml_reader_forms.cpp    SetForm, AddExtended, MapValue, SetPhoto
+//   xml_reader_profile.cpp  ProcessOffscrn, ProcessAppraiserInfo
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/form_translator.h"
+#include "engine/keyed_collection.h"
+#include "engine/xml_engine.h"
+#include "platform/report_document.h"
+#include "platform/xml_dom.h"
+
+namespace ombrel {
+
+class XmlReader final : public XmlEngine {
+ public:
+  XmlReader();
+  ~XmlReader() override;
+  XmlReader(const XmlReader&) = delete;
+  XmlReader& operator=(const XmlReader&) = delete;
+
+  void AddExtended(const std::string& fieldAddr) override;
+  void CheckAlias(const std::string& ifxTag, const std::string& fieldAddr,
+                  const std::string& fieldTag, const TextList& fieldAttr) override;
+  void Combine(const std::string& fieldAddr, const std::string& delimiter, int32_t pickIndex,
+               const TextList& tagList) override;
+  void Compare(const std::string& fieldOne, const std::string& fieldTwo, const std::string& addr,
+               const std::string& delimiter) override;
+  void ParsePhone(const std::string& ifxTag, const std::string& areaCode,
+                  const std::string& phoneNumber) override;
+  int32_t Licensing(int16_t aprIndex) override;
+  void LoadSignature(int16_t nType, int16_t nIndex, const std::string& ifxTag) override;
+  void MapValue(const std::string& ifxTag, const std::string& tagVal) override;
+  void ParseAddress(const std::string& fieldAddr, const std::string& cityTag,
+                    const std::string& stateTag, const std::string& zipTag,
+                    const std::string& streetTag, const std::string& defaultTag) override;
+  void ParseExtended(const std::string& ifxTag, const std::string& fieldAddr,
+                     bool bLaunchable) override;
+  std::string ReadDirect(const std::string& addr) override;
+  std::string ReadExtendedDirect(const std::string& addr) override;
+  bool SetAlias(const std::string& ifxTag, const std::string& fieldAddr) override;
+  bool SetForm(const std::string& formID) override;
+  bool SetPhoto(const std::string& ifxTag, std::string& frameID) override;
+  bool Translate(std::string& rptFile, const std::string& xmlFile) override;
+  void WriteDirect(const std::string& addr, const std::string& value) override;
+  void ProcessAppraiserInfo(int16_t AppraiserNum, int16_t AppraiserType,
+                            const std::string& NextForm) override;
+  void ProcessOffscrn() override;
+
+ private:
+  // Translate's helpers.
+  void AddStandardAddenda(const std::string& version);
+  void SetProfileFileNumber(const std::string& fileNumber);
+  std::string TextFrom(const std::string& path);
+
+  // The value of an order tag in the loaded document ("" when absent).
+  std::string TagValue(const std::string& tag) const;
+  // The current form; raises error 91 when there is none.
+  HostForm& Current() const;
+  // The error place of a member: "XmlReader::" + member.
+  std::string Place(const char* member) const { return ClassName + "::" + member; }
+
+  std::string ClassName;
+  int32_t AddendaIndex = 0;
+  std::unique_ptr<FormTranslator> CurrentTranslator;
+  HostForm* CurrentForm = nullptr;            // owned by ReportDocument
+  HostForm* ExtendedCommentsForm = nullptr;   // owned by ReportDocument
+  std::unique_ptr<KeyedCollection> UnexpectedElements;
+  HostForm* ReportProfileForm = nullptr;      // owned by ReportDocument
+  std::unique_ptr<ReportDocument> ReportDocument_;
+  std::unique_ptr<XmlDom> XmlDom_;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,27 @@
+// Creates the outside components the program works through. The shell and the
+// engine create them only here, so tests can make a creation fail either way
+// the program must handle: no object (nullptr) or an error.
+#pragma once
+
+#include <memory>
+
+#include "platform/envelope.h"
+#include "platform/file_system_object.h"
+#include "platform/report_document.h"
+#include "platform/xml_dom.h"
+
+namespace ombrel {
+
+class ComponentFactory {
+ public:
+  virtual ~ComponentFactory() = default;
+  virtual std::unique_ptr<FileSystemObject> CreateFileSystem() = 0;
+  virtual std::unique_ptr<Envelope> CreateEnvelope() = 0;
+  virtual std::unique_ptr<XmlDom> CreateXmlDom() = 0;
+  virtual std::unique_ptr<ReportDocument> CreateReportDocument() = 0;
+};
+
+// The real components: local files, libzip envelopes, pugixml, .RPT reports.
+std::unique_ptr<ComponentFactory> CreateRealComponents();
+
+}  // namespace ombrel

@@ -1,0 +1,44 @@
+// The file-system service: the operations the shell and the engine use on
+// files and folders. Paths are native ("/" separates folders).
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace ombrel {
+
+class TextStream {
+ public:
+  virtual ~TextStream() = default;
+  virtual std::string ReadAll() = 0;
+  virtual void Close() = 0;
+};
+
+class FileSystemObject {
+ public:
+  virtual ~FileSystemObject() = default;
+
+  virtual bool FolderExists(const std::string& path) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual std::string GetParentFolderName(const std::string& path) = 0;
+  virtual std::string GetBaseName(const std::string& path) = 0;
+  virtual std::string GetExtensionName(const std::string& path) = 0;
+  virtual std::string GetFileName(const std::string& path) = 0;
+  virtual std::string GetAbsolutePathName(const std::string& path) = 0;
+
+  // Moves one file. Raises an error and changes nothing when the target
+  // exists or the move fails; across file systems it copies, and deletes the
+  // source only after the copy is complete.
+  virtual void MoveFile(const std::string& source, const std::string& destination) = 0;
+
+  // Deletes exactly one file; never a folder. Raises an error on failure.
+  virtual void DeleteFile(const std::string& path) = 0;
+
+  // Opens a file for reading as text. Raises an error when it cannot be opened.
+  virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;
+};
+
+// The real service, on the local file system.
+std::unique_ptr<FileSystemObject> CreateLocalFileSystem();
+
+}  // namespace ombrel

@@ -1,0 +1,35 @@
+// The XML reader: holds one order document and the alias table that maps
+// order tags to places in it.
+#pragma once
+
+#include <string>
+
+namespace ombrel {
+
+// A node of the loaded document; only good as the node argument of Value().
+class XmlNode {
+ public:
+  XmlNode() = default;
+  explicit XmlNode(const void* handle) : handle_(handle) {}
+  const void* handle() const { return handle_; }
+
+ private:
+  const void* handle_ = nullptr;
+};
+
+class XmlDom {
+ public:
+  virtual ~XmlDom() = default;
+  // Replaces the loaded document. Text that is not a well-formed document
+  // loads as empty: every path and tag then has no value.
+  virtual void LoadXml(const std::string& text) = 0;
+  virtual XmlNode Root() const = 0;
+  // The text of the path under node, "" when nothing matches.
+  virtual std::string Value(XmlNode node, const std::string& path) const = 0;
+  // Loads the alias table; it stays in force across later LoadXml calls.
+  virtual void LoadAlias(const std::string& path) = 0;
+  // The value of an order tag; skipAlias True reads the tag as a path only.
+  virtual std::string TagValue(const std::string& tag, bool skipAlias) const = 0;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,74 @@
+// The error-handling convention of the program's procedures. A procedure with
+// a handler runs its statements through one ErrorHandler named after its
+// place; an Error raised by a statement becomes the pending error and goes to
+// ReportError(place):
+//   Run:    Retry goes on with the next statement (Run returns true);
+//   Repeat: Retry runs the failing statement again;
+//   Cancel: Run/Repeat return false and the procedure leaves with its result
+//           so far.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "platform/error.h"
+
+namespace ombrel {
+
+// The error being handled, or nullptr when none is pending.
+const Error* PendingError();
+
+// Makes error the pending error for the lifetime of the scope.
+class PendingErrorScope {
+ public:
+  explicit PendingErrorScope(const Error& error);
+  ~PendingErrorScope();
+  PendingErrorScope(const PendingErrorScope&) = delete;
+  PendingErrorScope& operator=(const PendingErrorScope&) = delete;
+
+ private:
+  const Error* previous_;
+};
+
+// Shows and logs the pending error for place; True when the user chose Retry.
+// With no error pending it shows and logs nothing and returns False.
+bool ReportError(const std::string& place);
+
+class ErrorHandler {
+ public:
+  explicit ErrorHandler(std::string place) : place_(std::move(place)) {}
+
+  template <typename Statement>
+  bool Run(Statement&& statement) {
+    try {
+      std::forward<Statement>(statement)();
+      return true;
+    } catch (const Error& error) {
+      return Report(error);
+    }
+  }
+
+  template <typename Statement>
+  bool Repeat(Statement&& statement) {
+    for (;;) {
+      try {
+        statement();
+        return true;
+      } catch (const Error& error) {
+        if (!Report(error)) return false;
+      }
+    }
+  }
+
+  const std::string& place() const { return place_; }
+
+ private:
+  bool Report(const Error& error) {
+    PendingErrorScope pending(error);
+    return ReportError(place_);
+  }
+
+  std::string place_;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,40 @@
+// The log writer: one line per event, appended to the log file beside the
+// executable; the file is opened and closed for every line.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/dates.h"
+
+namespace ombrel {
+
+enum LogType : int32_t { kLogError = 1, kLogWarning = 2, kLogInformation = 4 };
+
+// The time stamp of log lines; tests pin it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual DateTime Now() const = 0;
+};
+std::unique_ptr<Clock> CreateSystemClock();
+
+class Logger {
+ public:
+  explicit Logger(std::unique_ptr<Clock> clock);
+  ~Logger();
+
+  void StartLogging(const std::string& newTarget, int32_t newMode);
+  void LogEvent(const std::string& msgText, int32_t msgType = 0);
+  // Logs the pending error as "Error n in errModule [source]: description".
+  void LogError(const std::string& errModule);
+
+  const std::string& LogTarget() const { return logTarget_; }
+
+ private:
+  std::unique_ptr<Clock> clock_;
+  std::string logTarget_;
+};
+
+}  // namespace ombrel
