@@ -1,0 +1,18 @@
+// The translator selection: the factory that turns an order's form number
+// (and, for "2055", its alternate form) into a new translator.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/form_translator.h"
+
+namespace ombrel {
+
+// A new translator for formNum, or nullptr after telling the user that the
+// form is not supported. For "ORXDATA" the user picks the target form and
+// formNum is rewritten with the chosen translator's FormNumber (or "Invalid").
+std::unique_ptr<FormTranslator> IncomingFormSelection(std::string& formNum,
+                                                      const std::string& altForm);
+
+}  // namespace ombrel

@@ -1,0 +1,7 @@
+#include "translators/form1004/fm1004.h"
+
+namespace ombrel {
+
+void FM1004::AppendAddenda() {}
+
+}  // namespace ombrel

@@ -1,0 +1,7 @@
+#include "translators/form1004/fm1075.h"
+
+namespace ombrel {
+
+void FM1075::AppendAddenda() {}
+
+}  // namespace ombrel
