@@ -1,1 +1,44 @@
-int main() { return 0; }
+// Ombrel: the converter a user runs. Sets up the real components and the Qt
+// user interface, runs the start-up, shows the main window while the start-up
+// allows it, and releases the shared objects when the window closes.
+#include <memory>
+
+#include <QApplication>
+
+#include "engine/xml_reader.h"
+#include "platform/components.h"
+#include "platform/qt/qt_ui.h"
+#include "shell/globals.h"
+#include "shell/main_form.h"
+#include "shell/qt/envelope_icon.h"
+#include "shell/qt/main_window.h"
+
+int main(int argc, char** argv) {
+  using namespace ombrel;
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(kProductName));
+  QApplication::setWindowIcon(EnvelopeIcon());
+
+  const std::unique_ptr<ComponentFactory> components = CreateRealComponents();
+  QtUi ui;
+  Global().ui = &ui;
+  Global().components = components.get();
+
+  int result = 0;
+  {
+    Main main(RealMainServices([] { return std::make_unique<XmlReader>(); }));
+    if (main.Form_Load()) {
+      MainWindow window(main);
+      ui.SetParentWindow(&window);
+      window.show();
+      result = QApplication::exec();
+      main.Form_Unload();
+      ui.SetParentWindow(nullptr);
+    }
+  }
+
+  Global().ui = nullptr;
+  Global().components = nullptr;
+  return result;
+}

@@ -1,13 +1,12 @@
 // A collection of texts keyed by text, keys matched without regard to letter
-// case; adding a key that is already there raises error 457 and keeps the
-// first item.
+// case. Adding a key that is already there raises error 457 and keeps the
+// first item; a missing key is no error for Item and Remove.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 namespace ombrel {
 
@@ -16,11 +15,12 @@ class KeyedCollection {
   void Add(const std::string& item, const std::string& key);
   std::optional<std::string> Item(const std::string& key) const;
   bool Contains(const std::string& key) const { return Item(key).has_value(); }
+  // Removes the item under key; true when there was one.
+  bool Remove(const std::string& key);
   std::size_t Count() const { return items_.size(); }
 
  private:
-  std::vector<std::string> items_;
-  std::unordered_map<std::string, std::size_t> index_;  // upper-cased key -> item
+  std::unordered_map<std::string, std::string> items_;  // upper-cased key -> item
 };
 
 }  // namespace ombrel

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,7 +24,14 @@ namespace ombrel {
 
 class XmlReader final : public XmlEngine {
  public:
+  // How the engine gets the translator of an order document's form number:
+  // the program's translator selection, IncomingFormSelection, unless a test
+  // hands in its own.
+  using FormSelection = std::function<std::unique_ptr<FormTranslator>(
+      std::string& formNum, const std::string& altForm)>;
+
   XmlReader();
+  explicit XmlReader(FormSelection selection);
   ~XmlReader() override;
   XmlReader(const XmlReader&) = delete;
   XmlReader& operator=(const XmlReader&) = delete;
@@ -66,8 +74,15 @@ class XmlReader final : public XmlEngine {
   std::string TagValue(const std::string& tag) const;
   // The current form; raises error 91 when there is none.
   HostForm& Current() const;
+  // The XML reader, the report document and the current translator; each
+  // raises error 91 when it is not there.
+  XmlDom& Dom() const;
+  ReportDocument& Report() const;
+  FormTranslator& RunningTranslator() const;
   // The error place of a member: "XmlReader::" + member.
   std::string Place(const char* member) const { return ClassName + "::" + member; }
+
+  FormSelection SelectForm_;
 
   std::string ClassName;
   int32_t AddendaIndex = 0;

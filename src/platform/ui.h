@@ -37,16 +37,48 @@ inline constexpr int32_t kFileMustExist = 0x1000;
 inline constexpr int32_t kLongNames = 0x200000;
 }  // namespace cdl
 
-// The target-form dialog as the core lays it out: captions in list order, the
-// geometry in twips, and the option chosen last time.
-struct SelectorRequest {
-  std::string caption;        // the dialog's caption
-  std::string frameCaption;
-  std::vector<std::string> optionCaptions;
-  int32_t defaultIndex = 0;
+// The target-form dialog. The engine lays it out in twips (1/1440 inch) from
+// what only the window system can measure; the window maps twips to pixels.
+struct TwipsRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  bool operator==(const TwipsRect&) const = default;
 };
-// The user's answer: the index of the chosen option, or kClosed when the
-// dialog was closed with its close box.
+
+// The dialog's geometry: option buttons within the frame, the frame and the
+// button within the dialog's inner area, the dialog's outer size and its
+// place on the screen.
+struct SelectorLayout {
+  std::vector<TwipsRect> options;
+  TwipsRect frame;
+  TwipsRect okay;
+  TwipsRect dialog;
+  bool operator==(const SelectorLayout&) const = default;
+};
+
+// What the window system measures for the layout, all in twips.
+struct SelectorMetrics {
+  std::function<int32_t(const std::string&)> textWidth;  // a caption in the dialog's font
+  int32_t borderHeight = 0;  // the window's outer height less its inner height
+  int32_t screenWidth = 0;
+  int32_t screenHeight = 0;
+};
+
+struct SelectorRequest {
+  std::string caption;       // the dialog's caption
+  std::string frameCaption;  // the caption of the frame around the options
+  std::vector<std::string> optionCaptions;  // one per option, in list order
+  int32_t defaultIndex = 0;  // the option checked when the dialog opens
+  // Set until the dialog has been built: the window builds its options once
+  // per run, measures and asks for its layout here, and keeps both for later
+  // showings (it is only hidden after use).
+  std::function<SelectorLayout(const SelectorMetrics&)> build;
+};
+
+// The user's answer: the index of the option checked when the dialog's button
+// was pressed, or kClosed when the dialog was closed with its close box.
 struct SelectorAnswer {
   static constexpr int32_t kClosed = -1;
   int32_t index = kClosed;

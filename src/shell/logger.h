@@ -1,5 +1,6 @@
 // The log writer: one line per event, appended to the log file beside the
-// executable; the file is opened and closed for every line.
+// executable; the file is opened and closed for every line. Its own failures
+// go to the error reporter, never through the log itself.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,7 @@ class Logger {
  private:
   std::unique_ptr<Clock> clock_;
   std::string logTarget_;
+  bool busy_ = false;  // a line is being written (or its failure reported)
 };
 
 }  // namespace ombrel

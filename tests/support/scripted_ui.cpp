@@ -38,6 +38,7 @@ void ScriptedUi::ShowFile(ShownDialog::Kind kind, CommonDialog& dialog) {
 
 SelectorAnswer ScriptedUi::ShowSelector(const SelectorRequest& request) {
   selectors.push_back(request);
+  if (request.build) selectorLayouts.push_back(request.build(selectorMetrics));
   if (selectorAnswers_.empty()) {
     ADD_FAILURE() << "unexpected target-form dialog";
     return {};

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct ShownBox {
   std::string title;
   bool operator==(const ShownBox&) const = default;
 };
+
+// How a failing assertion prints a box.
+inline void PrintTo(const ShownBox& box, std::ostream* out) {
+  *out << "{\"" << box.text << "\", buttons " << static_cast<int>(box.buttons) << ", icon "
+       << static_cast<int>(box.icon) << ", \"" << box.title << "\"}";
+}
 
 struct ShownDialog {
   enum Kind { kOpen, kSave } kind;
@@ -44,6 +51,13 @@ class ScriptedUi : public Ui {
   std::vector<ShownBox> boxes;
   std::vector<ShownDialog> dialogs;
   std::vector<SelectorRequest> selectors;
+  // The target-form dialog's window: when a request asks for the dialog to be
+  // built, it is laid out with these metrics and the layout kept here.
+  SelectorMetrics selectorMetrics{[](const std::string& text) {
+                                    return static_cast<int32_t>(text.size()) * 120;
+                                  },
+                                  0, 1024 * 15, 768 * 15};
+  std::vector<SelectorLayout> selectorLayouts;
   std::vector<AboutContent> abouts;
   int beeps = 0;
 

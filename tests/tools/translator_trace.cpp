@@ -1,13 +1,18 @@
 // translator-trace FORMNUMBER [ALTFORM [LICENSING]]
 // Runs the translator that the factory picks for an order form on a recording
 // engine and prints every engine call it makes, one per line.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "engine/incoming_form_selection.h"
 #include "shell/globals.h"
+#include "shell/logger.h"
 #include "support/recording_engine.h"
 
 namespace {
@@ -40,7 +45,33 @@ int main(int argc, char** argv) {
 
   ConsoleUi ui;
   ombrel::Global().ui = &ui;
+  // The selection logs (an unsupported form is a warning line): into a
+  // temporary log, whose lines go to standard error afterwards.
+  std::string logPath =
+      (std::filesystem::temp_directory_path() / "translator-trace-XXXXXX").string();
+  const int fd = ::mkstemp(logPath.data());
+  if (fd < 0) {
+    std::cerr << "cannot create a temporary log\n";
+    return 2;
+  }
+  ::close(fd);
+  ombrel::Global().EventLog = std::make_unique<ombrel::Logger>(ombrel::CreateSystemClock());
+  ombrel::Global().EventLog->StartLogging(logPath, 2);
+
   auto translator = ombrel::IncomingFormSelection(formNumber, altForm);
+
+  ombrel::Global().EventLog.reset();
+  std::ifstream log(logPath, std::ios::binary);
+  std::string line;
+  while (std::getline(log, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // The first line of a run is "->"; the rest is what the selection said.
+    if (line.size() > 28 && line.compare(28, std::string::npos, "->") != 0) {
+      std::cerr << "log: " << line.substr(28) << "\n";
+    }
+  }
+  log.close();
+  std::filesystem::remove(logPath);
   if (!translator) return 1;
   for (const std::string& call : ombrel::testing::TraceTranslator(*translator, licensing)) {
     std::cout << call << "\n";

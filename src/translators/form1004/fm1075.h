@@ -1,5 +1,9 @@
-// Translator of order form 1075 onto the condominium unit exterior form "CIA" and its comparables overflow forms.
+// Translator of order form 1075, a unit in a condominium or co-operative
+// project, onto the main form "CIA" and its comparables overflow forms
+// "CIACMP46" and "ciacmp79".
 #pragma once
+
+#include <string>
 
 #include "engine/translator.h"
 
@@ -10,6 +14,21 @@ class FM1075 final : public Translator {
   FM1075() : Translator({"FM1075", "1075", "CIA", "CIA-3X5.RPT"}) {}
   void EntrainMain() override;
   void AppendAddenda() override;
+
+ private:
+  // Comparable n (1 to 3) in the sales comparison grid of "CIA".
+  void ComparableColumn(int n);
+  // Comparable n (4 to 9) at place m (1 to 3) of an overflow form.
+  void OverflowColumn(int n, int m);
+
+  // The field address "line|field".
+  static std::string Addr(int line, int field) {
+    return std::to_string(line) + "|" + std::to_string(field);
+  }
+  // The comparable's order tag: Comp(2, "SALESPRICE") is "COMP(2)SALESPRICE".
+  static std::string Comp(int n, const std::string& suffix) {
+    return "COMP(" + std::to_string(n) + ")" + suffix;
+  }
 };
 
 }  // namespace ombrel

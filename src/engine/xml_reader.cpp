@@ -1,0 +1,331 @@
+#include "engine/xml_reader.h"
+
+#include "engine/form_version.h"
+#include "engine/incoming_form_selection.h"
+#include "platform/error.h"
+#include "shell/error_handler.h"
+#include "shell/file_dialogs.h"
+#include "shell/file_utils.h"
+#include "shell/required_globals.h"
+
+namespace ombrel {
+
+namespace {
+
+// The order document's form number and alternate form, under its root node.
+constexpr const char* kFormNumberPath = "\\~FORMNUM";
+constexpr const char* kAltFormPath = "\\~ALTFORM";
+
+ComponentFactory& TheComponents() {
+  if (Global().components == nullptr) throw Error::ObjectNotSet(kAppTitle);
+  return *Global().components;
+}
+
+void Log(const std::string& text, int32_t type) { TheLog().LogEvent(text, type); }
+
+void Box(const std::string& text, MsgIcon icon) {
+  TheUi().MessageBox(text, MsgButtons::kOk, icon, kAppTitle);
+}
+
+}  // namespace
+
+XmlReader::XmlReader() : XmlReader(IncomingFormSelection) {}
+
+XmlReader::XmlReader(FormSelection selection)
+    : SelectForm_(std::move(selection)),
+      ClassName("XmlReader"),
+      AddendaIndex(0),
+      UnexpectedElements(std::make_unique<KeyedCollection>()) {
+  if (!SelectForm_) SelectForm_ = IncomingFormSelection;
+}
+
+XmlReader::~XmlReader() {
+  // The translator goes first, while the engine it refers back to still
+  // stands; the forms before the report document that owns them; the XML
+  // reader last. Nothing is called on the report document: only WriteReport
+  // writes a file.
+  CurrentTranslator.reset();
+  UnexpectedElements.reset();
+  ReportProfileForm = nullptr;
+  ExtendedCommentsForm = nullptr;
+  CurrentForm = nullptr;
+  ReportDocument_.reset();
+  XmlDom_.reset();
+}
+
+std::string XmlReader::TagValue(const std::string& tag) const {
+  return Dom().TagValue(tag, false);
+}
+
+HostForm& XmlReader::Current() const {
+  if (CurrentForm == nullptr) throw Error::ObjectNotSet(kAppTitle);
+  return *CurrentForm;
+}
+
+XmlDom& XmlReader::Dom() const {
+  if (!XmlDom_) throw Error::ObjectNotSet(kAppTitle);
+  return *XmlDom_;
+}
+
+ReportDocument& XmlReader::Report() const {
+  if (!ReportDocument_) throw Error::ObjectNotSet(kAppTitle);
+  return *ReportDocument_;
+}
+
+FormTranslator& XmlReader::RunningTranslator() const {
+  if (!CurrentTranslator) throw Error::ObjectNotSet(kAppTitle);
+  return *CurrentTranslator;
+}
+
+bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
+  ErrorHandler handler(Place("Translate"));
+  // Runs one statement through the handler. False means Translate returns
+  // False now: the user chose Cancel, or the statement stopped the
+  // translation. After Retry the next statement runs.
+  bool stop = false;
+  auto step = [&](auto&& statement) { return handler.Run(statement) && !stop; };
+
+  // The main order document.
+  if (!step([&] { XmlDom_ = TheComponents().CreateXmlDom(); })) return false;
+  if (!step([&] {
+        if (!XmlDom_) {
+          stop = true;
+          Log("Can't create FastXML.XMLDOM object.", kLogError);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] { Dom().LoadXml(TextFrom(xmlFile)); })) return false;
+
+  std::string formNum;
+  if (!step([&] { formNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
+  if (!step([&] {
+        if (formNum.empty()) {
+          stop = true;
+          Box("Can't determine form type in\n" + TheFileSystem().GetFileName(xmlFile),
+              MsgIcon::kCritical);
+        }
+      })) {
+    return false;
+  }
+  // Supplemental documents take this alternate form too.
+  std::string altForm;
+  if (!step([&] { altForm = Dom().Value(Dom().Root(), kAltFormPath); })) return false;
+
+  if (!step([&] { CurrentTranslator = SelectForm_(formNum, altForm); })) return false;
+  if (!step([&] {
+        if (!CurrentTranslator) {
+          stop = true;
+          Log("No form selected.", kLogInformation);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] { RunningTranslator().SetServer(this); })) return false;
+
+  std::string aliasPath;
+  if (!step([&] {
+        aliasPath = TheFileSystem().GetAbsolutePathName(Global().AliasFolder + "global.ali");
+      })) {
+    return false;
+  }
+  if (!step([&] {
+        if (!CanReadFile(aliasPath)) {
+          stop = true;
+          Box("Can't find alias file.", MsgIcon::kCritical);
+        } else {
+          Dom().LoadAlias(aliasPath);
+        }
+      })) {
+    return false;
+  }
+
+  // The report, its main form and the standard addenda.
+  if (!step([&] { ReportDocument_ = TheComponents().CreateReportDocument(); })) return false;
+  if (!step([&] {
+        if (!ReportDocument_) {
+          stop = true;
+          Log("Can't create QorFile.DOCUMENT.", kLogError);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] {
+        const std::string skeleton = RunningTranslator().Skeleton();
+        if (skeleton.empty()) {
+          stop = true;
+          TheUi().MessageBox("Can't find skeleton for " + formNum + " form.", MsgButtons::kOk,
+                             MsgIcon::kNone, kAppTitle);
+        } else {
+          Report().SetSkeleton(skeleton);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] { CurrentForm = Report().AddForm(RunningTranslator().FormName()); })) {
+    return false;
+  }
+  if (!step([&] {
+        if (CurrentForm == nullptr) {
+          stop = true;
+          Log("Unable to add main form " + RunningTranslator().FormName() +
+                  " to QorFile form object.",
+              kLogError);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] { Current().SetVersion(FormVersion(RunningTranslator().FormName())); })) {
+    return false;
+  }
+  if (!step([&] { AddStandardAddenda(Current().Version()); })) return false;
+
+  // The translator's tables. An error that a member does not handle itself
+  // ends the table; Retry goes on with the next one.
+  if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
+  if (!step([&] { RunningTranslator().AppendAddenda(); })) return false;
+
+  // Every supplemental order document, in envelope order, adds its form to
+  // the same report.
+  for (std::size_t i = 0; i < Global().EnvelopeFiles.size(); ++i) {
+    const FileRecord record = Global().EnvelopeFiles[i];
+    if (record.Classification != FileRecord::kSupplementalOrder) continue;
+
+    if (!step([&] { Dom().LoadXml(TextFrom(record.Name)); })) return false;
+    std::string supplementNum;
+    if (!step([&] { supplementNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
+    bool skip = false;
+    if (!step([&] {
+          if (supplementNum.empty()) {
+            skip = true;
+            Log("Can't read form type in\n" + TheFileSystem().GetFileName(record.Name),
+                kLogError);
+          }
+        })) {
+      return false;
+    }
+    if (skip) continue;
+
+    if (!step([&] { CurrentTranslator = SelectForm_(supplementNum, altForm); })) {
+      return false;
+    }
+    if (!step([&] {
+          if (!CurrentTranslator) {
+            stop = true;
+            Log("No form selected.", kLogInformation);
+          }
+        })) {
+      return false;
+    }
+    if (!step([&] { RunningTranslator().SetServer(this); })) return false;
+    // Cleared first, so that a failed AddForm never leaves the previous form
+    // current for this document's table.
+    if (!step([&] {
+          CurrentForm = nullptr;
+          CurrentForm = Report().AddForm(RunningTranslator().FormName());
+        })) {
+      return false;
+    }
+    if (!step([&] {
+          if (CurrentForm == nullptr) {
+            stop = true;
+            Log("Unable to add addendum " + RunningTranslator().FormName() +
+                    " to QorFile form object.",
+                kLogError);
+          }
+        })) {
+      return false;
+    }
+    if (!step([&] { Current().SetVersion(FormVersion(RunningTranslator().FormName())); })) {
+      return false;
+    }
+    if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
+    if (!step([&] { RunningTranslator().AppendAddenda(); })) return false;
+  }
+
+  // Where to save it: asked until the user names a file or gives up.
+  while (rptFile.empty()) {
+    if (!step([&] {
+          rptFile = SaveFile("report", "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
+                             Global().DataFolder, TheFileSystem().GetFileName(rptFile));
+        })) {
+      return false;
+    }
+    if (!rptFile.empty()) break;
+    MsgResult answer = MsgResult::kNo;
+    if (!step([&] {
+          answer = TheUi().MessageBox("Quit without saving report?", MsgButtons::kYesNo,
+                                      MsgIcon::kQuestion, kProductName);
+        })) {
+      return false;
+    }
+    if (answer == MsgResult::kYes) {
+      step([&] {
+        stop = true;
+        Log("Download aborted by user.", kLogInformation);
+      });
+      return false;
+    }
+  }
+
+  if (!step([&] { SetProfileFileNumber(TheFileSystem().GetBaseName(rptFile)); })) return false;
+  bool written = false;
+  if (!step([&] { written = Report().WriteReport(rptFile); })) return false;
+  if (!step([&] {
+        if (!written) {
+          stop = true;
+          Box("Unable to write report file\n" + rptFile, MsgIcon::kCritical);
+        }
+      })) {
+    return false;
+  }
+  return true;
+}
+
+void XmlReader::AddStandardAddenda(const std::string& version) {
+  ExtendedCommentsForm = Report().AddForm("Extended_Comments");
+  if (ExtendedCommentsForm == nullptr) {
+    Log("Unable to create extended comments addendum.", kLogWarning);
+  } else {
+    ExtendedCommentsForm->SetVersion(version);
+  }
+  // Its version is set when ProcessOffscrn fills it.
+  ReportProfileForm = Report().AddForm("offscrn");
+  if (ReportProfileForm == nullptr) {
+    Log("Unable to create Report Profile addendum.", kLogWarning);
+  }
+}
+
+void XmlReader::SetProfileFileNumber(const std::string& fileNumber) {
+  // The report's own name replaces the order's file number; nothing here may
+  // stop the report from being written.
+  try {
+    if (ReportProfileForm != nullptr) ReportProfileForm->AddField("3|3", fileNumber);
+  } catch (const Error&) {
+  }
+}
+
+std::string XmlReader::TextFrom(const std::string& path) {
+  // Errors are logged, never shown, and the next statement runs.
+  auto logged = [&](auto&& statement) {
+    try {
+      statement();
+    } catch (const Error& error) {
+      PendingErrorScope pending(error);
+      TheLog().LogError(Place("TextFrom"));
+    }
+  };
+
+  std::string text;
+  std::unique_ptr<TextStream> stream;
+  logged([&] { stream = TheFileSystem().OpenTextFile(path); });
+  if (!stream) {
+    logged([&] { Log("Can't open text file " + TheFileSystem().GetFileName(path), kLogError); });
+    return text;
+  }
+  logged([&] { text = stream->ReadAll(); });
+  logged([&] { stream->Close(); });
+  return text;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,58 @@
+// The alias table of "global.ali": which place in an order document an order
+// tag names. Built once when the file is loaded, so the thousands of tags of a
+// translation are each one or two hash lookups.
+//
+// The file is UTF-8 text with one "TAG = PATH" per line; ';' starts a comment
+// line; blank and malformed lines are skipped. In TAG, '#' stands for a
+// decimal index whose digits PATH receives, in the same order, wherever it
+// has '#'. When several lines fit a tag, the first one in the file wins.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/xml_path.h"
+
+namespace ombrel {
+
+class AliasTable {
+ public:
+  static AliasTable Parse(std::string_view bytes);
+
+  // The path the alias table gives tag: the exact alias's, else the first
+  // fitting '#' pattern's, built in storage. nullptr when no line fits.
+  const XmlPath* Find(const std::string& tag, std::optional<XmlPath>& storage) const;
+
+  std::size_t size() const { return exact_.size() + patterns_.size(); }
+
+ private:
+  struct Pattern {
+    std::size_t line = 0;
+    std::vector<std::string> tagParts;   // the literal text around each '#'
+    std::vector<std::string> pathParts;  // the same around each '#' of the path
+  };
+  struct Exact {
+    std::size_t line = 0;
+    XmlPath path;
+  };
+
+  void AddLine(std::size_t line, std::string_view tag, std::string_view path);
+  // The path of pattern with the digit runs filled in.
+  static std::optional<XmlPath> Fill(const Pattern& pattern, const std::vector<std::string_view>& digits);
+  // Matches tag against pattern, filling digits; backtracks over digit runs.
+  static bool Match(const Pattern& pattern, std::string_view tag, std::size_t part,
+                    std::vector<std::string_view>& digits);
+
+  std::unordered_map<std::string, Exact> exact_;
+  std::vector<Pattern> patterns_;
+  // Patterns whose literals hold no digit and no "##", keyed by the tag with
+  // '#' in place of each index: a tag finds them by the same rewriting.
+  std::unordered_map<std::string, std::size_t> byShape_;
+  // The other patterns, tried one by one in file order.
+  std::vector<std::size_t> irregular_;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,25 @@
+#include "platform/components.h"
+
+#include "platform/pugi_xml_dom.h"
+#include "platform/rpt_document.h"
+#include "platform/zip_envelope.h"
+
+namespace ombrel {
+
+namespace {
+
+class RealComponents : public ComponentFactory {
+ public:
+  std::unique_ptr<FileSystemObject> CreateFileSystem() override { return CreateLocalFileSystem(); }
+  std::unique_ptr<Envelope> CreateEnvelope() override { return std::make_unique<ZipEnvelope>(); }
+  std::unique_ptr<XmlDom> CreateXmlDom() override { return std::make_unique<PugiXmlDom>(); }
+  std::unique_ptr<ReportDocument> CreateReportDocument() override {
+    return std::make_unique<RptDocument>();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ComponentFactory> CreateRealComponents() { return std::make_unique<RealComponents>(); }
+
+}  // namespace ombrel

@@ -1,0 +1,37 @@
+#include "platform/errno_error.h"
+
+#include <cerrno>
+
+namespace ombrel {
+
+int32_t ClassicErrorNumber(int errnoValue) {
+  switch (errnoValue) {
+    case ENOENT: return err::kFileNotFound;
+    case EEXIST: return err::kFileAlreadyExists;
+    case ENOSPC:
+    case EDQUOT: return err::kDiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS: return err::kPermissionDenied;
+    case ENOTDIR: return err::kPathNotFound;
+    default: return err::kPathFileAccessError;
+  }
+}
+
+std::string ClassicErrorText(int32_t number) {
+  switch (number) {
+    case err::kFileNotFound: return "File not found";
+    case err::kFileAlreadyExists: return "File already exists";
+    case err::kDiskFull: return "Disk full";
+    case err::kPermissionDenied: return "Permission denied";
+    case err::kPathNotFound: return "Path not found";
+    default: return "Path/File access error";
+  }
+}
+
+Error ErrnoError(int errnoValue, const std::string& source, const std::string& path) {
+  const int32_t number = ClassicErrorNumber(errnoValue);
+  return Error(number, source, ClassicErrorText(number) + ": " + path);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,83 @@
+#include "platform/pugi_xml_dom.h"
+
+#include "platform/errno_error.h"
+#include "platform/file_bytes.h"
+#include "platform/xml_single_root.h"
+#include "platform/xml_text_decoder.h"
+
+namespace ombrel {
+
+namespace {
+
+constexpr const char* kSource = "FastXML.XMLDOM";
+
+// Whitespace-only text is a value too (a field of one blank), but only where
+// it is an element's whole content, not the indentation between elements.
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_ws_pcdata_single | kStrictRootOptions;
+
+bool DeeperThan(pugi::xml_node top, int limit) {
+  int depth = 0;
+  pugi::xml_node node = top;
+  for (;;) {
+    if (node.first_child()) {
+      node = node.first_child();
+      if (++depth > limit) return true;
+      continue;
+    }
+    while (node != top && !node.next_sibling()) {
+      node = node.parent();
+      --depth;
+    }
+    if (node == top) return false;
+    node = node.next_sibling();
+  }
+}
+
+}  // namespace
+
+void PugiXmlDom::LoadXml(const std::string& text) {
+  index_.Clear();
+  document_.reset();
+  root_ = pugi::xml_node();
+  if (text.size() > kMaxDocumentSize) return;
+  const std::string utf8 = DecodeXmlText(text);
+  if (HasNulCharacter(utf8)) return;
+  if (!document_.load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8) ||
+      !HasSingleRoot(document_) || DeeperThan(document_, kMaxDepth)) {
+    document_.reset();
+    return;
+  }
+  root_ = document_.document_element();
+  index_.Build(document_);
+}
+
+std::string PugiXmlDom::Value(XmlNode node, const std::string& path) const {
+  // Root() is the only node handed out; a node of an earlier document is stale.
+  if (!root_ || node.handle() != root_.internal_object()) return "";
+  const std::optional<XmlPath> parsed = XmlPath::Parse(path);
+  return parsed ? parsed->Evaluate(root_, index_) : "";
+}
+
+void PugiXmlDom::LoadAlias(const std::string& path) {
+  aliases_ = AliasTable();
+  std::string bytes;
+  int error = 0;
+  if (!ReadFileBytes(path, bytes, error)) {
+    const int32_t number = ClassicErrorNumber(error);
+    throw Error(number, kSource, ClassicErrorText(number) + ": cannot read the alias file " + path);
+  }
+  aliases_ = AliasTable::Parse(bytes);
+}
+
+std::string PugiXmlDom::TagValue(const std::string& tag, bool skipAlias) const {
+  if (!root_) return "";
+  if (!skipAlias) {
+    std::optional<XmlPath> storage;
+    if (const XmlPath* path = aliases_.Find(tag, storage)) return path->Evaluate(root_, index_);
+  }
+  const std::optional<XmlPath> path = XmlPath::FromTag(tag);
+  return path ? path->Evaluate(root_, index_) : "";
+}
+
+}  // namespace ombrel

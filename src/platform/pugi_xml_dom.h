@@ -1,0 +1,37 @@
+// The XML reader on pugixml: one order document, read in whatever encoding it
+// came in, and the alias table that maps order tags to places in it. A
+// document that is not well-formed, too large or nested too deep loads as
+// empty: every path and tag then has no value.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "platform/alias_table.h"
+#include "platform/element_index.h"
+#include "platform/xml_dom.h"
+
+namespace ombrel {
+
+class PugiXmlDom : public XmlDom {
+ public:
+  static constexpr std::size_t kMaxDocumentSize = 64 * 1024 * 1024;
+  static constexpr int kMaxDepth = 256;
+
+  void LoadXml(const std::string& text) override;
+  XmlNode Root() const override { return XmlNode(root_.internal_object()); }
+  std::string Value(XmlNode node, const std::string& path) const override;
+  // Raises an error when the file cannot be read; the table is then empty.
+  void LoadAlias(const std::string& path) override;
+  std::string TagValue(const std::string& tag, bool skipAlias) const override;
+
+ private:
+  pugi::xml_document document_;
+  pugi::xml_node root_;  // the document element; null when nothing is loaded
+  ElementIndex index_;   // of document_
+  AliasTable aliases_;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,123 @@
+#include "platform/rpt_document.h"
+
+#include "platform/ascii_case.h"
+#include "platform/path_names.h"
+#include "platform/xml_escape.h"
+#include "platform/zip_file_writer.h"
+
+namespace ombrel {
+
+namespace {
+
+void AppendAttribute(std::string& out, const char* name, const std::string& value) {
+  out += ' ';
+  out += name;
+  out += "=\"";
+  AppendXmlAttribute(out, value);
+  out += '"';
+}
+
+void AppendElements(std::string& out, const char* element, const FieldList& list) {
+  for (const auto& [address, text] : list.entries()) {
+    out += "    <";
+    out += element;
+    AppendAttribute(out, "ADDR", address);
+    out += '>';
+    AppendXmlText(out, text);
+    out += "</";
+    out += element;
+    out += ">\n";
+  }
+}
+
+bool IsPlainExtension(const std::string& extension) {
+  if (extension.empty() || extension.size() > 8) return false;
+  for (char c : extension) {
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+HostForm* RptDocument::AddForm(const std::string& formId) {
+  if (formId.empty()) return nullptr;
+  return forms_.emplace_back(std::make_unique<RptForm>(formId)).get();
+}
+
+HostForm* RptDocument::GetForm(const std::string& formId) {
+  for (const auto& form : forms_) {
+    if (EqualsIgnoreCase(form->Form(), formId)) return form.get();
+  }
+  return nullptr;
+}
+
+ReportImage* RptDocument::AddImage(const std::string& frameId) {
+  if (frameId.empty()) return nullptr;
+  for (const auto& image : images_) {
+    if (image->frame() == frameId) {
+      image->Reset();
+      return image.get();
+    }
+  }
+  return images_.emplace_back(std::make_unique<RptImage>(frameId)).get();
+}
+
+std::vector<const RptImage*> RptDocument::AttachedImages() const {
+  std::vector<const RptImage*> attached;
+  for (const auto& image : images_) {
+    if (!image->attachedPath().empty()) attached.push_back(image.get());
+  }
+  return attached;
+}
+
+std::string RptDocument::ImageEntryName(std::size_t n, const std::string& attachedPath) {
+  std::string name = "IMAGES/IMAGE" + std::to_string(n);
+  const std::string extension = ExtensionPart(attachedPath);
+  if (IsPlainExtension(extension)) name += "." + AsciiLowered(extension);
+  return name;
+}
+
+std::string RptDocument::ReportXml() const {
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<REPORT";
+  AppendAttribute(out, "SKELETON", skeleton_);
+  out += ">\n";
+  for (const auto& form : forms_) {
+    out += "  <FORM";
+    AppendAttribute(out, "ID", form->Form());
+    AppendAttribute(out, "VERSION", form->Version());
+    out += ">\n";
+    AppendElements(out, "FIELD", form->fields());
+    AppendElements(out, "TITLE", form->titles());
+    out += "  </FORM>\n";
+  }
+  const std::vector<const RptImage*> images = AttachedImages();
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const RptImage& image = *images[i];
+    out += "  <IMAGE";
+    AppendAttribute(out, "FRAME", image.frame());
+    AppendAttribute(out, "FILENAME", image.fileName());
+    AppendAttribute(out, "EXTENSION", image.extension());
+    AppendAttribute(out, "WIDTH", std::to_string(image.width()));
+    AppendAttribute(out, "HEIGHT", std::to_string(image.height()));
+    AppendAttribute(out, "ENTRY", ImageEntryName(i + 1, image.attachedPath()));
+    out += "/>\n";
+  }
+  out += "</REPORT>\n";
+  return out;
+}
+
+bool RptDocument::WriteReport(const std::string& path) {
+  try {
+    std::vector<ZipFileEntry> files;
+    const std::vector<const RptImage*> images = AttachedImages();
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      files.push_back({ImageEntryName(i + 1, images[i]->attachedPath()), images[i]->attachedPath()});
+    }
+    return WriteZipFile(path, {{"REPORT.XML", ReportXml()}}, files);
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace ombrel

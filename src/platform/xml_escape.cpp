@@ -1,0 +1,47 @@
+#include "platform/xml_escape.h"
+
+#include "platform/text_encoding.h"
+
+namespace ombrel {
+
+namespace {
+
+void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char c = text[pos];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      bool valid = true;
+      const std::size_t start = pos;
+      const char32_t codePoint = NextCodePoint(text, pos, valid);
+      if (codePoint == 0xFFFE || codePoint == 0xFFFF) continue;
+      if (valid) {
+        out.append(text.substr(start, pos - start));
+      } else {
+        AppendUtf8(out, 0xFFFD);
+      }
+      continue;
+    }
+    ++pos;
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      // A reader turns a raw carriage return into a line feed, and in an
+      // attribute every tab and line feed into a blank.
+      case '\r': out += "&#13;"; break;
+      case '\n': out += attribute ? "&#10;" : "\n"; break;
+      case '\t': out += attribute ? "&#9;" : "\t"; break;
+      case '"': out += attribute ? "&quot;" : "\""; break;
+      default:
+        if (static_cast<unsigned char>(c) >= 0x20) out += c;
+    }
+  }
+}
+
+}  // namespace
+
+void AppendXmlText(std::string& out, std::string_view text) { AppendEscaped(out, text, false); }
+
+void AppendXmlAttribute(std::string& out, std::string_view text) { AppendEscaped(out, text, true); }
+
+}  // namespace ombrel

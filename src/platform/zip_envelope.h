@@ -1,0 +1,25 @@
+// The envelope reader on libzip. OpenEnvelope accepts only an envelope whose
+// every document can be extracted under a plain file name of its own, so no
+// document can ever land outside the folder it is extracted into.
+#pragma once
+
+#include <string>
+
+#include "platform/envelope.h"
+#include "platform/envelope_listing.h"
+#include "platform/zip_handles.h"
+
+namespace ombrel {
+
+class ZipEnvelope : public Envelope {
+ public:
+  bool OpenEnvelope(const std::string& path) override;
+  bool ExtractTo(const std::string& folder, int32_t flags) override;
+  const EnvelopeDocuments& Documents() const override { return listing_; }
+
+ private:
+  ZipArchivePtr archive_;
+  EnvelopeListing listing_;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,192 @@
+// The envelope step: what the main window's button does. The envelope's
+// documents are extracted into the envelope's own folder, renamed, recorded
+// and classified, the images moved to the picture folder; the last main order
+// document goes to a new engine; at the end every document file is deleted.
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "engine/common_forms.h"
+#include "platform/envelope.h"
+#include "platform/error.h"
+#include "platform/file_system_object.h"
+#include "shell/error_handler.h"
+#include "shell/file_dialogs.h"
+#include "shell/file_utils.h"
+#include "shell/globals.h"
+#include "shell/main_form.h"
+#include "shell/required_globals.h"
+
+namespace ombrel {
+
+namespace {
+
+// A name the envelope gives a document must stay inside the folder it is
+// put in. The reader already refuses other names; the step checks again
+// right before each move, since a name like "../x" would write elsewhere.
+void RequirePlainName(const std::string& name) {
+  const bool plain = !name.empty() && name != "." && name != ".." &&
+                     name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+  if (!plain) {
+    throw Error(err::kPathFileAccessError, kAppTitle,
+                "The envelope names a document \"" + name +
+                    "\", which is not a plain file name; it is not moved.");
+  }
+}
+
+struct DocumentAttributes {
+  std::string guid, ext, fileName, type, docType;
+};
+
+}  // namespace
+
+void Main::Open_Click() {
+  Globals& g = Global();
+  // Every error of the step is reported under "Open"; Retry runs the failed
+  // operation again, Cancel ends the step at once and leaves every file where
+  // it is.
+  ErrorHandler handler("Open");
+
+  // 1. The step's own file-system service.
+  std::unique_ptr<FileSystemObject> fso;
+  if (!handler.Repeat([&] {
+        if (g.components == nullptr) throw Error::ObjectNotSet(kAppTitle);
+        fso = g.components->CreateFileSystem();
+        if (!fso) throw Error::ObjectNotSet(kAppTitle);
+      })) {
+    return;
+  }
+
+  // 2. The envelope the user picks.
+  const std::string path = FindFile("envelope", "Envelope Files|*.env|All Files|*.*", "*.env",
+                                    g.XmlFolder, "MY.ENV");
+  if (path.empty()) return;
+
+  // 3. The envelope reader.
+  std::unique_ptr<Envelope> envelope;
+  if (!handler.Repeat([&] { envelope = g.components->CreateEnvelope(); })) return;
+  if (!envelope) {
+    handler.Repeat([&] { TheLog().LogEvent("Unable to create EnvKit.Envelope.", kLogError); });
+    handler.Repeat([&] {
+      TheUi().MessageBox("Unable to create Envelope object.", MsgButtons::kOk, MsgIcon::kCritical,
+                         "Object Error");
+    });
+    return;
+  }
+
+  // 4. Validation.
+  bool opened = false;
+  if (!handler.Repeat([&] { opened = envelope->OpenEnvelope(path); })) return;
+  if (!opened) {
+    handler.Repeat([&] {
+      TheUi().MessageBox("Invalid envelope file\n" + path, MsgButtons::kOk,
+                         MsgIcon::kInformation, kAppTitle);
+    });
+    return;
+  }
+
+  // 5. Extraction into the envelope's own folder.
+  std::string folder;
+  if (!handler.Repeat([&] { folder = AddBackslash(fso->GetParentFolderName(path)); })) return;
+  bool extracted = false;
+  if (!handler.Repeat([&] { extracted = envelope->ExtractTo(folder, 0); })) return;
+  if (!extracted) {
+    if (!handler.Repeat([&] {
+          TheLog().LogEvent("Unable to unpack envelope file: " + path, kLogError);
+        })) {
+      return;
+    }
+    handler.Repeat([&] {
+      TheUi().MessageBox("Unable to unpack envelope file\n" + path, MsgButtons::kOk,
+                         MsgIcon::kCritical, kAppTitle);
+    });
+    return;
+  }
+
+  // 6. A new, empty collection.
+  g.EnvelopeFiles.clear();
+
+  // 7. Each document renamed, recorded and classified.
+  std::size_t count = 0;
+  if (!handler.Repeat([&] { count = envelope->Documents().Count(); })) return;
+  for (std::size_t i = 0; i < count; ++i) {
+    DocumentAttributes d;
+    if (!handler.Repeat([&] {
+          const EnvelopeDocument& document = envelope->Documents().Item(i);
+          d.guid = document.Attribute("GUID");
+          d.ext = document.Attribute("EXT");
+          d.fileName = document.Attribute("FILENAME");
+          d.type = document.Attribute("TYPE");
+          d.docType = document.Attribute("DOCTYPE");
+        })) {
+      return;
+    }
+    FileRecord rec;
+    const std::string source = folder + d.guid + d.ext;
+    const std::string target = folder + d.fileName;
+    rec.Name = target;
+    if (!handler.Repeat([&] {
+          RequirePlainName(d.guid + d.ext);
+          RequirePlainName(d.fileName);
+          fso->MoveFile(source, target);
+        })) {
+      return;
+    }
+    rec.Description = d.type;
+    rec.ImageKey = d.docType;
+
+    if (rec.Description == "OADI/XML") {
+      rec.Classification = FileRecord::kMainOrder;
+    } else if (rec.Description == "OADI-SUP/XML") {
+      rec.Classification = FileRecord::kSupplementalOrder;
+    } else if (rec.Description == "IMAGE/JPG") {
+      rec.Classification = FileRecord::kImage;
+      const std::string picture = g.PixFolder + d.fileName;
+      if (!handler.Repeat([&] {
+            RequirePlainName(d.fileName);
+            fso->MoveFile(target, picture);
+          })) {
+        return;
+      }
+      rec.Name = picture;
+    } else {
+      rec.Classification = FileRecord::kOther;
+      if (!handler.Repeat([&] {
+            TheLog().LogEvent("File " + rec.Name + " has unexpected type: " + rec.Description,
+                              kLogInformation);
+          })) {
+        return;
+      }
+    }
+    if (!rec.Name.empty()) g.EnvelopeFiles.push_back(rec);
+  }
+
+  // 8. The envelope's last main order document goes to a new engine; the
+  // earlier ones are not translated.
+  for (auto it = g.EnvelopeFiles.rbegin(); it != g.EnvelopeFiles.rend(); ++it) {
+    if (it->Classification != FileRecord::kMainOrder) continue;
+    const std::string xmlFile = it->Name;
+    if (!handler.Repeat([&] {
+          if (!services_.createEngine) throw Error::ObjectNotSet(kAppTitle);
+          CurrentEngine() = services_.createEngine();
+        })) {
+      return;
+    }
+    if (!handler.Repeat([&] {
+          if (!CurrentEngine()) throw Error::ObjectNotSet(kAppTitle);
+          std::string rptFile;
+          CurrentEngine()->Translate(rptFile, xmlFile);
+        })) {
+      return;
+    }
+    break;
+  }
+
+  // 9. Whatever the translation did, every document file goes; the envelope
+  // itself stays as it was.
+  for (const FileRecord& rec : g.EnvelopeFiles) {
+    if (!handler.Repeat([&] { fso->DeleteFile(rec.Name); })) return;
+  }
+}
+
+}  // namespace ombrel

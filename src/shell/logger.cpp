@@ -1,0 +1,139 @@
+#include "shell/logger.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/error.h"
+#include "shell/error_handler.h"
+#include "shell/globals.h"
+
+namespace ombrel {
+
+namespace {
+
+constexpr std::size_t kDateFieldWidth = 25;
+
+const char* Mark(int32_t msgType) {
+  switch (msgType) {
+    case kLogError: return "!";
+    case kLogWarning: return "*";
+    case kLogInformation: return " ";
+    default: return "";
+  }
+}
+
+// The program's own error for a failed operation on the log file.
+Error LogFileError(int errorNumber, const std::string& what, const std::string& path) {
+  int32_t number = err::kPathFileAccessError;
+  std::string text = "Path/File access error";
+  switch (errorNumber) {
+    case ENOENT:
+    case ENOTDIR:
+      number = err::kPathNotFound;
+      text = "Path not found";
+      break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      number = err::kPermissionDenied;
+      text = "Permission denied";
+      break;
+    case ENOSPC:
+    case EDQUOT:
+      number = err::kDiskFull;
+      text = "Disk full";
+      break;
+    default:
+      break;
+  }
+  return Error(number, kAppTitle,
+               text + ": cannot " + what + " the log file " + path + " (" +
+                   std::strerror(errorNumber) + ")");
+}
+
+// Set while a Logger method runs, so that the error reporter, called for the
+// log's own failure, does not write through the failing log again (it would
+// report that failure in turn, without end).
+class BusyScope {
+ public:
+  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyScope() { busy_ = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& busy_;
+};
+
+}  // namespace
+
+Logger::Logger(std::unique_ptr<Clock> clock) : clock_(std::move(clock)) {}
+
+Logger::~Logger() = default;
+
+void Logger::StartLogging(const std::string& newTarget, int32_t newMode) {
+  if (newMode != 2) return;
+  ErrorHandler handler("Logger::StartLogging");
+  if (!handler.Repeat([&] { logTarget_ = newTarget; })) return;
+  handler.Repeat([&] { LogEvent("->", kLogInformation); });
+}
+
+void Logger::LogEvent(const std::string& msgText, int32_t msgType) {
+  if (busy_) return;
+  BusyScope busy(busy_);
+
+  std::string line = GeneralDate(clock_->Now());
+  if (line.size() < kDateFieldWidth) line.resize(kDateFieldWidth, ' ');
+  line += " ";
+  line += Mark(msgType);
+  line += " ";
+  line += msgText;
+  line += "\r\n";
+
+  // Opened and closed for every line, so the file is whole after each event
+  // and free for others between events. Retry runs the failed operation again;
+  // Cancel gives the line up.
+  ErrorHandler handler("Logger::LogEvent");
+  int fd = -1;
+  if (!handler.Repeat([&] {
+        fd = ::open(logTarget_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0) throw LogFileError(errno, "open", logTarget_);
+      })) {
+    return;
+  }
+  std::size_t written = 0;
+  const bool wrote = handler.Repeat([&] {
+    while (written < line.size()) {
+      const ssize_t n = ::write(fd, line.data() + written, line.size() - written);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        throw LogFileError(errno, "write to", logTarget_);
+      }
+      written += static_cast<std::size_t>(n);
+    }
+  });
+  if (!wrote) {
+    ::close(fd);
+    return;
+  }
+  handler.Repeat([&] {
+    if (fd < 0) return;  // a failed close still releases the descriptor
+    const int result = ::close(fd);
+    fd = -1;
+    if (result != 0) throw LogFileError(errno, "close", logTarget_);
+  });
+}
+
+void Logger::LogError(const std::string& errModule) {
+  const Error* pending = PendingError();
+  const std::string number = std::to_string(pending ? pending->number() : 0);
+  const std::string source = pending ? pending->source() : "";
+  const std::string description = pending ? pending->description() : "";
+  LogEvent("Error " + number + " in " + errModule + " [" + source + "]: " + description,
+           kLogError);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,63 @@
+#include "shell/program_launcher.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/error.h"
+#include "shell/globals.h"
+
+namespace ombrel {
+
+void StartDetached(const std::string& path) {
+  // A pipe closed on exec tells whether the exec worked: the parent reads
+  // either end-of-file (it did) or the child's errno (it did not).
+  int status_pipe[2];
+  if (::pipe2(status_pipe, O_CLOEXEC) != 0) {
+    throw Error(err::kPathFileAccessError, kAppTitle,
+                "Cannot start " + path + ": " + std::strerror(errno));
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    // The intermediate child starts the program in a new session and leaves
+    // at once, so the program is nobody's child here and never a zombie.
+    ::setsid();
+    const pid_t grandchild = ::fork();
+    if (grandchild == 0) {
+      ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+      const int error = errno;
+      [[maybe_unused]] const ssize_t n = ::write(status_pipe[1], &error, sizeof error);
+      ::_exit(127);
+    }
+    int error = errno;
+    if (grandchild < 0) {
+      [[maybe_unused]] const ssize_t n = ::write(status_pipe[1], &error, sizeof error);
+    }
+    ::_exit(grandchild < 0 ? 1 : 0);
+  }
+  const int fork_error = errno;
+  ::close(status_pipe[1]);
+  if (child < 0) {
+    ::close(status_pipe[0]);
+    throw Error(err::kPathFileAccessError, kAppTitle,
+                "Cannot start " + path + ": " + std::strerror(fork_error));
+  }
+  int child_status = 0;
+  while (::waitpid(child, &child_status, 0) < 0 && errno == EINTR) {
+  }
+  int exec_error = 0;
+  ssize_t n;
+  do {
+    n = ::read(status_pipe[0], &exec_error, sizeof exec_error);
+  } while (n < 0 && errno == EINTR);
+  ::close(status_pipe[0]);
+  if (n > 0) {
+    throw Error(err::kFileNotFound, kAppTitle,
+                "Cannot start " + path + ": " + std::strerror(exec_error));
+  }
+}
+
+}  // namespace ombrel

@@ -1,7 +1,0 @@
-#include "translators/form2055/fm2055.h"
-
-namespace ombrel {
-
-void FM2055::EntrainMain() {}
-
-}  // namespace ombrel

@@ -1,7 +1,0 @@
-#include "translators/form2055/fm2065.h"
-
-namespace ombrel {
-
-void FM2065::EntrainMain() {}
-
-}  // namespace ombrel

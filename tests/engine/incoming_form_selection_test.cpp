@@ -1,0 +1,178 @@
+// The translator factory: every form number of its table, the alternate
+// forms of "2055", exact comparison, unbuilt classes, and its error handler.
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/factory_table.h"
+#include "engine/incoming_form_selection.h"
+#include "engine/translator.h"
+#include "platform/error.h"
+#include "engine_fixture.h"
+#include "shell/globals.h"
+
+namespace ombrel::testing::enginetest {
+namespace {
+
+using IncomingFormSelectionTest = EngineTest;
+
+std::string UnsupportedBox(const std::string& formText) {
+  return OkBox("This translator does not support the " + formText + " form.",
+               MsgIcon::kInformation);
+}
+LogLine UnsupportedLine(const std::string& formText) {
+  return WarningLine("No translation available for " + formText + " form.");
+}
+
+std::string ClassOf(const FormTranslator& translator) {
+  const auto* frame = dynamic_cast<const Translator*>(&translator);
+  return frame == nullptr ? "" : std::string(frame->ClassName());
+}
+
+TEST_F(IncomingFormSelectionTest, EveryRowCreatesItsClassOrIsUnsupportedUntilBuilt) {
+  std::vector<std::string> expectedBoxes;
+  std::vector<LogLine> expectedLog;
+  for (const FactoryRow& row : FactoryTable()) {
+    if (row.formNumber == kTargetFormNumber) continue;
+    // A row for any alternate form answers "" and anything else alike.
+    std::vector<std::string> altForms{std::string(row.altForm)};
+    if (row.altFormRule == AltFormRule::kAny) altForms.push_back("FHLMC");
+    for (const std::string& altForm : altForms) {
+      SCOPED_TRACE(std::string(row.formNumber) + ":" + altForm);
+      std::string formNum(row.formNumber);
+      auto translator = IncomingFormSelection(formNum, altForm);
+      EXPECT_EQ(formNum, row.formNumber);
+      if (row.create == nullptr) {
+        EXPECT_EQ(translator, nullptr);
+        expectedBoxes.push_back(UnsupportedBox(formNum));
+        expectedLog.push_back(UnsupportedLine(formNum));
+        continue;
+      }
+      ASSERT_NE(translator, nullptr);
+      EXPECT_EQ(ClassOf(*translator), row.className);
+      EXPECT_EQ(translator->FormNumber(), row.formNumber);
+      EXPECT_EQ(translator->FormName(), row.formName);
+      EXPECT_EQ(translator->Server(), nullptr);
+    }
+  }
+  EXPECT_EQ(Render(ui.boxes), expectedBoxes);
+  EXPECT_EQ(LogLines(), expectedLog);
+}
+
+TEST(FactoryTableTest, ListsThirtyClassesAndTheDialog) {
+  std::set<std::string_view> classes, numbers;
+  int dialogRows = 0;
+  for (const FactoryRow& row : FactoryTable()) {
+    if (row.formNumber == kTargetFormNumber) {
+      ++dialogRows;
+      EXPECT_EQ(row.create, nullptr);
+      continue;
+    }
+    SCOPED_TRACE(std::string(row.className));
+    EXPECT_TRUE(classes.insert(row.className).second) << "class listed twice";
+    if (row.formNumber != "2055") {
+      EXPECT_TRUE(numbers.insert(row.formNumber).second) << "number listed twice";
+      EXPECT_EQ(row.altFormRule, AltFormRule::kAny);
+    }
+  }
+  EXPECT_EQ(dialogRows, 1);
+  EXPECT_EQ(classes.size(), 30u);
+}
+
+TEST(FactoryTableTest, TheBuiltTranslatorsAreRegistered) {
+  std::set<std::string_view> registered;
+  for (const FactoryRow& row : FactoryTable()) {
+    if (row.create != nullptr) registered.insert(row.className);
+  }
+  for (const char* built : {"FM1004", "FM1073", "FM1075", "FM2055", "QAR", "DAWI", "FM2065"}) {
+    EXPECT_TRUE(registered.count(built)) << built;
+  }
+}
+
+TEST_F(IncomingFormSelectionTest, Form2055IsSplitByTheAlternateForm) {
+  std::string formNum = "2055";
+  auto plain = IncomingFormSelection(formNum, "");
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(ClassOf(*plain), "FM2055");
+  auto freddie = IncomingFormSelection(formNum, "FHLMC");
+  ASSERT_NE(freddie, nullptr);
+  EXPECT_EQ(ClassOf(*freddie), "QAR");
+  EXPECT_EQ(formNum, "2055");
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(IncomingFormSelectionTest, NumbersAndAlternateFormsCompareExactly) {
+  const struct {
+    const char* formNum;
+    const char* altForm;
+    const char* named;  // how both messages name the form
+  } kCases[] = {
+      {" 1004", "", " 1004"},
+      {"1004 ", "", "1004 "},
+      {"orxdata", "", "orxdata"},
+      {"", "", ""},
+      {"9999", "FHLMC", "9999"},
+      {"2055", "X", "2055:X"},
+      {"2055", "fhlmc", "2055:fhlmc"},
+      {"2055", " ", "2055: "},
+      {"2055_woi", "", "2055_woi"},
+  };
+  std::vector<std::string> expectedBoxes;
+  std::vector<LogLine> expectedLog;
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.formNum) + "/" + c.altForm);
+    std::string formNum = c.formNum;
+    EXPECT_EQ(IncomingFormSelection(formNum, c.altForm), nullptr);
+    EXPECT_EQ(formNum, c.formNum);
+    expectedBoxes.push_back(UnsupportedBox(c.named));
+    expectedLog.push_back(UnsupportedLine(c.named));
+  }
+  EXPECT_EQ(Render(ui.boxes), expectedBoxes);
+  EXPECT_EQ(LogLines(), expectedLog);
+  // An empty number leaves two blanks together.
+  EXPECT_EQ(ui.boxes[3].text, "This translator does not support the  form.");
+}
+
+TEST_F(IncomingFormSelectionTest, AnErrorIsReportedUnderItsPlaceAndCancelEndsTheSelection) {
+  // Without a log the warning line fails; the box came first.
+  Global().EventLog.reset();
+  ui.AnswerBox(MsgResult::kOk);
+  ui.AnswerBox(MsgResult::kCancel);
+  std::string formNum = "9999";
+  EXPECT_EQ(IncomingFormSelection(formNum, ""), nullptr);
+  EXPECT_EQ(Render(ui.boxes),
+            (std::vector<std::string>{
+                UnsupportedBox("9999"),
+                ReporterBox("Error 91 in IncomingFormSelection:\n"
+                            "Object variable or With block variable not set",
+                            kAppTitle),
+            }));
+}
+
+// A target-form dialog that fails as it is shown.
+class FailingSelectorUi : public ScriptedUi {
+ public:
+  SelectorAnswer ShowSelector(const SelectorRequest&) override {
+    throw Error(5, "Ombrel", "Invalid procedure call or argument");
+  }
+};
+
+TEST_F(IncomingFormSelectionTest, AnErrorInTheDialogReachesTheSelectionsHandler) {
+  FailingSelectorUi failing;
+  Global().ui = &failing;
+  failing.AnswerBox(MsgResult::kRetry);
+  std::string formNum = "ORXDATA";
+  EXPECT_EQ(IncomingFormSelection(formNum, ""), nullptr);
+  EXPECT_EQ(Render(failing.boxes),
+            (std::vector<std::string>{ReporterBox(
+                "Error 5 in IncomingFormSelection:\nInvalid procedure call or argument",
+                "Ombrel")}));
+  EXPECT_EQ(LogLines(),
+            (std::vector<LogLine>{ErrorLine("Error 5 in IncomingFormSelection [Ombrel]: "
+                                            "Invalid procedure call or argument")}));
+  Global().ui = &ui;
+}
+
+}  // namespace
+}  // namespace ombrel::testing::enginetest

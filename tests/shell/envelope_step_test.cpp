@@ -1,0 +1,340 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/common_forms.h"
+#include "platform/envelope.h"
+#include "shell/file_record.h"
+#include "shell/globals.h"
+#include "shell/main_form.h"
+#include "shell_fixture.h"
+#include "support/envelope_builder.h"
+
+namespace ombrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Creation;
+using testing::EnvelopeBuilder;
+using testing::EnvelopeEntry;
+using testing::ShellTest;
+using testing::ShownBox;
+using testing::ShownDialog;
+
+// Every file under root, as paths relative to it, sorted.
+std::vector<std::string> FilesUnder(const fs::path& root) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_directory()) files.push_back(fs::relative(entry.path(), root).string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+class EnvelopeStepTest : public ShellTest {
+ protected:
+  std::string XmlDir() const { return kestrovDir + "/XML/"; }
+  std::string PixDir() const { return kestrovDir + "/Pix/"; }
+
+  // Writes the envelope into Kestrov's XML folder and answers the Open dialog with it.
+  std::string Pick(const EnvelopeBuilder& builder, const std::string& name = "order.env") {
+    const std::string path = XmlDir() + name;
+    builder.Write(path);
+    ui.AnswerDialog(path);
+    return path;
+  }
+};
+
+TEST_F(EnvelopeStepTest, TranslatesTheLastMainOrderAndDeletesEveryDocument) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("first.xml", "OADI/XML", "", "<ORDER>first</ORDER>");
+  builder.Add("supplement.xml", "OADI-SUP/XML", "", "<ORDER>supplement</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front-bytes");
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Add("street.jpg", "IMAGE/JPG", "STREET", "street-bytes");
+  builder.Add("notes.pdf", "APPLICATION/PDF", "NOTES", "%PDF");
+  builder.Add("lower.xml", "oadi/xml", "", "<ORDER>lower</ORDER>");
+  const std::string path = Pick(builder);
+  const std::string envelopeBytes = dirs.Read(path);
+  const auto envelopeTime = fs::last_write_time(path);
+
+  // What the engine finds when its Translate runs.
+  std::vector<FileRecord> recordsSeen;
+  std::string mainText, frontBytes;
+  std::vector<std::string> xmlFolderSeen;
+  bool engineIsCurrent = false;
+  onTranslate = [&](const testing::ObservingEngine::Call& call) {
+    recordsSeen = Global().EnvelopeFiles;
+    mainText = dirs.Read(call.xmlFile);
+    frontBytes = dirs.Read(PixDir() + "front.jpg");
+    xmlFolderSeen = FilesUnder(XmlDir());
+    engineIsCurrent = CurrentEngine() != nullptr;
+  };
+  main.Open_Click();
+
+  // The Open dialog as the user saw it.
+  ASSERT_EQ(ui.dialogs.size(), 1U);
+  EXPECT_EQ(ui.dialogs[0].kind, ShownDialog::kOpen);
+  EXPECT_EQ(ui.dialogs[0].properties.DialogTitle, "Open envelope file...");
+  EXPECT_EQ(ui.dialogs[0].properties.Filter, "Envelope Files|*.env|All Files|*.*");
+  EXPECT_EQ(ui.dialogs[0].properties.DefaultExt, "*.env");
+  EXPECT_EQ(ui.dialogs[0].properties.InitDir, XmlDir());
+  EXPECT_EQ(ui.dialogs[0].properties.FileName, "MY.ENV");
+
+  // Only the later main order document was translated, by the current engine.
+  ASSERT_EQ(translations.size(), 1U);
+  EXPECT_EQ(translations[0].rptFile, "");
+  EXPECT_EQ(translations[0].xmlFile, XmlDir() + "main.xml");
+  EXPECT_EQ(mainText, "<ORDER>main</ORDER>");
+  EXPECT_EQ(frontBytes, "front-bytes");
+  EXPECT_TRUE(engineIsCurrent);
+  EXPECT_EQ(xmlFolderSeen, (std::vector<std::string>{"first.xml", "lower.xml", "main.xml",
+                                                     "notes.pdf", "order.env",
+                                                     "supplement.xml"}));
+
+  // The records, in envelope order.
+  struct Expected {
+    int32_t classification;
+    std::string name, description, imageKey;
+  };
+  const std::vector<Expected> expected = {
+      {1, XmlDir() + "first.xml", "OADI/XML", ""},
+      {2, XmlDir() + "supplement.xml", "OADI-SUP/XML", ""},
+      {3, PixDir() + "front.jpg", "IMAGE/JPG", "SUBJECT FRONT"},
+      {1, XmlDir() + "main.xml", "OADI/XML", ""},
+      {3, PixDir() + "street.jpg", "IMAGE/JPG", "STREET"},
+      {0, XmlDir() + "notes.pdf", "APPLICATION/PDF", "NOTES"},
+      {0, XmlDir() + "lower.xml", "oadi/xml", ""},
+  };
+  ASSERT_EQ(recordsSeen.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(recordsSeen[i].Classification, expected[i].classification);
+    EXPECT_EQ(recordsSeen[i].Name, expected[i].name);
+    EXPECT_EQ(recordsSeen[i].Description, expected[i].description);
+    EXPECT_EQ(recordsSeen[i].ImageKey, expected[i].imageKey);
+  }
+  EXPECT_EQ(Global().EnvelopeFiles.size(), expected.size());
+
+  // Afterwards no extracted file remains anywhere; the envelope is untouched.
+  EXPECT_EQ(FilesUnder(dirs.path()),
+            (std::vector<std::string>{"bin/Ombrel.LOG", "kestrov/Kestrov.exe",
+                                      "kestrov/XML/order.env", "settings/QOR.INI"}));
+  EXPECT_EQ(dirs.Read(path), envelopeBytes);
+  EXPECT_EQ(fs::last_write_time(path), envelopeTime);
+
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{
+                            "  ->",
+                            "  File " + XmlDir() + "notes.pdf has unexpected type: APPLICATION/PDF",
+                            "  File " + XmlDir() + "lower.xml has unexpected type: oadi/xml",
+                        }));
+}
+
+TEST_F(EnvelopeStepTest, CancelInTheOpenDialogDoesNothing) {
+  Main& main = StartedMain();
+  Global().EnvelopeFiles.push_back(FileRecord{1, "/earlier/order.xml", "OADI/XML", ""});
+  ui.AnswerDialog(std::nullopt);
+  main.Open_Click();
+  EXPECT_EQ(ui.dialogs.size(), 1U);
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
+  EXPECT_EQ(Global().EnvelopeFiles.size(), 1U);  // the previous step's records stay
+  EXPECT_TRUE(translations.empty());
+}
+
+TEST_F(EnvelopeStepTest, AnInvalidEnvelopeIsShownButNotLogged) {
+  Main& main = StartedMain();
+  const std::string path = dirs.Write("kestrov/XML/broken.env", "this is no envelope");
+  ui.AnswerDialog(path);
+  main.Open_Click();
+  const std::vector<ShownBox> expected = {
+      {"Invalid envelope file\n" + path, MsgButtons::kOk, MsgIcon::kInformation, "Ombrel"}};
+  EXPECT_EQ(ui.boxes, expected);
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
+  EXPECT_EQ(dirs.Read(path), "this is no envelope");
+}
+
+TEST_F(EnvelopeStepTest, AnEnvelopeNamingAFileOutsideItsFolderIsRefused) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER/>").fileName = "../escaped.xml";
+  const std::string path = Pick(builder);
+  main.Open_Click();
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text, "Invalid envelope file\n" + path);
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+}
+
+TEST_F(EnvelopeStepTest, AMissingEnvelopeReaderIsLoggedAndShown) {
+  Main& main = StartedMain();
+  components.envelopeCreation = Creation::kGivesNothing;
+  ui.AnswerDialog(XmlDir() + "order.env");
+  main.Open_Click();
+  const std::vector<ShownBox> expected = {
+      {"Unable to create Envelope object.", MsgButtons::kOk, MsgIcon::kCritical, "Object Error"}};
+  EXPECT_EQ(ui.boxes, expected);
+  EXPECT_EQ(LogTexts(),
+            (std::vector<std::string>{"  ->", "! Unable to create EnvKit.Envelope."}));
+}
+
+TEST_F(EnvelopeStepTest, AnEnvelopeThatCannotBeUnpackedIsLoggedAndShown) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER/>").guid = "{FIXED}";
+  const std::string path = Pick(builder);
+  // A file of the extracted name is in the way; extraction never overwrites it.
+  dirs.Write("kestrov/XML/{FIXED}.xml", "in the way");
+  main.Open_Click();
+  const std::vector<ShownBox> expected = {{"Unable to unpack envelope file\n" + path,
+                                           MsgButtons::kOk, MsgIcon::kCritical, "Ombrel"}};
+  EXPECT_EQ(ui.boxes, expected);
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{
+                            "  ->", "! Unable to unpack envelope file: " + path}));
+  EXPECT_EQ(dirs.Read("kestrov/XML/{FIXED}.xml"), "in the way");
+  EXPECT_TRUE(translations.empty());
+}
+
+TEST_F(EnvelopeStepTest, AnExistingFileNameStopsTheMoveAndCancelLeavesEverything) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  EnvelopeEntry& order = builder.Add("main.xml", "OADI/XML", "", "<ORDER>new</ORDER>");
+  order.guid = "{ORDER}";
+  builder.Add("front.jpg", "IMAGE/JPG", "", "new photo").guid = "{PHOTO}";
+  Pick(builder);
+  dirs.Write("kestrov/XML/main.xml", "the user's own file");
+
+  ui.AnswerBox(MsgResult::kRetry);   // the same move again: it fails again
+  ui.AnswerBox(MsgResult::kCancel);  // the step ends here
+  main.Open_Click();
+
+  ASSERT_EQ(ui.boxes.size(), 2U);
+  EXPECT_EQ(ui.boxes[0], ui.boxes[1]);
+  EXPECT_EQ(ui.boxes[0].text.rfind("Error 58 in Open:\n", 0), 0U) << ui.boxes[0].text;
+  EXPECT_EQ(ui.boxes[0].buttons, MsgButtons::kRetryCancel);
+  EXPECT_EQ(ui.boxes[0].icon, MsgIcon::kInformation);
+  EXPECT_EQ(ui.boxes[0].title, "Scripting.FileSystemObject");
+  EXPECT_EQ(dirs.Read("kestrov/XML/main.xml"), "the user's own file");
+  // The extracted files stay where they are; nothing is deleted or translated.
+  EXPECT_EQ(dirs.Read("kestrov/XML/{ORDER}.xml"), "<ORDER>new</ORDER>");
+  EXPECT_EQ(dirs.Read("kestrov/XML/{PHOTO}.jpg"), "new photo");
+  EXPECT_TRUE(translations.empty());
+  const std::vector<std::string> log = LogTexts();
+  ASSERT_EQ(log.size(), 3U);
+  EXPECT_EQ(log[1].rfind("! Error 58 in Open [Scripting.FileSystemObject]: ", 0), 0U) << log[1];
+}
+
+TEST_F(EnvelopeStepTest, RetryRunsTheSameMoveAgain) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>new</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "", "new photo");
+  Pick(builder);
+  const std::string userPhoto = dirs.Write("kestrov/Pix/front.jpg", "the user's photo");
+  // The user moves the photo away, then presses Retry.
+  ui.onBox = [&](const ShownBox&) { fs::rename(userPhoto, dirs.File("kept.jpg")); };
+  ui.AnswerBox(MsgResult::kRetry);
+  main.Open_Click();
+
+  EXPECT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(dirs.Read("kept.jpg"), "the user's photo");
+  ASSERT_EQ(translations.size(), 1U);
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+}
+
+TEST_F(EnvelopeStepTest, AnExistingPhotoInThePictureFolderIsNeverReplaced) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("front.jpg", "IMAGE/JPG", "", "envelope photo");
+  Pick(builder);
+  dirs.Write("kestrov/Pix/front.jpg", "the user's photo");
+  ui.AnswerBox(MsgResult::kCancel);
+  main.Open_Click();
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text.rfind("Error 58 in Open:\n", 0), 0U);
+  EXPECT_EQ(dirs.Read("kestrov/Pix/front.jpg"), "the user's photo");
+  EXPECT_EQ(dirs.Read("kestrov/XML/front.jpg"), "envelope photo");  // renamed, then left
+}
+
+TEST_F(EnvelopeStepTest, ImagesOnlyMakeNoReportAndNoMessage) {
+  Main& main = StartedMain();
+  CurrentEngine() = Services().createEngine();
+  const XmlEngine* earlier = CurrentEngine().get();
+  EnvelopeBuilder builder;
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front");
+  builder.Add("rear.jpg", "IMAGE/JPG", "SUBJECT REAR", "rear");
+  Pick(builder);
+  main.Open_Click();
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_TRUE(translations.empty());
+  EXPECT_EQ(CurrentEngine().get(), earlier);
+  ASSERT_EQ(Global().EnvelopeFiles.size(), 2U);
+  EXPECT_EQ(Global().EnvelopeFiles[1].Name, PixDir() + "rear.jpg");
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
+}
+
+TEST_F(EnvelopeStepTest, EachEnvelopeGetsANewEngine) {
+  Main& main = StartedMain();
+  for (const char* name : {"one.env", "two.env"}) {
+    EnvelopeBuilder builder;
+    builder.Add("main.xml", "OADI/XML", "", std::string("<ORDER>") + name + "</ORDER>");
+    Pick(builder, name);
+  }
+  std::vector<const XmlEngine*> engines;
+  onTranslate = [&](const testing::ObservingEngine::Call&) {
+    engines.push_back(CurrentEngine().get());
+  };
+  main.Open_Click();
+  main.Open_Click();
+  ASSERT_EQ(translations.size(), 2U);
+  ASSERT_EQ(engines.size(), 2U);
+  EXPECT_NE(engines[0], nullptr);
+  EXPECT_NE(engines[1], nullptr);
+  EXPECT_NE(engines[0], engines[1]);  // both lived at once while the second was made
+  EXPECT_EQ(CurrentEngine().get(), engines[1]);  // the last one lives on
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+// An envelope reader that accepts any name, to show that the step itself
+// never writes outside the envelope's folder.
+class LaxEnvelope : public Envelope, EnvelopeDocuments, EnvelopeDocument {
+ public:
+  bool OpenEnvelope(const std::string&) override { return true; }
+  bool ExtractTo(const std::string& folder, int32_t) override {
+    std::ofstream(folder + "{LAX}.xml") << "<ORDER/>";
+    return true;
+  }
+  const EnvelopeDocuments& Documents() const override { return *this; }
+  std::size_t Count() const override { return 1; }
+  const EnvelopeDocument& Item(std::size_t) const override { return *this; }
+  std::string Attribute(const std::string& name) const override {
+    const std::map<std::string, std::string> attributes = {
+        {"GUID", "{LAX}"}, {"EXT", ".xml"}, {"FILENAME", "../escaped.xml"}, {"TYPE", "OADI/XML"}};
+    const auto it = attributes.find(name);
+    return it == attributes.end() ? "" : it->second;
+  }
+};
+
+TEST_F(EnvelopeStepTest, TheStepChecksEveryNameBeforeItMoves) {
+  Main& main = StartedMain();
+  components.envelopeOverride = [] { return std::make_unique<LaxEnvelope>(); };
+  ui.AnswerDialog(XmlDir() + "order.env");
+  ui.AnswerBox(MsgResult::kCancel);
+  main.Open_Click();
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Open:\n", 0), 0U) << ui.boxes[0].text;
+  EXPECT_FALSE(fs::exists(kestrovDir + "/escaped.xml"));
+  EXPECT_EQ(dirs.Read("kestrov/XML/{LAX}.xml"), "<ORDER/>");
+  EXPECT_TRUE(translations.empty());
+}
+
+}  // namespace
+}  // namespace ombrel

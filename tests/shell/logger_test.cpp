@@ -1,0 +1,188 @@
+#include "shell/logger.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "shell/error_handler.h"
+#include "shell/globals.h"
+#include "shell_fixture.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::HookedUi;
+using testing::PinnedClock;
+using testing::ShownBox;
+using testing::TempDir;
+
+// "12/10/2026 1:05:09 PM" left-aligned in 25 characters.
+const std::string kStamp = "12/10/2026 1:05:09 PM    ";
+
+class LoggerTest : public ::testing::Test {
+ protected:
+  LoggerTest() {
+    testing::ResetGlobals();
+    Global().ui = &ui;
+  }
+  ~LoggerTest() override { testing::ResetGlobals(); }
+
+  std::unique_ptr<Logger> NewLogger() {
+    return std::make_unique<Logger>(std::make_unique<PinnedClock>(now));
+  }
+
+  TempDir dir;
+  HookedUi ui;
+  std::shared_ptr<DateTime> now = std::make_shared<DateTime>(testing::TestNow());
+};
+
+TEST_F(LoggerTest, WritesEachTypeWithItsMarkAfterTheDateField) {
+  struct Case {
+    int32_t type;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {1, kStamp + " ! text\r\n"},
+      {2, kStamp + " * text\r\n"},
+      {4, kStamp + "   text\r\n"},
+      {0, kStamp + "  text\r\n"},
+      {3, kStamp + "  text\r\n"},
+      {8, kStamp + "  text\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("type " + std::to_string(c.type));
+    const std::string path = dir.File("type" + std::to_string(c.type) + ".LOG");
+    Logger logger(std::make_unique<PinnedClock>(now));
+    logger.StartLogging(path, 2);
+    logger.LogEvent("text", c.type);
+    EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + c.expected);
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(LoggerTest, AnOmittedTypeHasNoMark) {
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 2);
+  logger->LogEvent("plain");
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp + "  plain\r\n");
+}
+
+TEST_F(LoggerTest, KeepsTheTextUnchangedAndEndsTheLineAfterIt) {
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 2);
+  logger->LogEvent("first\nsecond  ", kLogWarning);
+  logger->LogEvent("", kLogError);
+  EXPECT_EQ(dir.Read(path),
+            kStamp + "   ->\r\n" + kStamp + " * first\nsecond  \r\n" + kStamp + " ! \r\n");
+}
+
+TEST_F(LoggerTest, AtMidnightTheDateStandsAlone) {
+  *now = DateTime{{2027, 1, 2}, 0, 0, 0};
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 2);
+  *now = DateTime{{2027, 1, 2}, 0, 0, 1};
+  logger->LogEvent("a second later", kLogInformation);
+  EXPECT_EQ(dir.Read(path), "1/2/2027" + std::string(17, ' ') + "   ->\r\n" +
+                                "1/2/2027 12:00:01 AM" + std::string(5, ' ') +
+                                "   a second later\r\n");
+}
+
+TEST_F(LoggerTest, EveryRunAppendsAfterTheRunsBefore) {
+  const std::string path = dir.File("Ombrel.LOG");
+  {
+    auto first = NewLogger();
+    first->StartLogging(path, 2);
+    first->LogEvent("run one", kLogInformation);
+  }
+  // The file is complete after each line, before the writer goes away.
+  auto second = NewLogger();
+  second->StartLogging(path, 2);
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp + "   run one\r\n" + kStamp + "   ->\r\n");
+  second->LogEvent("run two", kLogInformation);
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp + "   run one\r\n" + kStamp +
+                                "   ->\r\n" + kStamp + "   run two\r\n");
+  EXPECT_EQ(second->LogTarget(), path);
+}
+
+TEST_F(LoggerTest, StartsOnlyInModeTwo) {
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 1);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(logger->LogTarget(), "");
+}
+
+TEST_F(LoggerTest, LogErrorWritesThePendingError) {
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 2);
+  const Error error(static_cast<int32_t>(0x8004791CU), "FM1004", "Invalid Server Object");
+  {
+    PendingErrorScope pending(error);
+    logger->LogError("XmlReader::Translate");
+  }
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp +
+                                " ! Error -2147190500 in XmlReader::Translate [FM1004]: "
+                                "Invalid Server Object\r\n");
+}
+
+// The log's folder is missing: every line fails to open. The writer's own
+// failure is shown once per line, with Retry and Cancel, and the reporter's
+// attempt to log it must not start the cycle again.
+TEST_F(LoggerTest, AnUnwritableLogShowsOneBoxPerLineAndCancelGoesOn) {
+  const std::string path = dir.File("missing/Ombrel.LOG");
+  Global().EventLog = NewLogger();
+  Logger& logger = *Global().EventLog;
+  ui.AnswerBox(MsgResult::kCancel);  // the "->" of StartLogging
+  ui.AnswerBox(MsgResult::kCancel);
+  ui.AnswerBox(MsgResult::kCancel);
+  logger.StartLogging(path, 2);
+  logger.LogEvent("one", kLogInformation);
+  logger.LogEvent("two", kLogError);
+
+  ASSERT_EQ(ui.boxes.size(), 3U);
+  for (const ShownBox& box : ui.boxes) {
+    EXPECT_EQ(box.text.rfind("Error 76 in Logger::LogEvent:\n", 0), 0U) << box.text;
+    EXPECT_NE(box.text.find(path), std::string::npos) << box.text;
+    EXPECT_EQ(box.buttons, MsgButtons::kRetryCancel);
+    EXPECT_EQ(box.icon, MsgIcon::kInformation);
+    EXPECT_EQ(box.title, "Ombrel");
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+TEST_F(LoggerTest, RetryOpensTheFileAgain) {
+  const std::string path = dir.File("later/Ombrel.LOG");
+  Global().EventLog = NewLogger();
+  Logger& logger = *Global().EventLog;
+  // The user makes the folder, then presses Retry.
+  ui.onBox = [&](const ShownBox&) { std::filesystem::create_directories(dir.File("later")); };
+  ui.AnswerBox(MsgResult::kRetry);
+  logger.StartLogging(path, 2);
+  logger.LogEvent("after the retry", kLogInformation);
+
+  EXPECT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp + "   after the retry\r\n");
+}
+
+TEST_F(LoggerTest, ALogThatIsAFolderFailsLikeAnyUnwritableLog) {
+  std::filesystem::create_directories(dir.File("Ombrel.LOG"));
+  Global().EventLog = NewLogger();
+  ui.AnswerBox(MsgResult::kRetry);
+  ui.AnswerBox(MsgResult::kCancel);
+  Global().EventLog->StartLogging(dir.File("Ombrel.LOG"), 2);
+  // Retry tried the same open again, then Cancel gave the line up.
+  ASSERT_EQ(ui.boxes.size(), 2U);
+  EXPECT_EQ(ui.boxes[0], ui.boxes[1]);
+  EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Logger::LogEvent:\n", 0), 0U) << ui.boxes[0].text;
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,161 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "shell/error_handler.h"
+#include "shell/globals.h"
+#include "shell_fixture.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::HookedUi;
+using testing::PinnedClock;
+using testing::ShownBox;
+using testing::TempDir;
+
+const std::string kStamp = "12/10/2026 1:05:09 PM    ";
+const std::string kStartLine = kStamp + "   ->\r\n";
+
+class ReportErrorTest : public ::testing::Test {
+ protected:
+  ReportErrorTest() {
+    testing::ResetGlobals();
+    Global().ui = &ui;
+    Global().EventLog = std::make_unique<Logger>(
+        std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
+    Global().EventLog->StartLogging(LogPath(), 2);
+  }
+  ~ReportErrorTest() override { testing::ResetGlobals(); }
+
+  std::string LogPath() const { return dir.File("Ombrel.LOG"); }
+  std::string Log() const { return dir.Read("Ombrel.LOG"); }
+
+  bool Report(const Error& error, const std::string& place) {
+    PendingErrorScope pending(error);
+    return ReportError(place);
+  }
+
+  TempDir dir;
+  HookedUi ui;
+};
+
+TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
+  struct Case {
+    Error error;
+    std::string place;
+    MsgResult answer;
+    std::string text;
+    std::string logLine;
+  };
+  const std::vector<Case> cases = {
+      {Error(58, "Scripting.FileSystemObject", "File already exists"), "Open", MsgResult::kRetry,
+       "Error 58 in Open:\nFile already exists",
+       " ! Error 58 in Open [Scripting.FileSystemObject]: File already exists"},
+      {Error(static_cast<int32_t>(0x8004791CU), "FM1004", "Invalid Server Object"),
+       "XmlReader::Translate", MsgResult::kCancel,
+       "Error -2147190500 in XmlReader::Translate:\nInvalid Server Object",
+       " ! Error -2147190500 in XmlReader::Translate [FM1004]: Invalid Server Object"},
+      {Error(5, "Ombrel", ""), "SplitY2KDate", MsgResult::kCancel, "Error 5 in SplitY2KDate:\n",
+       " ! Error 5 in SplitY2KDate [Ombrel]: "},
+      {Error(76, "EnvKit.Envelope", "two\nlines"), "Loading", MsgResult::kRetry,
+       "Error 76 in Loading:\ntwo\nlines", " ! Error 76 in Loading [EnvKit.Envelope]: two\nlines"},
+  };
+  std::string expectedLog = kStartLine;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    ui.AnswerBox(c.answer);
+    EXPECT_EQ(Report(c.error, c.place), c.answer == MsgResult::kRetry);
+    const ShownBox expected{c.text, MsgButtons::kRetryCancel, MsgIcon::kInformation,
+                            c.error.source()};
+    EXPECT_EQ(ui.boxes.back(), expected);
+    expectedLog += kStamp + c.logLine + "\r\n";
+  }
+  EXPECT_EQ(Log(), expectedLog);
+  EXPECT_EQ(ui.boxes.size(), cases.size());
+}
+
+TEST_F(ReportErrorTest, WithNoPendingErrorShowsAndLogsNothing) {
+  EXPECT_FALSE(ReportError("Open"));
+  EXPECT_FALSE(Report(Error(0, "Ombrel", "not an error"), "Open"));
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(Log(), kStartLine);
+}
+
+TEST_F(ReportErrorTest, AMissingLogWriterStillShowsTheBox) {
+  Global().EventLog.reset();
+  ui.AnswerBox(MsgResult::kRetry);
+  EXPECT_TRUE(Report(Error(70, "Ombrel", "Permission denied"), "Open"));
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text, "Error 70 in Open:\nPermission denied");
+}
+
+TEST_F(ReportErrorTest, WithoutAUiItLogsAndReturnsFalse) {
+  Global().ui = nullptr;
+  EXPECT_FALSE(Report(Error(70, "Ombrel", "Permission denied"), "Open"));
+  EXPECT_EQ(Log(), kStartLine + kStamp + " ! Error 70 in Open [Ombrel]: Permission denied\r\n");
+}
+
+TEST_F(ReportErrorTest, AFailingLogShowsItsOwnBoxThenTheError) {
+  // The log cannot be written: the writer's failure shows once, then the
+  // error being reported; nothing recurses.
+  std::filesystem::remove(LogPath());
+  std::filesystem::create_directories(LogPath());
+  ui.AnswerBox(MsgResult::kCancel);  // the log writer's own failure
+  ui.AnswerBox(MsgResult::kCancel);  // the reported error
+  EXPECT_FALSE(Report(Error(58, "Scripting.FileSystemObject", "File already exists"), "Open"));
+  ASSERT_EQ(ui.boxes.size(), 2U);
+  EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Logger::LogEvent:\n", 0), 0U);
+  EXPECT_EQ(ui.boxes[1].text, "Error 58 in Open:\nFile already exists");
+  EXPECT_EQ(ui.boxes[1].title, "Scripting.FileSystemObject");
+}
+
+// The handler convention the engine and translators reuse: Run goes on with
+// the next statement after Retry, Repeat runs the failed statement again,
+// and Cancel leaves with the result so far.
+TEST_F(ReportErrorTest, RunSkipsTheFailedStatementOnRetryAndStopsOnCancel) {
+  ErrorHandler handler("XmlReader::CheckAlias");
+  std::vector<std::string> done;
+  auto failing = [&] {
+    done.push_back("fail");
+    throw Error(9, "Ombrel", "Subscript out of range");
+  };
+  ui.AnswerBox(MsgResult::kRetry);
+  ui.AnswerBox(MsgResult::kCancel);
+  EXPECT_TRUE(handler.Run([&] { done.push_back("one"); }));
+  EXPECT_TRUE(handler.Run(failing));
+  EXPECT_TRUE(handler.Run([&] { done.push_back("two"); }));
+  EXPECT_FALSE(handler.Run(failing));
+  EXPECT_EQ(done, (std::vector<std::string>{"one", "fail", "two", "fail"}));
+  ASSERT_EQ(ui.boxes.size(), 2U);
+  EXPECT_EQ(ui.boxes[0].text, "Error 9 in XmlReader::CheckAlias:\nSubscript out of range");
+  EXPECT_EQ(PendingError(), nullptr);
+}
+
+TEST_F(ReportErrorTest, RepeatRunsTheFailedStatementAgainUntilItWorksOrCancel) {
+  ErrorHandler handler("Open");
+  int attempts = 0;
+  ui.AnswerBox(MsgResult::kRetry);
+  ui.AnswerBox(MsgResult::kRetry);
+  EXPECT_TRUE(handler.Repeat([&] {
+    if (++attempts < 3) throw Error(58, "Scripting.FileSystemObject", "File already exists");
+  }));
+  EXPECT_EQ(attempts, 3);
+
+  attempts = 0;
+  ui.AnswerBox(MsgResult::kRetry);
+  ui.AnswerBox(MsgResult::kCancel);
+  EXPECT_FALSE(handler.Repeat([&] {
+    ++attempts;
+    throw Error(58, "Scripting.FileSystemObject", "File already exists");
+  }));
+  EXPECT_EQ(attempts, 2);
+  EXPECT_EQ(ui.boxes.size(), 4U);
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,164 @@
+// What the shell's tests share: a pinned clock for the log, a component
+// factory whose creations can be made to fail, an engine that lets a test
+// watch its Translate, and a fixture that lays out a settings folder, the
+// order program's folders and the program's own folder in temporary folders.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/xml_engine.h"
+#include "platform/components.h"
+#include "shell/logger.h"
+#include "shell/main_form.h"
+#include "support/fake_components.h"
+#include "support/scoped_env.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+
+namespace ombrel::testing {
+
+// A clock the test sets; shared so the test can move it after the Logger took it.
+class PinnedClock : public Clock {
+ public:
+  explicit PinnedClock(std::shared_ptr<DateTime> now) : now_(std::move(now)) {}
+  DateTime Now() const override { return *now_; }
+
+ private:
+  std::shared_ptr<DateTime> now_;
+};
+
+// The real components, with the file system's and the envelope reader's
+// creation under the test's control.
+class ShellComponents : public ComponentFactory {
+ public:
+  std::unique_ptr<FileSystemObject> CreateFileSystem() override;
+  std::unique_ptr<Envelope> CreateEnvelope() override;
+  std::unique_ptr<XmlDom> CreateXmlDom() override { return real_->CreateXmlDom(); }
+  std::unique_ptr<ReportDocument> CreateReportDocument() override {
+    return real_->CreateReportDocument();
+  }
+
+  Creation fileSystemCreation = Creation::kSucceeds;
+  Creation envelopeCreation = Creation::kSucceeds;
+  // When set, envelopes come from here instead of the real reader.
+  std::function<std::unique_ptr<Envelope>()> envelopeOverride;
+
+ private:
+  std::unique_ptr<ComponentFactory> real_ = CreateRealComponents();
+};
+
+// An engine whose Translate calls the test's function; every other member
+// does nothing. It records each Translate's arguments.
+class ObservingEngine : public XmlEngine {
+ public:
+  struct Call {
+    std::string rptFile;
+    std::string xmlFile;
+  };
+  explicit ObservingEngine(std::vector<Call>* calls, std::function<void(const Call&)> onTranslate)
+      : calls_(calls), onTranslate_(std::move(onTranslate)) {}
+
+  bool Translate(std::string& rptFile, const std::string& xmlFile) override {
+    calls_->push_back({rptFile, xmlFile});
+    if (onTranslate_) onTranslate_(calls_->back());
+    return true;
+  }
+
+  void AddExtended(const std::string&) override {}
+  void CheckAlias(const std::string&, const std::string&, const std::string&,
+                  const TextList&) override {}
+  void Combine(const std::string&, const std::string&, int32_t, const TextList&) override {}
+  void Compare(const std::string&, const std::string&, const std::string&,
+               const std::string&) override {}
+  void ParsePhone(const std::string&, const std::string&, const std::string&) override {}
+  int32_t Licensing(int16_t) override { return 0; }
+  void LoadSignature(int16_t, int16_t, const std::string&) override {}
+  void MapValue(const std::string&, const std::string&) override {}
+  void ParseAddress(const std::string&, const std::string&, const std::string&,
+                    const std::string&, const std::string&, const std::string&) override {}
+  void ParseExtended(const std::string&, const std::string&, bool) override {}
+  std::string ReadDirect(const std::string&) override { return ""; }
+  std::string ReadExtendedDirect(const std::string&) override { return ""; }
+  bool SetAlias(const std::string&, const std::string&) override { return false; }
+  bool SetForm(const std::string&) override { return false; }
+  bool SetPhoto(const std::string&, std::string&) override { return false; }
+  void WriteDirect(const std::string&, const std::string&) override {}
+  void ProcessAppraiserInfo(int16_t, int16_t, const std::string&) override {}
+  void ProcessOffscrn() override {}
+
+ private:
+  std::vector<Call>* calls_;
+  std::function<void(const Call&)> onTranslate_;
+};
+
+// A scripted UI that also runs the test's function after each box is
+// recorded (before its answer goes back), and notes how many boxes had been
+// shown at each beep.
+class HookedUi : public ScriptedUi {
+ public:
+  MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                       const std::string& title) override {
+    const MsgResult answer = ScriptedUi::MessageBox(text, buttons, icon, title);
+    if (onBox) onBox(boxes.back());
+    return answer;
+  }
+  void Beep() override {
+    boxesAtBeep.push_back(boxes.size());
+    ScriptedUi::Beep();
+  }
+
+  std::function<void(const ShownBox&)> onBox;
+  std::vector<std::size_t> boxesAtBeep;
+};
+
+// The clock of every log line written in the shell tests: 12/10/2026 1:05:09 PM.
+DateTime TestNow();
+
+// Global() as a fresh program has it, and no current engine.
+void ResetGlobals();
+
+// A program laid out in temporary folders:
+//   settings/QOR.INI            WINDIR points here
+//   corvana/                    DataDir
+//   kestrov/Kestrov.exe         KESTR, with Alias/, Pix/ and XML/
+//   bin/Ombrel                  the executable; the log is bin/Ombrel.LOG
+class ShellTest : public ::testing::Test {
+ protected:
+  ShellTest();
+  ~ShellTest() override;
+
+  // Writes QOR.INI with these values (nullopt: the key is left out).
+  void WriteSettings(const std::optional<std::string>& dataDir,
+                     const std::optional<std::string>& kestr);
+
+  MainServices Services();
+  // A Main on Services() whose start-up is run and expected to succeed.
+  Main& StartedMain();
+
+  std::string LogPath() const { return dirs.File("bin/Ombrel.LOG"); }
+  std::string Log() const { return dirs.Read("bin/Ombrel.LOG"); }
+  // The log's lines without the 25-character date field and its blank.
+  std::vector<std::string> LogTexts() const;
+
+  TempDir dirs;
+  std::string settingsDir, dataDir, kestrovDir, kestrovExe, binDir;
+  HookedUi ui;
+  ShellComponents components;
+  std::shared_ptr<DateTime> now = std::make_shared<DateTime>(TestNow());
+  bool loggerCreated = true;
+  std::vector<ObservingEngine::Call> translations;
+  std::function<void(const ObservingEngine::Call&)> onTranslate;
+  std::vector<std::string> startedPrograms;
+
+ private:
+  ScopedEnv windir_;
+  std::unique_ptr<Main> main_;
+};
+
+}  // namespace ombrel::testing

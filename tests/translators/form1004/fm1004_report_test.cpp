@@ -1,0 +1,434 @@
+// The whole road for a 1004 order: an envelope with nine comparables, photos,
+// a sketch and a flood map goes through the program's start-up and envelope
+// step, the real engine, XML reader and report writer, and the report file
+// read back must hold what the order holds. The demo order of the repository
+// must make such a report too.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/xml_reader.h"
+#include "platform/components.h"
+#include "shell/globals.h"
+#include "shell/logger.h"
+#include "shell/main_form.h"
+#include "support/envelope_builder.h"
+#include "support/recording_engine.h"
+#include "support/scoped_env.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+#include "translators/form1004/fm1004.h"
+#include "translators/form2055/report_reader.h"
+
+namespace ombrel {
+namespace {
+
+using form2055_testing::ReadReport;
+using form2055_testing::ReportForm;
+using form2055_testing::WrittenReport;
+using testing::EnvelopeBuilder;
+using testing::ScopedEnv;
+using testing::ScriptedUi;
+using testing::TempDir;
+
+using Order = std::map<std::string, std::string>;
+
+// The text of an order document holding each tag's value where the XML
+// reader finds a tag without alias: "COMP(2)SALESPRICE" is the SALESPRICE
+// element of the COMP element whose attribute N is 2.
+std::string OrderXml(const Order& order) {
+  struct Node {
+    std::string text;
+    std::map<std::string, Node> children;
+  };
+  Node root;
+  for (const auto& [tag, value] : order) {
+    Node* node = &root;
+    for (std::size_t start = 0; start < tag.size();) {
+      std::size_t end = tag.find(')', start);
+      end = end == std::string::npos ? tag.size() : end + 1;
+      node = &node->children[tag.substr(start, end - start)];
+      start = end;
+    }
+    node->text = value;
+  }
+  auto escaped = [](const std::string& text) {
+    std::string out;
+    for (char c : text) {
+      if (c == '&') out += "&amp;";
+      else if (c == '<') out += "&lt;";
+      else if (c == '>') out += "&gt;";
+      else if (c == '\r') out += "&#13;";  // a raw one would be read as a line feed
+      else out += c;
+    }
+    return out;
+  };
+  std::function<void(std::string&, const std::string&, const Node&)> append =
+      [&](std::string& out, const std::string& step, const Node& node) {
+        std::string name = step;
+        std::string attribute;
+        if (const std::size_t open = step.find('('); open != std::string::npos) {
+          name = step.substr(0, open);
+          attribute = " N=\"" + step.substr(open + 1, step.size() - open - 2) + "\"";
+        }
+        out += "<" + name + attribute + ">" + escaped(node.text);
+        for (const auto& [childStep, child] : node.children) append(out, childStep, child);
+        out += "</" + name + ">";
+      };
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  append(text, "ORDER", root);
+  return text + "\n";
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const std::string kJpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "not much of a photo";
+
+// The program laid out in a temporary folder, with the real components:
+//   settings/QOR.INI, corvana/DATA/, kestrov/Kestrov.exe with Alias/global.ali,
+//   Pix/ and XML/, and bin/Ombrel whose log is bin/Ombrel.LOG.
+class FM1004Report : public ::testing::Test {
+ protected:
+  FM1004Report() : windir_("WINDIR", dirs.File("settings")) {
+    dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
+                                       "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
+                                       "\r\n");
+    std::filesystem::create_directories(dirs.File("corvana/DATA"));
+    dirs.Write("kestrov/Kestrov.exe", "");
+    dirs.Write("kestrov/Alias/global.ali", "; every tag of these orders is read as a path\n");
+    std::filesystem::create_directories(dirs.File("kestrov/Pix"));
+    std::filesystem::create_directories(dirs.File("kestrov/XML"));
+    std::filesystem::create_directories(dirs.File("bin"));
+
+    previousUi_ = Global().ui;
+    previousComponents_ = Global().components;
+    Global().ui = &ui;
+    Global().components = components_.get();
+
+    MainServices services;
+    services.executablePath = dirs.File("bin/Ombrel");
+    services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
+    services.createEngine = [] { return std::make_unique<XmlReader>(); };
+    main_ = std::make_unique<Main>(std::move(services));
+  }
+
+  ~FM1004Report() override {
+    main_->Form_Unload();
+    Globals& g = Global();
+    g.DataFolder.clear();
+    g.AliasFolder.clear();
+    g.PixFolder.clear();
+    g.XmlFolder.clear();
+    g.ui = previousUi_;
+    g.components = previousComponents_;
+  }
+
+  // Converts an envelope of the order text and one image per photo name as
+  // a user would, saving the report as corvana/DATA/SMITH.RPT, and reads it.
+  std::optional<WrittenReport> Convert(const std::string& orderText,
+                                       const std::vector<std::string>& photos) {
+    EnvelopeBuilder envelope;
+    envelope.Add("ORDER.XML", "OADI/XML", "", orderText);
+    for (const std::string& photo : photos) envelope.Add(photo, "IMAGE/JPG", "PHOTO", kJpeg);
+    const std::string envelopePath = dirs.File("kestrov/XML/ORDER.env");
+    envelope.Write(envelopePath);
+
+    const std::string reportPath = dirs.File("corvana/DATA/SMITH.RPT");
+    EXPECT_TRUE(main_->Form_Load());
+    ui.AnswerDialog(envelopePath);
+    ui.AnswerDialog(reportPath);
+    main_->Open_Click();
+    EXPECT_TRUE(ui.AllAnswersUsed());
+    return ReadReport(reportPath);
+  }
+
+  TempDir dirs;
+  ScriptedUi ui;
+
+ private:
+  ScopedEnv windir_;
+  std::unique_ptr<ComponentFactory> components_ = CreateRealComponents();
+  Ui* previousUi_ = nullptr;
+  ComponentFactory* previousComponents_ = nullptr;
+  std::unique_ptr<Main> main_;
+};
+
+// Each SetAlias of the translator's tables with the form it writes to, as
+// the recording engine sees them (the photo procedures excluded).
+struct AliasWrite {
+  std::string form, tag, addr;
+};
+
+std::vector<AliasWrite> AliasWrites() {
+  FM1004 translator;
+  std::vector<AliasWrite> writes;
+  std::string form = "UA2";
+  for (const std::string& call : testing::TraceTranslator(translator)) {
+    if (call.rfind("SetPhoto(", 0) == 0) break;
+    if (call.rfind("SetForm(\"", 0) == 0) form = call.substr(9, call.size() - 11);
+    if (call.rfind("SetAlias(\"", 0) != 0) continue;
+    const std::size_t split = call.find("\", \"");
+    writes.push_back({form, call.substr(10, split - 10),
+                      call.substr(split + 4, call.size() - split - 6)});
+  }
+  return writes;
+}
+
+std::string N(int n) { return std::to_string(n); }
+
+// A full order: a value of its own for every tag the tables set, the boxes
+// and joins with values they know, nine comparables, photos and maps.
+Order FullOrder() {
+  Order order;
+  for (const AliasWrite& write : AliasWrites()) order[write.tag] = "<" + write.tag + "> & more";
+  const Order special = {
+      {"FORMNUM", "1004"},
+      {"CURRENTOCCUPANT", "TENANT"},
+      {"BUILTUP", "25-75%"},
+      {"OCCUPANCYOWNER", "ON"},
+      {"ZONINGCOMPLIANCE", "NOZONING"},
+      {"APPRAISALMADE", "SUBJECTTOCOMPLETION"},
+      {"INSPECTSUBJECTPROP", "DIDNOT"},
+      {"LEGALDESC", "Lot 14, Block 3\r\nMaple Ridge"},
+      {"COMMENTSONCOST", "Cost new from a national service."},
+      {"LENDERCLIENTSTREET", "1 Main St"},
+      {"LENDERCLIENTCITY", "Des Moines"},
+      {"LENDERCLIENTSTATEPROV", "IA"},
+      {"LENDERCLIENTZIP", "50309"},
+      {"APPRAISERSTREET", "221 Lincoln Way"},
+      {"APPRAISERCITY", "Ames"},
+      {"APPRAISERSTATEPROV", "IA"},
+      {"APPRAISERZIP", "50014"},
+      {"SUBJECTADDRCITY", "Ames"},
+      {"SUBJECTADDRZIP", "50010"},
+      {"BASEMENTUNLABELED", "Workshop"},
+      {"BASEMENTUNLABELEDDESC", "Unfinished"},
+      {"ESTMARKETVALUEDT", "03/28/2024"},
+      {"BORROWER", "Jordan Whitfield"},
+      {"CASE_NO", "C-17"},
+      {"APPRAISERSTATECERTNUM", "CR02817"},
+      {"APPRAISERCERTSTATEPROV", "IA"},
+      {"ADDENDA(1)NUM", "1"},
+      {"ADDENDA(1)NAME", "Scope of the Appraisal"},
+      {"ADDENDA(1)VALUE", "Interior and exterior inspection."},
+      {"ADDENDA(2)NUM", "2"},
+      {"ADDENDA(2)NAME", "ADDITIONAL COMMENTS"},
+      {"ADDENDA(2)VALUE", "For a first mortgage."},
+      {"SUBJECTFRONTVIEW", "front.jpg"},
+      {"SUBJECTREARVIEW", "rear.jpg"},
+      {"SUBJECTSTREETVIEW", "street.jpg"},
+      {"COMP(1)PHOTO", "comp1.jpg"},
+      {"COMP(1)PHOTONUM", "1"},
+      // The order numbers its second comparable 5 and labels its photo 3:
+      // the photo follows the comparable's own number.
+      {"COMP(2)PHOTO", "comp2.jpg"},
+      {"COMP(2)PHOTONUM", "3"},
+      {"COMP(9)PHOTO", "comp9.jpg"},
+      {"COMP(9)PHOTONUM", "9"},
+      {"ADDPHOTO(1)", "extra1.jpg"},
+      {"ADDPHOTO(18)", "extra18.jpg"},
+      {"FLOORPLAN", "sketch.jpg"},
+      {"FLOORPLANNAME", "FIRST FLOOR"},
+      {"FLOODMAP", "flood.jpg"},
+      {"FLOODMAPNAME", "FEMA PANEL 0165F"},
+  };
+  for (const auto& [tag, value] : special) order[tag] = value;
+  // The appraiser holds a certificate only.
+  order.erase("APPRAISERSTATELICNUM");
+  order.erase("APPRAISERLICSTATEPROV");
+  for (int n = 1; n <= 9; ++n) {
+    const std::string comp = "COMP(" + N(n) + ")";
+    order[comp + "NUM"] = n == 2 ? "5" : N(n);
+    order[comp + "ADDRSTREET"] = N(n) + " Elm St";
+    order[comp + "ADDRCITY"] = "Ames";
+    order[comp + "ADDRSTATEPROV"] = "IA";
+    order[comp + "ADDRZIP"] = "5001" + N(n);
+    order[comp + "NETADJUSTPOSNEG"] = n % 2 == 1 ? "POSITIVE" : "NEGATIVE";
+  }
+  return order;
+}
+
+const std::vector<std::string> kPhotos = {"front.jpg", "rear.jpg",    "street.jpg",  "comp1.jpg",
+                                          "comp2.jpg", "comp9.jpg",   "extra1.jpg",  "extra18.jpg",
+                                          "sketch.jpg", "flood.jpg"};
+
+void ExpectField(const WrittenReport& report, const std::string& formId, const std::string& addr,
+                 const std::string& value) {
+  const ReportForm* form = report.Form(formId);
+  ASSERT_NE(form, nullptr) << formId;
+  EXPECT_EQ(form->Field(addr), std::optional<std::string>(value)) << formId << " " << addr;
+}
+
+TEST_F(FM1004Report, NineComparablesPhotosSketchAndFloodMap) {
+  const Order order = FullOrder();
+  const std::optional<WrittenReport> report = Convert(OrderXml(order), kPhotos);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(report->skeleton, "UAR-3X5.RPT");
+  EXPECT_EQ(report->FormIds(),
+            (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn", "cmps46", "cmps79",
+                                      "sketch", "floodmap"}));
+  const std::pair<const char*, const char*> versions[] = {
+      {"UA2", "2"}, {"Extended_Comments", "2"}, {"offscrn", "5"}, {"cmps46", "1"},
+      {"cmps79", "1"}, {"sketch", "2"}, {"floodmap", "2"}};
+  for (const auto& [id, version] : versions) {
+    ASSERT_NE(report->Form(id), nullptr) << id;
+    EXPECT_EQ(report->Form(id)->version, version) << id;
+  }
+
+  // Every tag that a SetAlias of the tables names is in its field, on the
+  // main form and on both overflow forms; a tag the order lacks leaves its
+  // field unwritten.
+  const std::vector<AliasWrite> writes = AliasWrites();
+  EXPECT_EQ(writes.size(), 427u + 6 * 61 + 2);  // main form, comparables 4 to 9, two comments
+  for (const AliasWrite& write : writes) {
+    SCOPED_TRACE(write.tag);
+    auto value = order.find(write.tag);
+    if (value != order.end()) {
+      ExpectField(*report, write.form, write.addr, value->second);
+    } else {
+      EXPECT_EQ(report->Form(write.form)->Field(write.addr), std::nullopt);
+    }
+  }
+
+  // Boxes, joins and long comments on "UA2".
+  const std::pair<const char*, const char*> main[] = {
+      {"7|4", "X"},    // tenant
+      {"14|3", "X"},   // 25-75% built up
+      {"15|4", "X"},   // owner occupancy
+      {"41|4", "X"},   // no zoning
+      {"151|3", "X"},  // subject to completion
+      {"162|4", "X"},  // did not inspect
+      {"5|1", "Lot 14, Block 3\r\nMaple Ridge"},
+      {"90|4", "Cost new from a national service."},
+      {"11|2", "1 Main St, Des Moines, IA  50309"},
+      {"12|2", "221 Lincoln Way, Ames, IA  50014"},
+      {"102|1", "Ames  50010"},
+      {"102|4", "Ames, IA  50013"},
+      {"59|4", "Workshop  Unfinished"},
+      {"73|1", ""},    // a join of tags without values is still written
+      {"133|1", "X"},  // comparable 1 positive
+      {"133|5", "X"},  // comparable 2 negative
+      {"133|7", "X"},  // comparable 3 positive
+  };
+  for (const auto& [addr, value] : main) ExpectField(*report, "UA2", addr, value);
+  for (const char* addr : {"7|3", "7|5", "14|2", "133|2", "133|4"}) {
+    EXPECT_EQ(report->Form("UA2")->Field(addr), std::nullopt) << addr;
+  }
+
+  // Overflow forms: the comparable in place k takes the k-th column.
+  ExpectField(*report, "cmps46", "11|2", "Ames, IA  50014");
+  ExpectField(*report, "cmps46", "11|4", "Ames, IA  50016");
+  ExpectField(*report, "cmps46", "42|2", "X");  // comparable 4 negative
+  ExpectField(*report, "cmps46", "42|4", "X");  // comparable 5 positive
+  ExpectField(*report, "cmps46", "42|8", "X");  // comparable 6 negative
+  ExpectField(*report, "cmps79", "11|3", "Ames, IA  50018");
+  ExpectField(*report, "cmps79", "42|7", "X");  // comparable 9 positive at place 3
+  EXPECT_EQ(report->Form("cmps79")->Field("42|2"), std::nullopt);
+
+  // Headed comments: each under the field whose heading its name bears.
+  const ReportForm* comments = report->Form("Extended_Comments");
+  ASSERT_NE(comments, nullptr);
+  EXPECT_EQ(comments->Field("4|1"), std::optional<std::string>("Interior and exterior inspection."));
+  EXPECT_EQ(comments->titles.at("4|1"), "Scope of the Appraisal");
+  EXPECT_EQ(comments->Field("162|1"), std::optional<std::string>("For a first mortgage."));
+  EXPECT_EQ(comments->titles.at("162|1"), "ADDITIONAL COMMENTS");
+  EXPECT_EQ(comments->Field("53|1"), std::nullopt);
+
+  // Report profile and the two signer blocks.
+  const std::pair<const char*, std::string> profile[] = {
+      {"2|3", "C-17"},
+      {"6|1", "Jordan Whitfield"},
+      {"7|1", order.at("PROPADDR")},
+      {"11|2", "March 28, 2024"},
+      {"15|1", "1 Main St"},
+      {"16|1", "Des Moines, IA"},
+      {"3|3", "SMITH"},
+      {"30|1", "X"},
+      {"31|1", order.at("APPRAISER")},
+      {"34|2", "X"},
+      {"33|1", "CR02817"},
+      {"39|3", "X"},
+      {"40|1", order.at("SUPAPPRAISER")},
+      {"40|3", "X"},  // the supervisor did not inspect
+  };
+  for (const auto& [addr, value] : profile) ExpectField(*report, "offscrn", addr, value);
+
+  // Photos: subject, comparables (the second on its own number's frame),
+  // general photos, the sketch and the flood map with their addenda.
+  for (const char* frame : {"SUB_1_3X5", "SUB_2_3X5", "SUB_3_3X5", "CMP_1_3X5", "CMP_5_3X5",
+                            "CMP_9_3X5", "GN_1_3X5", "GN_18_3X5", "SKETCH_SUBJECT", "MAP_FLOOD"}) {
+    const auto* image = report->Image(frame);
+    ASSERT_NE(image, nullptr) << frame;
+    EXPECT_NE(std::find(report->entries.begin(), report->entries.end(), image->entry),
+              report->entries.end())
+        << frame;
+  }
+  EXPECT_EQ(report->images.size(), 10u);
+  EXPECT_EQ(report->Image("CMP_5_3X5")->fileName, "comp2");
+  EXPECT_EQ(report->Image("CMP_2_3X5"), nullptr);
+  ExpectField(*report, "sketch", "5|1", "FIRST FLOOR");
+  ExpectField(*report, "floodmap", "5|1", "FEMA PANEL 0165F");
+
+  // The envelope's documents are gone again.
+  EXPECT_FALSE(std::filesystem::exists(dirs.File("kestrov/Pix/front.jpg")));
+  EXPECT_FALSE(std::filesystem::exists(dirs.File("kestrov/XML/ORDER.XML")));
+}
+
+TEST_F(FM1004Report, ComparablesFourToNineWithoutStreetsGetNoOverflowForm) {
+  Order order = FullOrder();
+  for (int n = 4; n <= 9; ++n) order.erase("COMP(" + N(n) + ")ADDRSTREET");
+  const std::optional<WrittenReport> report = Convert(OrderXml(order), kPhotos);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->FormIds(), (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn",
+                                                         "sketch", "floodmap"}));
+  ExpectField(*report, "UA2", "101|4", "3 Elm St");
+}
+
+// The order and alias file that scripts/run puts into the demo workspace, with
+// its two photos, make a complete report with an overflow form.
+TEST_F(FM1004Report, TheDemoOrderBecomesAReport) {
+  const std::filesystem::path demo =
+      std::filesystem::path(__FILE__).parent_path() / "../../../tools/demo";
+  const std::string orderText = ReadFile((demo / "order-1004.xml").string());
+  const std::string aliases = ReadFile((demo / "global.ali").string());
+  ASSERT_FALSE(orderText.empty()) << demo;
+  ASSERT_FALSE(aliases.empty()) << demo;
+  dirs.Write("kestrov/Alias/global.ali", aliases);
+
+  const std::optional<WrittenReport> report = Convert(orderText, {"front.jpg", "rear.jpg"});
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(report->FormIds(),
+            (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn", "cmps46"}));
+  ExpectField(*report, "UA2", "4|1", "412 Larkspur Lane");
+  ExpectField(*report, "UA2", "11|1", "First Prairie Savings");
+  ExpectField(*report, "UA2", "11|2", "100 Main Street, Millbrook, OH  43215");
+  ExpectField(*report, "UA2", "101|4", "1204 Meadow Run");  // through the alias file
+  ExpectField(*report, "UA2", "102|2", "Millbrook, OH  43210");
+  ExpectField(*report, "cmps46", "10|2", "55 Thistle Way");
+  ExpectField(*report, "cmps46", "48|1",
+              "Comparable 4 is the oldest sale and is given the least weight.");
+  ExpectField(*report, "offscrn", "6|1", "Dana Whitfield");
+  ExpectField(*report, "offscrn", "11|2", "March 18, 2026");
+  ExpectField(*report, "Extended_Comments", "162|1",
+              "Prepared for the lender named above, for a first mortgage financing decision.");
+  EXPECT_NE(report->Image("SUB_1_3X5"), nullptr);
+  EXPECT_NE(report->Image("SUB_2_3X5"), nullptr);
+}
+
+}  // namespace
+}  // namespace ombrel

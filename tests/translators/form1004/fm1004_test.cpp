@@ -1,0 +1,450 @@
+// The 1004 translator's two tables, checked through the calls they make on a
+// recording engine: counts, section boundaries, the comparables templates,
+// the guards of the overflow forms and the photo, sketch and map calls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/common_forms.h"
+#include "platform/error.h"
+#include "support/recording_engine.h"
+#include "translators/form1004/fm1004.h"
+
+namespace ombrel {
+namespace {
+
+using testing::RecordingEngine;
+using Calls = std::vector<std::string>;
+
+// A recording engine whose order holds only the values a test gives, and
+// whose report refuses the forms a test names. Same trace as its base.
+class ScriptedEngine : public RecordingEngine {
+ public:
+  std::map<std::string, std::string> values;
+  std::set<std::string> refusedForms;
+
+  std::string ReadDirect(const std::string& addr) override {
+    RecordingEngine::ReadDirect(addr);
+    return Value(addr);
+  }
+  bool SetAlias(const std::string& ifxTag, const std::string& fieldAddr) override {
+    RecordingEngine::SetAlias(ifxTag, fieldAddr);
+    return !Value(ifxTag).empty();
+  }
+  bool SetForm(const std::string& formID) override {
+    RecordingEngine::SetForm(formID);
+    return refusedForms.count(formID) == 0;
+  }
+
+ private:
+  std::string Value(const std::string& tag) const {
+    auto it = values.find(tag);
+    return it == values.end() ? "" : it->second;
+  }
+};
+
+enum class Tables { kMain, kAddenda, kBoth };
+
+// Runs tables of a new FM1004 on engine, which is also the shared
+// procedures' current engine for the run, and returns the calls recorded.
+Calls Run(std::unique_ptr<RecordingEngine> engine, Tables tables) {
+  RecordingEngine* recorder = engine.get();
+  std::unique_ptr<XmlEngine> previous = std::move(CurrentEngine());
+  CurrentEngine() = std::move(engine);
+  FM1004 translator;
+  translator.SetServer(recorder);
+  if (tables != Tables::kAddenda) translator.EntrainMain();
+  if (tables != Tables::kMain) translator.AppendAddenda();
+  Calls calls = recorder->calls();
+  CurrentEngine() = std::move(previous);
+  return calls;
+}
+
+Calls RunMain() { return Run(std::make_unique<RecordingEngine>(), Tables::kMain); }
+
+// Calls of AppendAddenda on an order holding exactly `values`.
+Calls RunAddenda(std::map<std::string, std::string> values,
+                 std::set<std::string> refusedForms = {}) {
+  auto engine = std::make_unique<ScriptedEngine>();
+  engine->values = std::move(values);
+  engine->refusedForms = std::move(refusedForms);
+  return Run(std::move(engine), Tables::kAddenda);
+}
+
+std::ptrdiff_t IndexOf(const Calls& calls, const std::string& call) {
+  auto it = std::find(calls.begin(), calls.end(), call);
+  return it == calls.end() ? -1 : it - calls.begin();
+}
+
+std::size_t CountMember(const Calls& calls, const std::string& member) {
+  return std::count_if(calls.begin(), calls.end(),
+                       [&](const std::string& c) { return c.rfind(member + "(", 0) == 0; });
+}
+
+bool Mentions(const Calls& calls, const std::string& text) {
+  return std::any_of(calls.begin(), calls.end(),
+                     [&](const std::string& c) { return c.find(text) != std::string::npos; });
+}
+
+std::string N(int n) { return std::to_string(n); }
+std::string Q(const std::string& text) { return testing::TraceQuote(text); }
+std::string SetAliasCall(const std::string& tag, const std::string& addr) {
+  return "SetAlias(" + Q(tag) + ", " + Q(addr) + ")";
+}
+std::string Comp(int n, const std::string& item) { return "COMP(" + N(n) + ")" + item; }
+std::string Addr(int line, int field) { return N(line) + "|" + N(field); }
+
+TEST(FM1004, ConstantsAndServer) {
+  FM1004 translator;
+  EXPECT_EQ(translator.FormNumber(), "1004");
+  EXPECT_EQ(translator.FormName(), "UA2");
+  EXPECT_EQ(translator.Skeleton(), "UAR-3X5.RPT");
+  EXPECT_EQ(translator.Server(), nullptr);
+
+  RecordingEngine engine;
+  translator.SetServer(&engine);
+  try {
+    translator.SetServer(nullptr);
+    FAIL() << "no error for an empty engine";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.number(), err::kInvalidServerObject);
+    EXPECT_EQ(e.source(), "FM1004");
+    EXPECT_EQ(e.description(), "Invalid Server Object");
+  }
+  EXPECT_EQ(translator.Server(), &engine);
+}
+
+TEST(FM1004Main, CallCountsByMember) {
+  const Calls calls = RunMain();
+  EXPECT_EQ(calls.size(), 518u);
+  const std::pair<const char*, std::size_t> counts[] = {
+      {"SetAlias", 427}, {"CheckAlias", 62},          {"ParseExtended", 14},
+      {"ParseAddress", 6}, {"Combine", 3},           {"MapValue", 3},
+      {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1},
+  };
+  for (const auto& [member, count] : counts) {
+    SCOPED_TRACE(member);
+    EXPECT_EQ(CountMember(calls, member), count);
+  }
+}
+
+// The first and last call of each section of the form, in the order they
+// must be made; this also pins the argument order of each member.
+TEST(FM1004Main, SectionsStartAndEndInOrder) {
+  const Calls calls = RunMain();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.front(), R"(SetAlias("TITLE", "2|1"))");
+  EXPECT_EQ(calls.back(),
+            R"(CheckAlias("INSPECTSUBJECTPROP", "162|3", "DID", ["162|4", "DIDNOT"]))");
+
+  const Calls boundaries = {
+      R"(ProcessAppraiserInfo(1, 1, "UA2"))",
+      R"(ProcessAppraiserInfo(2, 2, "UA2"))",
+      R"(ProcessOffscrn())",
+      // Subject
+      R"(SetAlias("PROPADDR", "4|1"))",
+      R"(ParseExtended("LEGALDESC", "5|1", True))",
+      R"(CheckAlias("CURRENTOCCUPANT", "7|3", "OWNER", ["7|4", "TENANT", "7|5", "VACANT"]))",
+      R"(SetAlias("CENSUSTRACT", "9|3"))",
+      // Sale, lender and appraiser
+      R"(SetAlias("SALESPRICE", "10|1"))",
+      R"(ParseAddress("11|2", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "LENDERCLIENTZIP", "LENDERCLIENTSTREET", ""))",
+      R"(SetAlias("APPRAISER", "12|1"))",
+      R"(ParseAddress("12|2", "APPRAISERCITY", "APPRAISERSTATEPROV", "APPRAISERZIP", "APPRAISERSTREET", "APPRAISERADDR"))",
+      // Neighborhood
+      R"(CheckAlias("LOCATION", "13|1", "URBAN", ["13|2", "SUBURBAN", "13|3", "RURAL"]))",
+      R"(CheckAlias("OCCUPANCYOWNER", "15|4", "ON", []))",
+      R"(SetAlias("SINGLEFAMPRICEHIGH", "16|6"))",
+      R"(CheckAlias("LANDUSECHANGE", "14|6", "NOTLIKELY", ["14|7", "LIKELY", "15|9", "INPROCESS"]))",
+      R"(ParseExtended("MARKETCONDITIONS", "30|1", True))",
+      // Planned unit development and site
+      R"(CheckAlias("PUDDEVELOPBUILD", "35|1", "YES", ["35|2", "NO"]))",
+      R"(ParseExtended("ELEMENTSRECREATIONAL", "37|1", True))",
+      R"(SetAlias("DIMENSIONS", "38|1"))",
+      R"(SetAlias("SITEAREA", "39|1"))",
+      R"(SetAlias("HIGHESTBESTUSEDESC", "42|3"))",
+      // Utilities, off-site improvements, site characteristics
+      R"(CheckAlias("ELECTRICPUBLIC", "44|1", "ON", []))",
+      R"(CheckAlias("ALLEYPUBPRIV", "48|4", "PUBLIC", ["48|5", "PRIVATE"]))",
+      R"(SetAlias("TOPOGRAPHY", "38|2"))",
+      R"(ParseExtended("COMMENTSAPPARENT", "49|1", True))",
+      // Improvements
+      R"(SetAlias("GENERALNUMUNITS", "53|1"))",
+      R"(SetAlias("GENERALEFFECTIVEAGEYRS", "59|1"))",
+      R"(Combine("59|4", "  ", 1, ["BASEMENTUNLABELED", "BASEMENTUNLABELEDDESC"]))",
+      R"(SetAlias("INSULATIONUNLABELEDTYPE", "59|5"))",
+      // Room list
+      R"(SetAlias("BASEMENTFOYER", "61|1"))",
+      R"(SetAlias("UNLABELEDAREASQFT", "64|13"))",
+      R"(SetAlias("ABOVEGRADEAREASQFT", "65|4"))",
+      // Interior to car storage
+      R"(SetAlias("INTERIORFLOORS", "67|1"))",
+      R"(Combine("73|1", "  ", 1, ["INTERIORUNLABELED", "INTERIORUNLABELEDDESC"]))",
+      R"(CheckAlias("KITCHENEQUIPDISHWASHER", "70|2", "ON", []))",
+      R"(CheckAlias("ATTICFINISHED", "73|4", "ON", []))",
+      R"(Combine("73|5", "  ", 1, ["AMENITIESUNLABELEDNAME", "AMENITIESUNLABELEDDESC"]))",
+      R"(SetAlias("CARSTORAGEDRIVEWAY", "73|7"))",
+      // Comments and cost approach
+      R"(ParseExtended("COMMENTADDITIONALFEATURES", "74|1", True))",
+      R"(ParseExtended("COMMENTADVERSECONDITIONS", "81|1", True))",
+      R"(SetAlias("ESTSITEVALUE", "88|1"))",
+      R"(SetAlias("ASISVALUE", "98|1"))",
+      R"(ParseExtended("COMMENTSONCOST", "90|4", True))",
+      // Sales comparison grid
+      R"(SetAlias("SUBJECTADDRSTREET", "101|1"))",
+      R"(ParseAddress("102|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "", ""))",
+      R"(SetAlias("SUBJECTPRIORSALEDATA", "145|1"))",
+      R"(MapValue("COMP(1)NUM", "1"))",
+      R"(SetAlias("COMP(3)PRIORSALEDATA", "145|4"))",
+      // Income approach, reconciliation, signatures
+      R"(ParseExtended("COMMENTSALESCOMPARE", "136|1", True))",
+      R"(CheckAlias("APPRAISALMADE", "151|1", "ASIS", ["151|2", "REPAIRSALTERATIONS", "151|3", "SUBJECTTOCOMPLETION"]))",
+      R"(SetAlias("ESTMARKETVALUE", "160|1"))",
+      R"(SetAlias("APPRAISER", "163|1"))",
+      R"(SetAlias("SUPAPPRAISERLICSTATEPROV", "166|4"))",
+  };
+  std::ptrdiff_t last = 0;
+  for (const std::string& call : boundaries) {
+    SCOPED_TRACE(call);
+    const std::ptrdiff_t at = IndexOf(calls, call);
+    ASSERT_NE(at, -1);
+    EXPECT_GT(at, last);
+    last = at;
+  }
+}
+
+// Comparables 1 to 3 in the grid of "UA2": one column each, every call of a
+// comparable before the next comparable's, 64 calls per comparable.
+TEST(FM1004Main, ComparableColumnsOneToThree) {
+  const Calls calls = RunMain();
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE("comparable " + N(n));
+    const std::ptrdiff_t first = IndexOf(calls, "MapValue(" + Q(Comp(n, "NUM")) + ", " + Q(N(n)) + ")");
+    const std::ptrdiff_t last = IndexOf(calls, SetAliasCall(Comp(n, "PRIORSALEDATA"), Addr(145, n + 1)));
+    ASSERT_NE(first, -1);
+    ASSERT_EQ(last - first + 1, 64);
+    for (std::ptrdiff_t i = first; i <= last; ++i) {
+      EXPECT_NE(calls[i].find(Comp(n, "")), std::string::npos) << calls[i];
+    }
+    const Calls expected = {
+        SetAliasCall(Comp(n, "ADDRSTREET"), Addr(101, n + 1)),
+        "ParseAddress(" + Q(Addr(102, n + 1)) + ", " + Q(Comp(n, "ADDRCITY")) + ", " +
+            Q(Comp(n, "ADDRSTATEPROV")) + ", " + Q(Comp(n, "ADDRZIP")) + ", \"\", \"\")",
+        SetAliasCall(Comp(n, "PROXIMITY"), Addr(103, n)),
+        SetAliasCall(Comp(n, "VERIFICATION"), Addr(107, n + 1)),
+        SetAliasCall(Comp(n, "SCONCESSION"), Addr(109, 2 * n - 1)),
+        SetAliasCall(Comp(n, "SALEDTADJ"), Addr(111, 2 * n)),
+        SetAliasCall(Comp(n, "LOCATION"), Addr(112, 2 * n)),
+        SetAliasCall(Comp(n, "CONTSRUCTADJ"), Addr(117, 2 * n + 1)),
+        SetAliasCall(Comp(n, "ROOMTOT"), Addr(121, 4 * n)),
+        SetAliasCall(Comp(n, "ABOVEGRADEADJ"), Addr(121, 4 * n + 3)),
+        SetAliasCall(Comp(n, "FENCEPOOLADJ"), Addr(131, 2 * n + 1)),
+        SetAliasCall(Comp(n, "UNLABELED"), Addr(132, 2 * n + 1)),
+        SetAliasCall(Comp(n, "UNLABELEDADJ"), Addr(132, 2 * n + 2)),
+        "CheckAlias(" + Q(Comp(n, "NETADJUSTPOSNEG")) + ", " + Q(Addr(133, 3 * n - 2)) +
+            ", \"POSITIVE\", [" + Q(Addr(133, 3 * n - 1)) + ", \"NEGATIVE\"])",
+        SetAliasCall(Comp(n, "NETADJUSTTOT"), Addr(133, 3 * n)),
+        SetAliasCall(Comp(n, "ADJUSTSALESGROSS"), Addr(134, n)),
+        SetAliasCall(Comp(n, "ADJUSTSALESPRICE"), Addr(135, 2 * n)),
+        SetAliasCall(Comp(n, "PRIORSALEDT"), Addr(143, n + 1)),
+    };
+    std::ptrdiff_t previous = first;
+    for (const std::string& call : expected) {
+      SCOPED_TRACE(call);
+      const std::ptrdiff_t at = IndexOf(calls, call);
+      EXPECT_GT(at, previous);
+      EXPECT_LE(at, last);
+      previous = std::max(previous, at);
+    }
+  }
+}
+
+TEST(FM1004Addenda, HeadedCommentsComeFirstInFormOrder) {
+  const Calls calls = RunAddenda({});
+  const Calls expected = {
+      R"(AddExtended("4|1"))",  R"(AddExtended("53|1"))",  R"(AddExtended("61|1"))",
+      R"(AddExtended("67|1"))", R"(AddExtended("150|1"))", R"(AddExtended("162|1"))",
+  };
+  ASSERT_GE(calls.size(), expected.size());
+  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 6), expected);
+  EXPECT_EQ(CountMember(calls, "AddExtended"), 6u);
+}
+
+// The rows of one comparable on an overflow form, at place k: street first as
+// the guard, then 63 rows, the last the prior sale's data source.
+void ExpectOverflowRows(const Calls& calls, int n, int k) {
+  SCOPED_TRACE("comparable " + N(n) + " at place " + N(k));
+  const std::ptrdiff_t street = IndexOf(calls, SetAliasCall(Comp(n, "ADDRSTREET"), Addr(10, k + 1)));
+  ASSERT_NE(street, -1);
+  ASSERT_LT(street + 63, static_cast<std::ptrdiff_t>(calls.size()));
+  const Calls expectedStart = {
+      "MapValue(" + Q(Comp(n, "NUM")) + ", " + Q(N(n)) + ")",
+      "ParseAddress(" + Q(Addr(11, k + 1)) + ", " + Q(Comp(n, "ADDRCITY")) + ", " +
+          Q(Comp(n, "ADDRSTATEPROV")) + ", " + Q(Comp(n, "ADDRZIP")) + ", \"\", \"\")",
+      SetAliasCall(Comp(n, "PROXIMITY"), Addr(12, k)),
+      SetAliasCall(Comp(n, "SALESPRICE"), Addr(13, k + 1)),
+  };
+  for (std::size_t i = 0; i < expectedStart.size(); ++i) {
+    EXPECT_EQ(calls[street + 1 + i], expectedStart[i]);
+  }
+  EXPECT_EQ(calls[street + 63], SetAliasCall(Comp(n, "PRIORSALEDATA"), Addr(47, k + 1)));
+  for (std::ptrdiff_t i = street; i <= street + 63; ++i) {
+    EXPECT_NE(calls[i].find(Comp(n, "")), std::string::npos) << calls[i];
+  }
+  const Calls inside = {
+      SetAliasCall(Comp(n, "SCONCESSION"), Addr(18, 2 * k - 1)),
+      SetAliasCall(Comp(n, "SALEDTADJ"), Addr(20, 2 * k)),
+      SetAliasCall(Comp(n, "LOCATION"), Addr(21, 2 * k)),
+      SetAliasCall(Comp(n, "CONTSRUCTADJ"), Addr(26, 2 * k + 1)),
+      SetAliasCall(Comp(n, "ABOVEGRADEADJ"), Addr(30, 4 * k + 3)),
+      SetAliasCall(Comp(n, "FENCEPOOLADJ"), Addr(40, 2 * k + 1)),
+      SetAliasCall(Comp(n, "UNLABELEDADJ"), Addr(41, 2 * k + 2)),
+      "CheckAlias(" + Q(Comp(n, "NETADJUSTPOSNEG")) + ", " + Q(Addr(42, 3 * k - 2)) +
+          ", \"POSITIVE\", [" + Q(Addr(42, 3 * k - 1)) + ", \"NEGATIVE\"])",
+      SetAliasCall(Comp(n, "NETADJUSTTOT"), Addr(42, 3 * k)),
+      SetAliasCall(Comp(n, "ADJUSTSALESGROSS"), Addr(43, k)),
+      SetAliasCall(Comp(n, "ADJUSTSALESNET"), Addr(44, 2 * k - 1)),
+      SetAliasCall(Comp(n, "PRIORSALEDT"), Addr(45, k + 1)),
+  };
+  for (const std::string& call : inside) {
+    const std::ptrdiff_t at = IndexOf(calls, call);
+    EXPECT_TRUE(at > street && at < street + 63) << call;
+  }
+}
+
+TEST(FM1004Addenda, EveryComparableFourToNineOnItsOverflowForm) {
+  std::map<std::string, std::string> order;
+  for (int n = 4; n <= 9; ++n) order[Comp(n, "ADDRSTREET")] = N(n) + " Oak St";
+  const Calls calls = RunAddenda(order);
+
+  const std::ptrdiff_t cmps46 = IndexOf(calls, R"(SetForm("cmps46"))");
+  const std::ptrdiff_t comment46 = IndexOf(calls, R"(SetAlias("COMMENTSALESCOMPARETWO", "48|1"))");
+  const std::ptrdiff_t cmps79 = IndexOf(calls, R"(SetForm("cmps79"))");
+  const std::ptrdiff_t comment79 = IndexOf(calls, R"(SetAlias("COMMENTSALESCOMPARETHREE", "48|1"))");
+  ASSERT_NE(cmps46, -1);
+  // The guard stops at the first street it finds.
+  EXPECT_EQ(calls[cmps46 - 1], R"(ReadDirect("COMP(4)ADDRSTREET"))");
+  EXPECT_EQ(calls[cmps79 - 1], R"(ReadDirect("COMP(7)ADDRSTREET"))");
+  EXPECT_EQ(comment46, cmps46 + 3 * 64 + 1);
+  EXPECT_EQ(cmps79, comment46 + 2);
+  EXPECT_EQ(comment79, cmps79 + 3 * 64 + 1);
+  EXPECT_EQ(CountMember(calls, "SetForm"), 2u);
+  EXPECT_EQ(CountMember(calls, "MapValue"), 6u);
+  for (int n = 4; n <= 9; ++n) ExpectOverflowRows(calls, n, n <= 6 ? n - 3 : n - 6);
+}
+
+struct GuardCase {
+  const char* name;
+  std::vector<std::string> streets;  // comparables 4 to 9 with a street
+  std::set<std::string> refusedForms;
+  std::vector<int> written;          // comparables whose rows must be there
+  bool cmps46Set;                    // SetForm("cmps46") called
+  bool cmps46Comment;
+  bool cmps79Set;
+  bool cmps79Comment;
+};
+
+TEST(FM1004Addenda, OverflowGuards) {
+  const GuardCase cases[] = {
+      {"no street for comparables 4 to 9", {}, {}, {}, false, false, false, false},
+      {"a street for comparable 5 only", {"COMP(5)ADDRSTREET"}, {}, {5}, true, true, false, false},
+      {"streets for 7 to 9 only",
+       {"COMP(7)ADDRSTREET", "COMP(8)ADDRSTREET", "COMP(9)ADDRSTREET"}, {}, {7, 8, 9},
+       false, false, true, true},
+      {"cmps46 refused",
+       {"COMP(4)ADDRSTREET", "COMP(6)ADDRSTREET", "COMP(8)ADDRSTREET"}, {"cmps46"}, {8},
+       true, false, true, true},
+      {"cmps79 refused", {"COMP(4)ADDRSTREET", "COMP(9)ADDRSTREET"}, {"cmps79"}, {4},
+       true, true, true, false},
+  };
+  for (const GuardCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::map<std::string, std::string> order;
+    for (const std::string& street : c.streets) order[street] = "1 Elm St";
+    // Everything but the street: a comparable without one is still left out.
+    for (int n = 4; n <= 9; ++n) {
+      order[Comp(n, "ADDRCITY")] = "Ames";
+      order[Comp(n, "SALESPRICE")] = "100000";
+    }
+    const Calls calls = RunAddenda(order, c.refusedForms);
+
+    EXPECT_EQ(IndexOf(calls, R"(SetForm("cmps46"))") != -1, c.cmps46Set);
+    EXPECT_EQ(IndexOf(calls, R"(SetAlias("COMMENTSALESCOMPARETWO", "48|1"))") != -1,
+              c.cmps46Comment);
+    EXPECT_EQ(IndexOf(calls, R"(SetForm("cmps79"))") != -1, c.cmps79Set);
+    EXPECT_EQ(IndexOf(calls, R"(SetAlias("COMMENTSALESCOMPARETHREE", "48|1"))") != -1,
+              c.cmps79Comment);
+    for (int n = 4; n <= 9; ++n) {
+      SCOPED_TRACE("comparable " + N(n));
+      const bool written = std::count(c.written.begin(), c.written.end(), n) != 0;
+      EXPECT_EQ(Mentions(calls, "MapValue(" + Q(Comp(n, "NUM"))), written);
+      EXPECT_EQ(Mentions(calls, Q(Comp(n, "SALESPRICE"))), written);
+      if (written) ExpectOverflowRows(calls, n, n <= 6 ? n - 3 : n - 6);
+    }
+    // The comments and the photos run whatever the overflow forms did.
+    EXPECT_EQ(CountMember(calls, "AddExtended"), 6u);
+    EXPECT_EQ(calls.back(), R"(SetPhoto("FLOODMAP", "MAP_FLOOD"))");
+  }
+}
+
+TEST(FM1004Addenda, StreetOfComparableFiveOnlyFillsPlaceTwo) {
+  const Calls calls = RunAddenda({{"COMP(5)ADDRSTREET", "9 Birch Rd"}});
+  const std::ptrdiff_t form = IndexOf(calls, R"(SetForm("cmps46"))");
+  ASSERT_NE(form, -1);
+  // The streets of 4 and 6 are tried (and write nothing); only 5's rows follow.
+  EXPECT_EQ(calls[form + 1], R"(SetAlias("COMP(4)ADDRSTREET", "10|2"))");
+  EXPECT_EQ(calls[form + 2], R"(SetAlias("COMP(5)ADDRSTREET", "10|3"))");
+  EXPECT_EQ(calls[form + 3], R"(MapValue("COMP(5)NUM", "5"))");
+  EXPECT_EQ(calls[form + 2 + 64], R"(SetAlias("COMP(6)ADDRSTREET", "10|4"))");
+  EXPECT_EQ(calls[form + 3 + 64], R"(SetAlias("COMMENTSALESCOMPARETWO", "48|1"))");
+  EXPECT_EQ(calls[form - 2], R"(ReadDirect("COMP(4)ADDRSTREET"))");
+  EXPECT_EQ(calls[form - 1], R"(ReadDirect("COMP(5)ADDRSTREET"))");
+  // "cmps79" is decided by all three of its streets.
+  const std::ptrdiff_t comment = form + 3 + 64;
+  const Calls tail(calls.begin() + comment + 1, calls.begin() + comment + 4);
+  EXPECT_EQ(tail, (Calls{R"(ReadDirect("COMP(7)ADDRSTREET"))", R"(ReadDirect("COMP(8)ADDRSTREET"))",
+                         R"(ReadDirect("COMP(9)ADDRSTREET"))"}));
+}
+
+// The shared procedures' calls, in order: three subject photos, nine
+// comparable, eighteen general, three listing and three rental photos, then
+// the sketch and the four maps.
+TEST(FM1004Addenda, PhotosSketchesAndMaps) {
+  const Calls calls = RunAddenda({});
+  Calls expected = {
+      R"(SetPhoto("SUBJECTFRONTVIEW", "SUB_1_3X5"))",
+      R"(SetPhoto("SUBJECTREARVIEW", "SUB_2_3X5"))",
+      R"(SetPhoto("SUBJECTSTREETVIEW", "SUB_3_3X5"))",
+  };
+  const std::pair<const char*, int> families[] = {{"COMP(%)PHOTO|CMP_%_3X5", 9},
+                                                  {"ADDPHOTO(%)|GN_%_3X5", 18},
+                                                  {"LISTPHOTO(%)|LCMP_%_3X5", 3},
+                                                  {"RENTPHOTO(%)|RCMP_%_3X5", 3}};
+  for (const auto& [pattern, count] : families) {
+    for (int i = 1; i <= count; ++i) {
+      std::string text = pattern;
+      for (std::size_t at; (at = text.find('%')) != std::string::npos;) text.replace(at, 1, N(i));
+      const std::size_t bar = text.find('|');
+      expected.push_back("SetPhoto(" + Q(text.substr(0, bar)) + ", " + Q(text.substr(bar + 1)) + ")");
+    }
+  }
+  for (const char* row : {R"(SetPhoto("FLOORPLAN", "SKETCH_SUBJECT"))",
+                          R"(SetPhoto("PLATMAP", "SKETCH_SITE"))",
+                          R"(SetPhoto("LOCATIONMAP", "MAP_LOCATION"))",
+                          R"(SetPhoto("GENERALMAP", "MAP_GENERAL_1"))",
+                          R"(SetPhoto("FLOODMAP", "MAP_FLOOD"))"}) {
+    expected.push_back(row);
+  }
+  // With no overflow form they follow the six reads of the street guards.
+  ASSERT_EQ(calls.size(), 6 + 6 + expected.size());
+  EXPECT_EQ(Calls(calls.begin() + 12, calls.end()), expected);
+}
+
+}  // namespace
+}  // namespace ombrel

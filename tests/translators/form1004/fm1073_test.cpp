@@ -1,0 +1,573 @@
+// The 1073 translator's tables, checked through the calls they make on a
+// recording engine: counts, section boundaries, the comparables templates at
+// a few addresses each, the guards of the overflow forms and the photo calls.
+#include "translators/form1004/fm1073.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/common_forms.h"
+#include "platform/error.h"
+#include "support/recording_engine.h"
+
+namespace ombrel {
+namespace {
+
+using testing::RecordingEngine;
+using Calls = std::vector<std::string>;
+
+// A recording engine whose order holds only the tags given (each answering
+// its own text) and whose SetForm answers False for the forms given.
+class ScriptedEngine : public RecordingEngine {
+ public:
+  ScriptedEngine(std::set<std::string> presentTags, std::set<std::string> refusedForms)
+      : presentTags_(std::move(presentTags)), refusedForms_(std::move(refusedForms)) {}
+
+  std::string ReadDirect(const std::string& addr) override {
+    RecordingEngine::ReadDirect(addr);
+    return presentTags_.count(addr) != 0 ? addr : "";
+  }
+  bool SetForm(const std::string& formID) override {
+    RecordingEngine::SetForm(formID);
+    return refusedForms_.count(formID) == 0;
+  }
+
+ private:
+  std::set<std::string> presentTags_;
+  std::set<std::string> refusedForms_;
+};
+
+// Makes engine the CurrentEngine of the shared procedures for one run.
+class CurrentEngineScope {
+ public:
+  explicit CurrentEngineScope(std::unique_ptr<XmlEngine> engine)
+      : previous_(std::move(CurrentEngine())) {
+    CurrentEngine() = std::move(engine);
+  }
+  ~CurrentEngineScope() { CurrentEngine() = std::move(previous_); }
+
+ private:
+  std::unique_ptr<XmlEngine> previous_;
+};
+
+Calls RunEntrainMain() {
+  RecordingEngine engine;
+  FM1073 translator;
+  translator.SetServer(&engine);
+  translator.EntrainMain();
+  return engine.calls();
+}
+
+// AppendAddenda alone, on an engine that is also the CurrentEngine.
+Calls RunAppendAddenda(std::unique_ptr<RecordingEngine> engine) {
+  RecordingEngine* recorder = engine.get();
+  CurrentEngineScope scope(std::move(engine));
+  FM1073 translator;
+  translator.SetServer(recorder);
+  translator.AppendAddenda();
+  return recorder->calls();
+}
+
+Calls RunAppendAddenda(std::set<std::string> presentTags, std::set<std::string> refusedForms) {
+  return RunAppendAddenda(
+      std::make_unique<ScriptedEngine>(std::move(presentTags), std::move(refusedForms)));
+}
+
+std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
+
+std::map<std::string, int> CountByMember(const Calls& calls) {
+  std::map<std::string, int> counts;
+  for (const std::string& call : calls) ++counts[Member(call)];
+  return counts;
+}
+
+// The position of call in calls, or -1.
+int IndexOf(const Calls& calls, const std::string& call, int from = 0) {
+  auto it = std::find(calls.begin() + from, calls.end(), call);
+  return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
+}
+
+// The calls of one comparable: from its MapValue up to the next comparable's
+// MapValue or the sales comparison comment that follows the last column.
+Calls ComparableBlock(const Calls& calls, int n) {
+  std::string head =
+      "MapValue(\"COMP(" + std::to_string(n) + ")NUM\", \"" + std::to_string(n) + "\")";
+  int begin = IndexOf(calls, head);
+  if (begin < 0) return {};
+  Calls block;
+  for (int i = begin; i < static_cast<int>(calls.size()); ++i) {
+    bool next =
+        Member(calls[i]) == "MapValue" || calls[i].find("COMMENTSALESCOMPARE") != std::string::npos;
+    if (i != begin && next) break;
+    block.push_back(calls[i]);
+  }
+  return block;
+}
+
+bool Contains(const Calls& calls, const std::string& call) { return IndexOf(calls, call) >= 0; }
+
+// The field addresses a traced call writes: the texts in double quotes at the
+// member's address places (a box group names one address per box).
+std::vector<std::string> WrittenAddresses(const std::string& call) {
+  static const std::regex kQuoted("\"((?:[^\"\\\\]|\\\\.)*)\"");
+  std::vector<std::string> texts;
+  for (auto it = std::sregex_iterator(call.begin(), call.end(), kQuoted);
+       it != std::sregex_iterator(); ++it) {
+    texts.push_back((*it)[1]);
+  }
+  std::string member = Member(call);
+  if (member == "SetAlias" || member == "ParseExtended") return {texts.at(1)};
+  if (member == "Combine" || member == "ParseAddress") return {texts.at(0)};
+  if (member == "CheckAlias") {
+    std::vector<std::string> out = {texts.at(1)};
+    for (std::size_t i = 3; i < texts.size(); i += 2) out.push_back(texts[i]);
+    return out;
+  }
+  return {};
+}
+
+// Every address written is "line|field" and none is written twice: a slip of
+// one in a row's arithmetic lands on a neighbour's field.
+void ExpectDistinctWellFormedAddresses(const Calls& calls) {
+  static const std::regex kAddress("[1-9][0-9]*\\|[1-9][0-9]*");
+  std::map<std::string, std::string> writer;
+  for (const std::string& call : calls) {
+    for (const std::string& addr : WrittenAddresses(call)) {
+      EXPECT_TRUE(std::regex_match(addr, kAddress)) << "not an address: " << addr << " in " << call;
+      auto [it, fresh] = writer.emplace(addr, call);
+      EXPECT_TRUE(fresh) << addr << " written by " << it->second << " and " << call;
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(FM1073Test, ConstantsAndServer) {
+  FM1073 translator;
+  EXPECT_EQ(translator.FormNumber(), "1073");
+  EXPECT_EQ(translator.FormName(), "CN2");
+  EXPECT_EQ(translator.Skeleton(), "CND-3X5.RPT");
+  EXPECT_EQ(translator.Server(), nullptr);
+
+  RecordingEngine engine;
+  translator.SetServer(&engine);
+  try {
+    translator.SetServer(nullptr);
+    FAIL() << "no error raised";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), err::kInvalidServerObject);
+    EXPECT_EQ(error.source(), "FM1073");
+    EXPECT_EQ(error.description(), "Invalid Server Object");
+  }
+  EXPECT_EQ(translator.Server(), &engine);
+}
+
+TEST(FM1073Test, MainTableMakesTheStatedCallsOfEachMember) {
+  Calls calls = RunEntrainMain();
+  EXPECT_EQ(calls.size(), 549u);
+  std::map<std::string, int> expected = {
+      {"SetAlias", 438}, {"CheckAlias", 77},  {"ParseExtended", 18},       {"Combine", 8},
+      {"MapValue", 3},   {"ParseAddress", 2}, {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1},
+  };
+  EXPECT_EQ(CountByMember(calls), expected);
+  ExpectDistinctWellFormedAddresses(calls);
+}
+
+TEST(FM1073Test, MainTableOpensWithTheSignerBlocksAndTheReportProfile) {
+  Calls calls = RunEntrainMain();
+  ASSERT_GE(calls.size(), 5u);
+  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"2|1\")");
+  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"CN2\")");
+  EXPECT_EQ(calls[2], "ProcessAppraiserInfo(2, 2, \"CN2\")");
+  EXPECT_EQ(calls[3], "ProcessOffscrn()");
+  EXPECT_EQ(calls[4], "SetAlias(\"PROPADDR\", \"4|1\")");
+  EXPECT_EQ(calls.back(),
+            "CheckAlias(\"INSPECTSUBJECTPROP\", \"162|3\", \"DID\", [\"162|4\", \"DIDNOT\"])");
+}
+
+// Each row: the last call of one section and the first call of the next, which
+// must follow it directly.
+TEST(FM1073Test, MainTableSectionsMeetInOrder) {
+  const std::vector<std::pair<std::string, std::string>> boundaries = {
+      {"ParseAddress(\"12|2\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
+       "\"APPRAISERSTREET\", \"APPRAISERADDR\")",
+       "CheckAlias(\"LOCATION\", \"13|1\", \"URBAN\", [\"13|2\", \"SUBURBAN\", \"13|3\", "
+       "\"RURAL\"])"},
+      {"ParseExtended(\"MARKETCONDITIONS\", \"31|1\", True)",
+       "ParseExtended(\"SPECIFICZONING\", \"35|1\", True)"},
+      {"ParseExtended(\"COMMENTSAPPARENT\", \"44|1\", True)",
+       "SetAlias(\"GENERALNUMSTORIES\", \"47|1\")"},
+      {"CheckAlias(\"CONDOCOMMONELEMLEASED\", \"62|1\", \"YES\", [\"62|2\", \"NO\"])",
+       "SetAlias(\"BASEMENTFOYER\", \"64|1\")"},
+      {"SetAlias(\"ABOVEGRADEAREASQFT\", \"68|4\")", "SetAlias(\"GENERALFLOORNUM\", \"70|1\")"},
+      {"CheckAlias(\"INSULATIONUNLABELEDVALUE\", \"76|8\", \"ON\", [])",
+       "ParseExtended(\"COMMENTCONDITIONIMPROVE\", \"77|1\", True)"},
+      {"ParseExtended(\"COMMENTADVERSECONDITIONS\", \"81|1\", True)",
+       "SetAlias(\"UNITCHARGEMONTH\", \"88|1\")"},
+      {"ParseExtended(\"MARKETABILITY\", \"96|1\", True)",
+       "Combine(\"100|1\", \", #\", 0, [\"SUBJECTADDRSTREET\", \"SUBJECTUNITNUM\"])"},
+      {"SetAlias(\"SUBJECTPRIORSALEDATA\", \"145|1\")", "MapValue(\"COMP(1)NUM\", \"1\")"},
+      {"SetAlias(\"COMP(3)PRIORSALEDATA\", \"145|4\")",
+       "ParseExtended(\"COMMENTSALESCOMPARE\", \"138|1\", True)"},
+      {"ParseExtended(\"ANALYSISCURRENTAGREE\", \"147|1\", True)",
+       "SetAlias(\"INDICATEDVALUESALES\", \"149|1\")"},
+      {"SetAlias(\"INDICATEDVALUECOST\", \"151|1\")",
+       "CheckAlias(\"APPRAISALMADE\", \"152|1\", \"ASIS\", [\"152|2\", \"REPAIRSALTERATIONS\", "
+       "\"152|3\", \"SUBJECTTOCOMPLETION\"])"},
+      {"SetAlias(\"ESTMARKETVALUE\", \"160|1\")", "SetAlias(\"APPRAISER\", \"163|1\")"},
+  };
+  Calls calls = RunEntrainMain();
+  for (const auto& [last, first] : boundaries) {
+    SCOPED_TRACE(first);
+    int at = IndexOf(calls, last);
+    ASSERT_GE(at, 0) << "missing: " << last;
+    ASSERT_LT(at + 1, static_cast<int>(calls.size()));
+    EXPECT_EQ(calls[at + 1], first);
+  }
+}
+
+// The calls whose arguments the order of the table's notation most easily
+// turns round: box groups, addresses, joins and the misspelt tags of the order.
+TEST(FM1073Test, MainTableArgumentsStandInTheirPlaces) {
+  const std::vector<std::string> expected = {
+      "Combine(\"7|1\", \", #\", 0, [\"NBRHOODPROJNM\", \"PHASENUM\"])",
+      "CheckAlias(\"CURRENTOCCUPANT\", \"8|3\", \"OWNER\", [\"8|4\", \"TENANT\", \"8|5\", "
+      "\"VACANT\"])",
+      "ParseAddress(\"11|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
+      "\"LENDERCLIENTZIP\", "
+      "\"LENDERCLIENTSTREET\", \"\")",
+      "CheckAlias(\"BUILTUP\", \"14|2\", \"OVER 75%\", [\"14|3\", \"25-75%\", \"14|4\", \"UNDER "
+      "25%\"])",
+      "CheckAlias(\"MARKETINGTIME\", \"18|1\", \"UNDER 3 MOS.\", [\"18|2\", \"3-6 MOS.\", "
+      "\"18|3\", "
+      "\"OVER 6 MOS.\"])",
+      "CheckAlias(\"OCCUPANCYOWNER\", \"15|4\", \"ON\", [])",
+      "SetAlias(\"CONDOPRICEPREDOMINATE\", \"18|8\")",
+      "SetAlias(\"LANDUSEOTHER\", \"19|9\")",
+      "CheckAlias(\"ZONINGCOMPLIANCE\", \"36|1\", \"LEGAL\", [\"36|2\", \"LEGALNONCONFORMING\", "
+      "\"36|3\", \"ILLEGAL\", \"36|4\", \"NOZONING\"])",
+      "SetAlias(\"GENERALEFFECTIVEAGEYRS\", \"53|1\")",
+      "Combine(\"53|2\", \"  \", 1, [\"PARKINGUNLABELED\", \"PARKINGUNLABELEDDESC\"])",
+      "SetAlias(\"CONDOUNITSDATASRC\", \"53|5\")",
+      "CheckAlias(\"CONDOTYPE\", \"54|3\", \"ROWTOWNHOUSE\", [\"54|4\", \"GARDEN\", \"54|5\", "
+      "\"MIDRISE\", \"54|6\", \"HIGHRISE\", \"54|7\", \"OTHER\"])",
+      "SetAlias(\"UNLABELEDLEVEL\", \"67|1\")",
+      "SetAlias(\"UNLABELEDAREASQFT\", \"67|13\")",
+      "SetAlias(\"INTERIORBATHWAINSCOT\", \"76|1\")",
+      "Combine(\"76|4\", \"  \", 1, [\"AMENITIESUNLABELEDNAME\", \"AMENITIESUNLABELEDDESC\"])",
+      "Combine(\"76|7\", \"  \", 1, [\"INSULATIONUNLABELEDNAME\", \"INSULATIONUNLABELEDTYPE\"])",
+      "CheckAlias(\"MGMTGROUP\", \"94|1\", \"HOA\", [\"94|2\", \"SPONSORDEVELOPER\", \"94|3\", "
+      "\"MGMTAGENT\"])",
+      "SetAlias(\"SUBJECTBATH\", \"124|3\")",
+      "SetAlias(\"SALESCOMPUNLABELED\", \"134|1\")",
+      "SetAlias(\"SUBJECTUNLABELEDDESC\", \"134|2\")",
+      "SetAlias(\"INDICATEDVALUEINCOMETOT\", \"150|3\")",
+      "SetAlias(\"SUPAPPRAISERLICSTATEPROV\", \"166|4\")",
+  };
+  Calls calls = RunEntrainMain();
+  for (const std::string& call : expected) {
+    EXPECT_TRUE(Contains(calls, call)) << "missing: " << call;
+  }
+  // Every long text is written onto "CN2" itself.
+  for (const std::string& call : calls) {
+    if (Member(call) == "ParseExtended") {
+      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
+    }
+  }
+}
+
+// Addresses of the main form's comparable columns, one row per comparable
+// and line shape, written out rather than computed.
+TEST(FM1073Test, MainComparableColumnsForComparablesOneToThree) {
+  struct Case {
+    int n;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {1,
+       {"Combine(\"100|2\", \", #\", 0, [\"COMP(1)ADDRSTREET\", \"COMP(1)UNITNUM\"])",
+        "SetAlias(\"COMP(1)PROXIMITY\", \"102|1\")", "SetAlias(\"COMP(1)SALESPRICE\", \"103|2\")",
+        "SetAlias(\"COMP(1)SCONCESSION\", \"108|1\")", "SetAlias(\"COMP(1)SALEDTADJ\", \"110|2\")",
+        "SetAlias(\"COMP(1)LOCATION\", \"111|2\")", "SetAlias(\"COMP(1)CONDITIONADJ\", \"122|3\")",
+        "SetAlias(\"COMP(1)ROOMTOT\", \"124|4\")", "SetAlias(\"COMP(1)ABOVEGRADEADJ\", \"124|7\")",
+        "SetAlias(\"COMP(1)UNLABELED\", \"134|3\")", "SetAlias(\"COMP(1)UNLABELEDADJ\", \"134|4\")",
+        "CheckAlias(\"COMP(1)NETADJUSTPOSNEG\", \"135|1\", \"POSITIVE\", [\"135|2\", "
+        "\"NEGATIVE\"])",
+        "SetAlias(\"COMP(1)NETADJUSTTOT\", \"135|3\")",
+        "SetAlias(\"COMP(1)ADJUSTSALESGROSS\", \"136|1\")",
+        "SetAlias(\"COMP(1)ADJUSTSALESPRICE\", \"137|2\")",
+        "SetAlias(\"COMP(1)PRIORSALEDATA\", \"145|2\")"}},
+      {2,
+       {"Combine(\"100|3\", \", #\", 0, [\"COMP(2)ADDRSTREET\", \"COMP(2)UNITNUM\"])",
+        "SetAlias(\"COMP(2)PROXIMITY\", \"102|2\")", "SetAlias(\"COMP(2)SALESPRICE\", \"103|3\")",
+        "SetAlias(\"COMP(2)SCONCESSION\", \"108|3\")", "SetAlias(\"COMP(2)SALEDTADJ\", \"110|4\")",
+        "SetAlias(\"COMP(2)LOCATION\", \"111|4\")", "SetAlias(\"COMP(2)CONDITIONADJ\", \"122|5\")",
+        "SetAlias(\"COMP(2)ROOMTOT\", \"124|8\")", "SetAlias(\"COMP(2)ABOVEGRADEADJ\", \"124|11\")",
+        "SetAlias(\"COMP(2)UNLABELED\", \"134|5\")", "SetAlias(\"COMP(2)UNLABELEDADJ\", \"134|6\")",
+        "CheckAlias(\"COMP(2)NETADJUSTPOSNEG\", \"135|4\", \"POSITIVE\", [\"135|5\", "
+        "\"NEGATIVE\"])",
+        "SetAlias(\"COMP(2)NETADJUSTTOT\", \"135|6\")",
+        "SetAlias(\"COMP(2)ADJUSTSALESGROSS\", \"136|2\")",
+        "SetAlias(\"COMP(2)ADJUSTSALESPRICE\", \"137|4\")",
+        "SetAlias(\"COMP(2)PRIORSALEDATA\", \"145|3\")"}},
+      {3,
+       {"Combine(\"100|4\", \", #\", 0, [\"COMP(3)ADDRSTREET\", \"COMP(3)UNITNUM\"])",
+        "SetAlias(\"COMP(3)PROXIMITY\", \"102|3\")", "SetAlias(\"COMP(3)SALESPRICE\", \"103|4\")",
+        "SetAlias(\"COMP(3)SCONCESSION\", \"108|5\")", "SetAlias(\"COMP(3)SALEDTADJ\", \"110|6\")",
+        "SetAlias(\"COMP(3)LOCATION\", \"111|6\")", "SetAlias(\"COMP(3)CONDITIONADJ\", \"122|7\")",
+        "SetAlias(\"COMP(3)ROOMTOT\", \"124|12\")",
+        "SetAlias(\"COMP(3)ABOVEGRADEADJ\", \"124|15\")",
+        "SetAlias(\"COMP(3)UNLABELED\", \"134|7\")", "SetAlias(\"COMP(3)UNLABELEDADJ\", \"134|8\")",
+        "CheckAlias(\"COMP(3)NETADJUSTPOSNEG\", \"135|7\", \"POSITIVE\", [\"135|8\", "
+        "\"NEGATIVE\"])",
+        "SetAlias(\"COMP(3)NETADJUSTTOT\", \"135|9\")",
+        "SetAlias(\"COMP(3)ADJUSTSALESGROSS\", \"136|3\")",
+        "SetAlias(\"COMP(3)ADJUSTSALESPRICE\", \"137|6\")",
+        "SetAlias(\"COMP(3)PRIORSALEDATA\", \"145|4\")"}},
+  };
+  Calls calls = RunEntrainMain();
+  for (const Case& c : cases) {
+    SCOPED_TRACE("comparable " + std::to_string(c.n));
+    Calls block = ComparableBlock(calls, c.n);
+    EXPECT_EQ(block.size(), 70u);
+    for (const std::string& call : c.calls) {
+      EXPECT_TRUE(Contains(block, call)) << "missing: " << call;
+    }
+    // Every call of the column names this comparable's tags and none of another's.
+    std::string own = "COMP(" + std::to_string(c.n) + ")";
+    for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+const std::set<std::string> kAllStreets = {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET",
+                                           "COMP(6)ADDRSTREET", "COMP(7)ADDRSTREET",
+                                           "COMP(8)ADDRSTREET", "COMP(9)ADDRSTREET"};
+
+TEST(FM1073Test, AddendaOfAFullOrder) {
+  Calls calls = RunAppendAddenda(kAllStreets, {});
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], "AddExtended(\"2|2\")");
+  EXPECT_EQ(calls[1], "AddExtended(\"168|1\")");
+  // The first street present is enough: the other two are not read.
+  EXPECT_EQ(calls[2], "ReadDirect(\"COMP(4)ADDRSTREET\")");
+  EXPECT_EQ(calls[3], "SetForm(\"cn2cmp46\")");
+  EXPECT_EQ(calls[4], "MapValue(\"COMP(4)NUM\", \"4\")");
+
+  int comment46 = IndexOf(calls, "SetAlias(\"COMMENTSALESCOMPARETWO\", \"52|1\")");
+  int comment79 = IndexOf(calls, "SetAlias(\"COMMENTSALESCOMPARETHREE\", \"52|1\")");
+  ASSERT_EQ(comment46, 4 + 3 * 70);
+  EXPECT_EQ(calls[comment46 - 1], "SetAlias(\"COMP(6)PRIORSALEDATA\", \"51|4\")");
+  EXPECT_EQ(calls[comment46 + 1], "ReadDirect(\"COMP(7)ADDRSTREET\")");
+  EXPECT_EQ(calls[comment46 + 2], "SetForm(\"cn2cmp79\")");
+  ASSERT_EQ(comment79, comment46 + 3 + 3 * 70);
+  EXPECT_EQ(calls[comment79 - 1], "SetAlias(\"COMP(9)PRIORSALEDATA\", \"51|4\")");
+
+  // Each overflow group makes the same calls as the main grid's comparables.
+  std::map<std::string, int> perGroup = {
+      {"MapValue", 3}, {"Combine", 3}, {"SetAlias", 3 * 67 + 1}, {"CheckAlias", 3}};
+  EXPECT_EQ(CountByMember(Calls(calls.begin() + 4, calls.begin() + comment46 + 1)), perGroup);
+  EXPECT_EQ(CountByMember(Calls(calls.begin() + comment46 + 3, calls.begin() + comment79 + 1)),
+            perGroup);
+  EXPECT_EQ(calls[comment79 + 1], "SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")");
+  {
+    SCOPED_TRACE("cn2cmp46");
+    ExpectDistinctWellFormedAddresses(Calls(calls.begin() + 4, calls.begin() + comment46 + 1));
+  }
+  {
+    SCOPED_TRACE("cn2cmp79");
+    ExpectDistinctWellFormedAddresses(
+        Calls(calls.begin() + comment46 + 3, calls.begin() + comment79 + 1));
+  }
+}
+
+TEST(FM1073Test, OverflowColumnsForComparablesFourToNine) {
+  struct Case {
+    int n;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {4,
+       {"Combine(\"11|2\", \", #\", 0, [\"COMP(4)ADDRSTREET\", \"COMP(4)UNITNUM\"])",
+        "SetAlias(\"COMP(4)PROJNAME\", \"12|2\")", "SetAlias(\"COMP(4)PROXIMITY\", \"13|1\")",
+        "SetAlias(\"COMP(4)VERIFICATION\", \"17|2\")", "SetAlias(\"COMP(4)SCONCESSION\", \"19|1\")",
+        "SetAlias(\"COMP(4)LOCATIONADJ\", \"22|3\")", "SetAlias(\"COMP(4)ROOMTOT\", \"35|4\")",
+        "SetAlias(\"COMP(4)ABOVEGRADEADJ\", \"35|7\")", "SetAlias(\"COMP(4)UNLABELED\", \"45|3\")",
+        "CheckAlias(\"COMP(4)NETADJUSTPOSNEG\", \"46|1\", \"POSITIVE\", [\"46|2\", \"NEGATIVE\"])",
+        "SetAlias(\"COMP(4)NETADJUSTTOT\", \"46|3\")",
+        "SetAlias(\"COMP(4)ADJUSTSALESGROSS\", \"47|1\")",
+        "SetAlias(\"COMP(4)ADJUSTSALESNET\", \"48|1\")",
+        "SetAlias(\"COMP(4)PRIORSALEDT\", \"49|2\")"}},
+      {5,
+       {"Combine(\"11|3\", \", #\", 0, [\"COMP(5)ADDRSTREET\", \"COMP(5)UNITNUM\"])",
+        "SetAlias(\"COMP(5)PROXIMITY\", \"13|2\")", "SetAlias(\"COMP(5)SALESPRICE\", \"14|3\")",
+        "SetAlias(\"COMP(5)FCONCESSIONADJ\", \"20|4\")", "SetAlias(\"COMP(5)VIEW\", \"29|4\")",
+        "SetAlias(\"COMP(5)BATH\", \"35|10\")", "SetAlias(\"COMP(5)UNLABELEDADJ\", \"45|6\")",
+        "CheckAlias(\"COMP(5)NETADJUSTPOSNEG\", \"46|4\", \"POSITIVE\", [\"46|5\", \"NEGATIVE\"])",
+        "SetAlias(\"COMP(5)ADJUSTSALESPRICE\", \"48|4\")",
+        "SetAlias(\"COMP(5)PRIORSALEDATA\", \"51|3\")"}},
+      {6,
+       {"Combine(\"11|4\", \", #\", 0, [\"COMP(6)ADDRSTREET\", \"COMP(6)UNITNUM\"])",
+        "SetAlias(\"COMP(6)PROXIMITY\", \"13|3\")", "SetAlias(\"COMP(6)SALEDT\", \"21|5\")",
+        "SetAlias(\"COMP(6)FIREPLACEADJ\", \"44|7\")", "SetAlias(\"COMP(6)ROOMTOT\", \"35|12\")",
+        "CheckAlias(\"COMP(6)NETADJUSTPOSNEG\", \"46|7\", \"POSITIVE\", [\"46|8\", \"NEGATIVE\"])",
+        "SetAlias(\"COMP(6)NETADJUSTTOT\", \"46|9\")",
+        "SetAlias(\"COMP(6)ADJUSTSALESGROSS\", \"47|3\")"}},
+      {7,
+       {"Combine(\"11|2\", \", #\", 0, [\"COMP(7)ADDRSTREET\", \"COMP(7)UNITNUM\"])",
+        "SetAlias(\"COMP(7)PROXIMITY\", \"13|1\")", "SetAlias(\"COMP(7)SALEDT\", \"21|1\")",
+        "SetAlias(\"COMP(7)ROOMTOT\", \"35|4\")", "SetAlias(\"COMP(7)PRIORSALEDATA\", \"51|2\")"}},
+      {8,
+       {"SetAlias(\"COMP(8)SALESPRICE\", \"14|3\")",
+        "SetAlias(\"COMP(8)ELEMENTSREC2ADJ\", \"26|5\")",
+        "SetAlias(\"COMP(8)ABOVEGRADEADJ\", \"35|11\")",
+        "SetAlias(\"COMP(8)ADJUSTSALESGROSS\", \"47|2\")"}},
+      {9,
+       {"Combine(\"11|4\", \", #\", 0, [\"COMP(9)ADDRSTREET\", \"COMP(9)UNITNUM\"])",
+        "SetAlias(\"COMP(9)UNLABELED\", \"45|7\")", "SetAlias(\"COMP(9)UNLABELEDADJ\", \"45|8\")",
+        "SetAlias(\"COMP(9)ABOVEGRADEADJ\", \"35|15\")",
+        "SetAlias(\"COMP(9)PRIORSALEDATA\", \"51|4\")"}},
+  };
+  Calls calls = RunAppendAddenda(kAllStreets, {});
+  for (const Case& c : cases) {
+    SCOPED_TRACE("comparable " + std::to_string(c.n));
+    Calls block = ComparableBlock(calls, c.n);
+    EXPECT_EQ(block.size(), 70u);
+    for (const std::string& call : c.calls) {
+      EXPECT_TRUE(Contains(block, call)) << "missing: " << call;
+    }
+    std::string own = "COMP(" + std::to_string(c.n) + ")";
+    for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
+  }
+}
+
+// Only the street tags decide whether an overflow form is added, and only a
+// form that SetForm could give its version is filled.
+TEST(FM1073Test, OverflowFormsAreGuardedByStreetsAndBySetForm) {
+  struct Case {
+    const char* name;
+    std::set<std::string> tags;
+    std::set<std::string> refusedForms;
+    std::vector<std::string> expectedReads;  // the street tags read, in order
+    std::vector<std::string> expectedForms;  // SetForm calls, in order
+    std::vector<int> filledComparables;
+  };
+  const std::vector<Case> cases = {
+      {"no comparable beyond the third",
+       {"COMP(4)UNITNUM", "COMP(5)UNITNUM", "COMP(7)PROJNAME"},
+       {},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET", "COMP(7)ADDRSTREET",
+        "COMP(8)ADDRSTREET", "COMP(9)ADDRSTREET"},
+       {},
+       {}},
+      {"a street for comparable 5 only",
+       {"COMP(5)ADDRSTREET"},
+       {},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(7)ADDRSTREET", "COMP(8)ADDRSTREET",
+        "COMP(9)ADDRSTREET"},
+       {"cn2cmp46"},
+       {4, 5, 6}},
+      {"comparables 7 to 9 only",
+       {"COMP(9)ADDRSTREET"},
+       {},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET", "COMP(7)ADDRSTREET",
+        "COMP(8)ADDRSTREET", "COMP(9)ADDRSTREET"},
+       {"cn2cmp79"},
+       {7, 8, 9}},
+      {"the first overflow form without a version",
+       kAllStreets,
+       {"cn2cmp46"},
+       {"COMP(4)ADDRSTREET", "COMP(7)ADDRSTREET"},
+       {"cn2cmp46", "cn2cmp79"},
+       {7, 8, 9}},
+      {"neither overflow form with a version",
+       {"COMP(6)ADDRSTREET", "COMP(8)ADDRSTREET"},
+       {"cn2cmp46", "cn2cmp79"},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET", "COMP(7)ADDRSTREET",
+        "COMP(8)ADDRSTREET"},
+       {"cn2cmp46", "cn2cmp79"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Calls calls = RunAppendAddenda(c.tags, c.refusedForms);
+    Calls reads, forms;
+    std::set<int> filled;
+    for (const std::string& call : calls) {
+      if (Member(call) == "ReadDirect") reads.push_back(call.substr(12, call.size() - 14));
+      if (Member(call) == "SetForm") forms.push_back(call.substr(9, call.size() - 11));
+      if (Member(call) == "MapValue") filled.insert(call[call.find("COMP(") + 5] - '0');
+    }
+    EXPECT_EQ(reads, c.expectedReads);
+    EXPECT_EQ(forms, c.expectedForms);
+    EXPECT_EQ(filled, std::set<int>(c.filledComparables.begin(), c.filledComparables.end()));
+    // A filled group is filled whole, its address cells written even when empty,
+    // and its comment follows it; an unfilled group leaves its comment unread.
+    bool has46 = filled.count(4) != 0;
+    bool has79 = filled.count(7) != 0;
+    EXPECT_EQ(Contains(calls, "SetAlias(\"COMMENTSALESCOMPARETWO\", \"52|1\")"), has46);
+    EXPECT_EQ(Contains(calls, "SetAlias(\"COMMENTSALESCOMPARETHREE\", \"52|1\")"), has79);
+    for (int n : filled) {
+      EXPECT_EQ(ComparableBlock(calls, n).size(), 70u) << "comparable " << n;
+    }
+    if (has46) {
+      EXPECT_TRUE(Contains(
+          calls, "Combine(\"11|2\", \", #\", 0, [\"COMP(4)ADDRSTREET\", \"COMP(4)UNITNUM\"])"));
+      EXPECT_TRUE(Contains(
+          calls, "Combine(\"11|4\", \", #\", 0, [\"COMP(6)ADDRSTREET\", \"COMP(6)UNITNUM\"])"));
+    }
+    // The photos come last, whatever the guards decided.
+    int firstPhoto = IndexOf(calls, "SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")");
+    ASSERT_GE(firstPhoto, 0);
+    for (int i = firstPhoto; i < static_cast<int>(calls.size()); ++i) {
+      EXPECT_EQ(Member(calls[i]), "SetPhoto") << calls[i];
+    }
+  }
+}
+
+TEST(FM1073Test, PhotosSketchesAndMapsComeLastInFamilyOrder) {
+  Calls calls = RunAppendAddenda(std::set<std::string>{}, {});
+  Calls photos;
+  for (const std::string& call : calls) {
+    if (Member(call) == "SetPhoto") photos.push_back(call);
+  }
+  Calls expected = {"SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")",
+                    "SetPhoto(\"SUBJECTREARVIEW\", \"SUB_2_3X5\")",
+                    "SetPhoto(\"SUBJECTSTREETVIEW\", \"SUB_3_3X5\")"};
+  for (int i = 1; i <= 9; ++i) {
+    expected.push_back("SetPhoto(\"COMP(" + std::to_string(i) + ")PHOTO\", \"CMP_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (int i = 1; i <= 18; ++i) {
+    expected.push_back("SetPhoto(\"ADDPHOTO(" + std::to_string(i) + ")\", \"GN_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (int i = 1; i <= 3; ++i) {
+    expected.push_back("SetPhoto(\"LISTPHOTO(" + std::to_string(i) + ")\", \"LCMP_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (int i = 1; i <= 3; ++i) {
+    expected.push_back("SetPhoto(\"RENTPHOTO(" + std::to_string(i) + ")\", \"RCMP_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (const char* row : {"\"FLOORPLAN\", \"SKETCH_SUBJECT\"", "\"PLATMAP\", \"SKETCH_SITE\"",
+                          "\"LOCATIONMAP\", \"MAP_LOCATION\"", "\"GENERALMAP\", \"MAP_GENERAL_1\"",
+                          "\"FLOODMAP\", \"MAP_FLOOD\""}) {
+    expected.push_back(std::string("SetPhoto(") + row + ")");
+  }
+  EXPECT_EQ(photos, expected);
+  ASSERT_GE(calls.size(), photos.size());
+  EXPECT_EQ(Calls(calls.end() - static_cast<long>(photos.size()), calls.end()), photos);
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,420 @@
+// The 1075 translator's two tables, checked through a recording engine: call
+// counts, the order of the form's sections, the comparables templates, the odd
+// cells of the form, the guards of the overflow forms and the photo calls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/common_forms.h"
+#include "platform/error.h"
+#include "support/recording_engine.h"
+#include "translators/form1004/fm1075.h"
+
+namespace ombrel {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// A recording engine whose order holds only the values a test gives, and whose
+// report refuses the forms a test names.
+class ScriptedEngine : public testing::RecordingEngine {
+ public:
+  std::string ReadDirect(const std::string& addr) override {
+    RecordingEngine::ReadDirect(addr);
+    auto it = values.find(addr);
+    return it == values.end() ? std::string() : it->second;
+  }
+  bool SetForm(const std::string& formID) override {
+    RecordingEngine::SetForm(formID);
+    return refusedForms.count(formID) == 0;
+  }
+
+  std::map<std::string, std::string> values;
+  std::set<std::string> refusedForms;
+};
+
+// Makes an engine the shared procedures' engine for the length of a scope.
+class CurrentEngineScope {
+ public:
+  explicit CurrentEngineScope(std::unique_ptr<XmlEngine> engine)
+      : previous_(std::move(CurrentEngine())) {
+    CurrentEngine() = std::move(engine);
+  }
+  ~CurrentEngineScope() { CurrentEngine() = std::move(previous_); }
+
+ private:
+  std::unique_ptr<XmlEngine> previous_;
+};
+
+Calls MainCalls() {
+  testing::RecordingEngine engine;
+  FM1075 translator;
+  translator.SetServer(&engine);
+  translator.EntrainMain();
+  return engine.calls();
+}
+
+Calls AddendaCalls(const std::set<int>& comparablesWithStreet,
+                   const std::set<std::string>& refusedForms = {}) {
+  auto owned = std::make_unique<ScriptedEngine>();
+  ScriptedEngine* engine = owned.get();
+  for (int n : comparablesWithStreet) {
+    engine->values["COMP(" + std::to_string(n) + ")ADDRSTREET"] = "12 Oak St";
+  }
+  engine->refusedForms = refusedForms;
+  CurrentEngineScope scope(std::move(owned));
+  FM1075 translator;
+  translator.SetServer(engine);
+  translator.AppendAddenda();
+  return engine->calls();
+}
+
+std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
+
+// Position of call in calls, or -1.
+long IndexOf(const Calls& calls, const std::string& call) {
+  auto it = std::find(calls.begin(), calls.end(), call);
+  return it == calls.end() ? -1 : static_cast<long>(it - calls.begin());
+}
+
+bool Contains(const Calls& calls, const std::string& call) { return IndexOf(calls, call) >= 0; }
+
+std::string NumCall(int n) {
+  return "MapValue(\"COMP(" + std::to_string(n) + ")NUM\", \"" + std::to_string(n) + "\")";
+}
+
+// The 73 calls of comparable n, from its number check on.
+Calls ComparableBlock(const Calls& calls, int n) {
+  long start = IndexOf(calls, NumCall(n));
+  if (start < 0 || start + 73 > static_cast<long>(calls.size())) return {};
+  return Calls(calls.begin() + start, calls.begin() + start + 73);
+}
+
+// A main-form call of comparable m as it reads for comparable n on an
+// overflow form: tags renumbered, grid lines moved up 164 (prior sale 172).
+std::string MovedToOverflow(const std::string& call, int m, int n) {
+  std::string renumbered = std::regex_replace(
+      call, std::regex("COMP\\(" + std::to_string(m) + "\\)"), "COMP(" + std::to_string(n) + ")");
+  std::string out;
+  std::regex addr("\"(\\d+)\\|(\\d+)\"");
+  auto last = renumbered.cbegin();
+  for (std::sregex_iterator it(renumbered.begin(), renumbered.end(), addr), end; it != end; ++it) {
+    int line = std::stoi((*it)[1]);
+    int moved = line >= 223 ? line - 172 : line - 164;
+    out.append(last, (*it)[0].first);
+    out += "\"" + std::to_string(moved) + "|" + (*it)[2].str() + "\"";
+    last = (*it)[0].second;
+  }
+  out.append(last, renumbered.cend());
+  return out;
+}
+
+TEST(FM1075Test, ConstantsAndTheSourceOfItsError) {
+  FM1075 translator;
+  EXPECT_EQ(translator.FormNumber(), "1075");
+  EXPECT_EQ(translator.FormName(), "CIA");
+  EXPECT_EQ(translator.Skeleton(), "CIA-3X5.RPT");
+  try {
+    translator.SetServer(nullptr);
+    FAIL() << "no error for a missing Server";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.number(), err::kInvalidServerObject);
+    EXPECT_EQ(e.source(), "FM1075");
+    EXPECT_EQ(e.description(), "Invalid Server Object");
+  }
+}
+
+TEST(FM1075MainTest, MakesTheStatedNumberOfCallsOfEachMember) {
+  Calls calls = MainCalls();
+  std::map<std::string, int> counted;
+  for (const std::string& call : calls) ++counted[Member(call)];
+  const std::map<std::string, int> stated = {
+      {"SetAlias", 424},   {"CheckAlias", 82}, {"ParseExtended", 27},
+      {"Combine", 10},     {"ParseAddress", 6}, {"WriteDirect", 4},
+      {"MapValue", 3},     {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1}};
+  EXPECT_EQ(calls.size(), 559u);
+  EXPECT_EQ(counted, stated);
+}
+
+TEST(FM1075MainTest, SectionsFollowEachOtherDownTheForm) {
+  struct Section {
+    const char* name;
+    const char* first;
+    const char* last;
+  };
+  const Section sections[] = {
+      {"title and signers", R"(SetAlias("TITLE", "3|1"))", R"(ProcessOffscrn())"},
+      {"subject", R"(SetAlias("PROPADDR", "5|1"))", R"(SetAlias("LOANCHARGEDESC", "11|3"))"},
+      {"lender and appraiser", R"(SetAlias("LENDERCLIENT", "12|1"))",
+       R"(ParseAddress("13|2", "APPRAISERCITY", "APPRAISERSTATEPROV", "APPRAISERZIP", "APPRAISERSTREET", "APPRAISERADDR"))"},
+      {"neighborhood", R"(CheckAlias("LOCATION", "14|1", "URBAN", ["14|2", "SUBURBAN", "14|3", "RURAL"]))",
+       R"(ParseExtended("MARKETCONDITIONS", "33|1", True))"},
+      {"site", R"(ParseExtended("SPECIFICZONING", "37|1", True))",
+       R"(ParseExtended("COMMENTSAPPARENT", "46|1", True))"},
+      {"project", R"(SetAlias("GENERALNUMUNITS", "50|1"))",
+       R"(ParseExtended("UNITSCOMPLETEDDESC", "62|3", True))"},
+      {"unit", R"(SetAlias("ABOVEGRADEROOMS", "64|1"))",
+       R"(ParseExtended("COMMENTADVERSECONDITIONS", "81|1", True))"},
+      {"unit charges", R"(SetAlias("NUMSHARESATTRIBUTABLE", "88|1"))",
+       R"(ParseExtended("COMMENTCOMPATIBILITY", "94|1", True))"},
+      {"utilities, fees, management", R"(CheckAlias("UTILITIESINCLUDNONE", "98|1", "ON", []))",
+       R"(ParseExtended("MARKETABILITY", "111|1", True))"},
+      {"data sources and particulars", R"(CheckAlias("DATASRCMGMTAGENT", "114|1", "ON", []))",
+       R"(ParseExtended("STOCKOWNERSHIPDESC", "140|3", True))"},
+      {"liens", R"(SetAlias("FIRSTLIENTYPE", "147|1"))", R"(SetAlias("OTHERLIENHOLDER", "154|3"))"},
+      {"project occupancy", R"(SetAlias("OWNEROCCUPIEDUNITS", "158|2"))",
+       R"(SetAlias("PROJOCCUPANCYPROJ", "165|3"))"},
+      {"subject column", R"(Combine("175|1", ", #", 0, ["SUBJECTADDRSTREET", "SUBJECTUNITNUM"]))",
+       R"(SetAlias("SUBJECTPRIORSALEDATA", "225|1"))"},
+      {"comparables", R"(MapValue("COMP(1)NUM", "1"))", R"(SetAlias("COMP(3)PRIORSALEDATA", "225|4"))"},
+      {"comments and reconciliation", R"(ParseExtended("COMMENTSALESCOMPARE", "215|1", True))",
+       R"(ParseExtended("FINALRECON", "235|1", True))"},
+      {"certification", R"(SetAlias("FORMREVISED", "239|1"))",
+       R"(CheckAlias("INSPECTSUBJECTPROP", "245|3", "DID", ["245|4", "DIDNOT"]))"},
+  };
+  Calls calls = MainCalls();
+  long expectedStart = 0;
+  for (const Section& section : sections) {
+    SCOPED_TRACE(section.name);
+    EXPECT_EQ(IndexOf(calls, section.first), expectedStart);
+    long end = IndexOf(calls, section.last);
+    EXPECT_GE(end, expectedStart);
+    expectedStart = end + 1;
+  }
+  EXPECT_EQ(expectedStart, static_cast<long>(calls.size()));
+}
+
+TEST(FM1075MainTest, ComparablesOneToThreeFollowTheTemplate) {
+  Calls calls = MainCalls();
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE("comparable " + std::to_string(n));
+    Calls block = ComparableBlock(calls, n);
+    ASSERT_EQ(block.size(), 73u);
+    std::string own = "COMP(" + std::to_string(n) + ")";
+    for (const std::string& call : block) {
+      EXPECT_NE(call.find(own), std::string::npos) << call;
+      EXPECT_FALSE(std::regex_search(call, std::regex("COMP\\((?!" + std::to_string(n) + "\\))")))
+          << call;
+    }
+    EXPECT_EQ(block.back(), "SetAlias(\"" + own + "PRIORSALEDATA\", \"225|" +
+                                std::to_string(n + 1) + "\")");
+  }
+  // Comparable 2 follows comparable 1 directly, and 3 follows 2.
+  EXPECT_EQ(IndexOf(calls, NumCall(2)), IndexOf(calls, NumCall(1)) + 73);
+  EXPECT_EQ(IndexOf(calls, NumCall(3)), IndexOf(calls, NumCall(2)) + 73);
+
+  const char* spots[] = {
+      R"(Combine("175|2", ", #", 0, ["COMP(1)ADDRSTREET", "COMP(1)UNITNUM"]))",
+      R"(ParseAddress("176|2", "COMP(1)ADDRCITY", "COMP(1)ADDRSTATEPROV", "COMP(1)ADDRZIP", "", ""))",
+      R"(SetAlias("COMP(1)PROXIMITY", "178|1"))",
+      R"(SetAlias("COMP(1)SCONCESSION", "184|1"))",
+      R"(SetAlias("COMP(1)LOCATION", "187|2"))",
+      R"(SetAlias("COMP(2)PROJNAME", "177|3"))",
+      R"(SetAlias("COMP(2)SALEDTADJ", "186|4"))",
+      R"(SetAlias("COMP(2)LOCATIONADJ", "187|5"))",
+      R"(SetAlias("COMP(2)ROOMTOT", "201|8"))",
+      R"(SetAlias("COMP(2)ABOVEGRADEADJ", "201|11"))",
+      R"(SetAlias("COMP(2)UNLABELED", "210|5"))",
+      R"(SetAlias("COMP(2)ADJUSTSALESGROSS", "213|2"))",
+      R"(SetAlias("COMP(3)VERIFICATION", "182|4"))",
+      R"(SetAlias("COMP(3)PROJSECURE2ADJ", "194|7"))",
+      R"(SetAlias("COMP(3)UNLABELEDTWOADJ", "211|8"))",
+      R"(CheckAlias("COMP(3)NETADJUSTPOSNEG", "212|7", "POSITIVE", ["212|8", "NEGATIVE"]))",
+      R"(SetAlias("COMP(3)NETADJUSTTOT", "212|9"))",
+      R"(SetAlias("COMP(3)ADJUSTSALESNET", "214|5"))",
+      R"(SetAlias("COMP(3)ADJUSTSALESPRICE", "214|6"))",
+      R"(SetAlias("COMP(3)PRIORSALEDT", "223|4"))",
+  };
+  for (const char* spot : spots) EXPECT_TRUE(Contains(calls, spot)) << spot;
+}
+
+TEST(FM1075MainTest, OddCellsAndArgumentOrder) {
+  Calls calls = MainCalls();
+  const char* exact[] = {
+      // Built-up boxes start at field 2; the first condominium vacancy box is 18|5.
+      R"(CheckAlias("BUILTUP", "15|2", "OVER 75%", ["15|3", "25-75%", "15|4", "UNDER 25%"]))",
+      R"(CheckAlias("CONDOOCCUPANCYVACANTA", "18|5", "ON", []))",
+      R"(CheckAlias("CONDOOCCUPANCYVACANTB", "19|7", "ON", []))",
+      R"(CheckAlias("CURRENTOCCUPANT", "9|1", "OWNER", ["9|2", "TENANT", "9|3", "TENANTREQUIRED", "9|4", "VACANT"]))",
+      R"(CheckAlias("MGMTGROUP", "109|1", "MGMTAGENT", ["109|3", "SPONSORDEVELOPER", "109|4", "COOPERATIVEBOARD"]))",
+      // The street is the fifth argument; only the appraiser has a default.
+      R"(ParseAddress("12|2", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "LENDERCLIENTZIP", "LENDERCLIENTSTREET", ""))",
+      R"(ParseAddress("176|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "", ""))",
+      // Delimiters and pick indexes.
+      R"(Combine("117|1", "\r", 0, ["DATASRC(1)INFO", "DATASRC(2)INFO", "DATASRC(3)INFO"]))",
+      R"(Combine("120|1", "  ", 0, ["SHARESNUMISSUED", "SHARESNUMOUTSTANDING"]))",
+      R"(Combine("52|3", "  ", 1, ["PARKINGUNLABELED", "PARKINGUNLABELEDDESC"]))",
+      R"(Combine("73|7", "  ", 1, ["INSULATIONUNLABELEDNAME", "INSULATIONUNLABELEDTYPE"]))",
+      // Tags kept as the order spells them.
+      R"(SetAlias("COOPPRICEPREDOMINANT", "19|5"))",
+      R"(SetAlias("CONDOPRICEPREDOMINATE", "19|8"))",
+      R"(SetAlias("SUBJECTPROJSECURITY", "193|1"))",
+      R"(SetAlias("SALESCOMPUNLABELEDTWO", "211|1"))",
+      // Both signer blocks return to the main form.
+      R"(ProcessAppraiserInfo(1, 1, "CIA"))",
+      R"(ProcessAppraiserInfo(2, 2, "CIA"))",
+  };
+  for (const char* call : exact) EXPECT_TRUE(Contains(calls, call)) << call;
+
+  // The four blank writes at the lender's tag names come right before its address line.
+  long address = IndexOf(calls, exact[5]);
+  ASSERT_GE(address, 4);
+  EXPECT_EQ(Calls(calls.begin() + address - 4, calls.begin() + address),
+            (Calls{R"(WriteDirect("LENDERCLIENTSTREET", " "))", R"(WriteDirect("LENDERCLIENTCITY", " "))",
+                   R"(WriteDirect("LENDERCLIENTSTATEPROV", " "))", R"(WriteDirect("LENDERCLIENTZIP", " "))"}));
+
+  for (const std::string& call : calls) {
+    if (Member(call) == "ParseExtended") {
+      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
+    }
+  }
+}
+
+TEST(FM1075MainTest, EveryFieldIsOnTheFormAndWrittenOnce) {
+  std::map<std::string, int> written;
+  std::regex addr("\"(\\d+)\\|(\\d+)\"");
+  for (const std::string& call : MainCalls()) {
+    for (std::sregex_iterator it(call.begin(), call.end(), addr), end; it != end; ++it) {
+      int line = std::stoi((*it)[1]);
+      EXPECT_TRUE(line >= 3 && line <= 249) << call;
+      EXPECT_GE(std::stoi((*it)[2]), 1) << call;
+      if (++written[(*it)[0]] == 2) ADD_FAILURE() << (*it)[0] << " written twice, again by " << call;
+    }
+  }
+  EXPECT_FALSE(written.empty());
+}
+
+TEST(FM1075AddendaTest, BothOverflowFormsWhenEveryComparableHasAStreet) {
+  Calls calls = AddendaCalls({4, 5, 6, 7, 8, 9});
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], R"(AddExtended("3|2"))");
+  EXPECT_EQ(calls[1], R"(AddExtended("251|1"))");
+  EXPECT_EQ(calls[2], R"(ReadDirect("COMP(4)ADDRSTREET"))");
+  EXPECT_EQ(calls[3], R"(SetForm("CIACMP46"))");
+
+  long second = IndexOf(calls, R"(SetForm("ciacmp79"))");
+  ASSERT_EQ(second, 3 + 220 + 2);
+  EXPECT_EQ(calls[second - 2], R"(SetAlias("COMMENTSALESCOMPARETWO", "54|1"))");
+  EXPECT_EQ(calls[second - 1], R"(ReadDirect("COMP(7)ADDRSTREET"))");
+  EXPECT_EQ(calls[second + 220], R"(SetAlias("COMMENTSALESCOMPARETHREE", "54|1"))");
+
+  std::map<std::string, int> counted;
+  for (long i = 4; i <= second + 220; ++i) ++counted[Member(calls[i])];
+  EXPECT_EQ(counted, (std::map<std::string, int>{{"MapValue", 6}, {"Combine", 6}, {"ParseAddress", 6},
+                                                 {"CheckAlias", 6}, {"SetAlias", 416}, {"ReadDirect", 1},
+                                                 {"SetForm", 1}}));
+}
+
+TEST(FM1075AddendaTest, OverflowColumnsAreTheMainColumnsMovedUp) {
+  Calls main = MainCalls();
+  Calls addenda = AddendaCalls({4, 5, 6, 7, 8, 9});
+  for (int n = 4; n <= 9; ++n) {
+    int m = n <= 6 ? n - 3 : n - 6;
+    SCOPED_TRACE("comparable " + std::to_string(n) + " at place " + std::to_string(m));
+    Calls overflow = ComparableBlock(addenda, n);
+    Calls model = ComparableBlock(main, m);
+    ASSERT_EQ(overflow.size(), 73u);
+    ASSERT_EQ(model.size(), 73u);
+    // The block starts at the number check "COMP(n)NUM" = n; the rows after it
+    // must be comparable m's rows of the main form, moved.
+    for (std::size_t i = 1; i < model.size(); ++i) {
+      EXPECT_EQ(overflow[i], MovedToOverflow(model[i], m, n));
+    }
+  }
+  // A few cells read straight off the overflow form, independent of the main grid.
+  const char* spots[] = {
+      R"(Combine("11|2", ", #", 0, ["COMP(4)ADDRSTREET", "COMP(4)UNITNUM"]))",
+      R"(SetAlias("COMP(5)SALESPRICE", "15|3"))",
+      R"(SetAlias("COMP(5)SCONCESSION", "20|3"))",
+      R"(CheckAlias("COMP(6)NETADJUSTPOSNEG", "48|7", "POSITIVE", ["48|8", "NEGATIVE"]))",
+      R"(SetAlias("COMP(7)PROXIMITY", "14|1"))",
+      R"(SetAlias("COMP(8)ABOVEGRADEADJ", "37|11"))",
+      R"(ParseAddress("12|4", "COMP(9)ADDRCITY", "COMP(9)ADDRSTATEPROV", "COMP(9)ADDRZIP", "", ""))",
+      R"(SetAlias("COMP(9)PRIORSALEDATA", "53|4"))",
+  };
+  for (const char* spot : spots) EXPECT_TRUE(Contains(addenda, spot)) << spot;
+}
+
+TEST(FM1075AddendaTest, StreetsAndSetFormDecideTheOverflowForms) {
+  struct Case {
+    const char* name;
+    std::set<int> streets;
+    std::set<std::string> refused;
+    Calls reads;                   // the street tags read, in order
+    Calls forms;                   // the SetForm calls, in order
+    std::set<int> written;         // comparables 4 to 9 whose rows run
+  };
+  auto read = [](int n) { return "ReadDirect(\"COMP(" + std::to_string(n) + ")ADDRSTREET\")"; };
+  const Case cases[] = {
+      {"no street for comparables 4 to 9", {}, {}, {read(4), read(5), read(6), read(7), read(8), read(9)},
+       {}, {}},
+      {"a street for comparable 5 only", {5}, {}, {read(4), read(5), read(7), read(8), read(9)},
+       {R"(SetForm("CIACMP46"))"}, {4, 5, 6}},
+      {"a street for comparable 7 only", {7}, {}, {read(4), read(5), read(6), read(7)},
+       {R"(SetForm("ciacmp79"))"}, {7, 8, 9}},
+      {"first overflow form refused", {4, 9}, {"CIACMP46"}, {read(4), read(7), read(8), read(9)},
+       {R"(SetForm("CIACMP46"))", R"(SetForm("ciacmp79"))"}, {7, 8, 9}},
+      {"second overflow form refused", {6, 8}, {"ciacmp79"}, {read(4), read(5), read(6), read(7), read(8)},
+       {R"(SetForm("CIACMP46"))", R"(SetForm("ciacmp79"))"}, {4, 5, 6}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Calls calls = AddendaCalls(c.streets, c.refused);
+    Calls reads, forms;
+    for (const std::string& call : calls) {
+      if (Member(call) == "ReadDirect") reads.push_back(call);
+      if (Member(call) == "SetForm") forms.push_back(call);
+    }
+    EXPECT_EQ(reads, c.reads);
+    EXPECT_EQ(forms, c.forms);
+    for (int n = 4; n <= 9; ++n) {
+      EXPECT_EQ(ComparableBlock(calls, n).size(), c.written.count(n) ? 73u : 0u) << "comparable " << n;
+    }
+    EXPECT_EQ(Contains(calls, R"(SetAlias("COMMENTSALESCOMPARETWO", "54|1"))"), c.written.count(4) == 1);
+    EXPECT_EQ(Contains(calls, R"(SetAlias("COMMENTSALESCOMPARETHREE", "54|1"))"), c.written.count(7) == 1);
+    // Comparable 5 is written at place 2 even without a street of its own.
+    if (c.written.count(5)) {
+      EXPECT_TRUE(Contains(calls, R"(Combine("11|3", ", #", 0, ["COMP(5)ADDRSTREET", "COMP(5)UNITNUM"]))"));
+    }
+    // The photos, sketches and maps run whatever the groups did.
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), R"(SetPhoto("FLOODMAP", "MAP_FLOOD"))");
+  }
+}
+
+TEST(FM1075AddendaTest, AttachesSubjectComparableAndGeneralPhotosThenSketchesAndMaps) {
+  Calls calls = AddendaCalls({});
+  Calls photos;
+  for (const std::string& call : calls) {
+    if (Member(call) == "SetPhoto") photos.push_back(call);
+  }
+  Calls expected = {R"(SetPhoto("SUBJECTFRONTVIEW", "SUB_1_3X5"))",
+                    R"(SetPhoto("SUBJECTREARVIEW", "SUB_2_3X5"))",
+                    R"(SetPhoto("SUBJECTSTREETVIEW", "SUB_3_3X5"))"};
+  for (int i = 1; i <= 9; ++i) {
+    expected.push_back("SetPhoto(\"COMP(" + std::to_string(i) + ")PHOTO\", \"CMP_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (int i = 1; i <= 18; ++i) {
+    expected.push_back("SetPhoto(\"ADDPHOTO(" + std::to_string(i) + ")\", \"GN_" +
+                       std::to_string(i) + "_3X5\")");
+  }
+  for (const char* row : {R"(SetPhoto("FLOORPLAN", "SKETCH_SUBJECT"))", R"(SetPhoto("PLATMAP", "SKETCH_SITE"))",
+                          R"(SetPhoto("LOCATIONMAP", "MAP_LOCATION"))", R"(SetPhoto("GENERALMAP", "MAP_GENERAL_1"))",
+                          R"(SetPhoto("FLOODMAP", "MAP_FLOOD"))"}) {
+    expected.push_back(row);
+  }
+  EXPECT_EQ(photos, expected);
+  // Nothing but the photo calls follows the six street reads.
+  EXPECT_EQ(IndexOf(calls, expected.front()), 8);
+  EXPECT_EQ(calls.size(), 8u + expected.size());
+}
+
+}  // namespace
+}  // namespace ombrel
