@@ -1,6 +1,5 @@
 #include "engine_fixture.h"
 
-#include <cstdlib>
 #include <ostream>
 
 #include "engine/common_forms.h"
@@ -98,19 +97,6 @@ XmlReader::FormSelection TestSelection::Function() {
     return std::make_unique<TestTranslator>(found->second.constants, journal,
                                             found->second.tables);
   };
-}
-
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-  if (const char* old = std::getenv(name)) previous_ = old;
-  setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-  if (previous_) {
-    setenv(name_.c_str(), previous_->c_str(), 1);
-  } else {
-    unsetenv(name_.c_str());
-  }
 }
 
 EngineTest::EngineTest() : windir_("WINDIR", dir.path().string()) {

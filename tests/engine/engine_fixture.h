@@ -19,6 +19,7 @@
 #include "platform/error.h"
 #include "shell/logger.h"
 #include "support/fake_components.h"
+#include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
@@ -100,19 +101,6 @@ class TestSelection {
 
  private:
   std::map<std::string, Form> forms_;
-};
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> previous_;
 };
 
 // Global() for one engine test: the scripted Ui, fake components, a log in

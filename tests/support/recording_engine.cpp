@@ -92,9 +92,14 @@ void RecordingEngine::ParseExtended(const std::string& ifxTag, const std::string
                    Bool(bLaunchable) + ")");
 }
 
+std::string RecordingEngine::Value(const std::string& tag) const {
+  auto it = answers_->values.find(tag);
+  return it == answers_->values.end() ? "" : it->second;
+}
+
 std::string RecordingEngine::ReadDirect(const std::string& addr) {
   calls_.push_back("ReadDirect(" + TraceQuote(addr) + ")");
-  return addr;
+  return answers_ ? Value(addr) : addr;
 }
 
 std::string RecordingEngine::ReadExtendedDirect(const std::string& addr) {
@@ -104,12 +109,12 @@ std::string RecordingEngine::ReadExtendedDirect(const std::string& addr) {
 
 bool RecordingEngine::SetAlias(const std::string& ifxTag, const std::string& fieldAddr) {
   calls_.push_back("SetAlias(" + TraceQuote(ifxTag) + ", " + TraceQuote(fieldAddr) + ")");
-  return true;
+  return !(answers_ && answers_->aliasNeedsValue) || !Value(ifxTag).empty();
 }
 
 bool RecordingEngine::SetForm(const std::string& formID) {
   calls_.push_back("SetForm(" + TraceQuote(formID) + ")");
-  return true;
+  return !answers_ || answers_->refusedForms.count(formID) == 0;
 }
 
 bool RecordingEngine::SetPhoto(const std::string& ifxTag, std::string& frameID) {
@@ -135,13 +140,18 @@ void RecordingEngine::ProcessAppraiserInfo(int16_t AppraiserNum, int16_t Apprais
 void RecordingEngine::ProcessOffscrn() { calls_.push_back("ProcessOffscrn()"); }
 
 std::vector<std::string> TraceTranslator(FormTranslator& translator, int32_t licensing) {
-  auto engine = std::make_unique<RecordingEngine>(licensing);
+  return TraceTranslator(translator, TraceTables::kBoth,
+                         std::make_unique<RecordingEngine>(licensing));
+}
+
+std::vector<std::string> TraceTranslator(FormTranslator& translator, TraceTables tables,
+                                         std::unique_ptr<RecordingEngine> engine) {
   RecordingEngine* recorder = engine.get();
   std::unique_ptr<XmlEngine> previous = std::move(CurrentEngine());
   CurrentEngine() = std::move(engine);
   translator.SetServer(recorder);
-  translator.EntrainMain();
-  translator.AppendAddenda();
+  if (tables != TraceTables::kAddenda) translator.EntrainMain();
+  if (tables != TraceTables::kMain) translator.AppendAddenda();
   std::vector<std::string> calls = recorder->calls();
   CurrentEngine() = std::move(previous);
   return calls;

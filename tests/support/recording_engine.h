@@ -3,11 +3,17 @@
 //   texts in double quotes (backslash, double quote escaped; CR as \r, LF as \n),
 //   whole numbers bare, Booleans True/False, lists in brackets.
 // ReadDirect answers the tag's own text, SetForm and SetAlias True, SetPhoto
-// False, Licensing the number it was given.
+// False, Licensing the number it was given; EngineAnswers script other
+// answers for tests of guarded rows, the trace staying the same.
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/form_translator.h"
@@ -15,9 +21,21 @@
 
 namespace ombrel::testing {
 
+// Answers a RecordingEngine gives in place of its defaults.
+struct EngineAnswers {
+  // The order: ReadDirect answers a tag's value here, "" for a tag not here.
+  std::map<std::string, std::string> values;
+  // True: SetAlias answers True only for a tag with a value in values.
+  bool aliasNeedsValue = false;
+  // SetForm answers False for these forms.
+  std::set<std::string> refusedForms;
+};
+
 class RecordingEngine : public XmlEngine {
  public:
   explicit RecordingEngine(int32_t licensing = -2) : licensing_(licensing) {}
+  explicit RecordingEngine(EngineAnswers answers, int32_t licensing = -2)
+      : licensing_(licensing), answers_(std::move(answers)) {}
 
   void AddExtended(const std::string& fieldAddr) override;
   void CheckAlias(const std::string& ifxTag, const std::string& fieldAddr,
@@ -50,7 +68,10 @@ class RecordingEngine : public XmlEngine {
   const std::vector<std::string>& calls() const { return calls_; }
 
  private:
+  std::string Value(const std::string& tag) const;
+
   int32_t licensing_;
+  std::optional<EngineAnswers> answers_;
   std::vector<std::string> calls_;
 };
 
@@ -60,5 +81,13 @@ std::string TraceQuote(const std::string& text);
 // Runs the translator's two tables on a RecordingEngine that is also the
 // CurrentEngine of the shared procedures, and returns the calls made.
 std::vector<std::string> TraceTranslator(FormTranslator& translator, int32_t licensing = -2);
+
+enum class TraceTables { kMain, kAddenda, kBoth };
+
+// Runs these tables of the translator on engine, which is also the
+// CurrentEngine of the shared procedures for the run (the previous one is
+// put back after), and returns the calls made.
+std::vector<std::string> TraceTranslator(FormTranslator& translator, TraceTables tables,
+                                         std::unique_ptr<RecordingEngine> engine);
 
 }  // namespace ombrel::testing

@@ -8,86 +8,36 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/xml_reader.h"
-#include "platform/components.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
-#include "shell/main_form.h"
-#include "support/envelope_builder.h"
-#include "support/recording_engine.h"
-#include "support/scoped_env.h"
-#include "support/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/alias_writes.h"
+#include "support/order_xml.h"
+#include "support/report_reader.h"
+#include "support/report_workspace.h"
 #include "translators/form1004/fm1004.h"
-#include "translators/form2055/report_reader.h"
 
 namespace ombrel {
 namespace {
 
-using form2055_testing::ReadReport;
-using form2055_testing::ReportForm;
-using form2055_testing::WrittenReport;
-using testing::EnvelopeBuilder;
-using testing::ScopedEnv;
-using testing::ScriptedUi;
-using testing::TempDir;
+using testing::AliasWrite;
+using testing::EnvelopePhoto;
+using testing::ReportForm;
+using testing::ReportWorkspace;
+using testing::WrittenReport;
 
 using Order = std::map<std::string, std::string>;
 
-// The text of an order document holding each tag's value where the XML
-// reader finds a tag without alias: "COMP(2)SALESPRICE" is the SALESPRICE
-// element of the COMP element whose attribute N is 2.
-std::string OrderXml(const Order& order) {
-  struct Node {
-    std::string text;
-    std::map<std::string, Node> children;
-  };
-  Node root;
-  for (const auto& [tag, value] : order) {
-    Node* node = &root;
-    for (std::size_t start = 0; start < tag.size();) {
-      std::size_t end = tag.find(')', start);
-      end = end == std::string::npos ? tag.size() : end + 1;
-      node = &node->children[tag.substr(start, end - start)];
-      start = end;
-    }
-    node->text = value;
-  }
-  auto escaped = [](const std::string& text) {
-    std::string out;
-    for (char c : text) {
-      if (c == '&') out += "&amp;";
-      else if (c == '<') out += "&lt;";
-      else if (c == '>') out += "&gt;";
-      else if (c == '\r') out += "&#13;";  // a raw one would be read as a line feed
-      else out += c;
-    }
-    return out;
-  };
-  std::function<void(std::string&, const std::string&, const Node&)> append =
-      [&](std::string& out, const std::string& step, const Node& node) {
-        std::string name = step;
-        std::string attribute;
-        if (const std::size_t open = step.find('('); open != std::string::npos) {
-          name = step.substr(0, open);
-          attribute = " N=\"" + step.substr(open + 1, step.size() - open - 2) + "\"";
-        }
-        out += "<" + name + attribute + ">" + escaped(node.text);
-        for (const auto& [childStep, child] : node.children) append(out, childStep, child);
-        out += "</" + name + ">";
-      };
-  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  append(text, "ORDER", root);
-  return text + "\n";
+// The order document holding each tag's value where the XML reader finds a
+// tag without alias.
+std::string OrderText(const Order& order) {
+  testing::OrderXml xml;
+  for (const auto& [tag, value] : order) xml.Set(tag, value);
+  return xml.Text();
 }
 
 std::string ReadFile(const std::string& path) {
@@ -95,96 +45,10 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-const std::string kJpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "not much of a photo";
-
-// The program laid out in a temporary folder, with the real components:
-//   settings/QOR.INI, corvana/DATA/, kestrov/Kestrov.exe with Alias/global.ali,
-//   Pix/ and XML/, and bin/Ombrel whose log is bin/Ombrel.LOG.
-class FM1004Report : public ::testing::Test {
- protected:
-  FM1004Report() : windir_("WINDIR", dirs.File("settings")) {
-    dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
-                                       "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
-                                       "\r\n");
-    std::filesystem::create_directories(dirs.File("corvana/DATA"));
-    dirs.Write("kestrov/Kestrov.exe", "");
-    dirs.Write("kestrov/Alias/global.ali", "; every tag of these orders is read as a path\n");
-    std::filesystem::create_directories(dirs.File("kestrov/Pix"));
-    std::filesystem::create_directories(dirs.File("kestrov/XML"));
-    std::filesystem::create_directories(dirs.File("bin"));
-
-    previousUi_ = Global().ui;
-    previousComponents_ = Global().components;
-    Global().ui = &ui;
-    Global().components = components_.get();
-
-    MainServices services;
-    services.executablePath = dirs.File("bin/Ombrel");
-    services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
-    services.createEngine = [] { return std::make_unique<XmlReader>(); };
-    main_ = std::make_unique<Main>(std::move(services));
-  }
-
-  ~FM1004Report() override {
-    main_->Form_Unload();
-    Globals& g = Global();
-    g.DataFolder.clear();
-    g.AliasFolder.clear();
-    g.PixFolder.clear();
-    g.XmlFolder.clear();
-    g.ui = previousUi_;
-    g.components = previousComponents_;
-  }
-
-  // Converts an envelope of the order text and one image per photo name as
-  // a user would, saving the report as corvana/DATA/SMITH.RPT, and reads it.
-  std::optional<WrittenReport> Convert(const std::string& orderText,
-                                       const std::vector<std::string>& photos) {
-    EnvelopeBuilder envelope;
-    envelope.Add("ORDER.XML", "OADI/XML", "", orderText);
-    for (const std::string& photo : photos) envelope.Add(photo, "IMAGE/JPG", "PHOTO", kJpeg);
-    const std::string envelopePath = dirs.File("kestrov/XML/ORDER.env");
-    envelope.Write(envelopePath);
-
-    const std::string reportPath = dirs.File("corvana/DATA/SMITH.RPT");
-    EXPECT_TRUE(main_->Form_Load());
-    ui.AnswerDialog(envelopePath);
-    ui.AnswerDialog(reportPath);
-    main_->Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    return ReadReport(reportPath);
-  }
-
-  TempDir dirs;
-  ScriptedUi ui;
-
- private:
-  ScopedEnv windir_;
-  std::unique_ptr<ComponentFactory> components_ = CreateRealComponents();
-  Ui* previousUi_ = nullptr;
-  ComponentFactory* previousComponents_ = nullptr;
-  std::unique_ptr<Main> main_;
-};
-
-// Each SetAlias of the translator's tables with the form it writes to, as
-// the recording engine sees them (the photo procedures excluded).
-struct AliasWrite {
-  std::string form, tag, addr;
-};
-
+// Each SetAlias of the translator's tables with the form it writes to.
 std::vector<AliasWrite> AliasWrites() {
   FM1004 translator;
-  std::vector<AliasWrite> writes;
-  std::string form = "UA2";
-  for (const std::string& call : testing::TraceTranslator(translator)) {
-    if (call.rfind("SetPhoto(", 0) == 0) break;
-    if (call.rfind("SetForm(\"", 0) == 0) form = call.substr(9, call.size() - 11);
-    if (call.rfind("SetAlias(\"", 0) != 0) continue;
-    const std::size_t split = call.find("\", \"");
-    writes.push_back({form, call.substr(10, split - 10),
-                      call.substr(split + 4, call.size() - split - 6)});
-  }
-  return writes;
+  return testing::AliasWrites(translator);
 }
 
 std::string N(int n) { return std::to_string(n); }
@@ -261,7 +125,7 @@ Order FullOrder() {
   return order;
 }
 
-const std::vector<std::string> kPhotos = {"front.jpg", "rear.jpg",    "street.jpg",  "comp1.jpg",
+const std::vector<EnvelopePhoto> kPhotos = {"front.jpg", "rear.jpg",    "street.jpg",  "comp1.jpg",
                                           "comp2.jpg", "comp9.jpg",   "extra1.jpg",  "extra18.jpg",
                                           "sketch.jpg", "flood.jpg"};
 
@@ -272,11 +136,12 @@ void ExpectField(const WrittenReport& report, const std::string& formId, const s
   EXPECT_EQ(form->Field(addr), std::optional<std::string>(value)) << formId << " " << addr;
 }
 
-TEST_F(FM1004Report, NineComparablesPhotosSketchAndFloodMap) {
+TEST(FM1004Report, NineComparablesPhotosSketchAndFloodMap) {
+  ReportWorkspace workspace;
   const Order order = FullOrder();
-  const std::optional<WrittenReport> report = Convert(OrderXml(order), kPhotos);
+  const std::optional<WrittenReport> report = workspace.Convert(OrderText(order), kPhotos);
   ASSERT_TRUE(report.has_value());
-  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_TRUE(workspace.ui.boxes.empty());
   EXPECT_EQ(report->skeleton, "UAR-3X5.RPT");
   EXPECT_EQ(report->FormIds(),
             (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn", "cmps46", "cmps79",
@@ -384,14 +249,15 @@ TEST_F(FM1004Report, NineComparablesPhotosSketchAndFloodMap) {
   ExpectField(*report, "floodmap", "5|1", "FEMA PANEL 0165F");
 
   // The envelope's documents are gone again.
-  EXPECT_FALSE(std::filesystem::exists(dirs.File("kestrov/Pix/front.jpg")));
-  EXPECT_FALSE(std::filesystem::exists(dirs.File("kestrov/XML/ORDER.XML")));
+  EXPECT_FALSE(std::filesystem::exists(workspace.dirs.File("kestrov/Pix/front.jpg")));
+  EXPECT_FALSE(std::filesystem::exists(workspace.dirs.File("kestrov/XML/ORDER.XML")));
 }
 
-TEST_F(FM1004Report, ComparablesFourToNineWithoutStreetsGetNoOverflowForm) {
+TEST(FM1004Report, ComparablesFourToNineWithoutStreetsGetNoOverflowForm) {
+  ReportWorkspace workspace;
   Order order = FullOrder();
   for (int n = 4; n <= 9; ++n) order.erase("COMP(" + N(n) + ")ADDRSTREET");
-  const std::optional<WrittenReport> report = Convert(OrderXml(order), kPhotos);
+  const std::optional<WrittenReport> report = workspace.Convert(OrderText(order), kPhotos);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->FormIds(), (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn",
                                                          "sketch", "floodmap"}));
@@ -400,18 +266,19 @@ TEST_F(FM1004Report, ComparablesFourToNineWithoutStreetsGetNoOverflowForm) {
 
 // The order and alias file that scripts/run puts into the demo workspace, with
 // its two photos, make a complete report with an overflow form.
-TEST_F(FM1004Report, TheDemoOrderBecomesAReport) {
+TEST(FM1004Report, TheDemoOrderBecomesAReport) {
   const std::filesystem::path demo =
       std::filesystem::path(__FILE__).parent_path() / "../../../tools/demo";
   const std::string orderText = ReadFile((demo / "order-1004.xml").string());
   const std::string aliases = ReadFile((demo / "global.ali").string());
   ASSERT_FALSE(orderText.empty()) << demo;
   ASSERT_FALSE(aliases.empty()) << demo;
-  dirs.Write("kestrov/Alias/global.ali", aliases);
+  ReportWorkspace workspace(aliases);
 
-  const std::optional<WrittenReport> report = Convert(orderText, {"front.jpg", "rear.jpg"});
+  const std::optional<WrittenReport> report =
+      workspace.Convert(orderText, {"front.jpg", "rear.jpg"});
   ASSERT_TRUE(report.has_value());
-  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_TRUE(workspace.ui.boxes.empty());
   EXPECT_EQ(report->FormIds(),
             (std::vector<std::string>{"UA2", "Extended_Comments", "offscrn", "cmps46"}));
   ExpectField(*report, "UA2", "4|1", "412 Larkspur Lane");

@@ -11,113 +11,37 @@
 #include <utility>
 #include <vector>
 
-#include "engine/common_forms.h"
-#include "platform/error.h"
 #include "support/recording_engine.h"
+#include "support/trace_calls.h"
+#include "support/translator_frame_checks.h"
 #include "translators/form1004/fm1004.h"
 
 namespace ombrel {
 namespace {
 
-using testing::RecordingEngine;
-using Calls = std::vector<std::string>;
+using namespace testing;  // the trace helpers: Calls, IndexOf, SetAliasCall, Comp, Addr ...
 
-// A recording engine whose order holds only the values a test gives, and
-// whose report refuses the forms a test names. Same trace as its base.
-class ScriptedEngine : public RecordingEngine {
- public:
-  std::map<std::string, std::string> values;
-  std::set<std::string> refusedForms;
-
-  std::string ReadDirect(const std::string& addr) override {
-    RecordingEngine::ReadDirect(addr);
-    return Value(addr);
-  }
-  bool SetAlias(const std::string& ifxTag, const std::string& fieldAddr) override {
-    RecordingEngine::SetAlias(ifxTag, fieldAddr);
-    return !Value(ifxTag).empty();
-  }
-  bool SetForm(const std::string& formID) override {
-    RecordingEngine::SetForm(formID);
-    return refusedForms.count(formID) == 0;
-  }
-
- private:
-  std::string Value(const std::string& tag) const {
-    auto it = values.find(tag);
-    return it == values.end() ? "" : it->second;
-  }
-};
-
-enum class Tables { kMain, kAddenda, kBoth };
-
-// Runs tables of a new FM1004 on engine, which is also the shared
-// procedures' current engine for the run, and returns the calls recorded.
-Calls Run(std::unique_ptr<RecordingEngine> engine, Tables tables) {
-  RecordingEngine* recorder = engine.get();
-  std::unique_ptr<XmlEngine> previous = std::move(CurrentEngine());
-  CurrentEngine() = std::move(engine);
+Calls RunMain() {
   FM1004 translator;
-  translator.SetServer(recorder);
-  if (tables != Tables::kAddenda) translator.EntrainMain();
-  if (tables != Tables::kMain) translator.AppendAddenda();
-  Calls calls = recorder->calls();
-  CurrentEngine() = std::move(previous);
-  return calls;
+  return TraceTranslator(translator, TraceTables::kMain, std::make_unique<RecordingEngine>());
 }
 
-Calls RunMain() { return Run(std::make_unique<RecordingEngine>(), Tables::kMain); }
-
-// Calls of AppendAddenda on an order holding exactly `values`.
+// Calls of AppendAddenda on an order holding exactly `values`, whose report
+// refuses refusedForms.
 Calls RunAddenda(std::map<std::string, std::string> values,
                  std::set<std::string> refusedForms = {}) {
-  auto engine = std::make_unique<ScriptedEngine>();
-  engine->values = std::move(values);
-  engine->refusedForms = std::move(refusedForms);
-  return Run(std::move(engine), Tables::kAddenda);
-}
-
-std::ptrdiff_t IndexOf(const Calls& calls, const std::string& call) {
-  auto it = std::find(calls.begin(), calls.end(), call);
-  return it == calls.end() ? -1 : it - calls.begin();
-}
-
-std::size_t CountMember(const Calls& calls, const std::string& member) {
-  return std::count_if(calls.begin(), calls.end(),
-                       [&](const std::string& c) { return c.rfind(member + "(", 0) == 0; });
-}
-
-bool Mentions(const Calls& calls, const std::string& text) {
-  return std::any_of(calls.begin(), calls.end(),
-                     [&](const std::string& c) { return c.find(text) != std::string::npos; });
+  FM1004 translator;
+  return TraceTranslator(
+      translator, TraceTables::kAddenda,
+      std::make_unique<RecordingEngine>(
+          EngineAnswers{std::move(values), /*aliasNeedsValue=*/true, std::move(refusedForms)}));
 }
 
 std::string N(int n) { return std::to_string(n); }
-std::string Q(const std::string& text) { return testing::TraceQuote(text); }
-std::string SetAliasCall(const std::string& tag, const std::string& addr) {
-  return "SetAlias(" + Q(tag) + ", " + Q(addr) + ")";
-}
-std::string Comp(int n, const std::string& item) { return "COMP(" + N(n) + ")" + item; }
-std::string Addr(int line, int field) { return N(line) + "|" + N(field); }
 
 TEST(FM1004, ConstantsAndServer) {
   FM1004 translator;
-  EXPECT_EQ(translator.FormNumber(), "1004");
-  EXPECT_EQ(translator.FormName(), "UA2");
-  EXPECT_EQ(translator.Skeleton(), "UAR-3X5.RPT");
-  EXPECT_EQ(translator.Server(), nullptr);
-
-  RecordingEngine engine;
-  translator.SetServer(&engine);
-  try {
-    translator.SetServer(nullptr);
-    FAIL() << "no error for an empty engine";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.number(), err::kInvalidServerObject);
-    EXPECT_EQ(e.source(), "FM1004");
-    EXPECT_EQ(e.description(), "Invalid Server Object");
-  }
-  EXPECT_EQ(translator.Server(), &engine);
+  ExpectTranslatorFrame(translator, {"FM1004", "1004", "UA2", "UAR-3X5.RPT"});
 }
 
 TEST(FM1004Main, CallCountsByMember) {

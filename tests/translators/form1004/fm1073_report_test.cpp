@@ -3,235 +3,40 @@
 // file written is read back and its forms, fields and images checked against
 // what the order holds.
 #include <gtest/gtest.h>
-#include <zip.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
-#include <pugixml.hpp>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/common_forms.h"
-#include "engine/xml_reader.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "support/envelope_builder.h"
-#include "support/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/order_xml.h"
+#include "support/report_reader.h"
+#include "support/report_workspace.h"
 
 namespace ombrel {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::EnvelopeBuilder;
-using testing::ScriptedUi;
-using testing::TempDir;
+using testing::EnvelopePhoto;
+using testing::OrderXml;
+using testing::ReportForm;
+using testing::ReportWorkspace;
+using testing::WrittenReport;
 
-// Sets an environment variable for the lifetime of the object.
-class EnvScope {
- public:
-  EnvScope(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) previous_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~EnvScope() {
-    if (previous_) {
-      ::setenv(name_.c_str(), previous_->c_str(), 1);
-    } else {
-      ::unsetenv(name_.c_str());
-    }
-  }
+// The general photos keep their file in FILE beside their number.
+const char* const kAliases =
+    "; order tags whose place is not their own name\r\n"
+    "ADDPHOTO(#) = ADDPHOTO(#)\\FILE\r\n";
 
- private:
-  std::string name_;
-  std::optional<std::string> previous_;
-};
-
-// The elements of an order document, written as the order program writes
-// them: plain tags as elements under the root, numbered items as elements
-// with an N attribute ("COMP(2)SALESPRICE" is <COMP N="2"><SALESPRICE>).
-class OrderXml {
- public:
-  void Set(const std::string& tag, const std::string& value) { plain_.emplace_back(tag, value); }
-  void SetItem(const std::string& group, int n, const std::string& tag, const std::string& value) {
-    items_[{group, n}].emplace_back(tag, value);
-  }
-
-  std::string Text() const {
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ORDER>\n";
-    for (const auto& [tag, value] : plain_) out += "  " + Element(tag, value) + "\n";
-    for (const auto& [key, children] : items_) {
-      out += "  <" + key.first + " N=\"" + std::to_string(key.second) + "\">";
-      for (const auto& [tag, value] : children) out += Element(tag, value);
-      out += "</" + key.first + ">\n";
-    }
-    return out + "</ORDER>\n";
-  }
-
- private:
-  static std::string Element(const std::string& tag, const std::string& value) {
-    std::string escaped;
-    for (char c : value) {
-      if (c == '&') {
-        escaped += "&amp;";
-      } else if (c == '<') {
-        escaped += "&lt;";
-      } else {
-        escaped += c;
-      }
-    }
-    return "<" + tag + ">" + escaped + "</" + tag + ">";
-  }
-
-  std::vector<std::pair<std::string, std::string>> plain_;
-  std::map<std::pair<std::string, int>, std::vector<std::pair<std::string, std::string>>> items_;
-};
-
-// One entry of a ZIP archive, or nothing.
-std::optional<std::string> ReadZipEntry(const std::string& archivePath, const std::string& name) {
-  int error = 0;
-  zip_t* archive = zip_open(archivePath.c_str(), ZIP_RDONLY, &error);
-  if (archive == nullptr) return std::nullopt;
-  std::optional<std::string> content;
-  zip_stat_t stat;
-  zip_stat_init(&stat);
-  if (zip_stat(archive, name.c_str(), 0, &stat) == 0) {
-    if (zip_file_t* file = zip_fopen(archive, name.c_str(), 0)) {
-      std::string bytes(stat.size, '\0');
-      if (zip_fread(file, bytes.data(), stat.size) == static_cast<zip_int64_t>(stat.size)) {
-        content = std::move(bytes);
-      }
-      zip_fclose(file);
-    }
-  }
-  zip_close(archive);
-  return content;
-}
-
-// The report as its REPORT.XML holds it.
-struct ReadReport {
-  struct Form {
-    std::string id, version;
-    std::map<std::string, std::string> fields, titles;
-  };
-  struct Image {
-    std::string fileName, extension, entry;
-  };
-  std::string skeleton;
-  std::vector<Form> forms;
-  std::map<std::string, Image> images;  // by frame
-
-  const Form* FormById(const std::string& id) const {
-    for (const Form& form : forms) {
-      if (form.id == id) return &form;
-    }
-    return nullptr;
-  }
-  std::vector<std::string> FormIds() const {
-    std::vector<std::string> ids;
-    for (const Form& form : forms) ids.push_back(form.id);
-    return ids;
-  }
-};
-
-ReadReport ParseReport(const std::string& xml) {
-  ReadReport report;
-  pugi::xml_document doc;
-  EXPECT_TRUE(doc.load_buffer(xml.data(), xml.size()));
-  pugi::xml_node root = doc.child("REPORT");
-  report.skeleton = root.attribute("SKELETON").value();
-  for (pugi::xml_node form : root.children("FORM")) {
-    ReadReport::Form f{form.attribute("ID").value(), form.attribute("VERSION").value(), {}, {}};
-    for (pugi::xml_node field : form.children("FIELD")) {
-      f.fields[field.attribute("ADDR").value()] = field.text().get();
-    }
-    for (pugi::xml_node title : form.children("TITLE")) {
-      f.titles[title.attribute("ADDR").value()] = title.text().get();
-    }
-    report.forms.push_back(std::move(f));
-  }
-  for (pugi::xml_node image : root.children("IMAGE")) {
-    report.images[image.attribute("FRAME").value()] = {image.attribute("FILENAME").value(),
-                                                       image.attribute("EXTENSION").value(),
-                                                       image.attribute("ENTRY").value()};
-  }
+// Runs the envelope step on an envelope of the order and these images, saves
+// the report as condo.RPT and reads it back; no box may be shown.
+std::optional<WrittenReport> Convert(ReportWorkspace& workspace, const OrderXml& order,
+                                     const std::vector<EnvelopePhoto>& images) {
+  std::optional<WrittenReport> report = workspace.Convert(order.Text(), images, "condo.RPT");
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
+  EXPECT_TRUE(report.has_value()) << "no report written";
   return report;
 }
-
-// The program laid out in temporary folders, started with the real
-// components and the real engine:
-//   settings/QOR.INI    WINDIR points here
-//   corvana/DATA/       where the report is saved
-//   kestrov/            Kestrov.exe with Alias/global.ali, Pix/ and XML/
-class FM1073ReportTest : public ::testing::Test {
- protected:
-  FM1073ReportTest() : windir_("WINDIR", dirs.File("settings")) {
-    CurrentEngine().reset();
-    Global() = Globals{};
-    for (const char* folder :
-         {"settings", "corvana/DATA", "kestrov/Alias", "kestrov/Pix", "kestrov/XML", "bin"}) {
-      fs::create_directories(dirs.File(folder));
-    }
-    dirs.Write("kestrov/Kestrov.exe", "");
-    dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
-                                       "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
-                                       "\r\n");
-    // The general photos keep their file in FILE beside their number.
-    dirs.Write("kestrov/Alias/global.ali",
-               "; order tags whose place is not their own name\r\n"
-               "ADDPHOTO(#) = ADDPHOTO(#)\\FILE\r\n");
-    Global().ui = &ui;
-    Global().components = components_.get();
-
-    MainServices services;
-    services.executablePath = dirs.File("bin/Ombrel");
-    services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
-    services.createEngine = [] { return std::make_unique<XmlReader>(); };
-    services.openRegistry = [] { return std::unique_ptr<Registry>(); };
-    services.startProgram = [](const std::string&) {};
-    main_ = std::make_unique<Main>(std::move(services));
-    EXPECT_TRUE(main_->Form_Load());
-  }
-
-  ~FM1073ReportTest() override {
-    main_->Form_Unload();
-    CurrentEngine().reset();
-    Global() = Globals{};
-  }
-
-  // Runs the envelope step on an envelope of the order and these images,
-  // saves the report as condo.RPT and reads it back.
-  ReadReport Convert(const OrderXml& order,
-                     const std::vector<std::pair<std::string, std::string>>& images) {
-    EnvelopeBuilder builder;
-    builder.Add("order.xml", "OADI/XML", "", order.Text());
-    for (const auto& [name, bytes] : images) builder.Add(name, "IMAGE/JPG", "PHOTO", bytes);
-    const std::string envelope = dirs.File("kestrov/XML/condo.env");
-    builder.Write(envelope);
-    ui.AnswerDialog(envelope);
-    ui.AnswerDialog(ReportPath());
-    main_->Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
-    std::optional<std::string> xml = ReadZipEntry(ReportPath(), "REPORT.XML");
-    EXPECT_TRUE(xml.has_value()) << "no report written";
-    return ParseReport(xml.value_or(""));
-  }
-
-  std::string ReportPath() const { return dirs.File("corvana/DATA/condo.RPT"); }
-
-  TempDir dirs;
-  ScriptedUi ui;
-
- private:
-  EnvScope windir_;
-  std::unique_ptr<ComponentFactory> components_ = CreateRealComponents();
-  std::unique_ptr<Main> main_;
-};
 
 // An order for a unit with comparables 1 to `comparables`; comparable n has the
 // street "n00 Lake St", odd comparables a unit number, and values that name it.
@@ -316,7 +121,7 @@ OrderXml CondoOrder(int comparables) {
   return order;
 }
 
-const std::vector<std::pair<std::string, std::string>> kImages = {
+const std::vector<EnvelopePhoto> kImages = {
     {"front.jpg", "front-bytes"}, {"comp1.jpg", "comp1-bytes"}, {"comp4.jpg", "comp4-bytes"},
     {"comp9.jpg", "comp9-bytes"}, {"lobby.jpg", "lobby-bytes"}, {"plan.jpg", "plan-bytes"},
     {"flood.jpg", "flood-bytes"}};
@@ -327,10 +132,10 @@ struct ExpectedField {
   const char* value;
 };
 
-void ExpectFields(const ReadReport& report, const std::vector<ExpectedField>& expected) {
+void ExpectFields(const WrittenReport& report, const std::vector<ExpectedField>& expected) {
   for (const ExpectedField& e : expected) {
     SCOPED_TRACE(std::string(e.form) + " " + e.addr);
-    const ReadReport::Form* form = report.FormById(e.form);
+    const ReportForm* form = report.Form(e.form);
     ASSERT_NE(form, nullptr);
     auto it = form->fields.find(e.addr);
     ASSERT_TRUE(it != form->fields.end()) << "field not written";
@@ -338,8 +143,11 @@ void ExpectFields(const ReadReport& report, const std::vector<ExpectedField>& ex
   }
 }
 
-TEST_F(FM1073ReportTest, NineComparablesBecomeACompleteReport) {
-  ReadReport report = Convert(CondoOrder(9), kImages);
+TEST(FM1073ReportTest, NineComparablesBecomeACompleteReport) {
+  ReportWorkspace workspace(kAliases);
+  const std::optional<WrittenReport> written = Convert(workspace, CondoOrder(9), kImages);
+  ASSERT_TRUE(written.has_value());
+  const WrittenReport& report = *written;
 
   EXPECT_EQ(report.skeleton, "CND-3X5.RPT");
   EXPECT_EQ(report.FormIds(),
@@ -434,16 +242,16 @@ TEST_F(FM1073ReportTest, NineComparablesBecomeACompleteReport) {
 
   // Boxes of one group get one tick; the subject's fields are not on the
   // report profile, and nothing of comparables 4 to 9 is on "CN2".
-  const ReadReport::Form* cn2 = report.FormById("CN2");
+  const ReportForm* cn2 = report.Form("CN2");
   ASSERT_NE(cn2, nullptr);
   EXPECT_EQ(cn2->fields.count("8|3") + cn2->fields.count("8|5"), 0u);
   EXPECT_EQ(cn2->fields.count("135|2"), 0u);
   for (const auto& [addr, value] : cn2->fields) {
     EXPECT_EQ(value.find("room total 4"), std::string::npos) << addr;
   }
-  EXPECT_EQ(report.FormById("offscrn")->fields.count("4|1"), 0u);
+  EXPECT_EQ(report.Form("offscrn")->fields.count("4|1"), 0u);
 
-  const ReadReport::Form* comments = report.FormById("Extended_Comments");
+  const ReportForm* comments = report.Form("Extended_Comments");
   ASSERT_NE(comments, nullptr);
   EXPECT_EQ(comments->titles,
             (std::map<std::string, std::string>{{"2|2", "SCOPE OF THE APPRAISAL"},
@@ -457,24 +265,28 @@ TEST_F(FM1073ReportTest, NineComparablesBecomeACompleteReport) {
   ASSERT_EQ(report.images.size(), frames.size());
   for (const auto& [frame, base] : frames) {
     SCOPED_TRACE(frame);
-    auto it = report.images.find(frame);
-    ASSERT_TRUE(it != report.images.end()) << "no image in this frame";
-    EXPECT_EQ(it->second.fileName, base);
-    EXPECT_EQ(it->second.extension, "jpg");
-    EXPECT_EQ(ReadZipEntry(ReportPath(), it->second.entry), base + "-bytes");
+    const testing::ReportImageEntry* image = report.Image(frame);
+    ASSERT_TRUE(image != nullptr) << "no image in this frame";
+    EXPECT_EQ(image->fileName, base);
+    EXPECT_EQ(image->extension, "jpg");
+    EXPECT_EQ(image->bytes, base + "-bytes");
   }
 }
 
-TEST_F(FM1073ReportTest, ThreeComparablesNeedNoOverflowForm) {
+TEST(FM1073ReportTest, ThreeComparablesNeedNoOverflowForm) {
+  ReportWorkspace workspace(kAliases);
   OrderXml order = CondoOrder(3);
   // A unit number alone does not make a fourth comparable.
   order.SetItem("COMP", 4, "UNITNUM", "12");
-  ReadReport report = Convert(order, {{"front.jpg", "front-bytes"}});
+  const std::optional<WrittenReport> written =
+      Convert(workspace, order, {{"front.jpg", "front-bytes"}});
+  ASSERT_TRUE(written.has_value());
+  const WrittenReport& report = *written;
 
   EXPECT_EQ(report.FormIds(), (std::vector<std::string>{"CN2", "Extended_Comments", "offscrn"}));
   ExpectFields(report, {{"CN2", "100|4", "300 Lake St, #3"}, {"CN2", "145|4", "prior sale 3"}});
   ASSERT_EQ(report.images.size(), 1u);
-  EXPECT_EQ(report.images.begin()->first, "SUB_1_3X5");
+  EXPECT_EQ(report.images[0].frame, "SUB_1_3X5");
 }
 
 }  // namespace

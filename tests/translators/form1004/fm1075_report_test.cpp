@@ -4,135 +4,44 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/xml_reader.h"
-#include "platform/components.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
-#include "shell/main_form.h"
-#include "support/envelope_builder.h"
-#include "support/recording_engine.h"
-#include "support/scoped_env.h"
-#include "support/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/alias_writes.h"
+#include "support/order_xml.h"
+#include "support/report_reader.h"
+#include "support/report_workspace.h"
 #include "translators/form1004/fm1075.h"
-#include "translators/form2055/order_xml.h"
-#include "translators/form2055/report_reader.h"
 
 namespace ombrel {
 namespace {
 
-using form2055_testing::OrderXml;
-using form2055_testing::ReadReport;
-using form2055_testing::ReportForm;
-using form2055_testing::WrittenReport;
-using testing::EnvelopeBuilder;
-using testing::ScopedEnv;
-using testing::ScriptedUi;
-using testing::TempDir;
+using testing::AliasWrite;
+using testing::EnvelopePhoto;
+using testing::ReportForm;
+using testing::ReportWorkspace;
+using testing::WrittenReport;
 
 using Order = std::map<std::string, std::string>;
 
 std::string N(int n) { return std::to_string(n); }
 
-const std::string kJpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "a small photo";
+// Converts an envelope of the order and these photos as a user would, saving
+// the report as UNIT4B.RPT, and reads it back.
+std::optional<WrittenReport> Convert(ReportWorkspace& workspace, const Order& order,
+                                     const std::vector<EnvelopePhoto>& photos) {
+  testing::OrderXml xml;
+  for (const auto& [tag, value] : order) xml.Set(tag, value);
+  return workspace.Convert(xml.Text(), photos, "UNIT4B.RPT");
+}
 
-// The program laid out in a temporary folder, with the real components:
-//   settings/QOR.INI, corvana/DATA/, kestrov/Kestrov.exe with Alias/global.ali,
-//   Pix/ and XML/, and bin/Ombrel whose log is bin/Ombrel.LOG.
-class FM1075Report : public ::testing::Test {
- protected:
-  FM1075Report() : windir_("WINDIR", dirs.File("settings")) {
-    dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
-                                       "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
-                                       "\r\n");
-    std::filesystem::create_directories(dirs.File("corvana/DATA"));
-    dirs.Write("kestrov/Kestrov.exe", "");
-    dirs.Write("kestrov/Alias/global.ali", "; every tag of these orders is read as a path\n");
-    std::filesystem::create_directories(dirs.File("kestrov/Pix"));
-    std::filesystem::create_directories(dirs.File("kestrov/XML"));
-    std::filesystem::create_directories(dirs.File("bin"));
-
-    previousUi_ = Global().ui;
-    previousComponents_ = Global().components;
-    Global().ui = &ui;
-    Global().components = components_.get();
-
-    MainServices services;
-    services.executablePath = dirs.File("bin/Ombrel");
-    services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
-    services.createEngine = [] { return std::make_unique<XmlReader>(); };
-    main_ = std::make_unique<Main>(std::move(services));
-  }
-
-  ~FM1075Report() override {
-    main_->Form_Unload();
-    Globals& g = Global();
-    g.DataFolder.clear();
-    g.AliasFolder.clear();
-    g.PixFolder.clear();
-    g.XmlFolder.clear();
-    g.ui = previousUi_;
-    g.components = previousComponents_;
-  }
-
-  // Converts an envelope of the order and one image per photo name as a user
-  // would, saving the report as corvana/DATA/UNIT4B.RPT, and reads it back.
-  std::optional<WrittenReport> Convert(const Order& order, const std::vector<std::string>& photos) {
-    OrderXml xml;
-    for (const auto& [tag, value] : order) xml.Set(tag, value);
-    EnvelopeBuilder envelope;
-    envelope.Add("ORDER.XML", "OADI/XML", "", xml.Text());
-    for (const std::string& photo : photos) envelope.Add(photo, "IMAGE/JPG", "PHOTO", kJpeg);
-    const std::string envelopePath = dirs.File("kestrov/XML/CONDO.env");
-    envelope.Write(envelopePath);
-
-    const std::string reportPath = dirs.File("corvana/DATA/UNIT4B.RPT");
-    EXPECT_TRUE(main_->Form_Load());
-    ui.AnswerDialog(envelopePath);
-    ui.AnswerDialog(reportPath);
-    main_->Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    return ReadReport(reportPath);
-  }
-
-  TempDir dirs;
-  ScriptedUi ui;
-
- private:
-  ScopedEnv windir_;
-  std::unique_ptr<ComponentFactory> components_ = CreateRealComponents();
-  Ui* previousUi_ = nullptr;
-  ComponentFactory* previousComponents_ = nullptr;
-  std::unique_ptr<Main> main_;
-};
-
-// Each SetAlias of the translator's tables with the form it lands on, as the
-// recording engine sees them (every group present; photo calls excluded).
-struct AliasWrite {
-  std::string form, tag, addr;
-};
-
+// Each SetAlias of the translator's tables with the form it writes to.
 std::vector<AliasWrite> AliasWrites() {
   FM1075 translator;
-  std::vector<AliasWrite> writes;
-  std::string form = "CIA";
-  for (const std::string& call : testing::TraceTranslator(translator)) {
-    if (call.rfind("SetPhoto(", 0) == 0) break;
-    if (call.rfind("SetForm(\"", 0) == 0) form = call.substr(9, call.size() - 11);
-    if (call.rfind("SetAlias(\"", 0) != 0) continue;
-    const std::size_t split = call.find("\", \"");
-    writes.push_back(
-        {form, call.substr(10, split - 10), call.substr(split + 4, call.size() - split - 6)});
-  }
-  return writes;
+  return testing::AliasWrites(translator);
 }
 
 // An order with a value of its own for every tag the tables set, boxes and
@@ -209,7 +118,7 @@ Order FullOrder() {
   return order;
 }
 
-const std::vector<std::string> kPhotos = {"front.jpg", "comp1.jpg", "comp2.jpg",
+const std::vector<EnvelopePhoto> kPhotos = {"front.jpg", "comp1.jpg", "comp2.jpg",
                                           "comp9.jpg", "lobby.jpg", "plan.jpg"};
 
 void ExpectField(const WrittenReport& report, const std::string& formId, const std::string& addr,
@@ -219,11 +128,12 @@ void ExpectField(const WrittenReport& report, const std::string& formId, const s
   EXPECT_EQ(form->Field(addr), value) << formId << " " << addr;
 }
 
-TEST_F(FM1075Report, NineComparablesPhotosAndSketch) {
+TEST(FM1075Report, NineComparablesPhotosAndSketch) {
+  ReportWorkspace workspace;
   const Order order = FullOrder();
-  const std::optional<WrittenReport> report = Convert(order, kPhotos);
+  const std::optional<WrittenReport> report = Convert(workspace, order, kPhotos);
   ASSERT_TRUE(report.has_value());
-  EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
   EXPECT_EQ(report->skeleton, "CIA-3X5.RPT");
   EXPECT_EQ(report->FormIds(), (std::vector<std::string>{"CIA", "Extended_Comments", "offscrn",
                                                          "CIACMP46", "ciacmp79", "sketch"}));
@@ -338,7 +248,8 @@ TEST_F(FM1075Report, NineComparablesPhotosAndSketch) {
   ExpectField(*report, "sketch", "5|1", "UNIT FLOOR PLAN");
 }
 
-TEST_F(FM1075Report, OnlyComparableSevenBeyondThreeGetsOnlyTheSecondOverflowForm) {
+TEST(FM1075Report, OnlyComparableSevenBeyondThreeGetsOnlyTheSecondOverflowForm) {
+  ReportWorkspace workspace;
   Order order = FullOrder();
   // Unit numbers and cities alone do not make comparables 4 to 6.
   for (int n : {4, 6, 8, 9}) order.erase("COMP(" + N(n) + ")ADDRSTREET");
@@ -349,9 +260,9 @@ TEST_F(FM1075Report, OnlyComparableSevenBeyondThreeGetsOnlyTheSecondOverflowForm
   order["ADDENDA(2)NAME"] = "Scope of the Appraisal";
   order["ADDENDA(2)VALUE"] = "Interior and exterior inspection of the unit.";
 
-  const std::optional<WrittenReport> report = Convert(order, {});
+  const std::optional<WrittenReport> report = Convert(workspace, order, {});
   ASSERT_TRUE(report.has_value());
-  EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
   EXPECT_EQ(report->FormIds(),
             (std::vector<std::string>{"CIA", "Extended_Comments", "offscrn", "ciacmp79"}));
   ExpectField(*report, "ciacmp79", "11|2", "700 Lake St, #7");

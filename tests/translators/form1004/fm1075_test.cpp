@@ -9,81 +9,37 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "engine/common_forms.h"
-#include "platform/error.h"
 #include "support/recording_engine.h"
+#include "support/trace_calls.h"
+#include "support/translator_frame_checks.h"
 #include "translators/form1004/fm1075.h"
 
 namespace ombrel {
 namespace {
 
-using Calls = std::vector<std::string>;
-
-// A recording engine whose order holds only the values a test gives, and whose
-// report refuses the forms a test names.
-class ScriptedEngine : public testing::RecordingEngine {
- public:
-  std::string ReadDirect(const std::string& addr) override {
-    RecordingEngine::ReadDirect(addr);
-    auto it = values.find(addr);
-    return it == values.end() ? std::string() : it->second;
-  }
-  bool SetForm(const std::string& formID) override {
-    RecordingEngine::SetForm(formID);
-    return refusedForms.count(formID) == 0;
-  }
-
-  std::map<std::string, std::string> values;
-  std::set<std::string> refusedForms;
-};
-
-// Makes an engine the shared procedures' engine for the length of a scope.
-class CurrentEngineScope {
- public:
-  explicit CurrentEngineScope(std::unique_ptr<XmlEngine> engine)
-      : previous_(std::move(CurrentEngine())) {
-    CurrentEngine() = std::move(engine);
-  }
-  ~CurrentEngineScope() { CurrentEngine() = std::move(previous_); }
-
- private:
-  std::unique_ptr<XmlEngine> previous_;
-};
+using namespace testing;  // the trace helpers: Calls, Member, IndexOf, Contains ...
 
 Calls MainCalls() {
-  testing::RecordingEngine engine;
   FM1075 translator;
-  translator.SetServer(&engine);
-  translator.EntrainMain();
-  return engine.calls();
+  return TraceTranslator(translator, TraceTables::kMain, std::make_unique<RecordingEngine>());
 }
 
+// AppendAddenda's calls on an order holding only the streets of these
+// comparables, whose report refuses refusedForms.
 Calls AddendaCalls(const std::set<int>& comparablesWithStreet,
                    const std::set<std::string>& refusedForms = {}) {
-  auto owned = std::make_unique<ScriptedEngine>();
-  ScriptedEngine* engine = owned.get();
+  EngineAnswers answers;
   for (int n : comparablesWithStreet) {
-    engine->values["COMP(" + std::to_string(n) + ")ADDRSTREET"] = "12 Oak St";
+    answers.values["COMP(" + std::to_string(n) + ")ADDRSTREET"] = "12 Oak St";
   }
-  engine->refusedForms = refusedForms;
-  CurrentEngineScope scope(std::move(owned));
+  answers.refusedForms = refusedForms;
   FM1075 translator;
-  translator.SetServer(engine);
-  translator.AppendAddenda();
-  return engine->calls();
+  return TraceTranslator(translator, TraceTables::kAddenda,
+                         std::make_unique<RecordingEngine>(std::move(answers)));
 }
-
-std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
-
-// Position of call in calls, or -1.
-long IndexOf(const Calls& calls, const std::string& call) {
-  auto it = std::find(calls.begin(), calls.end(), call);
-  return it == calls.end() ? -1 : static_cast<long>(it - calls.begin());
-}
-
-bool Contains(const Calls& calls, const std::string& call) { return IndexOf(calls, call) >= 0; }
 
 std::string NumCall(int n) {
   return "MapValue(\"COMP(" + std::to_string(n) + ")NUM\", \"" + std::to_string(n) + "\")";
@@ -117,23 +73,12 @@ std::string MovedToOverflow(const std::string& call, int m, int n) {
 
 TEST(FM1075Test, ConstantsAndTheSourceOfItsError) {
   FM1075 translator;
-  EXPECT_EQ(translator.FormNumber(), "1075");
-  EXPECT_EQ(translator.FormName(), "CIA");
-  EXPECT_EQ(translator.Skeleton(), "CIA-3X5.RPT");
-  try {
-    translator.SetServer(nullptr);
-    FAIL() << "no error for a missing Server";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.number(), err::kInvalidServerObject);
-    EXPECT_EQ(e.source(), "FM1075");
-    EXPECT_EQ(e.description(), "Invalid Server Object");
-  }
+  ExpectTranslatorFrame(translator, {"FM1075", "1075", "CIA", "CIA-3X5.RPT"});
 }
 
 TEST(FM1075MainTest, MakesTheStatedNumberOfCallsOfEachMember) {
   Calls calls = MainCalls();
-  std::map<std::string, int> counted;
-  for (const std::string& call : calls) ++counted[Member(call)];
+  const std::map<std::string, int> counted = CountByMember(calls);
   const std::map<std::string, int> stated = {
       {"SetAlias", 424},   {"CheckAlias", 82}, {"ParseExtended", 27},
       {"Combine", 10},     {"ParseAddress", 6}, {"WriteDirect", 4},
@@ -304,8 +249,8 @@ TEST(FM1075AddendaTest, BothOverflowFormsWhenEveryComparableHasAStreet) {
   EXPECT_EQ(calls[second - 1], R"(ReadDirect("COMP(7)ADDRSTREET"))");
   EXPECT_EQ(calls[second + 220], R"(SetAlias("COMMENTSALESCOMPARETHREE", "54|1"))");
 
-  std::map<std::string, int> counted;
-  for (long i = 4; i <= second + 220; ++i) ++counted[Member(calls[i])];
+  const std::map<std::string, int> counted =
+      CountByMember(Calls(calls.begin() + 4, calls.begin() + second + 221));
   EXPECT_EQ(counted, (std::map<std::string, int>{{"MapValue", 6}, {"Combine", 6}, {"ParseAddress", 6},
                                                  {"CheckAlias", 6}, {"SetAlias", 416}, {"ReadDirect", 1},
                                                  {"SetForm", 1}}));

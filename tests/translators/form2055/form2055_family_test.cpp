@@ -8,7 +8,7 @@
 #include <string>
 
 #include "family_trace.h"
-#include "platform/error.h"
+#include "support/translator_frame_checks.h"
 #include "translators/form2055/dawi.h"
 #include "translators/form2055/fm2055.h"
 #include "translators/form2055/fm2065.h"
@@ -47,22 +47,8 @@ TEST(Form2055Family, ConstantsAndServer) {
   for (const Member& m : kMembers) {
     SCOPED_TRACE(m.className);
     auto translator = m.make();
-    EXPECT_EQ(translator->FormNumber(), m.formNumber);
-    EXPECT_EQ(translator->FormName(), m.formName);
-    EXPECT_EQ(translator->Skeleton(), m.skeleton);
-    EXPECT_EQ(translator->Server(), nullptr);
-
-    testing::RecordingEngine engine;
-    translator->SetServer(&engine);
-    try {
-      translator->SetServer(nullptr);
-      ADD_FAILURE() << "no error for an empty engine";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.number(), err::kInvalidServerObject);
-      EXPECT_EQ(e.source(), m.className);
-      EXPECT_EQ(e.description(), "Invalid Server Object");
-    }
-    EXPECT_EQ(translator->Server(), &engine);
+    testing::ExpectTranslatorFrame(*translator,
+                                   {m.className, m.formNumber, m.formName, m.skeleton});
   }
 }
 

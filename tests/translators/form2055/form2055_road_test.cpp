@@ -5,131 +5,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/xml_reader.h"
-#include "platform/components.h"
-#include "order_xml.h"
-#include "report_reader.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
-#include "shell/main_form.h"
-#include "support/envelope_builder.h"
-#include "support/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/order_xml.h"
+#include "support/report_reader.h"
+#include "support/report_workspace.h"
 
 namespace ombrel {
 namespace {
 
-using form2055_testing::OrderXml;
-using form2055_testing::ReadReport;
-using form2055_testing::ReportForm;
-using form2055_testing::WrittenReport;
-using testing::EnvelopeBuilder;
-using testing::ScriptedUi;
-using testing::TempDir;
+using testing::EnvelopePhoto;
+using testing::OrderXml;
+using testing::ReportForm;
+using testing::ReportWorkspace;
+using testing::WrittenReport;
 
 using Values = std::vector<std::pair<std::string, std::string>>;
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) previous_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (previous_) {
-      setenv(name_.c_str(), previous_->c_str(), 1);
-    } else {
-      unsetenv(name_.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> previous_;
-};
-
-const std::string kJpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "photo";
-
-// The program laid out in a temporary folder, with the real components:
-//   settings/QOR.INI, corvana/DATA/, kestrov/Kestrov.exe with Alias/global.ali,
-//   Pix/ and XML/, and bin/Ombrel whose log is bin/Ombrel.LOG.
-class Form2055Road : public ::testing::Test {
- protected:
-  Form2055Road() : windir_("WINDIR", dirs.File("settings")) {
-    dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
-                                       "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
-                                       "\r\n");
-    std::filesystem::create_directories(dirs.File("corvana/DATA"));
-    dirs.Write("kestrov/Kestrov.exe", "");
-    dirs.Write("kestrov/Alias/global.ali", "; the test orders name their values by tag\n");
-    std::filesystem::create_directories(dirs.File("kestrov/Pix"));
-    std::filesystem::create_directories(dirs.File("kestrov/XML"));
-    std::filesystem::create_directories(dirs.File("bin"));
-
-    previousUi_ = Global().ui;
-    previousComponents_ = Global().components;
-    Global().ui = &ui;
-    Global().components = components_.get();
-
-    MainServices services;
-    services.executablePath = dirs.File("bin/Ombrel");
-    services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
-    services.createEngine = [] { return std::make_unique<XmlReader>(); };
-    main_ = std::make_unique<Main>(std::move(services));
-  }
-
-  ~Form2055Road() override {
-    main_->Form_Unload();
-    Globals& g = Global();
-    g.DataFolder.clear();
-    g.AliasFolder.clear();
-    g.PixFolder.clear();
-    g.XmlFolder.clear();
-    g.ui = previousUi_;
-    g.components = previousComponents_;
-  }
-
-  // Converts an envelope holding order and one image per photo name, as a
-  // user would; the report is saved as corvana/DATA/SMITH.RPT when
-  // saveExpected. Returns that path.
-  std::string Convert(const OrderXml& order, const std::vector<std::string>& photos,
-                      bool saveExpected) {
-    EnvelopeBuilder envelope;
-    envelope.Add("ORDER.XML", "OADI/XML", "", order.Text());
-    for (const std::string& photo : photos) envelope.Add(photo, "IMAGE/JPG", "PHOTO", kJpeg);
-    const std::string envelopePath = dirs.File("kestrov/XML/ORDER.env");
-    envelope.Write(envelopePath);
-
-    const std::string reportPath = dirs.File("corvana/DATA/SMITH.RPT");
-    EXPECT_TRUE(main_->Form_Load());
-    ui.AnswerDialog(envelopePath);
-    if (saveExpected) ui.AnswerDialog(reportPath);
-    main_->Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    return reportPath;
-  }
-
-  TempDir dirs;
-  ScriptedUi ui;
-
- private:
-  ScopedEnv windir_;
-  std::unique_ptr<ComponentFactory> components_ = CreateRealComponents();
-  Ui* previousUi_ = nullptr;
-  ComponentFactory* previousComponents_ = nullptr;
-  std::unique_ptr<Main> main_;
-};
 
 // One member of the family as its report shows it.
 struct Road {
@@ -209,7 +104,7 @@ OrderXml FullOrder(const Road& road) {
   return order;
 }
 
-const std::vector<std::string> kPhotos = {"front.jpg", "comp1.jpg", "comp5.jpg", "extra1.jpg",
+const std::vector<EnvelopePhoto> kPhotos = {"front.jpg", "comp1.jpg", "comp5.jpg", "extra1.jpg",
                                           "sketch.jpg"};
 
 void ExpectField(const ReportForm* form, const std::string& addr, const std::string& value) {
@@ -217,13 +112,13 @@ void ExpectField(const ReportForm* form, const std::string& addr, const std::str
   EXPECT_EQ(form->Field(addr), std::optional<std::string>(value)) << form->id << " " << addr;
 }
 
-TEST_F(Form2055Road, EachFormBecomesACompleteReport) {
+TEST(Form2055Road, EachFormBecomesACompleteReport) {
+  ReportWorkspace workspace;
   for (const Road& road : kRoads) {
     SCOPED_TRACE(road.mainForm);
-    const std::string path = Convert(FullOrder(road), kPhotos, true);
-    const std::optional<WrittenReport> report = ReadReport(path);
+    const std::optional<WrittenReport> report = workspace.Convert(FullOrder(road).Text(), kPhotos);
     ASSERT_TRUE(report.has_value());
-    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(workspace.ui.boxes.empty());
     EXPECT_EQ(report->skeleton, road.skeleton);
     EXPECT_EQ(report->FormIds(),
               (std::vector<std::string>{road.mainForm, "Extended_Comments", "offscrn",
@@ -300,19 +195,22 @@ TEST_F(Form2055Road, EachFormBecomesACompleteReport) {
     ExpectField(report->Form("sketch"), "5|1", "FLOOR PLAN");
 
     // The envelope's documents are gone again.
-    EXPECT_FALSE(std::filesystem::exists(dirs.File("kestrov/Pix/front.jpg")));
-    std::filesystem::remove(path);
+    EXPECT_FALSE(std::filesystem::exists(workspace.dirs.File("kestrov/Pix/front.jpg")));
+    std::filesystem::remove(workspace.ReportPath());
   }
 }
 
-TEST_F(Form2055Road, AnotherAlternateFormMakesNoReport) {
+TEST(Form2055Road, AnotherAlternateFormMakesNoReport) {
+  ReportWorkspace workspace;
   Road road = kRoads[0];
   road.altForm = "VA";
-  const std::string path = Convert(FullOrder(road), kPhotos, false);
-  ASSERT_EQ(ui.boxes.size(), 1u);
-  EXPECT_EQ(ui.boxes[0].text, "This translator does not support the 2055:VA form.");
-  EXPECT_FALSE(std::filesystem::exists(path));
-  for (const auto& dialog : ui.dialogs) EXPECT_NE(dialog.kind, testing::ShownDialog::kSave);
+  workspace.OpenEnvelope(FullOrder(road).Text(), kPhotos, std::nullopt);
+  ASSERT_EQ(workspace.ui.boxes.size(), 1u);
+  EXPECT_EQ(workspace.ui.boxes[0].text, "This translator does not support the 2055:VA form.");
+  EXPECT_FALSE(std::filesystem::exists(workspace.ReportPath()));
+  for (const auto& dialog : workspace.ui.dialogs) {
+    EXPECT_NE(dialog.kind, testing::ShownDialog::kSave);
+  }
 }
 
 }  // namespace

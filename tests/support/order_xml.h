@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-namespace ombrel::form2055_testing {
+namespace ombrel::testing {
 
 class OrderXml {
  public:
   void Set(const std::string& tag, const std::string& value);
+  // Set of group(n)tag: SetItem("COMP", 2, "SALESPRICE", v) sets COMP(2)SALESPRICE.
+  void SetItem(const std::string& group, int n, const std::string& tag, const std::string& value);
   // The document, with its root element ORDER.
   std::string Text() const;
 
@@ -29,4 +31,4 @@ class OrderXml {
   Node root_;
 };
 
-}  // namespace ombrel::form2055_testing
+}  // namespace ombrel::testing

@@ -1,11 +1,11 @@
-#include "report_reader.h"
+#include "support/report_reader.h"
 
 #include <memory>
 
 #include <pugixml.hpp>
 #include <zip.h>
 
-namespace ombrel::form2055_testing {
+namespace ombrel::testing {
 
 namespace {
 
@@ -91,10 +91,12 @@ std::optional<WrittenReport> ReadReport(const std::string& path) {
     report.forms.push_back(std::move(form));
   }
   for (pugi::xml_node node : root.children("IMAGE")) {
+    const char* entry = node.attribute("ENTRY").value();
     report.images.push_back({node.attribute("FRAME").value(), node.attribute("FILENAME").value(),
-                             node.attribute("ENTRY").value()});
+                             node.attribute("EXTENSION").value(), entry,
+                             ReadEntry(archive.get(), entry)});
   }
   return report;
 }
 
-}  // namespace ombrel::form2055_testing
+}  // namespace ombrel::testing

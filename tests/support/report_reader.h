@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace ombrel::form2055_testing {
+namespace ombrel::testing {
 
 struct ReportForm {
   std::string id;
@@ -21,7 +21,9 @@ struct ReportForm {
 struct ReportImageEntry {
   std::string frame;
   std::string fileName;
-  std::string entry;  // the archive entry holding the image's bytes
+  std::string extension;
+  std::string entry;                 // the archive entry holding the image's bytes
+  std::optional<std::string> bytes;  // that entry's content; nothing when it is missing
 };
 
 struct WrittenReport {
@@ -39,4 +41,4 @@ struct WrittenReport {
 // Nothing when the file is not a readable report.
 std::optional<WrittenReport> ReadReport(const std::string& path);
 
-}  // namespace ombrel::form2055_testing
+}  // namespace ombrel::testing

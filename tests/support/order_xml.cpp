@@ -1,6 +1,6 @@
-#include "order_xml.h"
+#include "support/order_xml.h"
 
-namespace ombrel::form2055_testing {
+namespace ombrel::testing {
 
 void OrderXml::Set(const std::string& tag, const std::string& value) {
   Node* node = &root_;
@@ -12,6 +12,11 @@ void OrderXml::Set(const std::string& tag, const std::string& value) {
     start = end;
   }
   node->text = value;
+}
+
+void OrderXml::SetItem(const std::string& group, int n, const std::string& tag,
+                       const std::string& value) {
+  Set(group + "(" + std::to_string(n) + ")" + tag, value);
 }
 
 std::string OrderXml::Text() const {
@@ -37,6 +42,8 @@ std::string OrderXml::Escaped(const std::string& text) {
       out += "&lt;";
     } else if (c == '>') {
       out += "&gt;";
+    } else if (c == '\r') {
+      out += "&#13;";  // a raw one would be read back as a line feed
     } else {
       out += c;
     }
@@ -59,4 +66,4 @@ void OrderXml::Append(std::string& out, const Node& node) {
   out += "</" + name + ">";
 }
 
-}  // namespace ombrel::form2055_testing
+}  // namespace ombrel::testing

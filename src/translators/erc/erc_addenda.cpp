@@ -1,0 +1,47 @@
+// The addenda of an ERC report: one headed comment, the report profile's
+// owner, property and lender rows again, sale comparables 4 to 6 on
+// "er3cmp46", then photos, sketches and maps.
+#include "engine/common_forms.h"
+#include "translators/erc/erc.h"
+
+namespace ombrel {
+
+void ERC::AppendAddenda() {
+  // Offered while "ER3" is current; its heading is looked up under that id
+  AddExtended("4|1");
+
+  // Report profile, written again over what ProcessOffscrn wrote: the owner
+  // where the borrower stands. The lender line is built with the zip tag
+  // "BOGON", which no order holds: the zip has its own field 17|1.
+  if (SetForm("offscrn")) {
+    SetAlias("OWNER", "6|1");
+    SetAlias("PROPADDR", "7|1");
+    SetAlias("CITY", "8|1");
+    SetAlias("COUNTY", "8|2");
+    SetAlias("STATEPROV", "8|3");
+    SetAlias("ZIP", "8|4");
+    SetAlias("LENDERCLIENTSTREET", "15|1");
+    ParseAddress("16|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "BOGON", "", "");
+    SetAlias("LENDERCLIENTZIP", "17|1");
+  }
+
+  // Sale comparables 4 to 6; only a street decides whether a comparable exists
+  if (AnyTagPresent(Server_(), {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"})) {
+    if (SetForm("er3cmp46")) {
+      OverflowSaleColumn(4, 1);
+      OverflowSaleColumn(5, 2);
+      OverflowSaleColumn(6, 3);
+      SetAlias("SALESCOMPDESCOTHERTWO", "51|1");
+      SetAlias("MARKETDATATWO", "72|1");
+    }
+  }
+
+  // Photos, sketches and maps, on whichever form was selected last;
+  // AddSketchesAndMaps comes last since it leaves one of its addenda current.
+  AddSubjectPhotos();
+  AddCompPhotos(6);
+  AddGeneralPhotos(18);
+  AddSketchesAndMaps();
+}
+
+}  // namespace ombrel

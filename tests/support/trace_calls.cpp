@@ -1,0 +1,49 @@
+#include "support/trace_calls.h"
+
+#include <algorithm>
+
+#include "support/recording_engine.h"
+
+namespace ombrel::testing {
+
+std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
+
+std::size_t CountMember(const Calls& calls, const std::string& member) {
+  return std::count_if(calls.begin(), calls.end(),
+                       [&](const std::string& c) { return c.rfind(member + "(", 0) == 0; });
+}
+
+std::map<std::string, int> CountByMember(const Calls& calls) {
+  std::map<std::string, int> counts;
+  for (const std::string& call : calls) ++counts[Member(call)];
+  return counts;
+}
+
+std::ptrdiff_t IndexOf(const Calls& calls, const std::string& call, std::ptrdiff_t from) {
+  if (from < 0 || from > static_cast<std::ptrdiff_t>(calls.size())) return -1;
+  auto it = std::find(calls.begin() + from, calls.end(), call);
+  return it == calls.end() ? -1 : it - calls.begin();
+}
+
+bool Contains(const Calls& calls, const std::string& call) { return IndexOf(calls, call) >= 0; }
+
+bool Mentions(const Calls& calls, const std::string& text) {
+  return std::any_of(calls.begin(), calls.end(),
+                     [&](const std::string& c) { return c.find(text) != std::string::npos; });
+}
+
+std::string Q(const std::string& text) { return TraceQuote(text); }
+
+std::string SetAliasCall(const std::string& tag, const std::string& addr) {
+  return "SetAlias(" + Q(tag) + ", " + Q(addr) + ")";
+}
+
+std::string Comp(int n, const std::string& item) {
+  return "COMP(" + std::to_string(n) + ")" + item;
+}
+
+std::string Addr(int line, int field) {
+  return std::to_string(line) + "|" + std::to_string(field);
+}
+
+}  // namespace ombrel::testing

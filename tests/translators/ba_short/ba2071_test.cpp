@@ -1,0 +1,152 @@
+// The 2071 exterior inspection translator's tables, checked through the calls
+// they make on a recording engine: counts, the checklist's box order, the
+// licence select and the headed comments.
+#include "translators/ba_short/ba2071.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "ba_trace.h"
+#include "support/translator_frame_checks.h"
+
+namespace ombrel {
+namespace {
+
+using ba_testing::Calls;
+
+TEST(BA2071Test, ConstantsAndServer) {
+  BA2071 translator;
+  testing::ExpectTranslatorFrame(translator, {"BA2071", "2071", "EPI", "EPI-3X5.RPT"});
+}
+
+TEST(BA2071Test, MainTableMakesTheStatedCallsOfEachMember) {
+  BA2071 translator;
+  Calls calls = ba_testing::MainCalls(translator);
+  std::map<std::string, int> expected = {
+      {"ProcessAppraiserInfo", 1}, {"ProcessOffscrn", 1}, {"SetAlias", 13},
+      {"CheckAlias", 34},          {"ParseAddress", 1},   {"ParseExtended", 1},
+      {"Licensing", 1},            {"Compare", 2}};
+  EXPECT_EQ(ba_testing::CountByMember(calls), expected);
+  EXPECT_EQ(calls.size(), 54u);
+  EXPECT_TRUE(ba_testing::FieldsWrittenTwice(calls, "EPI").empty());
+
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls[0], "ProcessAppraiserInfo(1, 1, \"EPI\")");
+  EXPECT_EQ(calls[1], "ProcessOffscrn()");
+  EXPECT_EQ(calls[2], "SetAlias(\"CASE_NO\", \"2|1\")");
+  EXPECT_EQ(calls.back(),
+            "Compare(\"APPRAISERLICSTATEPROV\", \"APPRAISERCERTSTATEPROV\", \"75|2\", \"/\")");
+
+  // One signer only: nothing of a supervisory appraiser is read.
+  for (const std::string& call : calls) {
+    EXPECT_EQ(call.find("SUPAPPRAISER"), std::string::npos) << call;
+  }
+}
+
+// Each row: the last call of one section and the first of the next.
+TEST(BA2071Test, MainTableSectionsMeetInOrder) {
+  const std::vector<std::pair<std::string, std::string>> boundaries = {
+      {"ParseAddress(\"15|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
+       "\"LENDERCLIENTZIP\", \"LENDERCLIENTSTREET\", \"\")",
+       "CheckAlias(\"HABITABLEYRROUND\", \"19|1\", \"YES\", [\"19|2\", \"NO\"])"},
+      {"CheckAlias(\"FACTORMARKETCONDITIONS\", \"27|1\", \"NO\", [\"27|2\", \"YES\"])",
+       "CheckAlias(\"MRKTCONDDECLINEPROPVAL\", \"28|1\", \"ON\", [])"},
+      {"CheckAlias(\"MRKTCONDEXTMRKTINGTIME\", \"28|4\", \"ON\", [])",
+       "CheckAlias(\"FACTORSTREETSMAINTAINED\", \"30|1\", \"YES\", [\"30|2\", \"NO\"])"},
+      {"CheckAlias(\"FACTORPROPFEATURES\", \"43|1\", \"NO\", [\"43|2\", \"YES\"])",
+       "CheckAlias(\"FEATURESMATCONSTRUCT\", \"43|3\", \"ON\", [])"},
+      {"CheckAlias(\"FEATURESSHAPETOPOGRAPHY\", \"44|7\", \"ON\", [])",
+       "ParseExtended(\"COMMENTS\", \"45|1\", True)"},
+      {"CheckAlias(\"SUMMARYADVERSEATYPICAL\", \"51|1\", \"ON\", [])",
+       "SetAlias(\"APPRAISER\", \"73|1\")"},
+      {"SetAlias(\"APPRAISERDTSIGNED\", \"74|2\")", "Licensing(1)"},
+  };
+  BA2071 translator;
+  Calls calls = ba_testing::MainCalls(translator);
+  for (const auto& [last, first] : boundaries) {
+    SCOPED_TRACE(first);
+    std::ptrdiff_t at = ba_testing::IndexOf(calls, last);
+    ASSERT_GE(at, 0) << "missing: " << last;
+    ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
+    EXPECT_EQ(calls[at + 1], first);
+  }
+}
+
+// Every YES/NO question of the checklist, with the value its first box takes:
+// a slip turns "NO"-first into "YES"-first and ticks the wrong box.
+TEST(BA2071Test, ChecklistQuestionsTakeTheirBoxesInOrder) {
+  const std::vector<std::tuple<std::string, int, std::string>> questions = {
+      {"HABITABLEYRROUND", 19, "YES"},        {"ADEQUATEVIEW", 20, "YES"},
+      {"EXTERIORMANUFACTUREDHOUSE", 22, "NO"}, {"FACTORMARKETCONDITIONS", 27, "NO"},
+      {"FACTORSTREETSMAINTAINED", 30, "YES"}, {"FACTOROBSOLESCENCE", 31, "NO"},
+      {"FACTORHAZARDOUSWASTE", 32, "NO"},     {"FACTORADVERSEEASEMENTS", 33, "NO"},
+      {"FACTORLACKINGRESS", 34, "NO"},        {"FACTORPROPCONFORMZONE", 35, "YES"},
+      {"FACTORRESUSAGE", 36, "YES"},          {"FACTORNEWCONSTRUCT", 37, "NO"},
+      {"FACTORREMODELING", 38, "NO"},         {"FACTORREPAIRS", 39, "NO"},
+      {"FACTORPESTINFESTATION", 40, "NO"},    {"FACTORPHYSICAL", 41, "NO"},
+      {"FACTORFUNCTIONAL", 42, "NO"},         {"FACTORPROPFEATURES", 43, "NO"},
+  };
+  BA2071 translator;
+  Calls calls = ba_testing::MainCalls(translator);
+  int yesNo = 0;
+  for (const std::string& call : calls) {
+    if (call.find("[\"") != std::string::npos && call.find("\"NO\"") != std::string::npos) ++yesNo;
+  }
+  EXPECT_EQ(yesNo, static_cast<int>(questions.size()));
+  for (const auto& [tag, line, first] : questions) {
+    const std::string second = first == "YES" ? "NO" : "YES";
+    const std::string l = std::to_string(line);
+    const std::string call = "CheckAlias(" + ba_testing::Q(tag) + ", \"" + l + "|1\", \"" + first +
+                             "\", [\"" + l + "|2\", \"" + second + "\"])";
+    EXPECT_TRUE(ba_testing::Contains(calls, call)) << "missing: " << call;
+  }
+}
+
+TEST(BA2071Test, LicenceSelectArms) {
+  struct Case {
+    int32_t licensing;
+    Calls arm;
+  };
+  const std::vector<Case> cases = {
+      {-1,
+       {"SetAlias(\"APPRAISERSTATELICNUM\", \"75|1\")",
+        "SetAlias(\"APPRAISERLICSTATEPROV\", \"75|2\")"}},
+      {0,
+       {"SetAlias(\"APPRAISERSTATECERTNUM\", \"75|1\")",
+        "SetAlias(\"APPRAISERCERTSTATEPROV\", \"75|2\")"}},
+      {-2,
+       {"Compare(\"APPRAISERSTATELICNUM\", \"APPRAISERSTATECERTNUM\", \"75|1\", \"/\")",
+        "Compare(\"APPRAISERLICSTATEPROV\", \"APPRAISERCERTSTATEPROV\", \"75|2\", \"/\")"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.licensing);
+    BA2071 translator;
+    Calls calls = ba_testing::MainCalls(translator, c.licensing);
+    Calls expected = {"Licensing(1)"};
+    expected.insert(expected.end(), c.arm.begin(), c.arm.end());
+    ASSERT_GE(calls.size(), expected.size());
+    EXPECT_EQ(Calls(calls.end() - static_cast<long>(expected.size()), calls.end()), expected);
+  }
+}
+
+TEST(BA2071Test, MainTableRunsWholeOnAnEmptyOrder) {
+  BA2071 full;
+  BA2071 empty;
+  EXPECT_EQ(ba_testing::MainCalls(empty, ba_testing::OrderEngine({})),
+            ba_testing::MainCalls(full));
+}
+
+// Two headed comments and nothing else: no photos, sketches or maps.
+TEST(BA2071Test, AddendaPlaceTheTwoHeadedComments) {
+  BA2071 translator;
+  EXPECT_EQ(ba_testing::AddendaCalls(translator),
+            (Calls{"AddExtended(\"11|1\")", "AddExtended(\"77|1\")"}));
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,125 @@
+// The appraisal review translator's tables, checked through the calls they
+// make on a recording engine: counts, the review questions, the guarded
+// certificate and licence rows, the report profile's boxes and the addenda.
+#include "translators/ba_short/bar.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ba_trace.h"
+#include "support/translator_frame_checks.h"
+
+namespace ombrel {
+namespace {
+
+using ba_testing::Calls;
+
+TEST(BARTest, ConstantsAndServer) {
+  BAR translator;
+  testing::ExpectTranslatorFrame(translator, {"BAR", "BAAPREVIEW", "BAR", "BARSKEL.RPT"});
+}
+
+TEST(BARTest, MainTableMakesTheStatedCallsOfEachMember) {
+  BAR translator;
+  Calls calls = ba_testing::MainCalls(translator);
+  std::map<std::string, int> expected = {{"SetAlias", 17},   {"ProcessAppraiserInfo", 1},
+                                         {"ProcessOffscrn", 1}, {"ParseAddress", 1},
+                                         {"CheckAlias", 12}, {"SetForm", 1}};
+  EXPECT_EQ(ba_testing::CountByMember(calls), expected);
+  EXPECT_EQ(calls.size(), 33u);
+  // The review appraiser's state: the certificate's, then the licence's.
+  EXPECT_EQ(ba_testing::FieldsWrittenTwice(calls, "BAR"), std::set<std::string>{"BAR|57|3"});
+
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"5|1\")");
+  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 3, \"BAR\")");
+  EXPECT_EQ(calls[2], "ProcessOffscrn()");
+  EXPECT_EQ(calls[3], "SetAlias(\"CASE_NO\", \"2|1\")");
+  EXPECT_EQ(calls.back(), "CheckAlias(\"REVAPPRAISERNOINSPECT\", \"31|3\", \"ON\", [])");
+}
+
+// From the property address to the end of the review questions, call by call:
+// the street is ParseAddress's fifth argument, and "NA" belongs to two
+// questions only.
+TEST(BARTest, PropertyAndReviewQuestions) {
+  const Calls run = {
+      "ParseAddress(\"8|1\", \"CITY\", \"STATEPROV\", \"ZIP\", \"PROPADDR\", \"\")",
+      "CheckAlias(\"PROPRIGHTS\", \"9|1\", \"FEESIMPLE\", [\"9|2\", \"LEASEHOLD\", \"9|3\", "
+      "\"OTHER\"])",
+      "SetAlias(\"PROPRIGHTSDESC\", \"9|4\")",
+      "SetAlias(\"ESTMARKETVALUEDT\", \"10|1\")",
+      "SetAlias(\"ESTMARKETVALUE\", \"10|2\")",
+      "CheckAlias(\"ACCEPTABLEDATA\", \"19|1\", \"YES\", [\"19|2\", \"NO\"])",
+      "CheckAlias(\"REASONABLEADJ\", \"21|1\", \"YES\", [\"21|2\", \"NO\", \"21|3\", \"NA\"])",
+      "CheckAlias(\"APPRAISALMETHODTECH\", \"23|1\", \"YES\", [\"23|2\", \"NO\"])",
+      "CheckAlias(\"REASONABLEANALYSIS\", \"25|1\", \"YES\", [\"25|2\", \"NO\"])",
+      "CheckAlias(\"ADOMGUIDELINES\", \"27|1\", \"YES\", [\"27|2\", \"NO\", \"27|3\", \"NA\"])",
+      "CheckAlias(\"REVAPPRAISERINTINSPECT\", \"50|1\", \"ON\", [])",
+  };
+  BAR translator;
+  EXPECT_EQ(ba_testing::Between(ba_testing::MainCalls(translator), run.front(), run.back()), run);
+}
+
+// The state follows a number only when the order holds it; the expiry and
+// review dates follow in every case, and the report profile's boxes only
+// when "offscrn" could be given its version.
+TEST(BARTest, GuardedRowsAndTheReportProfile) {
+  const std::string cert = "SetAlias(\"REVAPPRAISERSTATECERTNUM\", \"57|1\")";
+  const std::string certState = "SetAlias(\"REVAPPRAISERCERTSTATEPROV\", \"57|3\")";
+  const std::string lic = "SetAlias(\"REVAPPRAISERSTATELICNUM\", \"57|2\")";
+  const std::string licState = "SetAlias(\"REVAPPRAISERLICSTATEPROV\", \"57|3\")";
+  const Calls dates = {"SetAlias(\"REVAPPRAISERLICCERTEXPDT\", \"58|1\")",
+                       "SetAlias(\"REVAPPRAISEREFFREVDT\", \"58|2\")",
+                       "SetForm(\"offscrn\")"};
+  const Calls profile = {"CheckAlias(\"REVAPPRAISERINTINSPECT\", \"32|2\", \"ON\", [])",
+                         "CheckAlias(\"REVAPPRAISEREXTINSPECT\", \"32|3\", \"ON\", [])",
+                         "CheckAlias(\"REVAPPRAISERNOINSPECT\", \"31|3\", \"ON\", [])"};
+  struct Case {
+    const char* name;
+    std::map<std::string, std::string> values;
+    bool profileRefused;
+    Calls rows;  // the certificate and licence rows
+  };
+  const std::vector<Case> cases = {
+      {"both numbers",
+       {{"REVAPPRAISERSTATECERTNUM", "C1"}, {"REVAPPRAISERSTATELICNUM", "L1"}},
+       false,
+       {cert, certState, lic, licState}},
+      {"certificate only", {{"REVAPPRAISERSTATECERTNUM", "C1"}}, false, {cert, certState, lic}},
+      {"licence only", {{"REVAPPRAISERSTATELICNUM", "L1"}}, false, {cert, lic, licState}},
+      {"neither number, profile without version", {}, true, {cert, lic}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::set<std::string> refused;
+    if (c.profileRefused) refused = {"offscrn"};
+    BAR translator;
+    Calls calls = ba_testing::MainCalls(translator, ba_testing::OrderEngine(c.values, refused));
+    std::ptrdiff_t at = ba_testing::IndexOf(calls, cert);
+    ASSERT_GE(at, 0);
+    Calls expected = c.rows;
+    expected.insert(expected.end(), dates.begin(), dates.end());
+    if (!c.profileRefused) expected.insert(expected.end(), profile.begin(), profile.end());
+    EXPECT_EQ(Calls(calls.begin() + at, calls.end()), expected);
+  }
+}
+
+// EntrainMain left the report profile current: "BAR" comes back before the
+// first comment, so that every heading is looked up under "BAR".
+TEST(BARTest, AddendaReturnToTheMainFormForTheEightComments) {
+  const Calls expected = {
+      "SetForm(\"BAR\")",      "AddExtended(\"5|1\")",  "AddExtended(\"9|4\")",
+      "AddExtended(\"19|2\")", "AddExtended(\"21|2\")", "AddExtended(\"23|2\")",
+      "AddExtended(\"25|2\")", "AddExtended(\"27|2\")", "AddExtended(\"65|1\")"};
+  BAR translator;
+  EXPECT_EQ(ba_testing::AddendaCalls(translator), expected);
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,574 @@
+// The ERC2001 translator's tables, checked through the calls they make on a
+// recording engine: counts, section boundaries, the tags and values the
+// order spells its own way, the listing and sale columns with the one
+// departure of comparable 1, the licence selection, the overflow form's
+// guards and the photos.
+#include "translators/erc/erc2001.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "erc_trace.h"
+#include "platform/error.h"
+
+namespace ombrel {
+namespace {
+
+using namespace erc_testing;  // NOLINT(google-build-using-namespace)
+using testing::RecordingEngine;
+
+const std::string kLastMainCall =
+    "CheckAlias(\"INSPECTSUBJECTPROP\", \"500|1\", \"DID\", [\"500|2\", \"DIDNOT\"])";
+
+std::string MapNum(const std::string& tag, int n) {
+  return "MapValue(" + Q(tag) + ", " + Q(std::to_string(n)) + ")";
+}
+
+std::string Set(const std::string& tag, const std::string& addr) {
+  return "SetAlias(" + Q(tag) + ", " + Q(addr) + ")";
+}
+
+// The calls of sale comparable n on "ERS": from its number check to its
+// adjusted sales price.
+Calls SaleBlock(const Calls& calls, int n) {
+  return Between(calls, MapNum(Comp(n, "NUM"), n),
+                 Set(Comp(n, "ADJUSTSALESPRICE"), Addr(385, 2 * n)));
+}
+
+// The calls of sale comparable n on "erscmp46": from its street to its
+// adjusted sales price.
+Calls OverflowBlock(const Calls& calls, int n) {
+  const int k = n - 3;
+  return Between(calls, Set(Comp(n, "ADDRSTREET"), Addr(15, k + 1)),
+                 Set(Comp(n, "ADJUSTSALESPRICE"), Addr(52, 2 * k)));
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(ERC2001Test, ConstantsAndServer) {
+  ERC2001 translator;
+  EXPECT_EQ(translator.FormNumber(), "ERC2001");
+  EXPECT_EQ(translator.FormName(), "ERS");
+  EXPECT_EQ(translator.Skeleton(), "ERS-3X5.RPT");
+  EXPECT_EQ(translator.Server(), nullptr);
+
+  RecordingEngine engine;
+  translator.SetServer(&engine);
+  try {
+    translator.SetServer(nullptr);
+    FAIL() << "no error raised";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), err::kInvalidServerObject);
+    EXPECT_EQ(error.source(), "ERC2001");
+    EXPECT_EQ(error.description(), "Invalid Server Object");
+  }
+  EXPECT_EQ(translator.Server(), &engine);
+}
+
+TEST(ERC2001Test, MainTableMakesItsCallsOfEachMember) {
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  const std::map<std::string, int> expected = {
+      {"SetAlias", 522}, {"CheckAlias", 117}, {"ParseExtended", 27},       {"MapValue", 6},
+      {"ParsePhone", 3}, {"Licensing", 2},    {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1},
+  };
+  EXPECT_EQ(CountByMember(calls), expected);
+  EXPECT_EQ(calls.size(), 680u);
+
+  // The sections before the listing grid, up to the trends comment.
+  const Calls firstHalf =
+      Between(calls, calls.at(3), "ParseExtended(\"ANALYZETRENDS\", \"272|1\", True)");
+  const std::map<std::string, int> expectedFirstHalf = {
+      {"SetAlias", 162}, {"CheckAlias", 113}, {"ParseExtended", 18}, {"ParsePhone", 3}};
+  EXPECT_EQ(CountByMember(firstHalf), expectedFirstHalf);
+
+  // City, state and zip share one field on lines 283, 349 and 493; every
+  // other field is written once.
+  ExpectWellFormedAddressesWrittenOnce(
+      calls, {"283|1", "283|2", "283|3", "283|4", "349|1", "349|2", "349|3", "349|4", "493|1"});
+  for (const std::string& call : calls) {
+    if (Member(call) == "ParseExtended") {
+      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
+    }
+  }
+}
+
+TEST(ERC2001Test, MainTableOpensWithTheSignerBlocksAndEndsWithTheInspection) {
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], "ProcessAppraiserInfo(1, 1, \"ERS\")");
+  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(2, 2, \"ERS\")");
+  EXPECT_EQ(calls[2], "ProcessOffscrn()");
+  EXPECT_EQ(calls[3], "SetAlias(\"LENDERCLIENT\", \"7|1\")");
+  EXPECT_EQ(calls.back(), kLastMainCall);
+}
+
+// Each row: the last call of one section and the first call of the next,
+// which must follow it directly.
+TEST(ERC2001Test, MainTableSectionsMeetInOrder) {
+  const std::vector<std::pair<std::string, std::string>> boundaries = {
+      {"SetAlias(\"APPRAISEREMAIL\", \"17|3\")", "SetAlias(\"ESTMARKETVALUE\", \"20|1\")"},
+      {"CheckAlias(\"FORECASTEDPRICE\", \"31|7\", \"INCREASING\", [\"31|8\", \"STABLE\", "
+       "\"31|9\", \" DECREASING\"])",
+       "SetAlias(\"CASE_NO\", \"87|1\")"},
+      {"ParseExtended(\"MANDATORYINSPECTIONSDESC\", \"108|3\", True)",
+       "CheckAlias(\"LOCATION\", \"112|1\", \"URBAN\", [\"112|2\", \"SUBURBAN\", \"112|3\", "
+       "\"RURAL\"])"},
+      {"CheckAlias(\"RATINGSNBRHOODAPPEAL\", \"137|1\", \"EXCELLENT\", [\"137|2\", \"GOOD\", "
+       "\"137|3\", \"AVERAGE\", \"137|4\", \"FAIR\", \"137|5\", \"POOR\"])",
+       "SetAlias(\"DIMENSIONS\", \"140|1\")"},
+      {"CheckAlias(\"RATINGSSITEAPPEAL\", \"162|1\", \"EXCELLENT\", [\"162|2\", \"GOOD\", "
+       "\"162|3\", \"AVERAGE\", \"162|4\", \"FAIR\", \"162|5\", \"POOR\"])",
+       "CheckAlias(\"GENERALNEWCONSTRUCT\", \"174|1\", \"ON\", [])"},
+      {"ParseExtended(\"RELEVANTCHARACTER\", \"216|1\", True)",
+       "CheckAlias(\"ADVERSECONDITION\", \"227|1\", \"YES\", [\"227|2\", \"NO\"])"},
+      {"CheckAlias(\"RATINGFUNCTIONAL\", \"249|1\", \"EXCELLENT\", [\"249|2\", \"GOOD\", "
+       "\"249|3\", \"AVERAGE\", \"249|4\", \"FAIR\", \"249|5\", \"POOR\"])",
+       "CheckAlias(\"ADVERSEFINANCING\", \"258|1\", \"YES\", [\"258|2\", \"NO\"])"},
+      {"ParseExtended(\"ANALYZETRENDS\", \"272|1\", True)",
+       "SetAlias(\"LISTSUBJECTADDRSTREET\", \"282|1\")"},
+      {"SetAlias(\"LISTSUBJECTSIGFEATURE4\", \"308|2\")", "MapValue(\"LISTCOMP(1)NUM\", \"1\")"},
+      {"SetAlias(\"LISTCOMP(3)SIGFEATURE4\", \"308|5\")",
+       "ParseExtended(\"LISTCOMP(1)VALUEDIFFER\", \"311|1\", True)"},
+      {"SetAlias(\"COMPETITIVELISTPRICETO\", \"332|2\")",
+       "SetAlias(\"SUBJECTADDRSTREET\", \"348|1\")"},
+      {"SetAlias(\"SUBJECTFORECASTING\", \"383|1\")", "MapValue(\"COMP(1)NUM\", \"1\")"},
+      {"SetAlias(\"COMP(3)ADJUSTSALESPRICE\", \"385|6\")",
+       "ParseExtended(\"COMP(1)COMPSALESELECTION\", \"388|1\", True)"},
+      {"ParseExtended(\"ADDITIONALFACTORS\", \"404|1\", True)",
+       "SetAlias(\"ESTMARKETVALUEDT\", \"411|1\")"},
+      {"SetAlias(\"APPRAISER\", \"414|2\")", "SetAlias(\"PROPADDR\", \"489|1\")"},
+  };
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  for (const auto& [last, first] : boundaries) {
+    SCOPED_TRACE(first);
+    const int at = IndexOf(calls, last);
+    ASSERT_GE(at, 0) << "missing: " << last;
+    ASSERT_LT(at + 1, static_cast<int>(calls.size()));
+    EXPECT_EQ(calls[at + 1], first);
+  }
+}
+
+// The calls whose arguments are easiest to get wrong: values with a leading
+// blank, the order's own spellings, ticks reaching past field 1, the
+// engine's phone splitting, and tags the form holds at two places.
+TEST(ERC2001Test, MainTableArgumentsStandInTheirPlaces) {
+  const std::vector<std::string> expected = {
+      "ParsePhone(\"APPRAISERPHONE\", \"14|2\", \"14|3\")",
+      "ParsePhone(\"APPRAISERFAX\", \"17|1\", \"17|2\")",
+      "ParsePhone(\"COMPANYAGENTPHONE\", \"97|3\", \"97|4\")",
+      "CheckAlias(\"HISTORICPRICE\", \"31|1\", \"INCREASING\", [\"31|2\", \"STABLE\", \"31|3\", "
+      "\" DECREASING\"])",
+      "CheckAlias(\"HISTORICPRICE\", \"262|1\", \"INCREASING\", [\"262|2\", \"STABLE\", "
+      "\"262|3\", \" DECREASING\"])",
+      "CheckAlias(\"FORECASTEDSALES\", \"268|1\", \"INCREASING\", [\"268|2\", \"STABLE\", "
+      "\"268|3\", \" DECREASING\"])",
+      "CheckAlias(\"MORTGAGEINTERESTRATES\", \"264|1\", \"DECREASING\", [\"264|2\", \"STABLE\", "
+      "\"264|3\", \"INCREASING\"])",
+      "CheckAlias(\"CURRENTSUPPLYDEMAND\", \"31|4\", \"UNDERSUPPLY\", [\"31|5\", \"INBALANCE\", "
+      "\"31|6\", \"OVERSUPPLY\"])",
+      "CheckAlias(\"FACTORSADVERSECONDITIONS\", \"21|2\", \"YES\", [\"21|3\", \"NO\"])",
+      "CheckAlias(\"FACTORADVERSEEASEMENTS\", \"23|2\", \"YES\", [\"23|3\", \"NO\"])",
+      "CheckAlias(\"FACTORADVERSEEASEMENTS\", \"143|4\", \"YES\", [\"143|5\", \"NO\"])",
+      "CheckAlias(\"CURRENTOCCUPANT\", \"89|2\", \"HOMEOWNER\", [\"89|3\", \"TENANT\", \"89|4\", "
+      "\"VACANT\"])",
+      "SetAlias(\"ASSESPARCELNUM\", \"94|2\")",
+      "CheckAlias(\"PROJTYPE\", \"95|4\", \"PUD\", [\"95|5\", \"CONDO\", \"95|6\", "
+      "\"COOPERATIVE\"])",
+      "CheckAlias(\"BUILTUP\", \"113|2\", \"OVER75\", [\"113|3\", \"N2575\", \"113|4\", "
+      "\"UNDER25\"])",
+      "CheckAlias(\"PROPCONFORMZONE\", \"143|1\", \"YES\", [\"143|2\", \"NO\", \"143|3\", "
+      "\"NOZONING\"])",
+      "CheckAlias(\"NBRHOODMARKETINGTIME\", \"265|1\", \"UNDER30\", [\"265|2\", \"N30120\", "
+      "\"265|3\", \"OVER120\"])",
+      "CheckAlias(\"OCCUPANCYOWNER\", \"121|4\", \"ON\", [])",
+      "CheckAlias(\"KITCHENEQUIPRANGE\", \"175|6\", \"ON\", [])",
+      "ParseExtended(\"EXTERIORWALLS\", \"176|2\", True)",
+      "SetAlias(\"FOUNDATIONBASEMENTCEILING\", \"196|3\")",
+      "ParseExtended(\"PERSONALPROPCOMMENTS\", \"202|3\", True)",
+      "SetAlias(\"LEVELONEGLA\", \"206|10\")",
+      "SetAlias(\"ATTICLIST\", \"212|8\")",
+      // Tags the form holds at two places, each written at both
+      "SetAlias(\"PROPADDR\", \"11|1\")",
+      "SetAlias(\"PROPADDR\", \"90|1\")",
+      "SetAlias(\"CURRENTOWNER\", \"10|1\")",
+      "SetAlias(\"CURRENTOWNER\", \"89|1\")",
+      "SetAlias(\"ABOVEGRADEROOMS\", \"28|1\")",
+      "SetAlias(\"ABOVEGRADEROOMS\", \"214|1\")",
+      "CheckAlias(\"PROPCURRENTLISTED\", \"22|1\", \"YES\", [\"22|2\", \"NO\"])",
+      "CheckAlias(\"PROPCURRENTLISTED\", \"96|1\", \"YES\", [\"96|2\", \"NO\"])",
+      "SetAlias(\"CURRENTOWNER\", \"414|1\")",
+      "SetAlias(\"APPRAISER\", \"414|2\")",
+  };
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  for (const std::string& call : expected) {
+    EXPECT_TRUE(Contains(calls, call)) << "missing: " << call;
+  }
+}
+
+// City, state and zip go by three writes into one field, city first.
+TEST(ERC2001Test, AddressPartsAreThreeWritesIntoOneField) {
+  struct Case {
+    std::string city, state, zip, addr;
+  };
+  const std::vector<Case> cases = {
+      {"LISTSUBJECTADDRCITY", "LISTSUBJECTADDRSTATEPROV", "LISTSUBJECTADDRZIP", "283|1"},
+      {"LISTCOMP(2)CITY", "LISTCOMP(2)STATEPROV", "LISTCOMP(2)ZIP", "283|3"},
+      {"SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "349|1"},
+      {"COMP(3)ADDRCITY", "COMP(3)ADDRSTATEPROV", "COMP(3)ADDRZIP", "349|4"},
+      {"CITY", "STATEPROV", "ZIP", "493|1"},
+  };
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.addr);
+    const int at = IndexOf(calls, Set(c.city, c.addr));
+    ASSERT_GE(at, 0);
+    ASSERT_LT(at + 2, static_cast<int>(calls.size()));
+    EXPECT_EQ(calls[at + 1], Set(c.state, c.addr));
+    EXPECT_EQ(calls[at + 2], Set(c.zip, c.addr));
+  }
+  EXPECT_EQ(CountByMember(calls).count("ParseAddress"), 0u);
+}
+
+TEST(ERC2001Test, ListingColumnsForListingsOneToThree) {
+  struct Case {
+    int n;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {1,
+       {Set("LISTCOMP(1)STREET", "282|2"), Set("LISTCOMP(1)ZIP", "283|2"),
+        Set("LISTCOMP(1)PROXIMITY", "284|1"), Set("LISTCOMP(1)VIEW", "291|2"),
+        Set("LISTCOMP(1)ROOMTOT", "297|4"), Set("LISTCOMP(1)BATH", "297|6"),
+        Set("LISTCOMP(1)SIGFEATURE", "305|2"), Set("LISTCOMP(1)SIGFEATURE4", "308|3")}},
+      {2,
+       {Set("LISTCOMP(2)STREET", "282|3"), Set("LISTCOMP(2)PROXIMITY", "284|2"),
+        Set("LISTCOMP(2)ROOMTOT", "297|7"), Set("LISTCOMP(2)BATH", "297|9"),
+        Set("LISTCOMP(2)SIGFEATURE2", "306|4"), Set("LISTCOMP(2)SIGFEATURE4", "308|4")}},
+      {3,
+       {Set("LISTCOMP(3)STREET", "282|4"), Set("LISTCOMP(3)CITY", "283|4"),
+        Set("LISTCOMP(3)PROXIMITY", "284|3"), Set("LISTCOMP(3)ROOMTOT", "297|10"),
+        Set("LISTCOMP(3)BATH", "297|12"), Set("LISTCOMP(3)GARAGE", "303|4"),
+        Set("LISTCOMP(3)SIGFEATURE4", "308|5")}},
+  };
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  for (const Case& c : cases) {
+    SCOPED_TRACE("listing " + std::to_string(c.n));
+    const Calls block = Between(calls, MapNum(ListComp(c.n, "NUM"), c.n), c.calls.back());
+    EXPECT_EQ(block.size(), 32u);
+    for (const std::string& call : c.calls) {
+      EXPECT_TRUE(Contains(block, call)) << "missing: " << call;
+    }
+    const std::string own = "LISTCOMP(" + std::to_string(c.n) + ")";
+    for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
+  }
+  // The listing comments follow the three runs, three lines apart.
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_TRUE(Contains(calls, "ParseExtended(" + Q(ListComp(n, "VALUEDIFFER")) + ", " +
+                                    Q(Addr(311 + 3 * (n - 1), 1)) + ", True)"))
+        << n;
+  }
+}
+
+TEST(ERC2001Test, SaleColumnsForComparablesOneToThree) {
+  struct Case {
+    int n;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {1,
+       {Set("COMP(1)ADDRSTREET", "348|2"), Set("COMP(1)ADDRSTATEPROV", "349|2"),
+        Set("COMP(1)PROXIMITY", "350|1"), Set("COMP(1)FINALPRICE", "351|2"),
+        Set("COMP(1)MARKETDAYS", "355|1"), Set("COMP(1)SCONCESSION", "358|1"),
+        Set("COMP(1)FCONCESSIONADJ", "359|2"), Set("COMP(1)MARKETCHANGE", "361|2"),
+        Set("COMP(1)ROOMTOT", "370|3"), Set("COMP(1)ABOVEGRADEADJ", "370|5"),
+        Set("COMP(1)SIGFEATURE4ADJ", "382|4"), Set("COMP(1)FORECASTING", "383|3"),
+        "CheckAlias(\"COMP(1)NETADJUSTPOSNEG\", \"384|1\", \"POSITIVE\", [\"384|2\", "
+        "\"NEGATIVE\"])",
+        // The one departure from the grid: comparable 1's total below its boxes
+        Set("COMP(1)NETADJUSTTOT", "385|1"), Set("COMP(1)ADJUSTSALESPRICE", "385|2")}},
+      {2,
+       {Set("COMP(2)ADDRSTREET", "348|3"), Set("COMP(2)PROXIMITY", "350|2"),
+        Set("COMP(2)SCONCESSION", "358|3"), Set("COMP(2)SCONCESSIONADJ", "358|4"),
+        Set("COMP(2)LOCATIONADJ", "362|5"), Set("COMP(2)BEDROOMS", "370|7"),
+        "CheckAlias(\"COMP(2)NETADJUSTPOSNEG\", \"384|4\", \"POSITIVE\", [\"384|5\", "
+        "\"NEGATIVE\"])",
+        Set("COMP(2)NETADJUSTTOT", "384|6"), Set("COMP(2)ADJUSTSALESPRICE", "385|4")}},
+      {3,
+       {Set("COMP(3)ADDRZIP", "349|4"), Set("COMP(3)DATA", "356|3"),
+        Set("COMP(3)FCONCESSION", "359|5"), Set("COMP(3)ROOMTOT", "370|9"),
+        Set("COMP(3)SIGFEATURE3", "381|7"),
+        "CheckAlias(\"COMP(3)NETADJUSTPOSNEG\", \"384|7\", \"POSITIVE\", [\"384|8\", "
+        "\"NEGATIVE\"])",
+        Set("COMP(3)NETADJUSTTOT", "384|9"), Set("COMP(3)ADJUSTSALESPRICE", "385|6")}},
+  };
+  ERC2001 translator;
+  const Calls calls = MainCalls(translator);
+  for (const Case& c : cases) {
+    SCOPED_TRACE("comparable " + std::to_string(c.n));
+    const Calls block = SaleBlock(calls, c.n);
+    EXPECT_EQ(block.size(), 65u);
+    for (const std::string& call : c.calls) {
+      EXPECT_TRUE(Contains(block, call)) << "missing: " << call;
+    }
+    const std::string own = "COMP(" + std::to_string(c.n) + ")";
+    for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
+  }
+  for (const std::string& call : calls) {
+    for (const std::string& addr : WrittenAddresses(call)) EXPECT_NE(addr, "384|3") << call;
+  }
+}
+
+// The licence number is written unless the order holds the certificate number only.
+TEST(ERC2001Test, LicenceSelectionFollowsWhichNumberTheOrderHolds) {
+  const Calls licence = {Set("APPRAISERSTATELICNUM", "496|1"),
+                         Set("APPRAISERLICSTATEPROV", "498|1")};
+  const Calls certificate = {Set("APPRAISERSTATECERTNUM", "496|1"),
+                             Set("APPRAISERCERTSTATEPROV", "498|1")};
+  const Calls supLicence = {Set("SUPAPPRAISERSTATELICNUM", "496|2"),
+                            Set("SUPAPPRAISERLICSTATEPROV", "498|2")};
+  const Calls supCertificate = {Set("SUPAPPRAISERSTATECERTNUM", "496|2"),
+                                Set("SUPAPPRAISERCERTSTATEPROV", "498|2")};
+  const std::vector<std::pair<int32_t, bool>> cases = {{-1, true}, {-2, true}, {0, false}};
+  for (const auto& [licensing, byLicence] : cases) {
+    SCOPED_TRACE("Licensing answers " + std::to_string(licensing));
+    ERC2001 translator;
+    const Calls calls = MainCalls(translator, licensing);
+    Calls expected = {Set("APPRAISER", "494|1"), Set("APPRAISERDTSIGNED", "495|1"),
+                      "Licensing(1)"};
+    const Calls& own = byLicence ? licence : certificate;
+    expected.insert(expected.end(), own.begin(), own.end());
+    expected.insert(expected.end(), {Set("APPRAISERLICCERTEXPDT", "499|1"),
+                                     Set("SUPAPPRAISER", "494|2"),
+                                     Set("SUPAPPRAISERDTSIGNED", "495|2"), "Licensing(2)"});
+    const Calls& sup = byLicence ? supLicence : supCertificate;
+    expected.insert(expected.end(), sup.begin(), sup.end());
+    expected.insert(expected.end(), {Set("SUPAPPRAISERLICCERTEXPDT", "499|2"), kLastMainCall});
+    ASSERT_GE(calls.size(), expected.size());
+    EXPECT_EQ(Calls(calls.end() - static_cast<long>(expected.size()), calls.end()), expected);
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(ERC2001Test, AddendaOfAFullOrder) {
+  ERC2001 translator;
+  const Calls calls = AddendaCalls(translator);
+  const Calls opening = {
+      "AddExtended(\"4|1\")",
+      "AddExtended(\"7|1\")",
+      "AddExtended(\"503|1\")",
+      // The first street present is enough: the other two are not read.
+      "ReadDirect(\"COMP(4)ADDRSTREET\")",
+      "SetForm(\"erscmp46\")",
+      Set("COMP(4)ADDRSTREET", "15|2"),
+      "MapValue(\"COMP(4)NUM\", \"4\")",
+      "ParseAddress(\"16|2\", \"COMP(4)ADDRCITY\", \"COMP(4)ADDRSTATEPROV\", \"COMP(4)ADDRZIP\", "
+      "\"\", \"\")",
+  };
+  ASSERT_GE(calls.size(), opening.size());
+  EXPECT_EQ(Calls(calls.begin(), calls.begin() + static_cast<long>(opening.size())), opening);
+
+  // After the three columns: the selection comments of all three, then the comparison.
+  const int selection = IndexOf(calls, Set("COMP(4)COMPSALESELECTION", "55|1"));
+  ASSERT_EQ(selection, 5 + 3 * 63);
+  EXPECT_EQ(calls[selection - 1], Set("COMP(6)ADJUSTSALESPRICE", "52|6"));
+  EXPECT_EQ(calls[selection + 1], Set("COMP(5)COMPSALESELECTION", "61|1"));
+  EXPECT_EQ(calls[selection + 2], Set("COMP(6)COMPSALESELECTION", "67|1"));
+  EXPECT_EQ(calls[selection + 3], Set("SALESCOMPARISON2", "73|1"));
+  EXPECT_EQ(calls[selection + 4], "SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")");
+
+  const Calls overflow(calls.begin() + 5, calls.begin() + selection + 4);
+  const std::map<std::string, int> perForm = {
+      {"SetAlias", 3 * 60 + 4}, {"MapValue", 3}, {"ParseAddress", 3}, {"CheckAlias", 3}};
+  EXPECT_EQ(CountByMember(overflow), perForm);
+  ExpectWellFormedAddressesWrittenOnce(overflow);
+  // Nothing goes onto the report profile.
+  EXPECT_FALSE(Contains(calls, "SetForm(\"offscrn\")"));
+}
+
+TEST(ERC2001Test, OverflowColumnsForComparablesFourToSix) {
+  struct Case {
+    int n;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {4,
+       {Set("COMP(4)PROXIMITY", "17|1"), Set("COMP(4)FINALPRICE", "18|2"),
+        Set("COMP(4)MARKETDAYS", "22|1"), Set("COMP(4)SCONCESSION", "25|1"),
+        Set("COMP(4)SCONCESSIONADJ", "25|2"), Set("COMP(4)ROOMTOT", "37|3"),
+        Set("COMP(4)BEDROOMS", "37|4"), Set("COMP(4)ABOVEGRADEADJ", "37|5"),
+        Set("COMP(4)FORECASTING", "50|3"),
+        "CheckAlias(\"COMP(4)NETADJUSTPOSNEG\", \"51|1\", \"POSITIVE\", [\"51|2\", \"NEGATIVE\"])",
+        // No departure here: the total follows the grid
+        Set("COMP(4)NETADJUSTTOT", "51|3"), Set("COMP(4)ADJUSTSALESPRICE", "52|2")}},
+      {5,
+       {"MapValue(\"COMP(5)NUM\", \"5\")",
+        "ParseAddress(\"16|3\", \"COMP(5)ADDRCITY\", \"COMP(5)ADDRSTATEPROV\", "
+        "\"COMP(5)ADDRZIP\", \"\", \"\")",
+        Set("COMP(5)FCONCESSIONADJ", "26|4"), Set("COMP(5)SIGFEATURE4", "49|5"),
+        Set("COMP(5)NETADJUSTTOT", "51|6")}},
+      {6,
+       {Set("COMP(6)PROXIMITY", "17|3"), Set("COMP(6)ROOMTOT", "37|9"),
+        Set("COMP(6)NETADJUSTTOT", "51|9"), Set("COMP(6)ADJUSTSALESPRICE", "52|6")}},
+  };
+  ERC2001 translator;
+  const Calls calls = AddendaCalls(translator);
+  for (const Case& c : cases) {
+    SCOPED_TRACE("comparable " + std::to_string(c.n));
+    const Calls block = OverflowBlock(calls, c.n);
+    EXPECT_EQ(block.size(), 63u);
+    for (const std::string& call : c.calls) {
+      EXPECT_TRUE(Contains(block, call)) << "missing: " << call;
+    }
+    const std::string own = "COMP(" + std::to_string(c.n) + ")";
+    for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
+  }
+}
+
+// From the proximity on, the overflow column of comparable n is the main
+// form's column of comparable n - 3 on lines 333 higher; only comparable 1's
+// total (385|1 on "ERS") has no counterpart, comparable 4's standing in 51|3.
+TEST(ERC2001Test, OverflowRowsAreTheMainGridRowsMovedUp) {
+  ERC2001 translator;
+  const Calls main = MainCalls(translator);
+  const Calls addenda = AddendaCalls(translator);
+  for (int n = 4; n <= 6; ++n) {
+    SCOPED_TRACE("comparable " + std::to_string(n));
+    const Calls mainBlock = SaleBlock(main, n - 3);
+    const Calls overflowBlock = OverflowBlock(addenda, n);
+    // The main column's head is five calls (number, street, city, state,
+    // zip), the overflow column's three (street, number, joined address).
+    ASSERT_EQ(mainBlock.size(), overflowBlock.size() + 2);
+    for (std::size_t i = 5; i < mainBlock.size(); ++i) {
+      std::string expected = mainBlock[i];
+      const std::string from = "COMP(" + std::to_string(n - 3) + ")";
+      expected.replace(expected.find(from), from.size(), "COMP(" + std::to_string(n) + ")");
+      for (const std::string& addr : WrittenAddresses(mainBlock[i])) {
+        const int line = std::stoi(addr.substr(0, addr.find('|')));
+        std::string moved = std::to_string(line - 333) + addr.substr(addr.find('|'));
+        if (addr == "385|1") moved = "51|3";
+        expected.replace(expected.find(Q(addr)), addr.size() + 2, Q(moved));
+      }
+      EXPECT_EQ(overflowBlock[i - 2], expected);
+    }
+  }
+}
+
+// Only the street tags decide whether the overflow form is added, only a
+// form that SetForm could give its version is filled, only a comparable with
+// a street gets more than its street call, and the selection comments come
+// with comparable 6 alone.
+TEST(ERC2001Test, OverflowFormIsGuardedByStreetsAndBySetForm) {
+  struct Case {
+    const char* name;
+    std::map<std::string, std::string> values;
+    std::set<std::string> refusedForms;
+    Calls reads;
+    bool formAdded;
+    std::set<int> filled;
+    bool closingRow;
+  };
+  const std::map<std::string, std::string> others = {
+      {"COMP(4)ADDRCITY", "Ames"}, {"COMP(6)NUM", "6"}, {"COMP(5)SALESPRICE", "1"},
+      {"SALESCOMPARISON2", "more"}, {"COMP(4)COMPSALESELECTION", "why"}};
+  auto with = [&](std::initializer_list<int> streets) {
+    std::map<std::string, std::string> values = others;
+    for (int n : streets) values[Comp(n, "ADDRSTREET")] = std::to_string(n) + " Elm St";
+    return values;
+  };
+  const std::vector<Case> cases = {
+      {"no street for comparables 4 to 6", with({}), {},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"}, false, {}, false},
+      {"streets for comparables 4 and 5", with({4, 5}), {}, {"COMP(4)ADDRSTREET"}, true, {4, 5},
+       true},
+      {"a street for comparable 6 only", with({6}), {},
+       {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"}, true, {6}, true},
+      {"the overflow form without a version", with({4, 5, 6}), {"erscmp46"},
+       {"COMP(4)ADDRSTREET"}, true, {}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ERC2001 translator;
+    const Calls calls = AddendaCalls(translator, c.values, c.refusedForms);
+    Calls reads;
+    std::set<int> filled;
+    for (const std::string& call : calls) {
+      if (Member(call) == "ReadDirect") reads.push_back(call.substr(12, call.size() - 14));
+      if (Member(call) == "MapValue") filled.insert(call[call.find("COMP(") + 5] - '0');
+    }
+    EXPECT_EQ(reads, c.reads);
+    EXPECT_EQ(Contains(calls, "SetForm(\"erscmp46\")"), c.formAdded);
+    EXPECT_EQ(filled, c.filled);
+    for (int n : c.filled) EXPECT_EQ(OverflowBlock(calls, n).size(), 63u) << n;
+    const bool columnsMade = c.closingRow;
+    for (int n = 4; n <= 6; ++n) {
+      EXPECT_EQ(Contains(calls, Set(Comp(n, "ADDRSTREET"), Addr(15, n - 2))), columnsMade) << n;
+    }
+    // The address of a filled column is written even with city, state and zip empty.
+    for (int n : c.filled) {
+      EXPECT_TRUE(Contains(calls, "ParseAddress(" + Q(Addr(16, n - 2)) + ", " +
+                                      Q(Comp(n, "ADDRCITY")) + ", " +
+                                      Q(Comp(n, "ADDRSTATEPROV")) + ", " +
+                                      Q(Comp(n, "ADDRZIP")) + ", \"\", \"\")"))
+          << n;
+    }
+    const bool selection = c.filled.count(6) != 0;
+    for (int n = 4; n <= 6; ++n) {
+      EXPECT_EQ(Contains(calls, Set(Comp(n, "COMPSALESELECTION"), Addr(55 + 6 * (n - 4), 1))),
+                selection)
+          << n;
+    }
+    EXPECT_EQ(Contains(calls, Set("SALESCOMPARISON2", "73|1")), c.closingRow);
+    const int firstPhoto = IndexOf(calls, "SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")");
+    ASSERT_GE(firstPhoto, 0);
+    for (int i = firstPhoto; i < static_cast<int>(calls.size()); ++i) {
+      EXPECT_EQ(Member(calls[i]), "SetPhoto") << calls[i];
+    }
+  }
+}
+
+TEST(ERC2001Test, PhotosSketchesAndMapsComeLast) {
+  ERC2001 translator;
+  const Calls calls = AddendaCalls(translator, {});
+  Calls photos;
+  for (const std::string& call : calls) {
+    if (Member(call) == "SetPhoto") photos.push_back(call);
+  }
+  Calls expected = {"SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")",
+                    "SetPhoto(\"SUBJECTREARVIEW\", \"SUB_2_3X5\")",
+                    "SetPhoto(\"SUBJECTSTREETVIEW\", \"SUB_3_3X5\")"};
+  for (int i = 1; i <= 6; ++i) {
+    expected.push_back("SetPhoto(" + Q(Comp(i, "PHOTO")) + ", " +
+                       Q("CMP_" + std::to_string(i) + "_3X5") + ")");
+  }
+  for (int i = 1; i <= 18; ++i) {
+    expected.push_back("SetPhoto(" + Q("ADDPHOTO(" + std::to_string(i) + ")") + ", " +
+                       Q("GN_" + std::to_string(i) + "_3X5") + ")");
+  }
+  for (int i = 1; i <= 3; ++i) {
+    expected.push_back("SetPhoto(" + Q("LISTPHOTO(" + std::to_string(i) + ")") + ", " +
+                       Q("LCMP_" + std::to_string(i) + "_3X5") + ")");
+  }
+  for (const char* row : {"\"FLOORPLAN\", \"SKETCH_SUBJECT\"", "\"PLATMAP\", \"SKETCH_SITE\"",
+                          "\"LOCATIONMAP\", \"MAP_LOCATION\"", "\"GENERALMAP\", \"MAP_GENERAL_1\"",
+                          "\"FLOODMAP\", \"MAP_FLOOD\""}) {
+    expected.push_back(std::string("SetPhoto(") + row + ")");
+  }
+  EXPECT_EQ(photos, expected);
+  ASSERT_GE(calls.size(), photos.size());
+  EXPECT_EQ(Calls(calls.end() - static_cast<long>(photos.size()), calls.end()), photos);
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,364 @@
+// ERC and ERC2001 orders through the whole program: start-up and envelope
+// step, the real engine, XML reader and report writer. Each report is read
+// back and its forms, fields, comments and images checked against what the
+// order holds.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/form_translator.h"
+#include "support/order_xml.h"
+#include "support/recording_engine.h"
+#include "support/report_reader.h"
+#include "support/report_workspace.h"
+#include "translators/erc/erc.h"
+#include "translators/erc/erc2001.h"
+
+namespace ombrel {
+namespace {
+
+using testing::OrderXml;
+using testing::ReportForm;
+using testing::ReportWorkspace;
+using testing::WrittenReport;
+
+using Order = std::map<std::string, std::string>;
+using Fields = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+const std::optional<std::string> kUnwritten = std::nullopt;
+
+// Each SetAlias of a translator's tables with the form it lands on, as the
+// recording engine sees them (every group present; photo calls excluded).
+struct AliasWrite {
+  std::string form, tag, addr;
+};
+
+// Where the tables ask Licensing, the trace takes the answer licensing.
+std::vector<AliasWrite> AliasWrites(FormTranslator& translator, int32_t licensing) {
+  std::vector<AliasWrite> writes;
+  std::string form = translator.FormName();
+  for (const std::string& call : testing::TraceTranslator(translator, licensing)) {
+    if (call.rfind("SetPhoto(", 0) == 0) break;
+    if (call.rfind("SetForm(\"", 0) == 0) form = call.substr(9, call.size() - 11);
+    if (call.rfind("SetAlias(\"", 0) != 0) continue;
+    const std::size_t split = call.find("\", \"");
+    writes.push_back(
+        {form, call.substr(10, split - 10), call.substr(split + 4, call.size() - split - 6)});
+  }
+  return writes;
+}
+
+// A value of its own for every tag the tables set, except the tags of the
+// sale comparables left out.
+Order EveryAliasValue(FormTranslator& translator, int32_t licensing,
+                      const std::vector<int>& missingComparables) {
+  Order order;
+  for (const AliasWrite& write : AliasWrites(translator, licensing)) {
+    bool missing = false;
+    for (int k : missingComparables) {
+      missing = missing || write.tag.rfind("COMP(" + std::to_string(k) + ")", 0) == 0;
+    }
+    if (!missing) order[write.tag] = "<" + write.tag + "> & more";
+  }
+  return order;
+}
+
+std::string Text(const Order& order) {
+  OrderXml xml;
+  for (const auto& [tag, value] : order) xml.Set(tag, value);
+  return xml.Text();
+}
+
+// Every field a SetAlias of the tables names holds the value of the last of
+// its tags that the order has, or is unwritten when the order has none.
+void ExpectEveryAlias(const WrittenReport& report, FormTranslator& translator, int32_t licensing,
+                      const Order& order) {
+  std::map<std::pair<std::string, std::string>, std::optional<std::string>> expected;
+  for (const AliasWrite& write : AliasWrites(translator, licensing)) {
+    auto& field = expected[{write.form, write.addr}];
+    auto value = order.find(write.tag);
+    if (value != order.end()) field = value->second;
+  }
+  for (const auto& [where, value] : expected) {
+    SCOPED_TRACE(where.first + " " + where.second);
+    const ReportForm* form = report.Form(where.first);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->Field(where.second), value);
+  }
+}
+
+void ExpectFields(const WrittenReport& report, const std::string& formId, const Fields& fields) {
+  const ReportForm* form = report.Form(formId);
+  ASSERT_NE(form, nullptr) << formId;
+  for (const auto& [addr, value] : fields) {
+    EXPECT_EQ(form->Field(addr), value) << formId << " " << addr;
+  }
+}
+
+TEST(ErcReport, ErcOrderWithFiveSaleComparablesPhonesAndFloodMap) {
+  ERC erc;
+  // Sale comparables 4 and 6 are absent: the overflow form holds comparable 5 alone.
+  // The writes listed are those of a run comparing both numbers, which sets
+  // no licence tags; the licence fields are checked one by one below.
+  Order order = EveryAliasValue(erc, -2, {4, 6});
+  const Order special = {
+      {"FORMNUM", "ERC"},
+      {"PROPADDR", "12 Birch Ln"},
+      {"CITY", "Ames"},
+      {"STATEPROV", "IA"},
+      {"ZIP", "50010"},
+      {"CURRENTOCCUPANT", "TENANT"},
+      {"LEGALDESC", "Lot 3\nBirch Addition"},
+      {"APPRAISERADDR", "9 Pine St, Ames, IA  50010"},
+      {"APPRAISERPHONE", "1-(515) 555-0100"},
+      {"COMPANYAGENTPHONE", "515.555.0199"},
+      {"LANDUSECHANGE", "LIKELY"},
+      // The neighbourhood's third box takes AVERAGE, the improvements' AVG.
+      {"RATINGSCHOOL", "AVERAGE"},
+      {"RATINGQUALITYCONSTRUCT", "AVERAGE"},
+      {"RATINGAPPEAL", "AVG"},
+      {"PROPCURRENTLISTED", "yes"},  // letter case counts: no box
+      {"OCCUPANCYOWNER", "ON"},
+      {"LISTSUBJECTSITE", "0.3 ac"},
+      {"LISTCOMP(1)SITE", "0.3 ac"},  // and no view: the site alone
+      {"LISTSUBJECTVIEW", "Park"},
+      {"COMP(1)ADJUSTSALESGROSS", "12%"},
+      {"COMP(1)ADJUSTSALESNET", "-3%"},
+      {"COMP(2)NETADJUSTPOSNEG", "NEGATIVE"},
+      {"COMP(5)NETADJUSTPOSNEG", "POSITIVE"},
+      {"COMP(5)ADDRCITY", "Nevada"},
+      {"COMP(5)ADDRSTATEPROV", "IA"},
+      {"ESTMARKETVALUEDT", "03/28/2024"},
+      {"APPRAISEDPROPADDR", "12 Birch Ln"},
+      {"APPRAISEDCITY", "Ames"},
+      {"APPRAISEDZIP", "50010"},
+      {"INSPECTSUBJECTPROP", "DIDNOT"},
+      // The appraiser holds both numbers, the supervisor a licence only.
+      {"APPRAISERSTATELICNUM", "L-100"},
+      {"APPRAISERSTATECERTNUM", "C-100"},
+      {"APPRAISERLICSTATEPROV", "IA"},
+      {"APPRAISERCERTSTATEPROV", "ia"},
+      {"SUPAPPRAISERSTATELICNUM", "L-200"},
+      {"SUPAPPRAISERLICSTATEPROV", "NE"},
+      {"LENDERCLIENTSTREET", "1 Main St"},
+      {"LENDERCLIENTCITY", "Des Moines"},
+      {"LENDERCLIENTSTATEPROV", "IA"},
+      {"LENDERCLIENTZIP", "50309"},
+      // The form's comment field has no heading the entry's name could match.
+      {"ADDENDA(1)NUM", "1"},
+      {"ADDENDA(1)NAME", "SCOPE OF THE APPRAISAL"},
+      {"ADDENDA(1)VALUE", "Interior and exterior inspection."},
+      {"SUBJECTFRONTVIEW", "front.jpg"},
+      {"COMP(5)PHOTO", "comp5.jpg"},
+      {"COMP(5)PHOTONUM", "5"},
+      {"ADDPHOTO(1)", "street.jpg"},
+      {"FLOODMAP", "flood.jpg"},
+      {"FLOODMAPNAME", "FEMA PANEL 19"},
+  };
+  for (const auto& [tag, value] : special) order[tag] = value;
+
+  ReportWorkspace workspace;
+  const std::optional<WrittenReport> report = workspace.Convert(
+      Text(order), {"front.jpg", "comp5.jpg", "street.jpg", "flood.jpg"}, "BIRCH.RPT");
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
+  EXPECT_EQ(report->skeleton, "ERC-3X5.RPT");
+  EXPECT_EQ(report->FormIds(), (std::vector<std::string>{"ER3", "Extended_Comments", "offscrn",
+                                                         "er3cmp46", "floodmap"}));
+  EXPECT_EQ(report->Form("ER3")->version, "2");
+  EXPECT_EQ(report->Form("er3cmp46")->version, "2");
+
+  ExpectEveryAlias(*report, erc, -2, order);
+  ExpectFields(*report, "ER3",
+               {
+                   {"9|1", "12 Birch Ln, Ames, IA  50010"},
+                   {"93|1", "Ames, IA  50010"},
+                   {"91|3", "X"},
+                   {"94|1", "Lot 3\nBirch Addition"},
+                   {"98|1", "1 Main St, Des Moines, IA  50309"},
+                   {"99|3", "515"},
+                   {"99|4", "555-0100"},
+                   {"100|1", "9 Pine St, Ames, IA  50010"},
+                   {"101|1", kUnwritten},
+                   {"101|2", kUnwritten},
+                   {"103|2", kUnwritten},  // no pattern fits: the whole value as the number
+                   {"103|3", "515.555.0199"},
+                   {"132|3", "X"},
+                   {"131|3", kUnwritten},
+                   {"130|5", "X"},
+                   {"193|3", kUnwritten},
+                   {"202|3", "X"},
+                   {"135|1", "X"},
+                   {"273|1", "0.3 ac / Park"},
+                   {"273|2", "0.3 ac"},
+                   {"389|2", "12% -3%"},
+                   {"390|5", "X"},
+                   {"390|4", kUnwritten},
+                   {"491|1", "12 Birch Ln, Ames  50010"},
+                   {"502|1", "L-100/C-100"},
+                   {"504|1", "IA"},  // the same state ignoring case: written once
+                   {"500|2", "L-200"},
+                   {"502|2", "NE"},
+                   {"506|3", "X"},
+                   {"506|2", kUnwritten},
+               });
+  // Comparable 5 alone in the middle column of "er3cmp46", with the closing rows.
+  ExpectFields(*report, "er3cmp46",
+               {
+                   {"11|2", kUnwritten},
+                   {"11|3", order.at("COMP(5)ADDRSTREET")},
+                   {"12|2", kUnwritten},
+                   {"12|3", "Nevada, IA"},
+                   {"13|2", order.at("COMP(5)PROXIMITY")},
+                   {"49|4", "X"},
+                   {"48|4", ""},  // gross and net adjustment: neither in the order
+                   {"54|1", kUnwritten},
+                   {"60|1", order.at("COMP(5)SIGDIFFERENCES")},
+                   {"11|4", kUnwritten},
+                   {"51|1", order.at("SALESCOMPDESCOTHERTWO")},
+                   {"72|1", order.at("MARKETDATATWO")},
+               });
+  // The profile's rows written again: the owner where the borrower stood,
+  // the lender's city and state without a zip.
+  ExpectFields(*report, "offscrn",
+               {{"6|1", order.at("OWNER")},
+                {"7|1", "12 Birch Ln"},
+                {"15|1", "1 Main St"},
+                {"16|1", "Des Moines, IA"},
+                {"17|1", "50309"},
+                {"11|2", "March 28, 2024"}});
+  const ReportForm* comments = report->Form("Extended_Comments");
+  ASSERT_NE(comments, nullptr);
+  EXPECT_TRUE(comments->fields.empty());
+
+  for (const char* frame : {"SUB_1_3X5", "CMP_5_3X5", "GN_1_3X5", "MAP_FLOOD"}) {
+    EXPECT_NE(report->Image(frame), nullptr) << frame;
+  }
+  EXPECT_EQ(report->images.size(), 4u);
+  ExpectFields(*report, "floodmap", {{"5|1", "FEMA PANEL 19"}});
+}
+
+TEST(ErcReport, Erc2001OrderWithSixSaleComparablesListingsAndHeadedComments) {
+  ERC2001 erc2001;
+  // Sale comparable 5 is absent; 4 and 6 fill the overflow form.
+  // Both signers hold a certificate number only.
+  Order order = EveryAliasValue(erc2001, 0, {5});
+  const Order special = {
+      {"FORMNUM", "ERC2001"},
+      {"APPRAISERPHONE", "(515) 555-0100"},
+      {"APPRAISERFAX", "515-555-0101"},
+      {"CURRENTOCCUPANT", "HOMEOWNER"},
+      {"BUILTUP", "N2575"},
+      // The trend ticks know " DECREASING" with a blank, the rates tick without.
+      {"HISTORICPRICE", "DECREASING"},
+      {"MORTGAGEINTERESTRATES", "DECREASING"},
+      {"AMENITIESPOOL", "ON"},
+      {"RATINGEXTERIORAPPEAL", "AVERAGE"},
+      {"LEGALDESC", "Lot 3\nBirch Addition"},
+      {"ANALYZETRENDS", "Prices are flat."},
+      {"COMP(1)COMPSALESELECTION", "The closest sale."},
+      {"COMP(1)NETADJUSTPOSNEG", "NEGATIVE"},
+      {"COMP(3)NETADJUSTPOSNEG", "POSITIVE"},
+      {"COMP(4)ADDRCITY", "Ames"},
+      {"COMP(4)ADDRSTATEPROV", "IA"},
+      {"COMP(4)ADDRZIP", "50010"},
+      {"COMP(6)NETADJUSTPOSNEG", "NEGATIVE"},
+      {"INSPECTSUBJECTPROP", "DID"},
+      {"APPRAISERSTATECERTNUM", "C-100"},
+      {"APPRAISERCERTSTATEPROV", "IA"},
+      {"SUPAPPRAISERSTATECERTNUM", "C-200"},
+      {"SUPAPPRAISERCERTSTATEPROV", "KS"},
+      {"ADDENDA(1)NUM", "1"},
+      {"ADDENDA(1)NAME", "Scope of the Appraisal"},
+      {"ADDENDA(1)VALUE", "Interior and exterior inspection."},
+      {"ADDENDA(2)NUM", "2"},
+      {"ADDENDA(2)NAME", "ADDITIONAL COMMENTS"},
+      {"ADDENDA(2)VALUE", "The street is being widened."},
+      {"SUBJECTFRONTVIEW", "front.jpg"},
+      {"COMP(6)PHOTO", "comp6.jpg"},
+      {"COMP(6)PHOTONUM", "6"},
+      {"LISTPHOTO(2)", "list2.jpg"},
+  };
+  for (const auto& [tag, value] : special) order[tag] = value;
+  // The listing grid's address parts: the subject's listing without a zip.
+  order.erase("LISTSUBJECTADDRZIP");
+
+  ReportWorkspace workspace;
+  const std::optional<WrittenReport> report =
+      workspace.Convert(Text(order), {"front.jpg", "comp6.jpg", "list2.jpg"}, "BIRCH.RPT");
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
+  EXPECT_EQ(report->skeleton, "ERS-3X5.RPT");
+  EXPECT_EQ(report->FormIds(),
+            (std::vector<std::string>{"ERS", "Extended_Comments", "offscrn", "erscmp46"}));
+  EXPECT_EQ(report->Form("ERS")->version, "1");
+  EXPECT_EQ(report->Form("erscmp46")->version, "1");
+
+  ExpectEveryAlias(*report, erc2001, 0, order);
+  ExpectFields(*report, "ERS",
+               {
+                   {"14|2", "515"},
+                   {"14|3", "555-0100"},
+                   {"17|1", "515"},
+                   {"17|2", "555-0101"},
+                   {"89|2", "X"},
+                   {"113|3", "X"},
+                   {"31|3", kUnwritten},
+                   {"262|3", kUnwritten},
+                   {"264|1", "X"},
+                   {"185|2", "X"},
+                   {"245|3", "X"},
+                   {"92|1", "Lot 3\nBirch Addition"},
+                   {"272|1", "Prices are flat."},
+                   // Three writes into one field: a part the order lacks writes nothing.
+                   {"283|1", order.at("LISTSUBJECTADDRSTATEPROV")},
+                   {"349|2", order.at("COMP(1)ADDRZIP")},
+                   {"384|2", "X"},
+                   {"384|3", kUnwritten},
+                   {"385|1", order.at("COMP(1)NETADJUSTTOT")},
+                   {"384|7", "X"},
+                   {"388|1", "The closest sale."},
+                   {"496|1", "C-100"},
+                   {"498|1", "IA"},
+                   {"496|2", "C-200"},
+                   {"498|2", "KS"},
+                   {"500|1", "X"},
+               });
+  ExpectFields(*report, "erscmp46",
+               {
+                   {"15|2", order.at("COMP(4)ADDRSTREET")},
+                   {"16|2", "Ames, IA  50010"},
+                   {"15|3", kUnwritten},
+                   {"16|3", kUnwritten},
+                   {"15|4", order.at("COMP(6)ADDRSTREET")},
+                   {"16|4", ""},  // a street without city, state or zip
+                   {"51|3", order.at("COMP(4)NETADJUSTTOT")},
+                   {"51|8", "X"},
+                   {"55|1", order.at("COMP(4)COMPSALESELECTION")},
+                   {"61|1", kUnwritten},
+                   {"67|1", order.at("COMP(6)COMPSALESELECTION")},
+                   {"73|1", order.at("SALESCOMPARISON2")},
+               });
+
+  const ReportForm* comments = report->Form("Extended_Comments");
+  ASSERT_NE(comments, nullptr);
+  EXPECT_EQ(comments->fields,
+            (std::map<std::string, std::string>{{"4|1", "Interior and exterior inspection."},
+                                                {"503|1", "The street is being widened."}}));
+  EXPECT_EQ(comments->titles,
+            (std::map<std::string, std::string>{{"4|1", "Scope of the Appraisal"},
+                                                {"503|1", "ADDITIONAL COMMENTS"}}));
+
+  for (const char* frame : {"SUB_1_3X5", "CMP_6_3X5", "LCMP_2_3X5"}) {
+    EXPECT_NE(report->Image(frame), nullptr) << frame;
+  }
+  EXPECT_EQ(report->images.size(), 3u);
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,83 @@
+// The building information translator's table, checked through the calls it
+// makes on a recording engine: the stated calls, the two address lines and
+// the box groups whose arguments the notation turns round.
+#include "translators/supplemental/fm465s.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "supplemental_trace.h"
+#include "support/translator_frame_checks.h"
+#include "support/written_addresses.h"
+
+namespace ombrel {
+namespace {
+
+using namespace supplemental_testing;
+
+TEST(FM465STest, ConstantsAndServer) {
+  FM465S translator;
+  testing::ExpectTranslatorFrame(translator, {"FM465S", "465S", "EQI", ""});
+}
+
+TEST(FM465STest, MainTableMakesTheStatedCalls) {
+  FM465S translator;
+  Calls calls = MainCalls(translator);
+  std::map<std::string, int> expected = {{"SetAlias", 25}, {"ParseAddress", 2}, {"CheckAlias", 4}};
+  EXPECT_EQ(CountByMember(calls), expected);
+  ASSERT_EQ(calls.size(), 31u);
+  EXPECT_EQ(calls.front(), "SetAlias(\"CASE_NO\", \"7|1\")");
+  EXPECT_EQ(calls.back(), "SetAlias(\"APPRAISERLICCERTEXPDT\", \"80|1\")");
+  // The case number goes into two cells; no cell is written twice.
+  testing::ExpectDistinctWellFormedAddresses(calls);
+  EXPECT_TRUE(testing::Contains(calls, "SetAlias(\"CASE_NO\", \"17|1\")"));
+}
+
+// Each address is joined on one line with its street as the fifth argument;
+// the unit number sits between the appraiser's name and address.
+TEST(FM465STest, AddressLines) {
+  FM465S translator;
+  Calls calls = MainCalls(translator);
+  const Calls run = {
+      "SetAlias(\"LENDERCLIENT\", \"15|1\")",
+      "ParseAddress(\"15|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
+      "\"LENDERCLIENTZIP\", \"LENDERCLIENTSTREET\", \"\")",
+      "SetAlias(\"APPRAISER\", \"16|1\")",
+      "SetAlias(\"UNITNUM\", \"14|3\")",
+      "ParseAddress(\"16|2\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
+      "\"APPRAISERSTREET\", \"\")",
+      "SetAlias(\"CASE_NO\", \"17|1\")",
+      "SetAlias(\"FMCASE_NO\", \"18|1\")",
+  };
+  EXPECT_EQ(Between(calls, run.front(), run.back()), run);
+}
+
+TEST(FM465STest, BuildingBoxGroups) {
+  FM465S translator;
+  Calls calls = MainCalls(translator);
+  const Calls run = {
+      "CheckAlias(\"GENERALBUILDINGTYPE\", \"22|1\", \"TOWNHOUSE\", [\"22|2\", \"GARDEN\", "
+      "\"22|3\", \"MIDRISE\", \"22|4\", \"HIGHRISE\"])",
+      "SetAlias(\"GENERALNUMSTORIES\", \"23|1\")",
+      "SetAlias(\"GENERALNUMUNITS\", \"24|1\")",
+      "CheckAlias(\"GENERALCONSTRUCTTYPE\", \"25|1\", \"WOODFRAME\", [\"25|2\", \"CONCRETE\", "
+      "\"25|3\", \"STEELFRAME\", \"26|1\", \"REINFORCEDMASONRY\", \"26|2\", "
+      "\"UNREINFORCEDMASONRY\", \"27|1\", \"UNKNOWN\"])",
+      "CheckAlias(\"GENERALCONSTRUCTSOFTSTORY\", \"28|1\", \"YES\", [\"28|2\", \"NO\"])",
+      "SetAlias(\"GENERALYRBUILT\", \"29|1\")",
+      "CheckAlias(\"PARKINGTYPE\", \"30|1\", \"NONE\", [\"30|2\", \"TUCKUNDER\", \"30|3\", "
+      "\"ABOVEGRADE\", \"30|4\", \"LOT\"])",
+      "SetAlias(\"APPRAISERCONAME\", \"76|1\")",
+  };
+  EXPECT_EQ(Between(calls, run.front(), run.back()), run);
+}
+
+TEST(FM465STest, AddendaMakeNoCall) {
+  FM465S translator;
+  EXPECT_TRUE(AddendaCalls(translator).empty());
+}
+
+}  // namespace
+}  // namespace ombrel
