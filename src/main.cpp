@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "engine/qt/selector_dialog.h"
 #include "engine/xml_reader.h"
 #include "platform/components.h"
 #include "platform/qt/qt_ui.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(EnvelopeIcon());
 
   const std::unique_ptr<ComponentFactory> components = CreateRealComponents();
-  QtUi ui;
+  QtUi ui(ShowSelectorDialog);  // the target-form dialog of the engine
   Global().ui = &ui;
   Global().components = components.get();
 

@@ -74,7 +74,7 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
     if (parsed) exact_.try_emplace(std::string(tag), Exact{line, std::move(*parsed)});
     return;
   }
-  if (std::count(path.begin(), path.end(), '#') != hashes) return;
+  if (hashes > kMaxIndexes || std::count(path.begin(), path.end(), '#') != hashes) return;
   Pattern pattern{line, SplitAtHash(tag), SplitAtHash(path)};
   // A pattern whose path cannot be a path whatever the digits is malformed.
   if (!Fill(pattern, std::vector<std::string_view>(static_cast<std::size_t>(hashes), "0"))) return;
@@ -104,20 +104,54 @@ std::optional<XmlPath> AliasTable::Fill(const Pattern& pattern,
   return XmlPath::Parse(path);
 }
 
-bool AliasTable::Match(const Pattern& pattern, std::string_view tag, std::size_t part,
+bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
                        std::vector<std::string_view>& digits) {
-  const std::string& literal = pattern.tagParts[part];
-  if (tag.substr(0, literal.size()) != literal) return false;
-  tag.remove_prefix(literal.size());
-  if (part + 1 == pattern.tagParts.size()) return tag.empty();
-  std::size_t run = 0;
-  while (run < tag.size() && IsDigit(tag[run])) ++run;
-  for (; run > 0; --run) {  // longest run first
-    digits.push_back(tag.substr(0, run));
-    if (Match(pattern, tag.substr(run), part + 1, digits)) return true;
-    digits.pop_back();
+  const std::vector<std::string>& parts = pattern.tagParts;
+  const std::size_t hashes = parts.size() - 1;
+  // Each '#' needs a digit of its own: most tags fail here at once.
+  std::size_t literals = 0;
+  for (const std::string& part : parts) literals += part.size();
+  if (literals + hashes > tag.size() ||
+      static_cast<std::size_t>(std::count_if(tag.begin(), tag.end(), IsDigit)) < hashes) {
+    return false;
   }
-  return false;
+  const std::size_t width = tag.size() + 1;
+  // digitsFrom[o]: the length of the digit run that starts at o.
+  std::vector<std::size_t> digitsFrom(width, 0);
+  for (std::size_t o = tag.size(); o-- > 0;) {
+    if (IsDigit(tag[o])) digitsFrom[o] = digitsFrom[o + 1] + 1;
+  }
+  // fits[p * width + o]: the parts from p on match tag from offset o to its end.
+  std::vector<char> fits(parts.size() * width, 0);
+  auto literalAt = [&](std::size_t p, std::size_t o) {
+    return tag.substr(o, parts[p].size()) == parts[p];
+  };
+  for (std::size_t o = 0; o < width; ++o) {
+    fits[hashes * width + o] = tag.substr(o) == parts[hashes];
+  }
+  for (std::size_t p = hashes; p-- > 0;) {
+    for (std::size_t o = 0; o < width; ++o) {
+      if (!literalAt(p, o)) continue;
+      const std::size_t at = o + parts[p].size();
+      for (std::size_t run = 1; run <= digitsFrom[at]; ++run) {
+        if (fits[(p + 1) * width + at + run]) {
+          fits[p * width + o] = 1;
+          break;
+        }
+      }
+    }
+  }
+  if (!fits[0]) return false;
+  // Walk forward, each '#' taking its longest run that keeps the rest matching.
+  std::size_t o = 0;
+  for (std::size_t p = 0; p < hashes; ++p) {
+    const std::size_t at = o + parts[p].size();
+    std::size_t run = digitsFrom[at];
+    while (!fits[(p + 1) * width + at + run]) --run;
+    digits.push_back(tag.substr(at, run));
+    o = at + run;
+  }
+  return true;
 }
 
 const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& storage) const {
@@ -125,7 +159,8 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
   std::vector<std::string_view> digits;
   const Pattern* best = nullptr;
   std::vector<std::string_view> bestDigits;
-  if (!byShape_.empty()) {
+  // A tag without digits has no index, so no '#' pattern fits it.
+  if (!byShape_.empty() && std::any_of(tag.begin(), tag.end(), IsDigit)) {
     const std::string shape = Shape(tag, digits);
     const auto found = byShape_.find(shape);
     // A '#' written in the tag itself is no index.
@@ -138,7 +173,7 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
     const Pattern& pattern = patterns_[index];
     if (best != nullptr && best->line < pattern.line) break;  // irregular_ is in file order
     digits.clear();
-    if (Match(pattern, tag, 0, digits)) {
+    if (Match(pattern, tag, digits)) {
       best = &pattern;
       bestDigits = digits;
       break;

@@ -5,9 +5,12 @@
 // The file is UTF-8 text with one "TAG = PATH" per line; ';' starts a comment
 // line; blank and malformed lines are skipped. In TAG, '#' stands for a
 // decimal index whose digits PATH receives, in the same order, wherever it
-// has '#'. When several lines fit a tag, the first one in the file wins.
+// has '#'. When several lines fit a tag, the first one in the file wins. A
+// TAG with more than kMaxIndexes '#' is no alias a form could use: its line
+// counts as malformed.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +23,8 @@ namespace ombrel {
 
 class AliasTable {
  public:
+  static constexpr std::ptrdiff_t kMaxIndexes = 16;
+
   static AliasTable Parse(std::string_view bytes);
 
   // The path the alias table gives tag: the exact alias's, else the first
@@ -42,8 +47,11 @@ class AliasTable {
   void AddLine(std::size_t line, std::string_view tag, std::string_view path);
   // The path of pattern with the digit runs filled in.
   static std::optional<XmlPath> Fill(const Pattern& pattern, const std::vector<std::string_view>& digits);
-  // Matches tag against pattern, filling digits; backtracks over digit runs.
-  static bool Match(const Pattern& pattern, std::string_view tag, std::size_t part,
+  // Matches tag against pattern, filling digits. Where a tag could be split
+  // more than one way, each '#' takes the longest digit run that still lets
+  // the rest match. Polynomial in the tag's length, however many '#' the
+  // pattern has, and without recursion.
+  static bool Match(const Pattern& pattern, std::string_view tag,
                     std::vector<std::string_view>& digits);
 
   std::unordered_map<std::string, Exact> exact_;

@@ -1,16 +1,22 @@
-// An index of a loaded document's elements by name, in document order, so a
-// "~NAME" step finds the first element of that name below a node with a
-// binary search instead of a walk through the document.
+// An index of a loaded document's elements by name, so a path step finds its
+// element without walking the document: a "~NAME" step the first element of
+// that name below a node, a "NAME" step the first child of that name, each
+// with binary searches. An order document keeps hundreds of values as
+// children of its root, and a translation asks for each of them once, so the
+// index is flat arrays of numbers: quick to build and to throw away.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
+
+#include "platform/name_ids.h"
 
 namespace ombrel {
 
@@ -26,13 +32,40 @@ class ElementIndex {
   pugi::xml_node FirstBelow(pugi::xml_node top, std::string_view name,
                             const std::function<bool(pugi::xml_node)>& accept) const;
 
+  // The first child element of parent named name, in document order, for
+  // which accept is true; null when there is none.
+  pugi::xml_node FirstChild(pugi::xml_node parent, std::string_view name,
+                            const std::function<bool(pugi::xml_node)>& accept) const;
+
  private:
-  struct Span {
-    uint32_t first = 0;  // the element's own position in document order
-    uint32_t last = 0;   // the position of its last descendant
+  static constexpr uint32_t kNoParent = UINT32_MAX;
+  struct Element {
+    pugi::xml_node node;
+    uint32_t name = 0;            // its number in names_
+    uint32_t parent = kNoParent;  // the parent element's position
+    uint32_t last = 0;            // the position of its last descendant (its own when none)
   };
-  std::unordered_map<const void*, Span> spans_;
-  std::unordered_map<std::string_view, std::vector<std::pair<uint32_t, pugi::xml_node>>> byName_;
+
+  // The position of an element of the indexed document; nothing otherwise.
+  std::optional<uint32_t> PositionOf(pugi::xml_node node) const;
+
+  NameIds names_;
+  std::vector<Element> elements_;                            // by position: document order
+  std::vector<std::pair<const void*, uint32_t>> byAddress_;  // position by the node's address
+  // The keys sit beside the positions, so a binary search reads one array.
+  struct ByName {
+    uint32_t name;
+    uint32_t position;
+    auto operator<=>(const ByName&) const = default;
+  };
+  struct ByParent {
+    uint32_t name;
+    uint32_t parent;
+    uint32_t position;
+    auto operator<=>(const ByParent&) const = default;
+  };
+  std::vector<ByName> byName_;      // ordered by name, then position
+  std::vector<ByParent> byParent_;  // ordered by name, parent, then position
 };
 
 }  // namespace ombrel

@@ -1,5 +1,7 @@
 #include "platform/envelope_listing.h"
 
+#include <algorithm>
+
 #include <pugixml.hpp>
 
 #include "platform/error.h"
@@ -8,9 +10,16 @@
 
 namespace ombrel {
 
+namespace {
+constexpr std::ptrdiff_t kMaxElements = 1000 * 1000;
+}  // namespace
+
 std::optional<EnvelopeListing> EnvelopeListing::Parse(std::string_view bytes) {
   const std::string text = DecodeXmlText(bytes);
   if (HasNulCharacter(text)) return std::nullopt;
+  // Parsed elements cost far more memory than their text: no listing needs
+  // a million of them.
+  if (std::count(text.begin(), text.end(), '<') > kMaxElements) return std::nullopt;
   pugi::xml_document document;
   if (!document.load_buffer(text.data(), text.size(), pugi::parse_default | kStrictRootOptions,
                               pugi::encoding_utf8) ||

@@ -11,6 +11,7 @@ namespace ombrel {
 
 // Classic error numbers, so boxes read as users of such programs expect.
 namespace err {
+inline constexpr int32_t kOutOfMemory = 7;
 inline constexpr int32_t kSubscriptOutOfRange = 9;
 inline constexpr int32_t kFileNotFound = 53;
 inline constexpr int32_t kFileAlreadyExists = 58;

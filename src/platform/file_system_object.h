@@ -2,6 +2,7 @@
 // files and folders. Paths are native ("/" separates folders).
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -9,7 +10,13 @@ namespace ombrel {
 
 class TextStream {
  public:
+  // The most ReadAll returns; order documents are far smaller, and an
+  // envelope's document must not take all the memory there is.
+  static constexpr std::size_t kMaxTextSize = 64 * 1024 * 1024;
+
   virtual ~TextStream() = default;
+  // The rest of the file; raises error 7 (out of memory) when that is more
+  // than kMaxTextSize bytes.
   virtual std::string ReadAll() = 0;
   virtual void Close() = 0;
 };

@@ -55,6 +55,11 @@ class LocalTextStream : public TextStream {
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) throw ErrnoError(errno, kSource, path_);
       if (n == 0) return text;
+      if (text.size() + static_cast<std::size_t>(n) > kMaxTextSize) {
+        throw Error(err::kOutOfMemory, kSource,
+                    "Out of memory: " + path_ + " is larger than " +
+                        std::to_string(kMaxTextSize / (1024 * 1024)) + " MB");
+      }
       text.append(buffer.data(), static_cast<std::size_t>(n));
     }
   }

@@ -1,5 +1,7 @@
 #include "platform/pugi_xml_dom.h"
 
+#include <algorithm>
+
 #include "platform/errno_error.h"
 #include "platform/file_bytes.h"
 #include "platform/xml_single_root.h"
@@ -43,6 +45,7 @@ void PugiXmlDom::LoadXml(const std::string& text) {
   if (text.size() > kMaxDocumentSize) return;
   const std::string utf8 = DecodeXmlText(text);
   if (HasNulCharacter(utf8)) return;
+  if (static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '<')) > kMaxElements) return;
   if (!document_.load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8) ||
       !HasSingleRoot(document_) || DeeperThan(document_, kMaxDepth)) {
     document_.reset();
@@ -55,8 +58,7 @@ void PugiXmlDom::LoadXml(const std::string& text) {
 std::string PugiXmlDom::Value(XmlNode node, const std::string& path) const {
   // Root() is the only node handed out; a node of an earlier document is stale.
   if (!root_ || node.handle() != root_.internal_object()) return "";
-  const std::optional<XmlPath> parsed = XmlPath::Parse(path);
-  return parsed ? parsed->Evaluate(root_, index_) : "";
+  return XmlPath::EvaluateText(path, root_, index_);
 }
 
 void PugiXmlDom::LoadAlias(const std::string& path) {
@@ -76,8 +78,7 @@ std::string PugiXmlDom::TagValue(const std::string& tag, bool skipAlias) const {
     std::optional<XmlPath> storage;
     if (const XmlPath* path = aliases_.Find(tag, storage)) return path->Evaluate(root_, index_);
   }
-  const std::optional<XmlPath> path = XmlPath::FromTag(tag);
-  return path ? path->Evaluate(root_, index_) : "";
+  return XmlPath::EvaluateTag(tag, root_, index_);
 }
 
 }  // namespace ombrel

@@ -1,7 +1,7 @@
 // The XML reader on pugixml: one order document, read in whatever encoding it
 // came in, and the alias table that maps order tags to places in it. A
-// document that is not well-formed, too large or nested too deep loads as
-// empty: every path and tag then has no value.
+// document that is not well-formed, too large, with too many elements or
+// nested too deep loads as empty: every path and tag then has no value.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,9 @@ namespace ombrel {
 class PugiXmlDom : public XmlDom {
  public:
   static constexpr std::size_t kMaxDocumentSize = 64 * 1024 * 1024;
+  // Counted as the document's '<' characters, before it is parsed: a parsed
+  // element costs far more memory than its few bytes of text.
+  static constexpr std::size_t kMaxElements = 1000 * 1000;
   static constexpr int kMaxDepth = 256;
 
   void LoadXml(const std::string& text) override;

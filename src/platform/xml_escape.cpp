@@ -6,8 +6,22 @@ namespace ombrel {
 
 namespace {
 
+// Printable ASCII that stands for itself; the quote only in element text.
+bool Plain(char c, bool attribute) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x20 && byte < 0x80 && c != '&' && c != '<' && c != '>' && (c != '"' || !attribute);
+}
+
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
   for (std::size_t pos = 0; pos < text.size();) {
+    // Most of a value needs no reference: copy such runs whole.
+    std::size_t run = pos;
+    while (run < text.size() && Plain(text[run], attribute)) ++run;
+    if (run != pos) {
+      out.append(text.substr(pos, run - pos));
+      pos = run;
+      continue;
+    }
     const char c = text[pos];
     if (static_cast<unsigned char>(c) >= 0x80) {
       bool valid = true;

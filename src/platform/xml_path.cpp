@@ -52,8 +52,8 @@ std::string TextContent(pugi::xml_node element) {
   return text;
 }
 
-std::optional<XmlPath::Step> XmlPath::ParseStep(std::string_view text, bool last) {
-  Step step;
+std::optional<XmlPath::StepView> XmlPath::ParseStep(std::string_view text, bool last) {
+  StepView step;
   if (!text.empty() && text.front() == '@') {
     if (!last || text.size() == 1) return std::nullopt;
     step.kind = Kind::kAttribute;
@@ -67,12 +67,18 @@ std::optional<XmlPath::Step> XmlPath::ParseStep(std::string_view text, bool last
   const std::size_t open = text.find('(');
   if (open != std::string_view::npos) {
     if (text.back() != ')' || open + 2 >= text.size()) return std::nullopt;
-    step.index = std::string(text.substr(open + 1, text.size() - open - 2));
+    step.index = text.substr(open + 1, text.size() - open - 2);
     text = text.substr(0, open);
   }
   if (text.empty() || text.find_first_of("()@~") != std::string_view::npos) return std::nullopt;
   step.name = text;
   return step;
+}
+
+XmlPath::StepView XmlPath::View(const Step& step) {
+  StepView view{step.kind, step.name, std::nullopt};
+  if (step.index) view.index = *step.index;
+  return view;
 }
 
 std::optional<XmlPath> XmlPath::Parse(std::string_view text) {
@@ -83,56 +89,85 @@ std::optional<XmlPath> XmlPath::Parse(std::string_view text) {
   for (;;) {
     const std::size_t end = text.find('\\', start);
     const bool last = end == std::string_view::npos;
-    const std::optional<Step> step = ParseStep(text.substr(start, last ? text.npos : end - start), last);
-    if (!step) return std::nullopt;
-    path.steps_.push_back(*step);
+    const std::optional<StepView> view = ParseStep(text.substr(start, last ? text.npos : end - start), last);
+    if (!view) return std::nullopt;
+    Step& step = path.steps_.emplace_back();
+    step.kind = view->kind;
+    step.name = view->name;
+    if (view->index) step.index = std::string(*view->index);
     if (last) return path;
     start = end + 1;
   }
 }
 
-std::optional<XmlPath> XmlPath::FromTag(std::string_view tag) {
-  std::string text;
-  text.reserve(tag.size() + 4);
-  for (std::size_t i = 0; i < tag.size(); ++i) {
-    text += tag[i];
-    if (tag[i] == ')' && i + 1 < tag.size() && tag[i + 1] != '\\') text += '\\';
-  }
-  return Parse(text);
+bool XmlPath::Matches(pugi::xml_node element, const StepView& step) {
+  if (element.type() != pugi::node_element || step.name != element.name()) return false;
+  return !step.index || SameIndex(element.attribute("N").value(), *step.index);
 }
 
-bool XmlPath::Matches(pugi::xml_node element, const Step& step) {
-  if (element.type() != pugi::node_element || std::strcmp(element.name(), step.name.c_str()) != 0) {
-    return false;
+pugi::xml_node XmlPath::Follow(pugi::xml_node current, const StepView& step,
+                               const ElementIndex& index) {
+  const auto accept = [&step](pugi::xml_node node) { return Matches(node, step); };
+  return step.kind == Kind::kDescendant ? index.FirstBelow(current, step.name, accept)
+                                        : index.FirstChild(current, step.name, accept);
+}
+
+std::string XmlPath::AttributeValue(pugi::xml_node current, const StepView& step) {
+  for (pugi::xml_attribute attribute = current.first_attribute(); attribute;
+       attribute = attribute.next_attribute()) {
+    if (step.name == attribute.name()) return attribute.value();
   }
-  return !step.index || SameIndex(element.attribute("N").value(), *step.index);
+  return "";
 }
 
 std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) const {
   pugi::xml_node current = from;
   for (const Step& step : steps_) {
     if (!current) return "";
-    switch (step.kind) {
-      case Kind::kAttribute:
-        return current.attribute(step.name.c_str()).value();
-      case Kind::kChild: {
-        pugi::xml_node found;
-        for (pugi::xml_node child = current.first_child(); child; child = child.next_sibling()) {
-          if (Matches(child, step)) {
-            found = child;
-            break;
-          }
-        }
-        current = found;
-        break;
-      }
-      case Kind::kDescendant:
-        current = index.FirstBelow(current, step.name,
-                                   [&step](pugi::xml_node node) { return Matches(node, step); });
-        break;
-    }
+    const StepView view = View(step);
+    if (view.kind == Kind::kAttribute) return AttributeValue(current, view);
+    current = Follow(current, view, index);
   }
   return current ? TextContent(current) : "";
+}
+
+// Reads the steps of text one at a time and follows each at once. A step
+// that is not a step makes the whole text no path, whose value is "" like a
+// path that matches nothing; so stopping at the first step that fails, before
+// the later ones are read, gives what parsing the whole text first would.
+std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
+                          const ElementIndex& index) {
+  if (!text.empty() && text.front() == '\\') text.remove_prefix(1);
+  if (text.empty()) return "";
+  pugi::xml_node current = from;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t slash = text.find('\\', start);
+    std::size_t end = slash == std::string_view::npos ? text.size() : slash;
+    std::size_t next = slash == std::string_view::npos ? std::string_view::npos : slash + 1;
+    if (splitAfterParenthesis) {
+      // A ")" inside the step ends it; the next step follows directly.
+      const std::size_t close = text.find(')', start);
+      if (close != std::string_view::npos && close + 1 < end) end = next = close + 1;
+    }
+    const bool last = next == std::string_view::npos;
+    const std::optional<StepView> step = ParseStep(text.substr(start, end - start), last);
+    if (!step || !current) return "";
+    if (step->kind == Kind::kAttribute) return AttributeValue(current, *step);
+    current = Follow(current, *step, index);
+    if (last) return current ? TextContent(current) : "";
+    start = next;
+  }
+}
+
+std::string XmlPath::EvaluateText(std::string_view text, pugi::xml_node from,
+                                  const ElementIndex& index) {
+  return Walk(text, false, from, index);
+}
+
+std::string XmlPath::EvaluateTag(std::string_view tag, pugi::xml_node from,
+                                 const ElementIndex& index) {
+  return Walk(tag, true, from, index);
 }
 
 }  // namespace ombrel

@@ -25,13 +25,20 @@ class XmlPath {
   // "NAME(" without ")"...).
   static std::optional<XmlPath> Parse(std::string_view text);
 
-  // An order tag read as a path: a step ends after each ")", so
-  // "COMP(2)SALESPRICE" is COMP(2)\SALESPRICE.
-  static std::optional<XmlPath> FromTag(std::string_view tag);
-
   // The value under from, a node of the document index was built from; ""
   // when nothing matches.
   std::string Evaluate(pugi::xml_node from, const ElementIndex& index) const;
+
+  // What Parse(text)->Evaluate(from, index) gives ("" when text is not a
+  // path), read step by step without building the path: a translation reads
+  // thousands of paths once each.
+  static std::string EvaluateText(std::string_view text, pugi::xml_node from,
+                                  const ElementIndex& index);
+
+  // The value of an order tag read as a path: a step also ends after each
+  // ")", so "COMP(2)SALESPRICE" is COMP(2)\SALESPRICE.
+  static std::string EvaluateTag(std::string_view tag, pugi::xml_node from,
+                                 const ElementIndex& index);
 
  private:
   enum class Kind { kChild, kDescendant, kAttribute };
@@ -40,8 +47,22 @@ class XmlPath {
     std::string name;
     std::optional<std::string> index;  // NAME(n)
   };
-  static std::optional<Step> ParseStep(std::string_view text, bool last);
-  static bool Matches(pugi::xml_node element, const Step& step);
+  // A step as it stands in a text, its parts pointing into that text.
+  struct StepView {
+    Kind kind = Kind::kChild;
+    std::string_view name;
+    std::optional<std::string_view> index;
+  };
+  static std::optional<StepView> ParseStep(std::string_view text, bool last);
+  static StepView View(const Step& step);
+  static bool Matches(pugi::xml_node element, const StepView& step);
+  // The element a child or descendant step leads to from current.
+  static pugi::xml_node Follow(pugi::xml_node current, const StepView& step,
+                               const ElementIndex& index);
+  // The value of an attribute step at current.
+  static std::string AttributeValue(pugi::xml_node current, const StepView& step);
+  static std::string Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
+                          const ElementIndex& index);
 
   std::vector<Step> steps_;
 };

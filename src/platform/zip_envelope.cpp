@@ -2,9 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -57,25 +60,52 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
+// The bytes that can still be written in folder; nothing when it cannot be told.
+std::optional<zip_uint64_t> FreeSpace(const std::string& folder) {
+  struct statvfs status {};
+  if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
+  return static_cast<zip_uint64_t>(status.f_bavail) * status.f_frsize;
+}
+
 // Streams one entry into a file that must not exist yet. The file is recorded
 // in written as soon as it is created, so a failure removes it too.
-bool ExtractEntry(zip_t* archive, const std::string& entry, const std::string& target,
-                  std::vector<std::string>& written, std::vector<char>& buffer) {
-  ZipFilePtr file(zip_fopen(archive, entry.c_str(), 0));
+//
+// The entry's size as the archive states it is held to: an entry that states
+// more than the folder's free space is not begun (a ZIP bomb would fill the
+// disk before failing), and one that expands past its stated size, or ends
+// short of it, is damaged.
+bool ExtractEntry(zip_t* archive, const std::string& entry, const std::string& folder,
+                  const std::string& target, std::vector<std::string>& written,
+                  std::vector<char>& buffer) {
+  const zip_int64_t index = zip_name_locate(archive, entry.c_str(), 0);
+  if (index < 0) return false;
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+      !(stat.valid & ZIP_STAT_SIZE)) {
+    return false;
+  }
+  if (const std::optional<zip_uint64_t> free = FreeSpace(folder); free && stat.size > *free) return false;
+  ZipFilePtr file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
   if (!file) return false;
   const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   written.push_back(target);
   bool ok = true;
+  zip_uint64_t total = 0;
   for (;;) {
-    const zip_int64_t n = zip_fread(file.get(), buffer.data(), buffer.size());
+    // Never more than one byte past the stated size is asked for.
+    const zip_uint64_t wanted = std::min<zip_uint64_t>(buffer.size(), stat.size - total + 1);
+    const zip_int64_t n = zip_fread(file.get(), buffer.data(), wanted);
     if (n < 0) ok = false;  // a damaged entry or a checksum error
     if (n <= 0) break;
-    if (!WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
+    total += static_cast<zip_uint64_t>(n);
+    if (total > stat.size || !WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
       ok = false;
       break;
     }
   }
+  if (total != stat.size) ok = false;
   if (::close(fd) != 0) ok = false;
   return ok;
 }
@@ -127,7 +157,7 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     for (std::size_t i = 0; ok && i < listing_.Count(); ++i) {
       const ListedDocument& document = listing_.Document(i);
       const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
-      ok = ExtractEntry(archive_.get(), entry, prefix + entry, written, buffer);
+      ok = ExtractEntry(archive_.get(), entry, prefix, prefix + entry, written, buffer);
     }
   } catch (...) {
     ok = false;

@@ -54,11 +54,17 @@ bool WriteArchive(const std::string& path, const std::vector<ZipTextEntry>& text
   bool ok = true;
   for (const ZipTextEntry& text : texts) {
     zip_source_t* source = zip_source_buffer(archive, text.bytes.data(), text.bytes.size(), 0);
-    if (source == nullptr || zip_file_add(archive, text.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+    const zip_int64_t index =
+        source == nullptr ? -1 : zip_file_add(archive, text.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
       if (source != nullptr) zip_source_free(source);
       ok = false;
       break;
     }
+    // The fastest level: libzip's default is the best compression, which took
+    // longer than the whole rest of a translation, to save a few KB beside
+    // the photos of the same report.
+    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
   }
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
     zip_source_t* source = zip_source_file(archive, files[i].path.c_str(), 0, -1);

@@ -33,68 +33,44 @@ Main::Main(MainServices services) : services_(std::move(services)) {}
 
 bool Main::Form_Load() {
   Globals& g = Global();
-  // An error raised here is reported under "Loading"; Retry goes on with the
-  // next step, Cancel leaves the start-up with the window shown all the same.
-  ErrorHandler handler("Loading");
+  // A failure row shows its box and ends the program: the shutdown runs and
+  // no window is shown.
   bool ended = false;
   auto end = [&](const std::string& text, MsgIcon icon, const std::string& title) {
     TheUi().MessageBox(text, MsgButtons::kOk, icon, title);
     ended = true;
   };
 
-  // 1. The log writer.
-  if (!handler.Run([&] {
+  const std::function<void()> steps[] = {
+      // 1. The log writer.
+      [&] {
         g.EventLog = services_.createLogger ? services_.createLogger() : nullptr;
         if (!g.EventLog) {
           TheUi().Beep();
           end("Unable to create Error Log object.", MsgIcon::kCritical, "Object Error");
         }
-      })) {
-    return true;
-  }
-  if (ended) {
-    Form_Unload();
-    return false;
-  }
-
-  // 2. The log, beside the executable and named after it.
-  if (!handler.Run([&] { TheLog().StartLogging(LogPathFor(services_.executablePath), 2); })) {
-    return true;
-  }
-
-  // 3. The file-system service.
-  if (!handler.Run([&] {
+      },
+      // 2. The log, beside the executable and named after it.
+      [&] { TheLog().StartLogging(LogPathFor(services_.executablePath), 2); },
+      // 3. The file-system service.
+      [&] {
         g.FileSystem = g.components ? g.components->CreateFileSystem() : nullptr;
         if (!g.FileSystem) {
           TheLog().LogEvent("Unable to create Scripting.FileSystemObject.", kLogError);
           end("Unable to create File System object.", MsgIcon::kCritical, "Object Error");
         }
-      })) {
-    return true;
-  }
-  if (ended) {
-    Form_Unload();
-    return false;
-  }
-
-  // 4. Corvana's data folder; reports are saved in its DATA subfolder.
-  if (!handler.Run([&] {
+      },
+      // 4. Corvana's data folder; reports are saved in its DATA subfolder.
+      [&] {
         g.DataFolder = ReadIniValue(kSettingsFile, "Directories", "DataDir");
         if (TheFileSystem().FolderExists(g.DataFolder)) {
           g.DataFolder = AddBackslash(g.DataFolder) + "DATA/";
         } else {
           end("", MsgIcon::kNone, kAppTitle);
         }
-      })) {
-    return true;
-  }
-  if (ended) {
-    Form_Unload();
-    return false;
-  }
-
-  // 5. Kestrov's folder, which holds the Alias, Pix and XML folders.
-  if (!handler.Run([&] {
+      },
+      // 5. Kestrov's folder, which holds the Alias, Pix and XML folders.
+      [&] {
         const std::string kestrov = ReadIniValue(kSettingsFile, "Vendor", "KESTR");
         if (TheFileSystem().FileExists(kestrov)) {
           const std::string folder = AddBackslash(TheFileSystem().GetParentFolderName(kestrov));
@@ -105,14 +81,19 @@ bool Main::Form_Load() {
           end("This software is meant to be used with Kestrov.exe.", MsgIcon::kInformation,
               kAppTitle);
         }
-      })) {
-    return true;
-  }
-  if (ended) {
-    Form_Unload();
-    return false;
-  }
+      },
+  };
 
+  // An error raised here is reported under "Loading"; Retry goes on with the
+  // next step, Cancel leaves the start-up with the window shown all the same.
+  ErrorHandler handler("Loading");
+  for (const std::function<void()>& step : steps) {
+    if (!handler.Run(step)) return true;
+    if (ended) {
+      Form_Unload();
+      return false;
+    }
+  }
   // 6. The window is shown.
   return true;
 }

@@ -56,6 +56,8 @@ TEST_F(XmlDomTest, ValuesOfPaths) {
       {"SUBJECT\\CITY", "Springfield"},
       {"\\SUBJECT\\CITY", "Springfield"},
       {"CITY", "Shelbyville"},
+      {"FORMNUM", "not the first in document order"},  // a child, not a deeper one before it
+      {"HEADER\\FORMS\\FORMNUM", "1004"},
       {"SUBJECT\\BLANK", " "},                      // a lone blank is a value
       {"SUBJECT\\EMPTY", ""},
       {"SUBJECT\\NOTE", "  first line\r\nsecond\tline  "},
@@ -86,11 +88,30 @@ TEST_F(XmlDomTest, ValuesOfPaths) {
 }
 
 TEST_F(XmlDomTest, TagsReadWithoutAnAliasAreSplitAfterEachParenthesis) {
-  EXPECT_EQ(dom_.TagValue("PHOTO(2)FILE", false), "rear.jpg");
-  EXPECT_EQ(dom_.TagValue("CITY", false), "Shelbyville");
-  EXPECT_EQ(dom_.TagValue("GRID\\ROW(3)CELL(4)", false), "r3c4");
-  EXPECT_EQ(dom_.TagValue("PHOTO(1)FILE", false), "");
-  EXPECT_EQ(dom_.TagValue("", false), "");
+  const struct {
+    const char* tag;
+    const char* expected;
+  } cases[] = {
+      {"PHOTO(2)FILE", "rear.jpg"},
+      {"CITY", "Shelbyville"},
+      {"GRID\\ROW(3)CELL(4)", "r3c4"},
+      {"GRID\\ROW(3)\\CELL(4)", "r3c4"},             // ")" before "\" adds no empty step
+      {"\\PHOTO(2)FILE", "rear.jpg"},
+      {"PHOTO(2)", "rear.jpg"},                         // all the text below
+      {"PHOTO(2)@N", "2"},                              // an attribute right after ")"
+      {"COMPARABLES\\COMP(2)SALES\\@PRICE", "200"},
+      {"~COMP(12)ADDR", "12 Ash St"},
+      {"PHOTO(1)FILE", ""},
+      {"PHOTO(2)FILE\\", ""},                          // an empty last step
+      {"PHOTO(2)@N\\FILE", ""},                        // an attribute before the end
+      {"PHOTO()FILE", ""},
+      {"PHOTO(2FILE", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.tag);
+    EXPECT_EQ(dom_.TagValue(c.tag, false), c.expected);
+  }
 }
 
 TEST_F(XmlDomTest, AliasesResolveTagsExactlyThenByPatternThenAsPaths) {

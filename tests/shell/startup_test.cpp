@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/common_forms.h"
+#include "shell/executable_path.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
@@ -200,6 +201,13 @@ TEST_F(StartupTest, ShutdownReleasesTheSharedObjects) {
   EXPECT_TRUE(Global().EnvelopeFiles.empty());
   EXPECT_EQ(Global().FileSystem, nullptr);
   EXPECT_EQ(Global().EventLog, nullptr);
+}
+
+TEST(ExecutablePathTest, TheLogIsNamedAfterTheRunningExecutable) {
+  EXPECT_EQ(std::filesystem::path(ExecutablePath()).filename(), "shell_tests");
+  EXPECT_TRUE(std::filesystem::path(ExecutablePath()).is_absolute());
+  EXPECT_EQ(LogPathFor("/opt/ombrel/Ombrel"), "/opt/ombrel/Ombrel.LOG");
+  EXPECT_EQ(LogPathFor("/opt/ombrel/Ombrel.bin"), "/opt/ombrel/Ombrel.LOG");
 }
 
 }  // namespace

@@ -1,0 +1,207 @@
+// fuzz-seeds: writes the seed corpus of every fuzz harness, so nothing binary
+// is kept in the repository:
+//
+//   fuzz-seeds OUT [DEMO]
+//
+// OUT/envelope   valid envelopes (several documents, stored entries, a
+//                listing in windows-1252 or UTF-16, an empty listing)
+// OUT/xml_dom    order documents in each encoding the reader takes, and a
+//                listing of an envelope
+// OUT/alias      alias files
+// OUT/profile    settings files
+// DEMO, when given, is the folder of the demo order and alias file
+// (tools/demo), which join the seeds.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fuzz_input.h"
+#include "support/envelope_builder.h"
+
+namespace fs = std::filesystem;
+using ombrel::fuzz::JoinFuzzInput;
+using ombrel::testing::EnvelopeBuilder;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteSeed(const fs::path& folder, const std::string& name, const std::string& bytes) {
+  fs::create_directories(folder);
+  std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write seed " + (folder / name).string());
+}
+
+// Latin-1 text as UTF-16, with or without a byte-order mark.
+std::string Utf16(const std::string& latin1, bool bigEndian, bool mark) {
+  std::string out = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+  for (char c : latin1) {
+    out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return out;
+}
+
+const std::string kOrderBody =
+    "<ORDER>\n"
+    "  <FORMNUM>1004</FORMNUM><ALTFORM>FHLMC</ALTFORM>\n"
+    "  <BORROWER>Jordan Whitfield</BORROWER><SUBJECT><CITY>Caf\xE9 &amp; Co \x85</CITY></SUBJECT>\n"
+    "  <LENDER ID=\"L-7\"> </LENDER>\n"
+    "  <COMPARABLES><COMP N=\"1\"><SALES PRICE=\"250000\"/><PHOTO N=\"1\">c1.jpg</PHOTO></COMP>\n"
+    "  <COMP N=\"2\"><SALES PRICE=\"199000\"/><![CDATA[a <raw> value]]></COMP></COMPARABLES>\n"
+    "  <COMMENT>line one&#13;&#10;line two&#x9;tab</COMMENT>\n"
+    "</ORDER>\n";
+
+// The same order as UTF-8 bytes (the body above is Latin-1).
+std::string Latin1ToUtf8(const std::string& latin1) {
+  std::string out;
+  for (char ch : latin1) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+const std::vector<std::string> kXmlQueries = {"COMPARABLES\\COMP(2)\\SALES\\@PRICE", "COMP(1)SALESPRICE",
+                                              "SUBJECT\\CITY", "~PHOTO(1)", "LENDER\\@ID"};
+
+void XmlSeeds(const fs::path& out, const fs::path& demo) {
+  const std::string utf8 = Latin1ToUtf8(kOrderBody);
+  const std::string declared = "<?xml version=\"1.0\" encoding=\"";
+  WriteSeed(out, "utf8", JoinFuzzInput(declared + "UTF-8\"?>\n" + utf8, kXmlQueries));
+  WriteSeed(out, "utf8-bom", JoinFuzzInput("\xEF\xBB\xBF" + utf8, kXmlQueries));
+  WriteSeed(out, "utf16le",
+            JoinFuzzInput(Utf16(declared + "UTF-16\"?>\n" + kOrderBody, false, true), kXmlQueries));
+  WriteSeed(out, "utf16be", JoinFuzzInput(Utf16(kOrderBody, true, true), kXmlQueries));
+  WriteSeed(out, "utf16-nomark", JoinFuzzInput(Utf16(kOrderBody, false, false), kXmlQueries));
+  WriteSeed(out, "latin1", JoinFuzzInput(declared + "ISO-8859-1\"?>\n" + kOrderBody, kXmlQueries));
+  WriteSeed(out, "cp1252", JoinFuzzInput(declared + "windows-1252\"?>\n" + kOrderBody, kXmlQueries));
+  WriteSeed(out, "undeclared-cp1252", JoinFuzzInput(kOrderBody, kXmlQueries));
+  WriteSeed(out, "doctype",
+            JoinFuzzInput("<?xml version=\"1.0\"?>\n<!DOCTYPE ORDER [<!ENTITY a \"aaaa\">"
+                          "<!ENTITY b \"&a;&a;&a;\">]>\n<ORDER><FORMNUM>&b;</FORMNUM></ORDER>",
+                          {"FORMNUM"}));
+  std::string deep = "<ORDER>";
+  for (int i = 0; i < 40; ++i) deep += "<A N=\"" + std::to_string(i) + "\">";
+  deep += "<FORMNUM>2055</FORMNUM>";
+  for (int i = 0; i < 40; ++i) deep += "</A>";
+  WriteSeed(out, "nested", JoinFuzzInput(deep + "</ORDER>", {"~A(39)\\FORMNUM", "A(0)\\A(1)\\@N"}));
+  {
+    EnvelopeBuilder listing;
+    listing.Add("ORDER.XML", "OADI/XML", "", "");
+    listing.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "");
+    WriteSeed(out, "envelope-listing", JoinFuzzInput(listing.ListingXml(), {"~DOCUMENT\\@GUID"}));
+  }
+  if (!demo.empty() && fs::exists(demo / "order-1004.xml")) {
+    WriteSeed(out, "demo-order", JoinFuzzInput(ReadFile(demo / "order-1004.xml"), {"COMP(4)PROPADDR"}));
+  }
+}
+
+void AliasSeeds(const fs::path& out, const fs::path& demo) {
+  const std::string aliases =
+      "; comment line\r\n"
+      "BORROWERNAME = BORROWER\r\n"
+      "CITY = ~SUBJECT\\CITY\r\n"
+      "\r\n"
+      "LENDERID=LENDER\\@ID\r\n"
+      "COMP(#)SALESPRICE = COMPARABLES\\COMP(#)\\SALES\\@PRICE\r\n"
+      "COMP(#)PHOTO(#) = ~COMP(#)\\PHOTO(#)\r\n"
+      "UNIT#RENT = UNITS\\UNIT(#)\\RENT\r\n"
+      "A#1#B = ~A(#)\\B(#)\r\n"
+      "malformed line without equals\r\n"
+      "BAD(#) = X\\Y\r\n";
+  WriteSeed(out, "aliases", JoinFuzzInput(aliases, {"COMP(3)SALESPRICE", "UNIT12RENT", "A212B"}));
+  WriteSeed(out, "aliases-bom", JoinFuzzInput("\xEF\xBB\xBF" "CITY = SUBJECT\\CITY\n", {"CITY"}));
+  WriteSeed(out, "aliases-cp1252", JoinFuzzInput("CAF\xC9 = SUBJECT\\CITY\n", {"CAF\xC9"}));
+  if (!demo.empty() && fs::exists(demo / "global.ali")) {
+    WriteSeed(out, "demo-aliases", JoinFuzzInput(ReadFile(demo / "global.ali"), {"COMP(2)CITY"}));
+  }
+}
+
+void ProfileSeeds(const fs::path& out, const fs::path& demo) {
+  WriteSeed(out, "qor", JoinFuzzInput("; Corvana settings\r\n[Directories]\r\nDataDir = \"/home/a/Corvana\" \r\n"
+                                      "[Vendor]\r\nKESTR=/opt/kestrov/Kestrov.exe\r\n",
+                                      {"vendor", "kestr"}));
+  WriteSeed(out, "duplicates", JoinFuzzInput("top=level\n[A]\nK=1\nk=2\n[a]\nK=3\n[ B ]\n = empty key\nx=\"\n",
+                                             {"A", "K"}));
+  WriteSeed(out, "cp1252", JoinFuzzInput("\xEF\xBB\xBF[Descriptions]\nUA2=Caf\xE9 \x93report\x94\n[open",
+                                         {"Descriptions", "UA2"}));
+  WriteSeed(out, "registry", JoinFuzzInput("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+                                           "PATH=/usr/bin/sysinfo\n",
+                                           {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH"}));
+  if (!demo.empty() && fs::exists(demo / "QOR.INI.in")) {
+    WriteSeed(out, "demo-qor", JoinFuzzInput(ReadFile(demo / "QOR.INI.in"), {"Descriptions", "QAR"}));
+  }
+}
+
+void EnvelopeSeeds(const fs::path& out) {
+  fs::create_directories(out);
+  const std::string order = Latin1ToUtf8(kOrderBody);
+  {
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order);
+    builder.Add("SUP.XML", "OADI-SUP/XML", "", "<ORDER><FORMNUM>1007</FORMNUM></ORDER>");
+    builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", std::string("\xFF\xD8\xFF\xE0", 4) + "jpeg");
+    builder.Add("notes.pdf", "APPLICATION/PDF", "NOTES", "%PDF-1.4");
+    builder.Write((out / "full").string());
+  }
+  {
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order).stored = true;
+    builder.Add("rear.jpg", "IMAGE/JPG", "REAR", std::string(300, 'x')).stored = true;
+    builder.Write((out / "stored").string());
+  }
+  {
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order);
+    std::string listing = builder.ListingXml();
+    listing.replace(listing.find("UTF-8"), 5, "windows-1252");
+    listing.replace(listing.find("FILENAME=\"ORDER.XML\""), 20, "FILENAME=\"ORD\xC9R.XML\"");
+    builder.SetEnvelopeXml(listing);
+    builder.Write((out / "cp1252-listing").string());
+  }
+  {
+    EnvelopeBuilder builder;
+    builder.Add("a.xml", "OADI/XML", "", "<ORDER/>");
+    builder.SetEnvelopeXml(Utf16(builder.ListingXml(), false, true));
+    builder.Write((out / "utf16-listing").string());
+  }
+  {
+    EnvelopeBuilder builder;
+    builder.SetEnvelopeXml("<ENVELOPE/>");
+    builder.Write((out / "empty").string());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: fuzz-seeds OUT [DEMO]\n");
+    return 2;
+  }
+  try {
+    const fs::path out = argv[1];
+    const fs::path demo = argc > 2 ? fs::path(argv[2]) : fs::path();
+    EnvelopeSeeds(out / "envelope");
+    XmlSeeds(out / "xml_dom", demo);
+    AliasSeeds(out / "alias", demo);
+    ProfileSeeds(out / "profile", demo);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "fuzz-seeds: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
