@@ -10,33 +10,6 @@
 
 namespace ombrel::ba_testing {
 
-namespace {
-
-enum class Table { kMain, kAddenda };
-
-Calls Run(FormTranslator& translator, Table table,
-          std::unique_ptr<testing::RecordingEngine> engine) {
-  testing::RecordingEngine* recorder = engine.get();
-  std::unique_ptr<XmlEngine> previous = std::move(CurrentEngine());
-  CurrentEngine() = std::move(engine);
-  translator.SetServer(recorder);
-  try {
-    if (table == Table::kMain) {
-      translator.EntrainMain();
-    } else {
-      translator.AppendAddenda();
-    }
-  } catch (...) {
-    CurrentEngine() = std::move(previous);
-    throw;
-  }
-  Calls calls = recorder->calls();
-  CurrentEngine() = std::move(previous);
-  return calls;
-}
-
-}  // namespace
-
 std::unique_ptr<testing::RecordingEngine> OrderEngine(std::map<std::string, std::string> values,
                                                       std::set<std::string> refusedForms) {
   testing::EngineAnswers answers;
@@ -47,19 +20,21 @@ std::unique_ptr<testing::RecordingEngine> OrderEngine(std::map<std::string, std:
 }
 
 Calls MainCalls(FormTranslator& translator, int32_t licensing) {
-  return Run(translator, Table::kMain, std::make_unique<testing::RecordingEngine>(licensing));
+  return testing::TraceTranslator(translator, testing::TraceTables::kMain,
+                                  std::make_unique<testing::RecordingEngine>(licensing));
 }
 
 Calls AddendaCalls(FormTranslator& translator) {
-  return Run(translator, Table::kAddenda, std::make_unique<testing::RecordingEngine>());
+  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda,
+                                  std::make_unique<testing::RecordingEngine>());
 }
 
 Calls MainCalls(FormTranslator& translator, std::unique_ptr<testing::RecordingEngine> engine) {
-  return Run(translator, Table::kMain, std::move(engine));
+  return testing::TraceTranslator(translator, testing::TraceTables::kMain, std::move(engine));
 }
 
 Calls AddendaCalls(FormTranslator& translator, std::unique_ptr<testing::RecordingEngine> engine) {
-  return Run(translator, Table::kAddenda, std::move(engine));
+  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda, std::move(engine));
 }
 
 Calls Between(const Calls& calls, const std::string& first, const std::string& last) {

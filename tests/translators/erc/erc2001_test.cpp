@@ -15,6 +15,7 @@
 
 #include "erc_trace.h"
 #include "platform/error.h"
+#include "support/translator_frame_checks.h"
 
 namespace ombrel {
 namespace {
@@ -52,22 +53,7 @@ Calls OverflowBlock(const Calls& calls, int n) {
 
 TEST(ERC2001Test, ConstantsAndServer) {
   ERC2001 translator;
-  EXPECT_EQ(translator.FormNumber(), "ERC2001");
-  EXPECT_EQ(translator.FormName(), "ERS");
-  EXPECT_EQ(translator.Skeleton(), "ERS-3X5.RPT");
-  EXPECT_EQ(translator.Server(), nullptr);
-
-  RecordingEngine engine;
-  translator.SetServer(&engine);
-  try {
-    translator.SetServer(nullptr);
-    FAIL() << "no error raised";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), err::kInvalidServerObject);
-    EXPECT_EQ(error.source(), "ERC2001");
-    EXPECT_EQ(error.description(), "Invalid Server Object");
-  }
-  EXPECT_EQ(translator.Server(), &engine);
+  testing::ExpectTranslatorFrame(translator, {"ERC2001", "ERC2001", "ERS", "ERS-3X5.RPT"});
 }
 
 TEST(ERC2001Test, MainTableMakesItsCallsOfEachMember) {
@@ -89,7 +75,7 @@ TEST(ERC2001Test, MainTableMakesItsCallsOfEachMember) {
 
   // City, state and zip share one field on lines 283, 349 and 493; every
   // other field is written once.
-  ExpectWellFormedAddressesWrittenOnce(
+  ExpectDistinctWellFormedAddresses(
       calls, {"283|1", "283|2", "283|3", "283|4", "349|1", "349|2", "349|3", "349|4", "493|1"});
   for (const std::string& call : calls) {
     if (Member(call) == "ParseExtended") {
@@ -392,7 +378,7 @@ TEST(ERC2001Test, AddendaOfAFullOrder) {
   const std::map<std::string, int> perForm = {
       {"SetAlias", 3 * 60 + 4}, {"MapValue", 3}, {"ParseAddress", 3}, {"CheckAlias", 3}};
   EXPECT_EQ(CountByMember(overflow), perForm);
-  ExpectWellFormedAddressesWrittenOnce(overflow);
+  ExpectDistinctWellFormedAddresses(overflow);
   // Nothing goes onto the report profile.
   EXPECT_FALSE(Contains(calls, "SetForm(\"offscrn\")"));
 }

@@ -18,6 +18,7 @@
 #include "platform/error.h"
 #include "shell/globals.h"
 #include "support/scripted_ui.h"
+#include "support/translator_frame_checks.h"
 
 namespace ombrel {
 namespace {
@@ -52,7 +53,7 @@ Calls OverflowBlock(const Calls& calls, int n) {
 // EntrainMain on an order holding exactly values; the Ui answers error boxes.
 Calls MainCallsOn(std::unique_ptr<ScriptedEngine> engine) {
   ERC translator;
-  return Run(translator, Table::kMain, std::move(engine));
+  return testing::TraceTranslator(translator, testing::TraceTables::kMain, std::move(engine));
 }
 
 Calls MainCallsOn(const std::map<std::string, std::string>& values) {
@@ -75,22 +76,7 @@ class UiScope {
 
 TEST(ERCTest, ConstantsAndServer) {
   ERC translator;
-  EXPECT_EQ(translator.FormNumber(), "ERC");
-  EXPECT_EQ(translator.FormName(), "ER3");
-  EXPECT_EQ(translator.Skeleton(), "ERC-3X5.RPT");
-  EXPECT_EQ(translator.Server(), nullptr);
-
-  RecordingEngine engine;
-  translator.SetServer(&engine);
-  try {
-    translator.SetServer(nullptr);
-    FAIL() << "no error raised";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), err::kInvalidServerObject);
-    EXPECT_EQ(error.source(), "ERC");
-    EXPECT_EQ(error.description(), "Invalid Server Object");
-  }
-  EXPECT_EQ(translator.Server(), &engine);
+  testing::ExpectTranslatorFrame(translator, {"ERC", "ERC", "ER3", "ERC-3X5.RPT"});
 }
 
 TEST(ERCTest, MainTableMakesItsCallsOfEachMember) {
@@ -106,7 +92,7 @@ TEST(ERCTest, MainTableMakesItsCallsOfEachMember) {
   };
   EXPECT_EQ(CountByMember(calls), expected);
   EXPECT_EQ(calls.size(), 682u);
-  ExpectWellFormedAddressesWrittenOnce(calls);
+  ExpectDistinctWellFormedAddresses(calls);
   // Every comment goes into its own field of "ER3", none into the addendum.
   for (const std::string& call : calls) {
     if (Member(call) == "ParseExtended") {
@@ -547,7 +533,7 @@ TEST(ERCTest, AddendaOfAFullOrder) {
       {"SetAlias", 3 * 68 + 2}, {"MapValue", 3}, {"ParseAddress", 3}, {"CheckAlias", 3},
       {"Combine", 3}};
   EXPECT_EQ(CountByMember(overflow), perForm);
-  ExpectWellFormedAddressesWrittenOnce(overflow);
+  ExpectDistinctWellFormedAddresses(overflow);
 }
 
 TEST(ERCTest, OverflowColumnsForComparablesFourToSix) {

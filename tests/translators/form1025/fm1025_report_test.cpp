@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/alias_writes.h"
 #include "support/order_xml.h"
-#include "support/recording_engine.h"
 #include "support/report_reader.h"
 #include "support/report_workspace.h"
 #include "translators/form1025/fm1025.h"
@@ -19,6 +19,7 @@
 namespace ombrel {
 namespace {
 
+using testing::AliasWrite;
 using testing::OrderXml;
 using testing::ReportForm;
 using testing::ReportWorkspace;
@@ -30,23 +31,9 @@ const std::optional<std::string> kUnwritten = std::nullopt;
 
 // Each SetAlias of the tables with the form it lands on, as the recording
 // engine sees them (every overflow comparable present; photo calls excluded).
-struct AliasWrite {
-  std::string form, tag, addr;
-};
-
 std::vector<AliasWrite> AliasWrites() {
   FM1025 translator;
-  std::vector<AliasWrite> writes;
-  std::string form = translator.FormName();
-  for (const std::string& call : testing::TraceTranslator(translator)) {
-    if (call.rfind("SetPhoto(", 0) == 0) break;
-    if (call.rfind("SetForm(\"", 0) == 0) form = call.substr(9, call.size() - 11);
-    if (call.rfind("SetAlias(\"", 0) != 0) continue;
-    const std::size_t split = call.find("\", \"");
-    writes.push_back(
-        {form, call.substr(10, split - 10), call.substr(split + 4, call.size() - split - 6)});
-  }
-  return writes;
+  return testing::AliasWrites(translator);
 }
 
 std::string Text(const Order& order) {

@@ -17,88 +17,41 @@
 #include "engine/common_forms.h"
 #include "platform/error.h"
 #include "support/recording_engine.h"
+#include "support/trace_calls.h"
+#include "support/translator_frame_checks.h"
+#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
+using testing::Calls;
+using testing::Contains;
+using testing::CountByMember;
+using testing::ExpectDistinctWellFormedAddresses;
+using testing::IndexOf;
+using testing::Member;
 using testing::RecordingEngine;
-using Calls = std::vector<std::string>;
 
 std::string N(int n) { return std::to_string(n); }
 
-// A recording engine whose order holds only the tags given (each answering
-// its own text, so SetAlias returns True for them alone) and whose SetForm
-// answers False for the forms given.
-class ScriptedEngine : public RecordingEngine {
- public:
-  ScriptedEngine(std::set<std::string> presentTags, std::set<std::string> refusedForms)
-      : presentTags_(std::move(presentTags)), refusedForms_(std::move(refusedForms)) {}
-
-  std::string ReadDirect(const std::string& addr) override {
-    RecordingEngine::ReadDirect(addr);
-    return presentTags_.count(addr) != 0 ? addr : "";
-  }
-  bool SetAlias(const std::string& ifxTag, const std::string& fieldAddr) override {
-    RecordingEngine::SetAlias(ifxTag, fieldAddr);
-    return presentTags_.count(ifxTag) != 0;
-  }
-  bool SetForm(const std::string& formID) override {
-    RecordingEngine::SetForm(formID);
-    return refusedForms_.count(formID) == 0;
-  }
-
- private:
-  std::set<std::string> presentTags_;
-  std::set<std::string> refusedForms_;
-};
-
-// Makes engine the CurrentEngine of the shared procedures for one run.
-class CurrentEngineScope {
- public:
-  explicit CurrentEngineScope(std::unique_ptr<XmlEngine> engine)
-      : previous_(std::move(CurrentEngine())) {
-    CurrentEngine() = std::move(engine);
-  }
-  ~CurrentEngineScope() { CurrentEngine() = std::move(previous_); }
-
- private:
-  std::unique_ptr<XmlEngine> previous_;
-};
-
 Calls RunEntrainMain() {
-  RecordingEngine engine;
   FM1025 translator;
-  translator.SetServer(&engine);
-  translator.EntrainMain();
-  return engine.calls();
+  return testing::TraceTranslator(translator, testing::TraceTables::kMain,
+                                  std::make_unique<RecordingEngine>());
 }
 
-// AppendAddenda alone, on an engine that is also the CurrentEngine.
+// AppendAddenda alone, on an order holding only presentTags (each answering
+// its own text, so SetAlias returns True for them alone) whose SetForm
+// answers False for refusedForms.
 Calls RunAppendAddenda(std::set<std::string> presentTags, std::set<std::string> refusedForms) {
-  auto engine = std::make_unique<ScriptedEngine>(std::move(presentTags), std::move(refusedForms));
-  RecordingEngine* recorder = engine.get();
-  CurrentEngineScope scope(std::move(engine));
+  testing::EngineAnswers answers;
+  for (const std::string& tag : presentTags) answers.values[tag] = tag;
+  answers.aliasNeedsValue = true;
+  answers.refusedForms = std::move(refusedForms);
   FM1025 translator;
-  translator.SetServer(recorder);
-  translator.AppendAddenda();
-  return recorder->calls();
+  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda,
+                                  std::make_unique<RecordingEngine>(std::move(answers)));
 }
-
-std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
-
-std::map<std::string, int> CountByMember(const Calls& calls) {
-  std::map<std::string, int> counts;
-  for (const std::string& call : calls) ++counts[Member(call)];
-  return counts;
-}
-
-// The position of call in calls, or -1.
-int IndexOf(const Calls& calls, const std::string& call) {
-  auto it = std::find(calls.begin(), calls.end(), call);
-  return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
-}
-
-bool Contains(const Calls& calls, const std::string& call) { return IndexOf(calls, call) >= 0; }
 
 // The calls that name a tag of one comparable (prefix "LISTCOMP(2)", "RENTCOMP(5)"
 // or "COMP(7)"), in order; reads of the overflow guards and photos are left out.
@@ -111,60 +64,11 @@ Calls ComparableCalls(const Calls& calls, const std::string& prefix) {
   return out;
 }
 
-// The field addresses a traced call writes: the texts in double quotes at the
-// member's address places (a box group names one address per box).
-std::vector<std::string> WrittenAddresses(const std::string& call) {
-  static const std::regex kQuoted("\"((?:[^\"\\\\]|\\\\.)*)\"");
-  std::vector<std::string> texts;
-  for (auto it = std::sregex_iterator(call.begin(), call.end(), kQuoted);
-       it != std::sregex_iterator(); ++it) {
-    texts.push_back((*it)[1]);
-  }
-  std::string member = Member(call);
-  if (member == "SetAlias" || member == "ParseExtended") return {texts.at(1)};
-  if (member == "Combine" || member == "ParseAddress") return {texts.at(0)};
-  if (member == "CheckAlias") {
-    std::vector<std::string> out = {texts.at(1)};
-    for (std::size_t i = 3; i < texts.size(); i += 2) out.push_back(texts[i]);
-    return out;
-  }
-  return {};
-}
-
-// Every address written is "line|field" and none is written twice: a slip of
-// one in a row's arithmetic lands on a neighbour's field.
-void ExpectDistinctWellFormedAddresses(const Calls& calls) {
-  static const std::regex kAddress("[1-9][0-9]*\\|[1-9][0-9]*");
-  std::map<std::string, std::string> writer;
-  for (const std::string& call : calls) {
-    for (const std::string& addr : WrittenAddresses(call)) {
-      EXPECT_TRUE(std::regex_match(addr, kAddress)) << "not an address: " << addr << " in " << call;
-      auto [it, fresh] = writer.emplace(addr, call);
-      EXPECT_TRUE(fresh) << addr << " written by " << it->second << " and " << call;
-    }
-  }
-}
-
 // ---------------------------------------------------------------------------
 
 TEST(FM1025Test, ConstantsAndServer) {
   FM1025 translator;
-  EXPECT_EQ(translator.FormNumber(), "1025");
-  EXPECT_EQ(translator.FormName(), "MUL");
-  EXPECT_EQ(translator.Skeleton(), "MUL-3X5.RPT");
-  EXPECT_EQ(translator.Server(), nullptr);
-
-  RecordingEngine engine;
-  translator.SetServer(&engine);
-  try {
-    translator.SetServer(nullptr);
-    FAIL() << "no error raised";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), err::kInvalidServerObject);
-    EXPECT_EQ(error.source(), "FM1025");
-    EXPECT_EQ(error.description(), "Invalid Server Object");
-  }
-  EXPECT_EQ(translator.Server(), &engine);
+  testing::ExpectTranslatorFrame(translator, {"FM1025", "1025", "MUL", "MUL-3X5.RPT"});
 }
 
 const char kRentalGridStart[] = "SetAlias(\"RENTSUBJECTADDRSTREET\", \"177|1\")";

@@ -22,12 +22,6 @@ Calls AddendaCalls(FormTranslator& translator) {
                                   std::make_unique<testing::RecordingEngine>());
 }
 
-std::map<std::string, int> CountByMember(const Calls& calls) {
-  std::map<std::string, int> counts;
-  for (const std::string& call : calls) ++counts[testing::Member(call)];
-  return counts;
-}
-
 Calls Between(const Calls& calls, const std::string& first, const std::string& last) {
   const std::ptrdiff_t begin = testing::IndexOf(calls, first);
   if (begin < 0) return {};

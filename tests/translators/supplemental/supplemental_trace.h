@@ -13,6 +13,7 @@
 namespace ombrel::supplemental_testing {
 
 using testing::Calls;
+using testing::CountByMember;
 
 // EntrainMain on an engine whose every tag has a value: its own text.
 Calls MainCalls(FormTranslator& translator);
@@ -21,8 +22,6 @@ Calls MainCalls(FormTranslator& translator);
 Calls MainCalls(FormTranslator& translator, const std::map<std::string, std::string>& values);
 // AppendAddenda alone.
 Calls AddendaCalls(FormTranslator& translator);
-
-std::map<std::string, int> CountByMember(const Calls& calls);
 
 // The calls from first to last, both included; empty when either is missing
 // or last comes before first.
