@@ -67,4 +67,11 @@ Calls Between(const Calls& calls, const std::string& first, const std::string& l
 // "LISTCOMP(n)item".
 std::string ListComp(int n, const std::string& item);
 
+// The SetPhoto calls both forms end with: the subject, six comparables, 18
+// general photos, listingPhotos listing photos, then the sketch and maps.
+Calls ExpectedPhotoCalls(int listingPhotos);
+
+// Checks that the addenda end with exactly the expected photo calls.
+void ExpectPhotosComeLast(const Calls& calls, const Calls& expected);
+
 }  // namespace ombrel::erc_testing
