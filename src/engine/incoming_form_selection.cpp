@@ -4,6 +4,7 @@
 #include "engine/factory_table.h"
 #include "engine/selector.h"
 #include "engine/target_forms.h"
+#include "platform/sender_text.h"
 #include "shell/error_handler.h"
 
 namespace ombrel {
@@ -13,12 +14,12 @@ namespace {
 constexpr const char* kPlace = "IncomingFormSelection";
 
 void ShowUnsupported(const std::string& formText) {
-  TheUi().MessageBox("This translator does not support the " + formText + " form.",
+  TheUi().MessageBox("This translator does not support the " + SenderText(formText) + " form.",
                              MsgButtons::kOk, MsgIcon::kInformation, kAppTitle);
 }
 
 void LogUnsupported(const std::string& formText) {
-  TheLog().LogEvent("No translation available for " + formText + " form.", kLogWarning);
+  TheLog().LogEvent("No translation available for " + SenderText(formText) + " form.", kLogWarning);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "engine/form_version.h"
 #include "engine/incoming_form_selection.h"
 #include "platform/error.h"
+#include "platform/sender_text.h"
 #include "shell/error_handler.h"
 #include "shell/file_dialogs.h"
 #include "shell/file_utils.h"
@@ -102,7 +103,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   if (!step([&] {
         if (formNum.empty()) {
           stop = true;
-          Box("Can't determine form type in\n" + TheFileSystem().GetFileName(xmlFile),
+          Box("Can't determine form type in\n" + SenderText(TheFileSystem().GetFileName(xmlFile)),
               MsgIcon::kCritical);
         }
       })) {
@@ -154,7 +155,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
         const std::string skeleton = RunningTranslator().Skeleton();
         if (skeleton.empty()) {
           stop = true;
-          TheUi().MessageBox("Can't find skeleton for " + formNum + " form.", MsgButtons::kOk,
+          TheUi().MessageBox("Can't find skeleton for " + SenderText(formNum) + " form.", MsgButtons::kOk,
                              MsgIcon::kNone, kAppTitle);
         } else {
           Report().SetSkeleton(skeleton);
@@ -198,7 +199,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
     if (!step([&] {
           if (supplementNum.empty()) {
             skip = true;
-            Log("Can't read form type in\n" + TheFileSystem().GetFileName(record.Name),
+            Log("Can't read form type in\n" + SenderText(TheFileSystem().GetFileName(record.Name)),
                 kLogError);
           }
         })) {
@@ -320,7 +321,7 @@ std::string XmlReader::TextFrom(const std::string& path) {
   std::unique_ptr<TextStream> stream;
   logged([&] { stream = TheFileSystem().OpenTextFile(path); });
   if (!stream) {
-    logged([&] { Log("Can't open text file " + TheFileSystem().GetFileName(path), kLogError); });
+    logged([&] { Log("Can't open text file " + SenderText(TheFileSystem().GetFileName(path)), kLogError); });
     return text;
   }
   logged([&] { text = stream->ReadAll(); });

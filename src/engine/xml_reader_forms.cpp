@@ -12,6 +12,7 @@
 #include "engine/text_compare.h"
 #include "engine/xml_reader.h"
 #include "platform/error.h"
+#include "platform/sender_text.h"
 #include "shell/error_handler.h"
 #include "shell/globals.h"
 #include "shell/logger.h"
@@ -161,7 +162,7 @@ bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
   }
   if (image == nullptr) {
     handler.Run([&] {
-      TheLog().LogEvent("Unable to attach image frame " + frameID,
+      TheLog().LogEvent("Unable to attach image frame " + SenderText(frameID),
                                                 kLogError);
     });
     return result;

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/sender_text.h"
+
 namespace ombrel {
 
 int32_t ClassicErrorNumber(int errnoValue) {
@@ -31,7 +33,7 @@ std::string ClassicErrorText(int32_t number) {
 
 Error ErrnoError(int errnoValue, const std::string& source, const std::string& path) {
   const int32_t number = ClassicErrorNumber(errnoValue);
-  return Error(number, source, ClassicErrorText(number) + ": " + path);
+  return Error(number, source, ClassicErrorText(number) + ": " + SenderText(path));
 }
 
 }  // namespace ombrel

@@ -15,7 +15,8 @@ int32_t ClassicErrorNumber(int errnoValue);
 // The classic description of a classic number ("File not found", ...).
 std::string ClassicErrorText(int32_t number);
 
-// Error(ClassicErrorNumber(errnoValue), source, ClassicErrorText + ": " + path).
+// Error(ClassicErrorNumber(errnoValue), source, ClassicErrorText + ": " + path),
+// the path as SenderText shows it: a name from an envelope may be anything.
 Error ErrnoError(int errnoValue, const std::string& source, const std::string& path);
 
 }  // namespace ombrel

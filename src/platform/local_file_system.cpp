@@ -11,6 +11,7 @@
 #include "platform/errno_error.h"
 #include "platform/file_system_object.h"
 #include "platform/path_names.h"
+#include "platform/sender_text.h"
 
 namespace ombrel {
 
@@ -47,7 +48,7 @@ class LocalTextStream : public TextStream {
   LocalTextStream(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
 
   std::string ReadAll() override {
-    if (fd_.get() < 0) throw Error(err::kPathFileAccessError, kSource, "The file is closed: " + path_);
+    if (fd_.get() < 0) throw Error(err::kPathFileAccessError, kSource, "The file is closed: " + SenderText(path_));
     std::string text;
     std::vector<char> buffer(kChunk);
     for (;;) {
@@ -57,7 +58,7 @@ class LocalTextStream : public TextStream {
       if (n == 0) return text;
       if (text.size() + static_cast<std::size_t>(n) > kMaxTextSize) {
         throw Error(err::kOutOfMemory, kSource,
-                    "Out of memory: " + path_ + " is larger than " +
+                    "Out of memory: " + SenderText(path_) + " is larger than " +
                         std::to_string(kMaxTextSize / (1024 * 1024)) + " MB");
       }
       text.append(buffer.data(), static_cast<std::size_t>(n));
@@ -101,17 +102,17 @@ class LocalFileSystem : public FileSystemObject {
   void MoveFile(const std::string& source, const std::string& destination) override {
     struct stat status {};
     if (source.empty() || ::lstat(source.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
-      throw Error(err::kFileNotFound, kSource, "File not found: " + source);
+      throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(source));
     }
     std::string target = destination;
     if (!target.empty() && target.back() == '/') target += FileNamePart(source);
     const std::string folder = ParentFolderName(target);
     if (target.empty() || !FolderExists(folder.empty() ? "." : folder)) {
-      throw Error(err::kPathNotFound, kSource, "Path not found: " + target);
+      throw Error(err::kPathNotFound, kSource, "Path not found: " + SenderText(target));
     }
     struct stat existing {};
     if (::lstat(target.c_str(), &existing) == 0) {
-      throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + target);
+      throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
     }
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
     int error = errno;
@@ -132,14 +133,14 @@ class LocalFileSystem : public FileSystemObject {
       }
     }
     if (error == EXDEV) return CopyThenDelete(source, target, status);
-    if (error == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + target);
+    if (error == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
     throw ErrnoError(error, kSource, source + " -> " + target);
   }
 
   void DeleteFile(const std::string& path) override {
     struct stat status {};
     if (path.empty() || ::lstat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
-      throw Error(err::kFileNotFound, kSource, "File not found: " + path);
+      throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(path));
     }
     if (::unlink(path.c_str()) != 0) throw ErrnoError(errno, kSource, path);
   }
@@ -150,7 +151,7 @@ class LocalFileSystem : public FileSystemObject {
     auto stream = std::make_unique<LocalTextStream>(fd, path);
     struct stat status {};
     if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-      throw Error(err::kPathFileAccessError, kSource, "Path/File access error: " + path + " is a folder");
+      throw Error(err::kPathFileAccessError, kSource, "Path/File access error: " + SenderText(path) + " is a folder");
     }
     return stream;
   }
@@ -166,7 +167,7 @@ class LocalFileSystem : public FileSystemObject {
     FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                               sourceStatus.st_mode & 07777));
     if (out.get() < 0) {
-      if (errno == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + target);
+      if (errno == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
       throw ErrnoError(errno, kSource, target);
     }
     auto fail = [&](int error, const std::string& path) {

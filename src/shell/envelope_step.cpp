@@ -10,6 +10,7 @@
 #include "platform/envelope.h"
 #include "platform/error.h"
 #include "platform/file_system_object.h"
+#include "platform/sender_text.h"
 #include "shell/error_handler.h"
 #include "shell/file_dialogs.h"
 #include "shell/file_utils.h"
@@ -29,7 +30,7 @@ void RequirePlainName(const std::string& name) {
                      name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
   if (!plain) {
     throw Error(err::kPathFileAccessError, kAppTitle,
-                "The envelope names a document \"" + name +
+                "The envelope names a document \"" + SenderText(name) +
                     "\", which is not a plain file name; it is not moved.");
   }
 }
@@ -79,7 +80,7 @@ void Main::Open_Click() {
   if (!handler.Repeat([&] { opened = envelope->OpenEnvelope(path); })) return;
   if (!opened) {
     handler.Repeat([&] {
-      TheUi().MessageBox("Invalid envelope file\n" + path, MsgButtons::kOk,
+      TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kInformation, kAppTitle);
     });
     return;
@@ -92,12 +93,12 @@ void Main::Open_Click() {
   if (!handler.Repeat([&] { extracted = envelope->ExtractTo(folder, 0); })) return;
   if (!extracted) {
     if (!handler.Repeat([&] {
-          TheLog().LogEvent("Unable to unpack envelope file: " + path, kLogError);
+          TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
         })) {
       return;
     }
     handler.Repeat([&] {
-      TheUi().MessageBox("Unable to unpack envelope file\n" + path, MsgButtons::kOk,
+      TheUi().MessageBox("Unable to unpack envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kCritical, kAppTitle);
     });
     return;
@@ -152,7 +153,8 @@ void Main::Open_Click() {
     } else {
       rec.Classification = FileRecord::kOther;
       if (!handler.Repeat([&] {
-            TheLog().LogEvent("File " + rec.Name + " has unexpected type: " + rec.Description,
+            TheLog().LogEvent("File " + SenderText(rec.Name) + " has unexpected type: " +
+                                  SenderText(rec.Description),
                               kLogInformation);
           })) {
         return;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/error.h"
+#include "platform/sender_text.h"
 #include "shell/error_handler.h"
 #include "shell/globals.h"
 
@@ -130,8 +131,10 @@ void Logger::LogEvent(const std::string& msgText, int32_t msgType) {
 void Logger::LogError(const std::string& errModule) {
   const Error* pending = PendingError();
   const std::string number = std::to_string(pending ? pending->number() : 0);
-  const std::string source = pending ? pending->source() : "";
-  const std::string description = pending ? pending->description() : "";
+  // An error's description often quotes a name or a value from an envelope;
+  // whatever it holds, the error stays one line of the log.
+  const std::string source = EscapeControlCharacters(pending ? pending->source() : "");
+  const std::string description = EscapeControlCharacters(pending ? pending->description() : "");
   LogEvent("Error " + number + " in " + errModule + " [" + source + "]: " + description,
            kLogError);
 }

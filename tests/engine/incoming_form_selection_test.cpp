@@ -9,6 +9,7 @@
 #include "engine/incoming_form_selection.h"
 #include "engine/translator.h"
 #include "platform/error.h"
+#include "platform/sender_text.h"
 #include "engine_fixture.h"
 #include "shell/globals.h"
 
@@ -132,6 +133,33 @@ TEST_F(IncomingFormSelectionTest, NumbersAndAlternateFormsCompareExactly) {
   EXPECT_EQ(LogLines(), expectedLog);
   // An empty number leaves two blanks together.
   EXPECT_EQ(ui.boxes[3].text, "This translator does not support the  form.");
+}
+
+TEST_F(IncomingFormSelectionTest, AHostileFormNumberIsShownShortAndOnOneLine) {
+  // 60 MiB of form number (laying that out froze the window for minutes),
+  // opening with a line break that would forge an entry of the log.
+  const std::string forged = "1004\r\n12/10/2026 1:05:09 PM     ! forged";
+  const std::string forgedShown = "1004\\r\\n12/10/2026 1:05:09 PM     ! forged";
+  const std::string filler(60 * 1024 * 1024, 'X');
+  const struct {
+    std::string formNum, altForm, named;
+  } kCases[] = {
+      {forged + filler, "",
+       forgedShown + std::string(kSenderTextLimit - forgedShown.size(), 'X') + "\xE2\x80\xA6 [cut: " +
+           std::to_string(forged.size() + filler.size()) + " bytes in all]"},
+      {"2055", "\nFHLMC", "2055:\\nFHLMC"},
+  };
+  std::vector<std::string> expectedBoxes;
+  std::vector<LogLine> expectedLog;
+  for (const auto& c : kCases) {
+    std::string formNum = c.formNum;
+    EXPECT_EQ(IncomingFormSelection(formNum, c.altForm), nullptr);
+    expectedBoxes.push_back(UnsupportedBox(c.named));
+    expectedLog.push_back(UnsupportedLine(c.named));
+  }
+  EXPECT_EQ(Render(ui.boxes), expectedBoxes);
+  EXPECT_EQ(LogLines(), expectedLog);
+  EXPECT_LT(ui.boxes[0].text.size(), 2 * kSenderTextLimit);
 }
 
 TEST_F(IncomingFormSelectionTest, AnErrorIsReportedUnderItsPlaceAndCancelEndsTheSelection) {

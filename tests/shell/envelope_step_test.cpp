@@ -10,6 +10,7 @@
 
 #include "engine/common_forms.h"
 #include "platform/envelope.h"
+#include "platform/sender_text.h"
 #include "shell/file_record.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
@@ -136,6 +137,25 @@ TEST_F(EnvelopeStepTest, TranslatesTheLastMainOrderAndDeletesEveryDocument) {
                             "  File " + XmlDir() + "notes.pdf has unexpected type: APPLICATION/PDF",
                             "  File " + XmlDir() + "lower.xml has unexpected type: oadi/xml",
                         }));
+}
+
+TEST_F(EnvelopeStepTest, LineBreaksInAnEnvelopesTextForgeNoLogLine) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("notes\r\n.pdf", "PDF\r\n12/10/2026 1:05:09 PM     ! forged", "", "%PDF");
+  builder.Add("long.pdf", std::string(100000, 'T'), "", "%PDF");
+  Pick(builder);
+  main.Open_Click();
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(LogTexts(),
+            (std::vector<std::string>{
+                "  ->",
+                "  File " + XmlDir() + "notes\\r\\n.pdf has unexpected type: "
+                    "PDF\\r\\n12/10/2026 1:05:09 PM     ! forged",
+                "  File " + XmlDir() + "long.pdf has unexpected type: " +
+                    std::string(kSenderTextLimit, 'T') + "\xE2\x80\xA6 [cut: 100000 bytes in all]",
+            }));
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
 }
 
 TEST_F(EnvelopeStepTest, CancelInTheOpenDialogDoesNothing) {

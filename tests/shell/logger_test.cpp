@@ -132,6 +132,24 @@ TEST_F(LoggerTest, LogErrorWritesThePendingError) {
                                 "Invalid Server Object\r\n");
 }
 
+TEST_F(LoggerTest, AnErrorQuotingALineBreakStaysOneLine) {
+  // The description quotes a document name from an envelope; the source
+  // could come from anywhere too.
+  const std::string path = dir.File("Ombrel.LOG");
+  auto logger = NewLogger();
+  logger->StartLogging(path, 2);
+  const Error error(58, "Scripting\rFileSystemObject",
+                    "File already exists: /x/a.xml\r\n" + kStamp + " ! forged\x1B[2J");
+  {
+    PendingErrorScope pending(error);
+    logger->LogError("Open");
+  }
+  EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp +
+                                " ! Error 58 in Open [Scripting\\rFileSystemObject]: "
+                                "File already exists: /x/a.xml\\r\\n" + kStamp +
+                                " ! forged\\x1B[2J\r\n");
+}
+
 // The log's folder is missing: every line fails to open. The writer's own
 // failure is shown once per line, with Retry and Cancel, and the reporter's
 // attempt to log it must not start the cycle again.

@@ -61,8 +61,9 @@ TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
        " ! Error -2147190500 in XmlReader::Translate [FM1004]: Invalid Server Object"},
       {Error(5, "Ombrel", ""), "SplitY2KDate", MsgResult::kCancel, "Error 5 in SplitY2KDate:\n",
        " ! Error 5 in SplitY2KDate [Ombrel]: "},
+      // The box shows the line break; the log keeps the error on one line.
       {Error(76, "EnvKit.Envelope", "two\nlines"), "Loading", MsgResult::kRetry,
-       "Error 76 in Loading:\ntwo\nlines", " ! Error 76 in Loading [EnvKit.Envelope]: two\nlines"},
+       "Error 76 in Loading:\ntwo\nlines", " ! Error 76 in Loading [EnvKit.Envelope]: two\\nlines"},
   };
   std::string expectedLog = kStartLine;
   for (const Case& c : cases) {

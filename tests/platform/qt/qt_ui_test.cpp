@@ -1,5 +1,6 @@
 #include "platform/qt/qt_ui.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
+#include "platform/sender_text.h"
 #include "platform/qt/qt_about_box.h"
 #include "platform/qt/qt_name_filters.h"
 #include "support/qt_application.h"
@@ -107,6 +109,23 @@ TEST_F(QtUiTest, MessageBoxShowsTextIconTitleAndButtons) {
     EXPECT_EQ(shownButtons, c.qtButtons);
     EXPECT_EQ(shownIcon, c.qtIcon);
   }
+}
+
+// The box for an unsupported 60 MiB form number, as the engine words it:
+// the real box is up and answered well within a second.
+TEST_F(QtUiTest, TheBoxForAHugeFormNumberShowsAtOnce) {
+  const std::string formNumber(60 * 1024 * 1024, '9');
+  const auto start = std::chrono::steady_clock::now();
+  bool shown = false;
+  WhenShown<QMessageBox>([&](QMessageBox* box) {
+    shown = box->isVisible();
+    box->button(QMessageBox::Ok)->click();
+  });
+  ui.MessageBox("This translator does not support the " + SenderText(formNumber) + " form.",
+                MsgButtons::kOk, MsgIcon::kInformation, "Ombrel");
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_TRUE(shown);
+  EXPECT_LT(elapsed, std::chrono::seconds(1));
 }
 
 TEST_F(QtUiTest, AMessageBoxClosedOtherwiseAnswersItsEscapeButton) {
