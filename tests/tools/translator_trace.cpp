@@ -1,6 +1,9 @@
 // translator-trace FORMNUMBER [ALTFORM [LICENSING]]
+// translator-trace --write-fixtures DIR
 // Runs the translator that the factory picks for an order form on a recording
-// engine and prints every engine call it makes, one per line.
+// engine and prints every engine call it makes, one per line. With
+// --write-fixtures it writes the call list of every class of the factory into
+// DIR as the text fixtures the translator tests compare with.
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,6 +17,7 @@
 #include "shell/globals.h"
 #include "shell/logger.h"
 #include "support/recording_engine.h"
+#include "support/trace_fixtures.h"
 
 namespace {
 
@@ -35,8 +39,14 @@ class ConsoleUi : public ombrel::Ui {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--write-fixtures") {
+    const int written = ombrel::testing::WriteTraceFixtures(argv[2]);
+    std::cerr << written << " fixtures written to " << argv[2] << "\n";
+    return 0;
+  }
   if (argc < 2 || argc > 4) {
-    std::cerr << "usage: translator-trace FORMNUMBER [ALTFORM [LICENSING]]\n";
+    std::cerr << "usage: translator-trace FORMNUMBER [ALTFORM [LICENSING]]\n"
+                 "       translator-trace --write-fixtures DIR\n";
     return 2;
   }
   std::string formNumber = argv[1];
