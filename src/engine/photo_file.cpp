@@ -1,5 +1,6 @@
 #include "engine/photo_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -17,21 +18,27 @@ bool IsPlainFileName(const std::string& name) {
 
 }  // namespace
 
-std::string FindPhotoFile(const std::string& pixFolder, const std::string& fileName) {
+std::string PictureFolder::Find(const std::string& fileName) {
   if (!IsPlainFileName(fileName)) return "";
-  const std::string exact = pixFolder + fileName;
+  const std::string exact = folder_ + fileName;
   if (CanReadFile(exact)) return exact;
 
-  std::string found;
-  std::error_code ec;
-  for (auto it = std::filesystem::directory_iterator(pixFolder, ec);
-       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!SameText(name, fileName)) continue;
-    const std::string candidate = pixFolder + name;
-    if ((found.empty() || candidate < found) && CanReadFile(candidate)) found = candidate;
+  if (!listed_) {
+    listed_ = true;
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(folder_, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+      std::string name = it->path().filename().string();
+      byCapitals_[UpperText(name)].push_back(std::move(name));
+    }
+    for (auto& [capitals, names] : byCapitals_) std::sort(names.begin(), names.end());
   }
-  return found;
+  const auto found = byCapitals_.find(UpperText(fileName));
+  if (found == byCapitals_.end()) return "";
+  for (const std::string& name : found->second) {
+    if (CanReadFile(folder_ + name)) return folder_ + name;
+  }
+  return "";
 }
 
 }  // namespace ombrel

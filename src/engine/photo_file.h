@@ -1,18 +1,36 @@
-// Finds the image file that an order names in the picture folder. The order
+// Finds the image files that an order names in the picture folder. The order
 // programs wrote their file names on a system whose file names ignore letter
 // case, so a file whose name differs from the order's only in letter case is
 // the one meant.
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace ombrel {
 
-// The full path of the readable file in pixFolder (which ends in "/") that
-// fileName names: pixFolder + fileName when that can be read, else the file
-// of the folder whose name differs only in letter case (the first in byte
-// order when there are several). "" when there is none, and for a fileName
-// that is not a plain file name, so an order cannot reach outside the folder.
-std::string FindPhotoFile(const std::string& pixFolder, const std::string& fileName);
+class PictureFolder {
+ public:
+  // folder ends in "/".
+  explicit PictureFolder(std::string folder) : folder_(std::move(folder)) {}
+
+  const std::string& folder() const { return folder_; }
+
+  // The full path of the readable file of the folder that fileName names:
+  // folder + fileName when that can be read, else the file whose name
+  // differs only in letter case (the first in byte order when there are
+  // several). "" when there is none, and for a fileName that is not a plain
+  // file name, so an order cannot reach outside the folder. The folder is
+  // listed once, at the first name that needs it: an order may name many
+  // photos its envelope did not send, and the folder may hold many files.
+  std::string Find(const std::string& fileName);
+
+ private:
+  std::string folder_;
+  bool listed_ = false;
+  // The folder's names by their capitalised form, each list in byte order.
+  std::unordered_map<std::string, std::vector<std::string>> byCapitals_;
+};
 
 }  // namespace ombrel

@@ -12,10 +12,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/form_translator.h"
 #include "engine/keyed_collection.h"
+#include "engine/photo_file.h"
 #include "engine/xml_engine.h"
 #include "platform/report_document.h"
 #include "platform/xml_dom.h"
@@ -79,6 +81,8 @@ class XmlReader final : public XmlEngine {
   XmlDom& Dom() const;
   ReportDocument& Report() const;
   FormTranslator& RunningTranslator() const;
+  // The picture folder, listed at most once while it stays the same folder.
+  PictureFolder& Pictures(const std::string& folder);
   // The error place of a member: "XmlReader::" + member.
   std::string Place(const char* member) const { return ClassName + "::" + member; }
 
@@ -93,6 +97,7 @@ class XmlReader final : public XmlEngine {
   HostForm* ReportProfileForm = nullptr;      // owned by ReportDocument
   std::unique_ptr<ReportDocument> ReportDocument_;
   std::unique_ptr<XmlDom> XmlDom_;
+  std::optional<PictureFolder> Pictures_;
 };
 
 }  // namespace ombrel

@@ -123,6 +123,11 @@ void XmlReader::MapValue(const std::string& ifxTag, const std::string& tagVal) {
   handler.Run([&] { Require(UnexpectedElements.get()).Add(v, tagVal); });
 }
 
+PictureFolder& XmlReader::Pictures(const std::string& folder) {
+  if (!Pictures_ || Pictures_->folder() != folder) Pictures_.emplace(folder);
+  return *Pictures_;
+}
+
 bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
   ErrorHandler handler(Place("SetPhoto"));
   bool result = false;
@@ -131,7 +136,7 @@ bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
   if (!handler.Run([&] { fileName = TagValue(ifxTag); })) return result;
   if (fileName.empty()) return result;
   std::string path;
-  if (!handler.Run([&] { path = FindPhotoFile(Global().PixFolder, fileName); })) return result;
+  if (!handler.Run([&] { path = Pictures(Global().PixFolder).Find(fileName); })) return result;
   if (path.empty()) return result;  // silently: the order names a file it did not send
 
   if (IsComparablePhotoTag(ifxTag)) {

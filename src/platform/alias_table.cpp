@@ -46,7 +46,44 @@ std::string Shape(std::string_view tag, std::vector<std::string_view>& digits) {
   return shape;
 }
 
+// tag with every run of digits and '#' replaced by one '#'; the runs in runs.
+std::string PatternShape(std::string_view tag, std::vector<std::string_view>& runs) {
+  const auto inRun = [](char c) { return IsDigit(c) || c == '#'; };
+  std::string shape;
+  shape.reserve(tag.size());
+  for (std::size_t i = 0; i < tag.size();) {
+    if (inRun(tag[i])) {
+      const std::size_t start = i;
+      while (i < tag.size() && inRun(tag[i])) ++i;
+      runs.push_back(tag.substr(start, i - start));
+      shape += '#';
+    } else {
+      shape += tag[i++];
+    }
+  }
+  return shape;
+}
+
 }  // namespace
+
+std::optional<std::string> AliasTable::FixedDigits(const std::vector<RunForm>& runs,
+                                                   const std::vector<std::string_view>& tagRuns) {
+  if (runs.size() != tagRuns.size()) return std::nullopt;
+  std::string key;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const std::string_view run = tagRuns[i];
+    if (runs[i].exact) {
+      key += run;
+    } else {
+      if (run.size() < runs[i].lead + runs[i].trail) return std::nullopt;
+      key += run.substr(0, runs[i].lead);
+      key += '-';
+      key += run.substr(run.size() - runs[i].trail);
+    }
+    key += '/';
+  }
+  return key;
+}
 
 AliasTable AliasTable::Parse(std::string_view bytes) {
   const std::string text = Utf8OrWindows1252(StripUtf8Bom(bytes));
@@ -89,7 +126,24 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
   if (regular) {
     if (!byShape_.try_emplace(std::string(tag), index).second) return;  // an earlier line wins
   } else {
-    irregular_.push_back(index);
+    std::vector<std::string_view> runs;
+    const std::string shape = PatternShape(tag, runs);
+    std::vector<RunForm> forms;
+    for (const std::string_view run : runs) {
+      const std::size_t first = run.find('#');
+      forms.push_back(first == std::string_view::npos
+                          ? RunForm{true, 0, 0}
+                          : RunForm{false, first, run.size() - run.rfind('#') - 1});
+    }
+    std::vector<Family>& families = irregularByShape_[shape];
+    auto family = std::find_if(families.begin(), families.end(),
+                               [&](const Family& f) { return f.runs == forms; });
+    if (family == families.end()) {
+      families.push_back(Family{forms, {}});
+      family = families.end() - 1;
+    }
+    // The pattern's own runs hold its fixed digits where a fitting tag has them.
+    family->byDigits[*FixedDigits(forms, runs)].push_back(index);
   }
   patterns_.push_back(std::move(pattern));
 }
@@ -169,14 +223,28 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
       bestDigits = digits;
     }
   }
-  for (std::size_t index : irregular_) {
-    const Pattern& pattern = patterns_[index];
-    if (best != nullptr && best->line < pattern.line) break;  // irregular_ is in file order
-    digits.clear();
-    if (Match(pattern, tag, digits)) {
-      best = &pattern;
-      bestDigits = digits;
-      break;
+  // A '#' written in the tag itself is no index: no pattern fits such a tag.
+  if (!irregularByShape_.empty() && tag.find('#') == std::string::npos &&
+      std::any_of(tag.begin(), tag.end(), IsDigit)) {
+    std::vector<std::string_view> runs;
+    const auto found = irregularByShape_.find(Shape(tag, runs));
+    if (found != irregularByShape_.end()) {
+      for (const Family& family : found->second) {
+        const std::optional<std::string> key = FixedDigits(family.runs, runs);
+        if (!key) continue;
+        const auto candidates = family.byDigits.find(*key);
+        if (candidates == family.byDigits.end()) continue;
+        for (std::size_t index : candidates->second) {
+          const Pattern& pattern = patterns_[index];
+          if (best != nullptr && best->line < pattern.line) break;  // the list is in file order
+          digits.clear();
+          if (Match(pattern, tag, digits)) {
+            best = &pattern;
+            bestDigits = digits;
+            break;
+          }
+        }
+      }
     }
   }
   if (best == nullptr) return nullptr;

@@ -59,8 +59,29 @@ class AliasTable {
   // Patterns whose literals hold no digit and no "##", keyed by the tag with
   // '#' in place of each index: a tag finds them by the same rewriting.
   std::unordered_map<std::string, std::size_t> byShape_;
-  // The other patterns, tried one by one in file order.
-  std::vector<std::size_t> irregular_;
+
+  // The other patterns. Every run of digits in a tag that fits a pattern
+  // stands where the pattern has a run of digits and '#' (the pattern's
+  // "run"), so both have the same shape. A run with no '#' must be the tag's
+  // digits exactly; a run with '#' fixes the digits its tag run starts and
+  // ends with. Patterns whose runs have the same form share a family, where
+  // those fixed digits key a short list: a tag tries only the patterns whose
+  // fixed digits it has, however many lines the file holds.
+  struct RunForm {
+    bool exact = false;      // no '#': the whole run is fixed
+    std::size_t lead = 0;    // digits before the first '#'
+    std::size_t trail = 0;   // digits after the last '#'
+    bool operator==(const RunForm&) const = default;
+  };
+  struct Family {
+    std::vector<RunForm> runs;
+    std::unordered_map<std::string, std::vector<std::size_t>> byDigits;  // patterns in file order
+  };
+  // The key of the digits fixed by runs in a tag whose digit runs are
+  // tagRuns; nothing when a run is too short to hold them.
+  static std::optional<std::string> FixedDigits(const std::vector<RunForm>& runs,
+                                                const std::vector<std::string_view>& tagRuns);
+  std::unordered_map<std::string, std::vector<Family>> irregularByShape_;
 };
 
 }  // namespace ombrel

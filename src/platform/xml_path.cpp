@@ -6,27 +6,6 @@ namespace ombrel {
 
 namespace {
 
-bool AllDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-std::string_view WithoutLeadingZeros(std::string_view digits) {
-  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
-  return digits;
-}
-
-// An index matches its number written either way ("2" and "02").
-bool SameIndex(std::string_view attribute, std::string_view index) {
-  if (AllDigits(attribute) && AllDigits(index)) {
-    return WithoutLeadingZeros(attribute) == WithoutLeadingZeros(index);
-  }
-  return attribute == index;
-}
-
 // The next node after node in document order, staying inside top's subtree.
 pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
   if (node.first_child()) return node.first_child();
@@ -100,16 +79,10 @@ std::optional<XmlPath> XmlPath::Parse(std::string_view text) {
   }
 }
 
-bool XmlPath::Matches(pugi::xml_node element, const StepView& step) {
-  if (element.type() != pugi::node_element || step.name != element.name()) return false;
-  return !step.index || SameIndex(element.attribute("N").value(), *step.index);
-}
-
 pugi::xml_node XmlPath::Follow(pugi::xml_node current, const StepView& step,
                                const ElementIndex& index) {
-  const auto accept = [&step](pugi::xml_node node) { return Matches(node, step); };
-  return step.kind == Kind::kDescendant ? index.FirstBelow(current, step.name, accept)
-                                        : index.FirstChild(current, step.name, accept);
+  return step.kind == Kind::kDescendant ? index.FirstBelow(current, step.name, step.index)
+                                        : index.FirstChild(current, step.name, step.index);
 }
 
 std::string XmlPath::AttributeValue(pugi::xml_node current, const StepView& step) {

@@ -55,7 +55,6 @@ class XmlPath {
   };
   static std::optional<StepView> ParseStep(std::string_view text, bool last);
   static StepView View(const Step& step);
-  static bool Matches(pugi::xml_node element, const StepView& step);
   // The element a child or descendant step leads to from current.
   static pugi::xml_node Follow(pugi::xml_node current, const StepView& step,
                                const ElementIndex& index);

@@ -40,11 +40,28 @@ TEST(PhotoFileTest, FindsTheExactFileElseOneDifferingOnlyInCase) {
       {"../outside.jpg", ""},
       {"sub\\inner.jpg", ""},
   };
+  PictureFolder folder(pix.str());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string expected = *c.found == '\0' ? "" : pix.str() + c.found;
-    EXPECT_EQ(FindPhotoFile(pix.str(), c.name), expected);
+    EXPECT_EQ(folder.Find(c.name), expected);
+    EXPECT_EQ(PictureFolder(pix.str()).Find(c.name), expected);  // before any listing
   }
+}
+
+// The folder is listed once, at the first name that needs it; a name found
+// exactly is still read from the disk each time.
+TEST(PhotoFileTest, ListsTheFolderOnceForNamesDifferingInCase) {
+  TempDir pix;
+  pix.Write("front.jpg", "jpeg");
+  PictureFolder folder(pix.str());
+  EXPECT_EQ(folder.Find("rear.jpg"), "");
+  pix.Write("REAR.JPG", "jpeg");
+  pix.Write("side.jpg", "jpeg");
+  EXPECT_EQ(folder.Find("rear.jpg"), "");
+  EXPECT_EQ(folder.Find("side.jpg"), pix.str() + "side.jpg");
+  EXPECT_EQ(folder.Find("FRONT.JPG"), pix.str() + "front.jpg");
+  EXPECT_EQ(PictureFolder(pix.str()).Find("rear.jpg"), pix.str() + "REAR.JPG");
 }
 
 TEST(PhotoFileTest, NeverReachesOutsideThePictureFolder) {
@@ -52,9 +69,10 @@ TEST(PhotoFileTest, NeverReachesOutsideThePictureFolder) {
   root.Write("secret.txt", "key");
   root.Write("Pix/front.jpg", "jpeg");
   const std::string pix = root.str() + "Pix/";
-  EXPECT_EQ(FindPhotoFile(pix, "../secret.txt"), "");
-  EXPECT_EQ(FindPhotoFile(pix, root.File("secret.txt")), "");
-  EXPECT_EQ(FindPhotoFile(root.str() + "Missing/", "front.jpg"), "");
+  PictureFolder folder(pix);
+  EXPECT_EQ(folder.Find("../secret.txt"), "");
+  EXPECT_EQ(folder.Find(root.File("secret.txt")), "");
+  EXPECT_EQ(PictureFolder(root.str() + "Missing/").Find("front.jpg"), "");
 }
 
 }  // namespace
