@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "ba_trace.h"
-#include "support/translator_frame_checks.h"
 
 namespace ombrel {
 namespace {
@@ -27,20 +26,9 @@ Calls ComparableBlock(const Calls& calls, int k) {
   return Calls(calls.begin() + at, calls.begin() + at + 12);
 }
 
-TEST(DTVTest, ConstantsAndServer) {
-  DTV translator;
-  testing::ExpectTranslatorFrame(translator, {"DTV", "BADESKTOP", "DT2", "DT2SKEL.RPT"});
-}
-
-TEST(DTVTest, MainTableMakesTheStatedCallsOfEachMember) {
+TEST(DTVTest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
   DTV translator;
   Calls calls = ba_testing::MainCalls(translator);
-  std::map<std::string, int> expected = {
-      {"SetAlias", 53},  {"ProcessAppraiserInfo", 1}, {"ProcessOffscrn", 1}, {"ParseAddress", 5},
-      {"ParseExtended", 4}, {"CheckAlias", 4},        {"Combine", 4},        {"MapValue", 3},
-      {"Licensing", 1},  {"Compare", 2}};
-  EXPECT_EQ(ba_testing::CountByMember(calls), expected);
-  EXPECT_EQ(calls.size(), 78u);
   EXPECT_TRUE(ba_testing::FieldsWrittenTwice(calls, "DT2").empty());
 
   ASSERT_GE(calls.size(), 4u);
@@ -145,15 +133,6 @@ TEST(DTVTest, ComparableColumns) {
     const std::string own = "COMP(" + std::to_string(c.k) + ")";
     for (const std::string& call : block) EXPECT_NE(call.find(own), std::string::npos) << call;
   }
-}
-
-// No row is guarded, not even a comparable's: an order without comparables
-// makes the same calls as a full one.
-TEST(DTVTest, MainTableRunsWholeOnAnEmptyOrder) {
-  DTV full;
-  DTV empty;
-  EXPECT_EQ(ba_testing::MainCalls(empty, ba_testing::OrderEngine({})),
-            ba_testing::MainCalls(full));
 }
 
 TEST(DTVTest, LicenceSelectArms) {

@@ -13,7 +13,6 @@
 
 #include "support/recording_engine.h"
 #include "support/trace_calls.h"
-#include "support/translator_frame_checks.h"
 #include "translators/form1004/fm1004.h"
 
 namespace ombrel {
@@ -38,25 +37,6 @@ Calls RunAddenda(std::map<std::string, std::string> values,
 }
 
 std::string N(int n) { return std::to_string(n); }
-
-TEST(FM1004, ConstantsAndServer) {
-  FM1004 translator;
-  ExpectTranslatorFrame(translator, {"FM1004", "1004", "UA2", "UAR-3X5.RPT"});
-}
-
-TEST(FM1004Main, CallCountsByMember) {
-  const Calls calls = RunMain();
-  EXPECT_EQ(calls.size(), 518u);
-  const std::pair<const char*, std::size_t> counts[] = {
-      {"SetAlias", 427}, {"CheckAlias", 62},          {"ParseExtended", 14},
-      {"ParseAddress", 6}, {"Combine", 3},           {"MapValue", 3},
-      {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1},
-  };
-  for (const auto& [member, count] : counts) {
-    SCOPED_TRACE(member);
-    EXPECT_EQ(CountMember(calls, member), count);
-  }
-}
 
 // The first and last call of each section of the form, in the order they
 // must be made; this also pins the argument order of each member.

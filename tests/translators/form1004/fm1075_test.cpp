@@ -14,7 +14,6 @@
 
 #include "support/recording_engine.h"
 #include "support/trace_calls.h"
-#include "support/translator_frame_checks.h"
 #include "translators/form1004/fm1075.h"
 
 namespace ombrel {
@@ -69,22 +68,6 @@ std::string MovedToOverflow(const std::string& call, int m, int n) {
   }
   out.append(last, renumbered.cend());
   return out;
-}
-
-TEST(FM1075Test, ConstantsAndTheSourceOfItsError) {
-  FM1075 translator;
-  ExpectTranslatorFrame(translator, {"FM1075", "1075", "CIA", "CIA-3X5.RPT"});
-}
-
-TEST(FM1075MainTest, MakesTheStatedNumberOfCallsOfEachMember) {
-  Calls calls = MainCalls();
-  const std::map<std::string, int> counted = CountByMember(calls);
-  const std::map<std::string, int> stated = {
-      {"SetAlias", 424},   {"CheckAlias", 82}, {"ParseExtended", 27},
-      {"Combine", 10},     {"ParseAddress", 6}, {"WriteDirect", 4},
-      {"MapValue", 3},     {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1}};
-  EXPECT_EQ(calls.size(), 559u);
-  EXPECT_EQ(counted, stated);
 }
 
 TEST(FM1075MainTest, SectionsFollowEachOtherDownTheForm) {

@@ -18,7 +18,6 @@
 #include "platform/error.h"
 #include "support/recording_engine.h"
 #include "support/trace_calls.h"
-#include "support/translator_frame_checks.h"
 #include "support/written_addresses.h"
 
 namespace ombrel {
@@ -65,11 +64,6 @@ Calls ComparableCalls(const Calls& calls, const std::string& prefix) {
 }
 
 // ---------------------------------------------------------------------------
-
-TEST(FM1025Test, ConstantsAndServer) {
-  FM1025 translator;
-  testing::ExpectTranslatorFrame(translator, {"FM1025", "1025", "MUL", "MUL-3X5.RPT"});
-}
 
 const char kRentalGridStart[] = "SetAlias(\"RENTSUBJECTADDRSTREET\", \"177|1\")";
 

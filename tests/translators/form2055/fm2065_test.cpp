@@ -45,21 +45,6 @@ TEST(FM2065Main, SectionsBesideTheGridAreQARs) {
   }
 }
 
-TEST(FM2065Main, CallCountsByMember) {
-  FM2065 translator;
-  const Calls calls = MainCalls(translator);
-  const std::pair<const char*, std::size_t> counts[] = {
-      {"SetAlias", 230},   {"Compare", 2},    {"CheckAlias", 48},
-      {"ParseExtended", 16}, {"ParseAddress", 7}, {"Combine", 3},
-      {"MapValue", 3},     {"Licensing", 2},  {"ProcessAppraiserInfo", 2},
-      {"ProcessOffscrn", 1},
-  };
-  for (const auto& [member, count] : counts) {
-    SCOPED_TRACE(member);
-    EXPECT_EQ(CountMember(calls, member), count);
-  }
-}
-
 TEST(FM2065Main, OwnGridAtAFewAddresses) {
   FM2065 translator;
   const Calls calls = MainCalls(translator);

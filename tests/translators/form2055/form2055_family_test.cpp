@@ -8,7 +8,6 @@
 #include <string>
 
 #include "family_trace.h"
-#include "support/translator_frame_checks.h"
 #include "translators/form2055/dawi.h"
 #include "translators/form2055/fm2055.h"
 #include "translators/form2055/fm2065.h"
@@ -42,15 +41,6 @@ const Member kMembers[] = {
 
 std::string SetFormCall(const std::string& id) { return "SetForm(" + Q(id) + ")"; }
 std::string ReadCall(const std::string& tag) { return "ReadDirect(" + Q(tag) + ")"; }
-
-TEST(Form2055Family, ConstantsAndServer) {
-  for (const Member& m : kMembers) {
-    SCOPED_TRACE(m.className);
-    auto translator = m.make();
-    testing::ExpectTranslatorFrame(*translator,
-                                   {m.className, m.formNumber, m.formName, m.skeleton});
-  }
-}
 
 // Values of comparables 4 to 9 without a street add no overflow form.
 TEST(Form2055Family, NoStreetNoOverflowForm) {

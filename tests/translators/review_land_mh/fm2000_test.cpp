@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "review_trace.h"
-#include "support/translator_frame_checks.h"
 
 namespace ombrel {
 namespace {
@@ -37,20 +36,8 @@ Calls Addenda(const Values& values, const std::set<std::string>& refusedForms = 
 
 std::string N(int n) { return std::to_string(n); }
 
-TEST(FM2000Test, Frame) {
-  FM2000 translator;
-  testing::ExpectTranslatorFrame(translator, {"FM2000", "2000", "FRR", "FRR-3X5.RPT"});
-}
-
-TEST(FM2000Test, MainTableMakesItsEightyThreeCalls) {
+TEST(FM2000Test, MainTableOpensWithTheReviewersAndWritesEachFieldOnce) {
   const Calls calls = Main();
-  const std::map<std::string, int> expected = {
-      {"ProcessAppraiserInfo", 2}, {"ProcessOffscrn", 1}, {"SetAlias", 45},
-      {"ParseExtended", 16},       {"CheckAlias", 13},    {"MapValue", 5},
-      {"ParseAddress", 1},
-  };
-  EXPECT_EQ(CountByMember(calls), expected);
-  EXPECT_EQ(calls.size(), 83u);
   ExpectDistinctWellFormedAddresses(calls);
   for (const std::string& call : calls) {
     if (Member(call) == "ParseExtended") {
