@@ -275,6 +275,11 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   if (!step([&] {
         if (!written) {
           stop = true;
+          // The box keeps to its words; the log says why.
+          const std::optional<Error> failure = Report().WriteFailure();
+          Log("Unable to write report file: " +
+                  (failure ? failure->description() : SenderText(rptFile)),
+              kLogError);
           Box("Unable to write report file\n" + rptFile, MsgIcon::kCritical);
         }
       })) {

@@ -1,6 +1,7 @@
 #include "platform/errno_error.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include "platform/sender_text.h"
 
@@ -34,6 +35,12 @@ std::string ClassicErrorText(int32_t number) {
 Error ErrnoError(int errnoValue, const std::string& source, const std::string& path) {
   const int32_t number = ClassicErrorNumber(errnoValue);
   return Error(number, source, ClassicErrorText(number) + ": " + SenderText(path));
+}
+
+Error ErrnoCause(int errnoValue, const std::string& source, const std::string& what,
+                 const std::string& path) {
+  return Error(ClassicErrorNumber(errnoValue), source,
+               what + " " + SenderText(path) + ": " + std::strerror(errnoValue));
 }
 
 }  // namespace ombrel

@@ -19,4 +19,11 @@ std::string ClassicErrorText(int32_t number);
 // the path as SenderText shows it: a name from an envelope may be anything.
 Error ErrnoError(int errnoValue, const std::string& source, const std::string& path);
 
+// The cause of a failed operation in the system's own words, for the log:
+// Error(ClassicErrorNumber(errnoValue), source,
+//       what + " " + path + ": " + the system's text for errnoValue),
+// for example "Cannot create a file in /data: No space left on device".
+Error ErrnoCause(int errnoValue, const std::string& source, const std::string& what,
+                 const std::string& path);
+
 }  // namespace ombrel

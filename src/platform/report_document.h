@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "platform/error.h"
 
 namespace ombrel {
 
@@ -44,6 +47,9 @@ class ReportDocument {
   // True when the whole report was written; a failure leaves no partial file
   // and an existing file at that path untouched.
   virtual bool WriteReport(const std::string& path) = 0;
+  // Why the last WriteReport gave False (disk full, permission, ...), for the
+  // log; nothing when it did not.
+  virtual std::optional<Error> WriteFailure() const = 0;
 };
 
 }  // namespace ombrel

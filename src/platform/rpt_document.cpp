@@ -1,5 +1,8 @@
 #include "platform/rpt_document.h"
 
+#include <exception>
+#include <new>
+
 #include "platform/ascii_case.h"
 #include "platform/path_names.h"
 #include "platform/xml_escape.h"
@@ -8,6 +11,8 @@
 namespace ombrel {
 
 namespace {
+
+constexpr const char* kSource = "QorFile.DOCUMENT";
 
 void AppendAttribute(std::string& out, const char* name, const std::string& value) {
   out += ' ';
@@ -108,16 +113,23 @@ std::string RptDocument::ReportXml() const {
 }
 
 bool RptDocument::WriteReport(const std::string& path) {
+  writeFailure_.reset();
   try {
     std::vector<ZipFileEntry> files;
     const std::vector<const RptImage*> images = AttachedImages();
     for (std::size_t i = 0; i < images.size(); ++i) {
       files.push_back({ImageEntryName(i + 1, images[i]->attachedPath()), images[i]->attachedPath()});
     }
-    return WriteZipFile(path, {{"REPORT.XML", ReportXml()}}, files);
-  } catch (...) {
-    return false;
+    WriteZipFile(path, {{"REPORT.XML", ReportXml()}}, files, kSource);
+    return true;
+  } catch (const Error& error) {
+    writeFailure_ = error;
+  } catch (const std::bad_alloc&) {
+    writeFailure_ = Error(err::kOutOfMemory, kSource, "Out of memory");
+  } catch (const std::exception& error) {
+    writeFailure_ = Error(err::kPathFileAccessError, kSource, error.what());
   }
+  return false;
 }
 
 }  // namespace ombrel

@@ -21,6 +21,7 @@ class RptDocument : public ReportDocument {
   // A frame attached again gets the same image object back, emptied.
   ReportImage* AddImage(const std::string& frameId) override;
   bool WriteReport(const std::string& path) override;
+  std::optional<Error> WriteFailure() const override { return writeFailure_; }
 
   // REPORT.XML for the report as it stands; images are listed with the entry
   // names WriteReport stores them under.
@@ -37,6 +38,7 @@ class RptDocument : public ReportDocument {
   std::string skeleton_;
   std::vector<std::unique_ptr<RptForm>> forms_;
   std::vector<std::unique_ptr<RptImage>> images_;
+  std::optional<Error> writeFailure_;
 };
 
 }  // namespace ombrel

@@ -1,40 +1,100 @@
 #include "platform/zip_file_writer.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
 
+#include <cerrno>
+
+#include "platform/errno_error.h"
+#include "platform/error.h"
 #include "platform/path_names.h"
+#include "platform/pending_file.h"
+#include "platform/sender_text.h"
 
 namespace ombrel {
 
 namespace {
 
-// Removes the temporary file unless the write got through.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-  ~TemporaryFile() {
-    if (!kept_) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  const std::string& path() const { return path_; }
-  void Keep() { kept_ = true; }
+constexpr zip_uint32_t kEntryMode = S_IFREG | 0644;
 
- private:
-  std::string path_;
-  bool kept_ = false;
+// libzip writes the archive through this source straight into the pending
+// file: libzip makes no temporary file of its own, so a kill leaves none.
+struct FileTarget {
+  int fd = -1;
+  int writeErrno = 0;  // the first failure writing to fd
+  zip_error_t error{};
 };
 
-bool Fsync(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
+zip_int64_t Fail(FileTarget& target, int errnoValue) {
+  if (target.writeErrno == 0) target.writeErrno = errnoValue;
+  zip_error_set(&target.error, ZIP_ER_WRITE, errnoValue);
+  return -1;
+}
+
+zip_int64_t FileTargetCallback(void* state, void* data, zip_uint64_t length,
+                               zip_source_cmd_t command) {
+  FileTarget& target = *static_cast<FileTarget*>(state);
+  switch (command) {
+    case ZIP_SOURCE_SUPPORTS:
+      return zip_source_make_command_bitmap(
+          ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR,
+          ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL, ZIP_SOURCE_BEGIN_WRITE,
+          ZIP_SOURCE_COMMIT_WRITE, ZIP_SOURCE_ROLLBACK_WRITE, ZIP_SOURCE_WRITE,
+          ZIP_SOURCE_SEEK_WRITE, ZIP_SOURCE_TELL_WRITE, ZIP_SOURCE_REMOVE, -1);
+    case ZIP_SOURCE_STAT: {
+      // An empty file: the archive starts new.
+      auto* stat = static_cast<zip_stat_t*>(data);
+      zip_stat_init(stat);
+      stat->valid = ZIP_STAT_SIZE;
+      stat->size = 0;
+      return sizeof(*stat);
+    }
+    case ZIP_SOURCE_OPEN:
+    case ZIP_SOURCE_READ:
+    case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_SEEK:
+    case ZIP_SOURCE_TELL:
+      return 0;  // nothing to read: the file is empty
+    case ZIP_SOURCE_BEGIN_WRITE:
+      if (::ftruncate(target.fd, 0) != 0 || ::lseek(target.fd, 0, SEEK_SET) < 0) {
+        return Fail(target, errno);
+      }
+      return 0;
+    case ZIP_SOURCE_WRITE: {
+      const char* bytes = static_cast<const char*>(data);
+      zip_uint64_t done = 0;
+      while (done < length) {
+        const ssize_t n = ::write(target.fd, bytes + done, length - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return Fail(target, n < 0 ? errno : EIO);
+        done += static_cast<zip_uint64_t>(n);
+      }
+      return static_cast<zip_int64_t>(length);
+    }
+    case ZIP_SOURCE_SEEK_WRITE: {
+      auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &target.error);
+      if (args == nullptr) return -1;
+      if (::lseek(target.fd, args->offset, args->whence) < 0) return Fail(target, errno);
+      return 0;
+    }
+    case ZIP_SOURCE_TELL_WRITE: {
+      const off_t position = ::lseek(target.fd, 0, SEEK_CUR);
+      if (position < 0) return Fail(target, errno);
+      return position;
+    }
+    case ZIP_SOURCE_COMMIT_WRITE:
+    case ZIP_SOURCE_ROLLBACK_WRITE:
+    case ZIP_SOURCE_REMOVE:
+    case ZIP_SOURCE_FREE:
+      return 0;
+    case ZIP_SOURCE_ERROR:
+      return zip_error_to_data(&target.error, data, length);
+    default:
+      zip_error_set(&target.error, ZIP_ER_OPNOTSUPP, 0);
+      return -1;
+  }
 }
 
 // The mode the finished file gets: the replaced file's, else a new file's.
@@ -46,70 +106,94 @@ mode_t FinalMode(const std::string& path) {
   return 0666 & ~mask;
 }
 
-bool WriteArchive(const std::string& path, const std::vector<ZipTextEntry>& texts,
-                  const std::vector<ZipFileEntry>& files) {
-  int code = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-  if (archive == nullptr) return false;
-  bool ok = true;
-  for (const ZipTextEntry& text : texts) {
-    zip_source_t* source = zip_source_buffer(archive, text.bytes.data(), text.bytes.size(), 0);
+void WriteArchive(int fd, const std::string& path, const std::vector<ZipTextEntry>& texts,
+                  const std::vector<ZipFileEntry>& files, const std::string& source) {
+  FileTarget target;
+  target.fd = fd;
+  zip_error_init(&target.error);
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* output = zip_source_function_create(FileTargetCallback, &target, &error);
+  zip_t* archive =
+      output == nullptr ? nullptr : zip_open_from_source(output, ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (archive == nullptr) {
+    if (output != nullptr) zip_source_free(output);
+    const std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    zip_error_fini(&target.error);
+    throw Error(err::kPathFileAccessError, source, "Cannot write " + SenderText(path) + ": " + text);
+  }
+  zip_error_fini(&error);
+
+  // What went wrong, in words for the log; "" while all is well.
+  std::string failure;
+  auto add = [&](const std::string& name, zip_source_t* entry, zip_int32_t method,
+                 zip_uint32_t level) {
     const zip_int64_t index =
-        source == nullptr ? -1 : zip_file_add(archive, text.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        entry == nullptr ? -1 : zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
-      if (source != nullptr) zip_source_free(source);
-      ok = false;
-      break;
+      if (entry != nullptr) zip_source_free(entry);
+      failure = "Cannot add " + SenderText(name) + ": " + zip_strerror(archive);
+      return;
     }
+    const auto at = static_cast<zip_uint64_t>(index);
+    zip_set_file_compression(archive, at, method, level);
+    zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX, kEntryMode << 16);
+  };
+  for (const ZipTextEntry& text : texts) {
+    if (!failure.empty()) break;
     // The fastest level: libzip's default is the best compression, which took
     // longer than the whole rest of a translation, to save a few KB beside
     // the photos of the same report.
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
+    add(text.name, zip_source_buffer(archive, text.bytes.data(), text.bytes.size(), 0),
+        ZIP_CM_DEFLATE, 1);
   }
-  for (std::size_t i = 0; ok && i < files.size(); ++i) {
-    zip_source_t* source = zip_source_file(archive, files[i].path.c_str(), 0, -1);
-    const zip_int64_t index =
-        source == nullptr ? -1 : zip_file_add(archive, files[i].name.c_str(), source, ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-      if (source != nullptr) zip_source_free(source);
-      ok = false;
-      break;
-    }
+  for (const ZipFileEntry& file : files) {
+    if (!failure.empty()) break;
     // Photos are compressed already.
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+    add(file.name, zip_source_file(archive, file.path.c_str(), 0, -1), ZIP_CM_STORE, 0);
   }
   // zip_close writes everything, reading each image file only now.
-  if (!ok || zip_close(archive) != 0) {
-    zip_discard(archive);
-    return false;
+  if (failure.empty() && zip_close(archive) == 0) {
+    zip_error_fini(&target.error);
+    return;
   }
-  return true;
+  if (failure.empty()) failure = zip_strerror(archive);
+  zip_discard(archive);
+  zip_error_fini(&target.error);
+  if (target.writeErrno != 0) throw ErrnoCause(target.writeErrno, source, "Cannot write", path);
+  throw Error(err::kPathFileAccessError, source,
+              "Cannot write " + SenderText(path) + ": " + failure);
 }
 
 }  // namespace
 
-bool WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
-                  const std::vector<ZipFileEntry>& files) {
+void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
+                  const std::vector<ZipFileEntry>& files, const std::string& source) {
   const std::string name = FileNamePart(path);
-  if (name.empty() || path.back() == '/') return false;
+  if (name.empty() || path.back() == '/') {
+    throw Error(err::kPathFileAccessError, source,
+                "Cannot write " + SenderText(path) + ": it names no file");
+  }
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) return false;
+  if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+    throw ErrnoCause(EISDIR, source, "Cannot write", path);
+  }
   const std::string parent = ParentFolderName(path);
   const std::string folder = parent.empty() ? "." : parent;
 
-  std::string pattern = folder + "/." + name + ".XXXXXX";
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  TemporaryFile temporary(pattern);
-
-  if (!WriteArchive(temporary.path(), texts, files)) return false;
-  if (::chmod(temporary.path().c_str(), FinalMode(path)) != 0) return false;
-  if (!Fsync(temporary.path(), O_RDONLY)) return false;
-  if (::rename(temporary.path().c_str(), path.c_str()) != 0) return false;
-  temporary.Keep();
-  Fsync(folder, O_RDONLY | O_DIRECTORY);  // the new name on disk; the report is complete either way
-  return true;
+  RemoveStaleTemporaries(folder);
+  PendingFile file(folder, source);
+  WriteArchive(file.fd(), path, texts, files, source);
+  if (::fchmod(file.fd(), FinalMode(path)) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
+  if (::fsync(file.fd()) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
+  file.ReplaceAs(path);
+  // The new name on disk; the report is complete either way.
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    ::fsync(folderFd);
+    ::close(folderFd);
+  }
 }
 
 }  // namespace ombrel

@@ -1,7 +1,8 @@
-// Writes a ZIP archive to a path all at once: the archive is written to a
-// temporary file in the same folder and renamed over the path only when it is
-// complete, so a failure leaves no partial file and whatever was at the path
-// untouched.
+// Writes a ZIP archive to a path all at once: the archive is written into a
+// file of the same folder that has no name yet (see PendingFile) and takes
+// the path's name only when it is complete, so a failure, or a kill at any
+// moment, leaves whatever was at the path untouched and no partial file. The
+// next write into the folder removes a temporary that a killed one left.
 #pragma once
 
 #include <string>
@@ -19,8 +20,10 @@ struct ZipFileEntry {
   std::string path;  // read when the archive is written; stored as it is
 };
 
-// True when the whole archive is at path.
-bool WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
-                  const std::vector<ZipFileEntry>& files);
+// Writes the whole archive to path, its entries marked as plain files that
+// their owner may write and everyone read (0644). Raises the error that says
+// why it could not, with source as the error's source.
+void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
+                  const std::vector<ZipFileEntry>& files, const std::string& source);
 
 }  // namespace ombrel

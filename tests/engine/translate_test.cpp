@@ -160,7 +160,7 @@ const Outcome kOutcomes[] = {
     {"ReportFileNotWritten",
      [](TranslateTest& t) { t.components.reportBehaviour.writeSucceeds = false; },
      {OkBox("Unable to write report file\n{report}", MsgIcon::kCritical)},
-     {},
+     {ErrorLine("Unable to write report file: Cannot write the report: No space left on device")},
      true,
      false},
     {"ReportWritten", [](TranslateTest&) {}, {}, {}, true, true},

@@ -1,10 +1,19 @@
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <thread>
 
 #include "platform/error_matchers.h"
 #include "platform/rpt_document.h"
@@ -213,6 +222,105 @@ TEST_F(ReportDocumentTest, AFailedWriteLeavesNoFileAndTheOldReportUntouched) {
   dir_.Write("front.jpg", "photo");
   ASSERT_TRUE(report_.WriteReport(existing));
   EXPECT_EQ(ReadArchive(existing).at("IMAGES/IMAGE1.jpg"), "photo");
+  EXPECT_EQ(Listing(dir_.path()), (std::vector<std::string>{"SMITH.RPT", "front.jpg"}));
+}
+
+TEST_F(ReportDocumentTest, AnyLegalReportNameSaves) {
+  report_.AddForm("UA2")->AddField("1|1", "long");
+  // Up to the 255 bytes a name may have, new and replacing an earlier report.
+  for (const std::size_t length : {std::size_t{240}, std::size_t{241}, std::size_t{255}}) {
+    SCOPED_TRACE(length);
+    const std::string name = std::string(length - 4, 'N') + ".RPT";
+    ASSERT_TRUE(report_.WriteReport(dir_.File(name)));
+    ASSERT_TRUE(report_.WriteReport(dir_.File(name)));
+    EXPECT_FALSE(report_.WriteFailure());
+    EXPECT_EQ(ReadArchive(dir_.File(name)).count("REPORT.XML"), 1U);
+    fs::remove(dir_.File(name));
+  }
+  EXPECT_TRUE(Listing(dir_.path()).empty());
+}
+
+TEST_F(ReportDocumentTest, AFailedWriteSaysWhy) {
+  report_.AddForm("UA2");
+  const std::string photo = dir_.Write("front.jpg", "photo");
+  report_.AddImage("SUB_1_3X5")->AttachFile(photo);
+  const struct {
+    std::string path;
+    std::function<void()> arrange;
+    int32_t number;
+    std::string description;
+  } cases[] = {
+      {dir_.File(std::string(252, 'N') + ".RPT"), [] {}, err::kPathFileAccessError,
+       "Cannot create " + dir_.File(std::string(252, 'N') + ".RPT") + ": File name too long"},
+      {dir_.File("gone/SMITH.RPT"), [] {}, err::kFileNotFound,
+       "Cannot create a file in " + dir_.File("gone") + ": No such file or directory"},
+      {dir_.File("SMITH.RPT"), [&] { fs::remove(photo); }, err::kPathFileAccessError,
+       "Cannot write " + dir_.File("SMITH.RPT") + ": Read error: No such file or directory"},
+      {dir_.path().string(), [] {}, err::kPathFileAccessError,
+       "Cannot write " + dir_.path().string() + ": Is a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    c.arrange();
+    EXPECT_FALSE(report_.WriteReport(c.path));
+    ASSERT_TRUE(report_.WriteFailure());
+    EXPECT_EQ(report_.WriteFailure()->number(), c.number);
+    EXPECT_EQ(report_.WriteFailure()->source(), "QorFile.DOCUMENT");
+    EXPECT_EQ(report_.WriteFailure()->description(), c.description);
+  }
+  EXPECT_TRUE(Listing(dir_.path()).empty());
+}
+
+TEST_F(ReportDocumentTest, EntriesAreStoredReadableByAllAndWritableByTheOwnerOnly) {
+  report_.AddForm("UA2");
+  report_.AddImage("SUB_1_3X5")->AttachFile(dir_.Write("front.jpg", "photo"));
+  const std::string path = dir_.File("SMITH.RPT");
+  ASSERT_TRUE(report_.WriteReport(path));
+  int code = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
+  ASSERT_NE(archive, nullptr);
+  ASSERT_EQ(zip_get_num_entries(archive, 0), 2);
+  for (zip_uint64_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(zip_get_name(archive, i, 0));
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    ASSERT_EQ(zip_file_get_external_attributes(archive, i, 0, &system, &attributes), 0);
+    EXPECT_EQ(system, ZIP_OPSYS_UNIX);
+    EXPECT_EQ(attributes >> 16, static_cast<zip_uint32_t>(S_IFREG | 0644));
+  }
+  zip_discard(archive);
+}
+
+// A real kill in the middle of the write: the child writes a report whose
+// photo is a pipe, so the write stops inside the archive until the test
+// feeds the pipe; the test feeds some of it and kills the child there.
+TEST_F(ReportDocumentTest, AKillDuringTheWriteLeavesTheEarlierReportAndNothingElse) {
+  report_.AddForm("UA2")->AddField("1|1", std::string(100000, 'v'));
+  // Attached as a file, then made a pipe: opening a pipe waits for a writer.
+  const std::string pipe = dir_.Write("front.jpg", "x");
+  report_.AddImage("SUB_1_3X5")->AttachFile(pipe);
+  fs::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string earlier = dir_.Write("SMITH.RPT", "the report written yesterday");
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    report_.WriteReport(earlier);
+    ::_exit(0);
+  }
+  const int feed = ::open(pipe.c_str(), O_WRONLY);  // waits for the child to read
+  ASSERT_GE(feed, 0);
+  const std::string chunk(65536, 'p');
+  ASSERT_EQ(::write(feed, chunk.data(), chunk.size()), static_cast<ssize_t>(chunk.size()));
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ::close(feed);
+  EXPECT_TRUE(WIFSIGNALED(status));
+
+  EXPECT_EQ(dir_.Read("SMITH.RPT"), "the report written yesterday");
   EXPECT_EQ(Listing(dir_.path()), (std::vector<std::string>{"SMITH.RPT", "front.jpg"}));
 }
 

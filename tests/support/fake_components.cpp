@@ -171,9 +171,15 @@ ReportImage* FakeReportDocument::AddImage(const std::string& frameId) {
 
 bool FakeReportDocument::WriteReport(const std::string& path) {
   record_->calls.push_back("WriteReport(" + path + ")");
-  if (!behaviour_.writeSucceeds) return false;
+  writeFailed_ = !behaviour_.writeSucceeds;
+  if (writeFailed_) return false;
   record_->writtenPaths.push_back(path);
   return true;
+}
+
+std::optional<Error> FakeReportDocument::WriteFailure() const {
+  if (!writeFailed_) return std::nullopt;
+  return Error(err::kDiskFull, "QorFile.DOCUMENT", behaviour_.writeFailure);
 }
 
 std::unique_ptr<FileSystemObject> FakeComponents::CreateFileSystem() {

@@ -78,6 +78,7 @@ struct FakeReportBehaviour {
   std::set<std::string> refusedForms;      // AddForm gives nothing for these ids
   std::set<std::string> refusedFrames;     // AddImage gives nothing for these frames
   bool writeSucceeds = true;
+  std::string writeFailure = "Cannot write the report: No space left on device";  // its cause
 };
 
 class FakeReportDocument : public ReportDocument {
@@ -90,12 +91,14 @@ class FakeReportDocument : public ReportDocument {
   HostForm* GetForm(const std::string& formId) override;
   ReportImage* AddImage(const std::string& frameId) override;
   bool WriteReport(const std::string& path) override;
+  std::optional<Error> WriteFailure() const override;
 
  private:
   class FormImpl;
   class ImageImpl;
   std::shared_ptr<FakeReportRecord> record_;
   FakeReportBehaviour behaviour_;
+  bool writeFailed_ = false;
   std::vector<std::unique_ptr<FormImpl>> forms_;
   std::vector<std::unique_ptr<ImageImpl>> images_;
 };
