@@ -9,10 +9,11 @@ class RecordingXmlDom : public XmlDom {
   RecordingXmlDom(std::unique_ptr<XmlDom> real, std::shared_ptr<AskedTags> asked)
       : real_(std::move(real)), asked_(std::move(asked)) {}
 
-  void LoadXml(const std::string& text) override {
+  void LoadXml(std::string text) override {
     ++document_;
-    real_->LoadXml(text);
+    real_->LoadXml(std::move(text));
   }
+  std::string LimitReached() const override { return real_->LimitReached(); }
   XmlNode Root() const override { return real_->Root(); }
   std::string Value(XmlNode node, const std::string& path) const override {
     return real_->Value(node, path);

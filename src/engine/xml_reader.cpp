@@ -103,6 +103,14 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   if (!step([&] {
         if (formNum.empty()) {
           stop = true;
+          // A document a limit of the reader refused reads as one without a
+          // form number; the log says which limit.
+          const std::string limit = Dom().LimitReached();
+          if (!limit.empty()) {
+            Log("Can't determine form type in " + SenderText(TheFileSystem().GetFileName(xmlFile)) +
+                    ": " + limit,
+                kLogError);
+          }
           Box("Can't determine form type in\n" + SenderText(TheFileSystem().GetFileName(xmlFile)),
               MsgIcon::kCritical);
         }

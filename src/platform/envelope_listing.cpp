@@ -5,23 +5,24 @@
 #include <pugixml.hpp>
 
 #include "platform/error.h"
+#include "platform/xml_markup_count.h"
 #include "platform/xml_single_root.h"
 #include "platform/xml_text_decoder.h"
 
 namespace ombrel {
 
 namespace {
-constexpr std::ptrdiff_t kMaxElements = 1000 * 1000;
+constexpr std::size_t kMaxElements = 1000 * 1000;  // elements and attributes together
 }  // namespace
 
 std::optional<EnvelopeListing> EnvelopeListing::Parse(std::string_view bytes) {
-  const std::string text = DecodeXmlText(bytes);
+  std::string text = DecodeXmlText(bytes);
   if (HasNulCharacter(text)) return std::nullopt;
   // Parsed elements cost far more memory than their text: no listing needs
   // a million of them.
-  if (std::count(text.begin(), text.end(), '<') > kMaxElements) return std::nullopt;
+  if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) return std::nullopt;
   pugi::xml_document document;
-  if (!document.load_buffer(text.data(), text.size(), pugi::parse_default | kStrictRootOptions,
+  if (!document.load_buffer_inplace(text.data(), text.size(), pugi::parse_default | kStrictRootOptions,
                               pugi::encoding_utf8) ||
       !HasSingleRoot(document)) {
     return std::nullopt;

@@ -50,6 +50,13 @@ class LocalTextStream : public TextStream {
   std::string ReadAll() override {
     if (fd_.get() < 0) throw Error(err::kPathFileAccessError, kSource, "The file is closed: " + SenderText(path_));
     std::string text;
+    // Room for the whole file at once: a growing string would hold its old
+    // and new storage together, up to three times a large order.
+    struct stat status {};
+    if (::fstat(fd_.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+        static_cast<std::size_t>(status.st_size) <= kMaxTextSize) {
+      text.reserve(static_cast<std::size_t>(status.st_size));
+    }
     std::vector<char> buffer(kChunk);
     for (;;) {
       const ssize_t n = ::read(fd_.get(), buffer.data(), buffer.size());

@@ -4,6 +4,7 @@
 
 #include "platform/errno_error.h"
 #include "platform/file_bytes.h"
+#include "platform/xml_markup_count.h"
 #include "platform/xml_single_root.h"
 #include "platform/xml_text_decoder.h"
 
@@ -38,17 +39,38 @@ bool DeeperThan(pugi::xml_node top, int limit) {
 
 }  // namespace
 
-void PugiXmlDom::LoadXml(const std::string& text) {
+void PugiXmlDom::Unload() {
   index_.Clear();
   document_.reset();
   root_ = pugi::xml_node();
-  if (text.size() > kMaxDocumentSize) return;
-  const std::string utf8 = DecodeXmlText(text);
-  if (HasNulCharacter(utf8)) return;
-  if (static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '<')) > kMaxElements) return;
-  if (!document_.load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8) ||
-      !HasSingleRoot(document_) || DeeperThan(document_, kMaxDepth)) {
-    document_.reset();
+  text_.clear();
+  text_.shrink_to_fit();
+}
+
+void PugiXmlDom::LoadXml(std::string text) {
+  Unload();
+  limitReached_.clear();
+  if (text.size() > kMaxDocumentSize) {
+    limitReached_ = "over the size limit (" + std::to_string(kMaxDocumentSize / (1024 * 1024)) + " MB)";
+    return;
+  }
+  DecodeXmlTextInPlace(text);
+  if (HasNulCharacter(text)) return;
+  if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) {
+    limitReached_ = "too many elements (more than " + std::to_string(kMaxElements) +
+                    " elements and attributes)";
+    return;
+  }
+  // Parsed in place: the document's names and values stay in text_.
+  text_ = std::move(text);
+  if (!document_.load_buffer_inplace(text_.data(), text_.size(), kParseOptions, pugi::encoding_utf8) ||
+      !HasSingleRoot(document_)) {
+    Unload();
+    return;
+  }
+  if (DeeperThan(document_, kMaxDepth)) {
+    Unload();
+    limitReached_ = "too deep (more than " + std::to_string(kMaxDepth) + " nested elements)";
     return;
   }
   root_ = document_.document_element();

@@ -18,12 +18,13 @@ namespace ombrel {
 class PugiXmlDom : public XmlDom {
  public:
   static constexpr std::size_t kMaxDocumentSize = 64 * 1024 * 1024;
-  // Counted as the document's '<' characters, before it is parsed: a parsed
-  // element costs far more memory than its few bytes of text.
+  // Elements and attributes together, counted before the text is parsed: a
+  // parsed element or attribute costs far more memory than its text.
   static constexpr std::size_t kMaxElements = 1000 * 1000;
   static constexpr int kMaxDepth = 256;
 
-  void LoadXml(const std::string& text) override;
+  void LoadXml(std::string text) override;
+  std::string LimitReached() const override { return limitReached_; }
   XmlNode Root() const override { return XmlNode(root_.internal_object()); }
   std::string Value(XmlNode node, const std::string& path) const override;
   // Raises an error when the file cannot be read; the table is then empty.
@@ -31,6 +32,10 @@ class PugiXmlDom : public XmlDom {
   std::string TagValue(const std::string& tag, bool skipAlias) const override;
 
  private:
+  void Unload();
+
+  std::string text_;  // the document's UTF-8 text, which the parsed document points into
+  std::string limitReached_;
   pugi::xml_document document_;
   pugi::xml_node root_;  // the document element; null when nothing is loaded
   ElementIndex index_;   // of document_

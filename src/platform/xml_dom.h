@@ -21,8 +21,12 @@ class XmlDom {
  public:
   virtual ~XmlDom() = default;
   // Replaces the loaded document. Text that is not a well-formed document
-  // loads as empty: every path and tag then has no value.
-  virtual void LoadXml(const std::string& text) = 0;
+  // loads as empty: every path and tag then has no value. The text is taken
+  // by value so that a large order need not be held twice.
+  virtual void LoadXml(std::string text) = 0;
+  // Why the last LoadXml loaded nothing when a limit of the reader refused
+  // the text ("too many elements", ...); "" when no limit did.
+  virtual std::string LimitReached() const { return ""; }
   virtual XmlNode Root() const = 0;
   // The text of the path under node, "" when nothing matches.
   virtual std::string Value(XmlNode node, const std::string& path) const = 0;

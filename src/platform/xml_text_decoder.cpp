@@ -54,6 +54,21 @@ std::string DecodeXmlText(std::string_view bytes) {
   return Utf8OrWindows1252(bytes);
 }
 
+void DecodeXmlTextInPlace(std::string& text) {
+  const std::string_view view(text);
+  const bool marked = view.substr(0, 3) == "\xEF\xBB\xBF";
+  if (marked && IsValidUtf8(view.substr(3))) {
+    text.erase(0, 3);
+    return;
+  }
+  const bool utf16 = view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF" ||
+                     (view.size() >= 4 && (view[0] == '\0' || view[1] == '\0'));
+  if (!marked && !utf16 && !IsSingleByteWesternEncoding(DeclaredEncoding(view)) && IsValidUtf8(view)) {
+    return;
+  }
+  text = DecodeXmlText(view);
+}
+
 bool HasNulCharacter(std::string_view text) {
   if (text.find('\0') != std::string_view::npos) return true;
   for (std::size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 2)) {

@@ -15,6 +15,10 @@ namespace ombrel {
 // windows-1252 too, so no invalid byte ever reaches the parser.
 std::string DecodeXmlText(std::string_view bytes);
 
+// text replaced by DecodeXmlText(text), in its own storage when it is UTF-8
+// already: a large order is then held once, not twice.
+void DecodeXmlTextInPlace(std::string& text);
+
 // True when the text holds a NUL character, raw or as a character reference
 // ("&#0;", "&#x0;"): no XML document may, and the parser would silently cut
 // the value there.

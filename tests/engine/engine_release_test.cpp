@@ -20,7 +20,8 @@ class WatchedXmlDom : public XmlDom {
   WatchedXmlDom(std::unique_ptr<XmlDom> inner, Journal journal)
       : inner_(std::move(inner)), journal_(std::move(journal)) {}
   ~WatchedXmlDom() override { journal_->push_back("released XmlDom"); }
-  void LoadXml(const std::string& text) override { inner_->LoadXml(text); }
+  void LoadXml(std::string text) override { inner_->LoadXml(std::move(text)); }
+  std::string LimitReached() const override { return inner_->LimitReached(); }
   XmlNode Root() const override { return inner_->Root(); }
   std::string Value(XmlNode node, const std::string& path) const override {
     return inner_->Value(node, path);

@@ -138,21 +138,45 @@ TEST(AliasPatterns, EachIndexTakesTheLongestRunThatLetsTheRestFit) {
   }
 }
 
-TEST(XmlLimits, ADocumentOfTooManyElementsLoadsAsEmpty) {
-  std::string text = "<ORDER><FORMNUM>1004</FORMNUM>";
-  text.reserve(PugiXmlDom::kMaxElements * 4 + 64);
-  for (std::size_t i = 0; i < PugiXmlDom::kMaxElements; ++i) text += "<a/>";
-  text += "</ORDER>";
+// Elements and attributes count together towards the limit; markup that is
+// escaped, commented or quoted counts for nothing.
+TEST(XmlLimits, ADocumentOfTooManyElementsAndAttributesLoadsAsEmpty) {
+  constexpr std::size_t kMax = PugiXmlDom::kMaxElements;
+  const std::string head = "<ORDER><FORMNUM>1004</FORMNUM>";  // two elements
+  const std::string refused = "too many elements (more than 1000000 elements and attributes)";
   PugiXmlDom dom;
-  dom.LoadXml(text);
-  EXPECT_EQ(dom.Value(dom.Root(), "\\~FORMNUM"), "");
+  const auto load = [&](const std::string& text) {
+    dom.LoadXml(text);
+    return dom.Value(dom.Root(), "\\~FORMNUM");
+  };
 
-  // Escaped markup in text is no element.
-  std::string escaped = "<ORDER><FORMNUM>1004</FORMNUM><TEXT>";
-  for (std::size_t i = 0; i < PugiXmlDom::kMaxElements; ++i) escaped += "&lt;";
-  escaped += "</TEXT></ORDER>";
-  dom.LoadXml(escaped);
-  EXPECT_EQ(dom.Value(dom.Root(), "\\~FORMNUM"), "1004");
+  std::string elements = head;
+  elements.reserve(kMax * 4 + 64);
+  for (std::size_t i = 3; i < kMax; ++i) elements += "<a/>";
+  EXPECT_EQ(load(elements + "<a/></ORDER>"), "1004");  // exactly the limit
+  EXPECT_EQ(dom.LimitReached(), "");
+  EXPECT_EQ(load(elements + "<a/><a/></ORDER>"), "");
+  EXPECT_EQ(dom.LimitReached(), refused);
+  elements.resize(elements.size() - 4);  // one element short of the limit
+  EXPECT_EQ(load(elements + "<a b=\"=x=\"/></ORDER>"), "1004");
+  EXPECT_EQ(load(elements + "<a b='1' c=\"2\"/></ORDER>"), "");
+  EXPECT_EQ(dom.LimitReached(), refused);
+
+  // One element packed with attributes: the attributes count.
+  std::string attributes = head + "<a";
+  attributes.reserve(kMax * 8 + 64);
+  for (std::size_t i = 3; i < kMax; ++i) attributes += " a" + std::to_string(i) + "=''";
+  EXPECT_EQ(load(attributes + "/></ORDER>"), "1004");
+  EXPECT_EQ(load(attributes + " z=''/></ORDER>"), "");
+  EXPECT_EQ(dom.LimitReached(), refused);
+
+  // Escaped, commented, quoted and declared markup is no element.
+  std::string text = "<!DOCTYPE ORDER [<!ELEMENT ORDER ANY><!ATTLIST ORDER a CDATA \"<b c='d'>\">]>" + head;
+  text.reserve(kMax * 16 + 64);
+  for (std::size_t i = 0; i < kMax; ++i) text += "&lt;a/><!--<b c=''/>--><![CDATA[<e f=''/>]]><?p <g/>?>";
+  text += "<TEXT N=\"a='1' b=2 >\"/></ORDER>";
+  EXPECT_EQ(load(text), "1004");
+  EXPECT_EQ(dom.LimitReached(), "");
 }
 
 TEST(EnvelopeLimits, AListingOfTooManyElementsIsNoEnvelope) {

@@ -191,15 +191,16 @@ TEST_F(XmlDomTest, WhatIsNotAWellFormedDocumentLoadsAsEmpty) {
   const struct {
     const char* name;
     std::string text;
+    const char* limit;  // what LimitReached says; "" when no limit refused the text
   } cases[] = {
-      {"not closed", "<ORDER><FORMNUM>1004</FORMNUM>"},
-      {"two roots", "<ORDER><FORMNUM>1004</FORMNUM></ORDER><ORDER/>"},
-      {"text after the root", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>trailing"},
-      {"empty text", ""},
-      {"plain text", "FORMNUM 1004"},
-      {"NUL reference", "<ORDER><FORMNUM>10&#0;04</FORMNUM></ORDER>"},
-      {"nested too deep", deep},
-      {"too large", huge},
+      {"not closed", "<ORDER><FORMNUM>1004</FORMNUM>", ""},
+      {"two roots", "<ORDER><FORMNUM>1004</FORMNUM></ORDER><ORDER/>", ""},
+      {"text after the root", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>trailing", ""},
+      {"empty text", "", ""},
+      {"plain text", "FORMNUM 1004", ""},
+      {"NUL reference", "<ORDER><FORMNUM>10&#0;04</FORMNUM></ORDER>", ""},
+      {"nested too deep", deep, "too deep (more than 256 nested elements)"},
+      {"too large", huge, "over the size limit (64 MB)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -210,9 +211,11 @@ TEST_F(XmlDomTest, WhatIsNotAWellFormedDocumentLoadsAsEmpty) {
     EXPECT_EQ(Path("\\~FORMNUM"), "");
     EXPECT_EQ(dom_.TagValue("CITY", false), "");
     EXPECT_EQ(dom_.Value(oldRoot, "\\~FORMNUM"), "");  // a node of an earlier document
+    EXPECT_EQ(dom_.LimitReached(), c.limit);
   }
   dom_.LoadXml(fine);
   EXPECT_EQ(Path("\\~FORMNUM"), "deep");
+  EXPECT_EQ(dom_.LimitReached(), "");
 }
 
 TEST_F(XmlDomTest, NoDtdAndNoExternalEntities) {

@@ -346,14 +346,21 @@ TEST_F(HostileEnvelopeTest, HostileOrderDocumentsEndAsTheirTextAllows) {
   const std::string windows1252 =
       "<ORDER><FORMNUM>1004</FORMNUM><BORROWER>Caf\xE9 \x93Smith\x94 \x85</BORROWER></ORDER>";
 
+  std::string many = "<ORDER><FORMNUM>1004</FORMNUM>";
+  for (int i = 0; i < 1000 * 1000; ++i) many += "<A/>";
+  many += "</ORDER>";
+
   const struct {
     const char* name;
     std::string order;
     bool reportMade;
+    const char* limit;  // the cause the log gives when no report is made
   } cases[] = {
-      {"entity expansion", laughs, true},
-      {"10,000-deep nesting", deep, false},
-      {"invalid UTF-8 without a declaration", windows1252, true},
+      {"entity expansion", laughs, true, ""},
+      {"10,000-deep nesting", deep, false, "too deep (more than 256 nested elements)"},
+      {"a million elements and two", many, false,
+       "too many elements (more than 1000000 elements and attributes)"},
+      {"invalid UTF-8 without a declaration", windows1252, true, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -367,6 +374,7 @@ TEST_F(HostileEnvelopeTest, HostileOrderDocumentsEndAsTheirTextAllows) {
     } else {
       OpenAndCompare(envelope, std::nullopt);
       EXPECT_EQ(ui.boxes, std::vector<ShownBox>{NoFormType()});
+      EXPECT_EQ(StepLog().back(), std::string("! Can't determine form type in ORDER.XML: ") + c.limit);
     }
     EXPECT_EQ(fs::exists(Report()), c.reportMade);
   }

@@ -44,7 +44,7 @@ FakeImageRecord NewImage(const std::string& frame) {
 
 }  // namespace
 
-void FakeXmlDom::LoadXml(const std::string& text) {
+void FakeXmlDom::LoadXml(std::string text) {
   loadedTexts.push_back(text);
   auto found = documents_.find(text);
   current_ = found == documents_.end() ? nullptr : &found->second;

@@ -26,7 +26,7 @@ class FakeXmlDom : public XmlDom {
   explicit FakeXmlDom(std::map<std::string, FakeOrder> documents)
       : documents_(std::move(documents)) {}
 
-  void LoadXml(const std::string& text) override;
+  void LoadXml(std::string text) override;
   XmlNode Root() const override { return XmlNode(this); }
   std::string Value(XmlNode node, const std::string& path) const override;
   void LoadAlias(const std::string& path) override { aliasPaths.push_back(path); }
