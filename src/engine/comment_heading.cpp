@@ -8,8 +8,10 @@ namespace ombrel {
 namespace {
 
 // An empty heading reads like a field without a row. "CRS" and "ERC" are no
-// translator's main form; their rows stay as the forms define them.
-constexpr std::array<CommentHeadingRow, 70> kRows{{
+// translator's main form; their rows stay as the forms define them. The
+// scope comment of an ERC order is placed while "ER3" is current, so "ER3"
+// carries the "ERC" row too.
+constexpr std::array<CommentHeadingRow, 71> kRows{{
     // form id  field    heading
     {"2065",    "109|1", "CONDO - RENTAL TERMS AND OPTIONS"},
     {"2065",    "252|1", "ADDITIONAL COMMENTS"},
@@ -56,6 +58,7 @@ constexpr std::array<CommentHeadingRow, 70> kRows{{
     {"DT2",     "65|1",  "VALUE ESTIMATE"},
     {"EPI",     "11|1",  "Scope"},
     {"EPI",     "77|1",  "Certification"},
+    {"ER3",     "4|1",   "SCOPE OF THE APPRAISAL"},
     {"ERC",     "4|1",   "SCOPE OF THE APPRAISAL"},
     {"ERS",     "4|1",   "SCOPE OF THE APPRAISAL"},
     {"ERS",     "7|1",   ""},

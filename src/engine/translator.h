@@ -89,6 +89,12 @@ class Translator : public FormTranslator {
   }
   void ProcessOffscrn() { Server_().ProcessOffscrn(); }
 
+  // City, state and zip joined into the one field fieldAddr, only when the
+  // order holds at least one of the three: ParseAddress alone writes the
+  // empty join, where an order without any of them leaves the field unwritten.
+  void ParseCityLine(const std::string& fieldAddr, const std::string& cityTag,
+                     const std::string& stateTag, const std::string& zipTag);
+
  private:
   TranslatorConstants constants_;
   XmlEngine* server_ = nullptr;

@@ -106,7 +106,9 @@ TEST_F(FormTablesTest, CommentHeadingMatchesTheFormInAnyCaseAndTheAddressExactly
       {"EPI", "77|1", "Certification"},
       {"ERS", "7|1", ""},
       {"VIE", "23|6", "PROJECT TYPE OR PRESENT USE"},
-      {"ER3", "4|1", ""},
+      {"ER3", "4|1", "SCOPE OF THE APPRAISAL"},
+      {"Er3", "4|1", "SCOPE OF THE APPRAISAL"},
+      {"ER3", "7|1", ""},
       {"ERC", "4|1", "SCOPE OF THE APPRAISAL"},
       {"CRS", "59|1", "ADDITIONAL COMMENTS"},
       {"", "", ""},
@@ -139,12 +141,13 @@ TEST(CommentHeadingTableTest, HoldsEachFieldOnceUnderAnUpperCaseId) {
     EXPECT_TRUE(keys.insert({row.formId, row.fieldAddr}).second) << "listed twice";
     ++rowsPerForm[row.formId];
   }
-  EXPECT_EQ(keys.size(), 70u);
+  EXPECT_EQ(keys.size(), 71u);
   EXPECT_EQ(rowsPerForm, (std::map<std::string_view, int>{
                              {"2065", 4}, {"DAWI", 4}, {"DUQ", 4}, {"QAR", 4}, {"2075", 2},
                              {"AUL", 2},  {"BAR", 8},  {"CIA", 2}, {"CLI", 2}, {"CMR", 4},
-                             {"CN2", 2},  {"CRS", 2},  {"DT2", 3}, {"EPI", 2}, {"ERC", 1},
-                             {"ERS", 3},  {"FRR", 3},  {"LAR", 2}, {"MOB", 3}, {"MUL", 2},
+                             {"CN2", 2},  {"CRS", 2},  {"DT2", 3}, {"EPI", 2}, {"ER3", 1},
+                             {"ERC", 1},  {"ERS", 3},  {"FRR", 3}, {"LAR", 2}, {"MOB", 3},
+                             {"MUL", 2},
                              {"PFI", 1},  {"UA2", 6},  {"VIE", 4}}));
 }
 

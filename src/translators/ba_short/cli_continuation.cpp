@@ -18,11 +18,13 @@ constexpr std::string_view kSeparator = "  \n";
 }  // namespace
 
 // Only the contract total and the pool total decide: a draw 6 to 10 of any
-// other line without one of them is not carried over.
+// other line without one of them is not carried over. Both totals of a draw
+// are read before either is tested.
 bool CLI::HasExtraDraws(XmlEngine& xmlSvr) {
   for (int i = 6; i <= 10; ++i) {
-    if (!xmlSvr.ReadDirect("CONSTRTOTALCONTRACTDRAW" + std::to_string(i)).empty()) return true;
-    if (!xmlSvr.ReadDirect("CONSTRPOOLTOTALDRAW" + std::to_string(i)).empty()) return true;
+    const std::string contract = xmlSvr.ReadDirect("CONSTRTOTALCONTRACTDRAW" + std::to_string(i));
+    const std::string pool = xmlSvr.ReadDirect("CONSTRPOOLTOTALDRAW" + std::to_string(i));
+    if (!contract.empty() || !pool.empty()) return true;
   }
   return false;
 }

@@ -19,6 +19,10 @@ void ERC2001::AppendAddenda() {
       OverflowSaleColumn(4, 1);
       OverflowSaleColumn(5, 2);
       OverflowSaleColumn(6, 3);
+      // The selection comments as plain fields, whichever columns were made
+      SetAlias("COMP(4)COMPSALESELECTION", "55|1");
+      SetAlias("COMP(5)COMPSALESELECTION", "61|1");
+      SetAlias("COMP(6)COMPSALESELECTION", "67|1");
       SetAlias("SALESCOMPARISON2", "73|1");
     }
   }

@@ -13,11 +13,9 @@ void ERC2001::Reconciliation() {
 }
 
 void ERC2001::Certification() {
-  // Property address; city, state and zip are three writes into the one field 493|1
+  // Property address, its city, state and zip joined into the one field 493|1
   SetAlias("PROPADDR", "489|1");
-  SetAlias("CITY", "493|1");
-  SetAlias("STATEPROV", "493|1");
-  SetAlias("ZIP", "493|1");
+  ParseCityLine("493|1", "CITY", "STATEPROV", "ZIP");
 
   // Appraiser
   SetAlias("APPRAISER", "494|1");

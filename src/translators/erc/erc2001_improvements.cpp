@@ -186,23 +186,23 @@ void ERC2001::Condition() {
              {"249|2", "GOOD", "249|3", "AVERAGE", "249|4", "FAIR", "249|5", "POOR"});
 }
 
-// " DECREASING" with its leading blank on the trend ticks, as they compare it;
-// the mortgage rates tick has it without.
+// The trend ticks' falling box knows "DECREASING", as the mortgage rates tick
+// spells it, and " DECREASING" with a leading blank, as orders may carry it.
 void ERC2001::MarketConditions() {
   CheckAlias("ADVERSEFINANCING", "258|1", "YES", {"258|2", "NO"});
   CheckAlias("NEWCONSTRUCT", "259|1", "YES", {"259|2", "NO"});
   CheckAlias("REOFORECLOSURE", "260|1", "YES", {"260|2", "NO"});
   CheckAlias("HISTORICPRICE", "262|1", "INCREASING",
-             {"262|2", "STABLE", "262|3", " DECREASING"});
+             {"262|2", "STABLE", "262|3", " DECREASING", "262|3", "DECREASING"});
   CheckAlias("CURRENTSUPPLYDEMAND", "263|1", "UNDERSUPPLY",
              {"263|2", "INBALANCE", "263|3", "OVERSUPPLY"});
   CheckAlias("MORTGAGEINTERESTRATES", "264|1", "DECREASING",
              {"264|2", "STABLE", "264|3", "INCREASING"});
   CheckAlias("NBRHOODMARKETINGTIME", "265|1", "UNDER30", {"265|2", "N30120", "265|3", "OVER120"});
   CheckAlias("FORECASTEDPRICE", "267|1", "INCREASING",
-             {"267|2", "STABLE", "267|3", " DECREASING"});
+             {"267|2", "STABLE", "267|3", " DECREASING", "267|3", "DECREASING"});
   CheckAlias("FORECASTEDSALES", "268|1", "INCREASING",
-             {"268|2", "STABLE", "268|3", " DECREASING"});
+             {"268|2", "STABLE", "268|3", " DECREASING", "268|3", "DECREASING"});
   CheckAlias("PROPMARKETINGTIME", "269|1", "UNDER30", {"269|2", "N30120", "269|3", "OVER120"});
   ParseExtended("ANALYZETRENDS", "272|1", true);
 }

@@ -7,11 +7,10 @@ namespace ombrel {
 void ERC2001::ListingComparables() {
   // The subject's listing, in field 1 of each line (the proximity line has
   // none for it; the second to fourth features have a caption in field 1).
-  // City, state and zip are three writes into the one field of line 283.
+  // City, state and zip share the one field of line 283: joined, so that
+  // none of the three replaces another.
   SetAlias("LISTSUBJECTADDRSTREET", "282|1");
-  SetAlias("LISTSUBJECTADDRCITY", "283|1");
-  SetAlias("LISTSUBJECTADDRSTATEPROV", "283|1");
-  SetAlias("LISTSUBJECTADDRZIP", "283|1");
+  ParseCityLine("283|1", "LISTSUBJECTADDRCITY", "LISTSUBJECTADDRSTATEPROV", "LISTSUBJECTADDRZIP");
   SetAlias("LISTSUBJECTORGPRICE", "285|1");
   SetAlias("LISTSUBJECTLISTINGPRICE", "286|1");
   SetAlias("LISTSUBJECTPRICEREVDT", "287|1");
@@ -59,9 +58,8 @@ void ERC2001::ListingColumn(int n) {
   // A differing number in the order is kept under this listing's number
   MapValue(ListComp(n, "NUM"), std::to_string(n));
   SetAlias(ListComp(n, "STREET"), Addr(282, n + 1));
-  SetAlias(ListComp(n, "CITY"), Addr(283, n + 1));
-  SetAlias(ListComp(n, "STATEPROV"), Addr(283, n + 1));
-  SetAlias(ListComp(n, "ZIP"), Addr(283, n + 1));
+  ParseCityLine(Addr(283, n + 1), ListComp(n, "CITY"), ListComp(n, "STATEPROV"),
+                ListComp(n, "ZIP"));
   SetAlias(ListComp(n, "PROXIMITY"), Addr(284, n));
   SetAlias(ListComp(n, "ORGPRICE"), Addr(285, n + 1));
   SetAlias(ListComp(n, "LISTINGPRICE"), Addr(286, n + 1));

@@ -78,11 +78,14 @@ void ERC2001::Overview() {
   CheckAlias("ADVERSEFINANCING", "25|1", "YES", {"25|2", "NO"});
   CheckAlias("NEWCONSTRUCT", "26|4", "YES", {"26|5", "NO"});
   CheckAlias("REOFORECLOSURE", "27|3", "YES", {"27|4", "NO"});
-  // " DECREASING" with its leading blank, as these ticks compare it
-  CheckAlias("HISTORICPRICE", "31|1", "INCREASING", {"31|2", "STABLE", "31|3", " DECREASING"});
+  // The falling box knows "DECREASING" as the form's other ticks spell it, and
+  // " DECREASING" with a leading blank, as orders may carry it
+  CheckAlias("HISTORICPRICE", "31|1", "INCREASING",
+             {"31|2", "STABLE", "31|3", " DECREASING", "31|3", "DECREASING"});
   CheckAlias("CURRENTSUPPLYDEMAND", "31|4", "UNDERSUPPLY",
              {"31|5", "INBALANCE", "31|6", "OVERSUPPLY"});
-  CheckAlias("FORECASTEDPRICE", "31|7", "INCREASING", {"31|8", "STABLE", "31|9", " DECREASING"});
+  CheckAlias("FORECASTEDPRICE", "31|7", "INCREASING",
+             {"31|8", "STABLE", "31|9", " DECREASING", "31|9", "DECREASING"});
 }
 
 void ERC2001::Subject() {

@@ -7,11 +7,9 @@ namespace ombrel {
 
 void ERC2001::SalesComparison() {
   // The subject: field 1 of its lines, nothing on lines 350 to 359; city,
-  // state and zip are three writes into the one field of line 349
+  // state and zip joined into the one field of line 349, as for each comparable
   SetAlias("SUBJECTADDRSTREET", "348|1");
-  SetAlias("SUBJECTADDRCITY", "349|1");
-  SetAlias("SUBJECTADDRSTATEPROV", "349|1");
-  SetAlias("SUBJECTADDRZIP", "349|1");
+  ParseCityLine("349|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP");
   SetAlias("SUBJECTMARKETCHANGE", "361|1");
   SetAlias("SUBJECTLOCATION", "362|1");
   SetAlias("SUBJECTSITE", "363|1");
@@ -54,25 +52,18 @@ void ERC2001::SaleColumn(int n) {
   // A differing number in the order is kept for this comparable's photo frame
   MapValue(Comp(n, "NUM"), std::to_string(n));
   SetAlias(Comp(n, "ADDRSTREET"), Addr(348, n + 1));
-  SetAlias(Comp(n, "ADDRCITY"), Addr(349, n + 1));
-  SetAlias(Comp(n, "ADDRSTATEPROV"), Addr(349, n + 1));
-  SetAlias(Comp(n, "ADDRZIP"), Addr(349, n + 1));
+  ParseCityLine(Addr(349, n + 1), Comp(n, "ADDRCITY"), Comp(n, "ADDRSTATEPROV"),
+                Comp(n, "ADDRZIP"));
   SaleRows(n, n, 0);
 }
 
 void ERC2001::OverflowSaleColumn(int n, int k) {
   if (!SetAlias(Comp(n, "ADDRSTREET"), Addr(348 - 333, k + 1))) return;
   MapValue(Comp(n, "NUM"), std::to_string(n));
-  // One joined address here, where "ERS" writes city, state and zip apart
+  // Written once the street is, even when city, state and zip are all empty
   ParseAddress(Addr(349 - 333, k + 1), Comp(n, "ADDRCITY"), Comp(n, "ADDRSTATEPROV"),
                Comp(n, "ADDRZIP"), "", "");
   SaleRows(n, k, 333);
-  if (n == 6) {
-    // The selection comments of all three, as plain fields, with the last column
-    SetAlias("COMP(4)COMPSALESELECTION", "55|1");
-    SetAlias("COMP(5)COMPSALESELECTION", "61|1");
-    SetAlias("COMP(6)COMPSALESELECTION", "67|1");
-  }
 }
 
 // Column k takes, by the width of its share of a line: one field, k (there

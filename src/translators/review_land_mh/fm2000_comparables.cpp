@@ -15,7 +15,7 @@ void FM2000::SubjectColumn() {
   if (!SetAlias("SUBJECTADDRSTREET", "10|1")) return;
   // City, state and zip share one field: joined as the comparables' are, so
   // that none of the three replaces another.
-  ParseAddress("11|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "", "");
+  ParseCityLine("11|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP");
   SetAlias("SUBJECTSALESPRICE", "13|1");
   SetAlias("SUBJECTPRICEGROSSLIVING", "14|1");
   SetAlias("SUBJECTDATA", "15|1");

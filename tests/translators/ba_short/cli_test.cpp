@@ -97,13 +97,14 @@ TEST(CLITest, MainDrawScheduleHoldsDrawsOneToFive) {
 TEST(CLITest, AddendaOfAnOrderWithExtraDraws) {
   CLI translator;
   Calls calls = ba_testing::AddendaCalls(translator);
-  ASSERT_GE(calls.size(), 6u);
-  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 6),
+  ASSERT_GE(calls.size(), 7u);
+  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 7),
             (Calls{"AddExtended(\"2|1\")", "AddExtended(\"68|1\")",
-                   "ReadDirect(\"CONSTRTOTALCONTRACTDRAW6\")", "SetForm(\"CLIXDRAW\")",
+                   "ReadDirect(\"CONSTRTOTALCONTRACTDRAW6\")",
+                   "ReadDirect(\"CONSTRPOOLTOTALDRAW6\")", "SetForm(\"CLIXDRAW\")",
                    "SetAlias(\"CASE_NO\", \"2|1\")", "SetAlias(\"FILENUM\", \"3|1\")"}));
   // 175 draws, then the comment, then the photos, sketches and maps.
-  const Calls draws(calls.begin() + 6, calls.begin() + 6 + 175);
+  const Calls draws(calls.begin() + 7, calls.begin() + 7 + 175);
   EXPECT_EQ(ba_testing::CountByMember(draws), (std::map<std::string, int>{{"SetAlias", 175}}));
   EXPECT_EQ(Calls(draws.begin(), draws.begin() + 5), DrawRun("PERMITS", 21, 6, 10, 3));
   const Calls totalContract = DrawRun("TOTALCONTRACT", 51, 6, 10, 3);
@@ -115,20 +116,19 @@ TEST(CLITest, AddendaOfAnOrderWithExtraDraws) {
 
   Calls tail = {"ReadDirect(\"INSPECTORCOMMENT\")"};
   tail = Concat(Concat(tail, ba_testing::SubjectPhotoCalls()), ba_testing::SketchAndMapCalls());
-  EXPECT_EQ(Calls(calls.begin() + 181, calls.end()), tail);
+  EXPECT_EQ(Calls(calls.begin() + 182, calls.end()), tail);
 }
 
 // Only a contract total or a pool total for draws 6 to 10 adds the
 // continuation form, and only a form that SetForm could give its version is
-// filled; the photos, sketches and maps come last in every case.
+// filled; the photos, sketches and maps come last in every case. Both totals
+// of a draw are read before either decides.
 TEST(CLITest, ContinuationFormIsGuardedByTheDrawTotalsAndSetForm) {
-  auto reads = [](int upTo, bool lastPoolRead) {
+  auto reads = [](int upTo) {
     Calls calls;
     for (int i = 6; i <= upTo; ++i) {
       calls.push_back("ReadDirect(\"CONSTRTOTALCONTRACTDRAW" + std::to_string(i) + "\")");
-      if (i < upTo || lastPoolRead) {
-        calls.push_back("ReadDirect(\"CONSTRPOOLTOTALDRAW" + std::to_string(i) + "\")");
-      }
+      calls.push_back("ReadDirect(\"CONSTRPOOLTOTALDRAW" + std::to_string(i) + "\")");
     }
     return calls;
   };
@@ -140,29 +140,29 @@ TEST(CLITest, ContinuationFormIsGuardedByTheDrawTotalsAndSetForm) {
     bool formAdded, filled;
   };
   const std::vector<Case> cases = {
-      {"no draw total beyond the fifth", {}, {}, reads(10, true), false, false},
+      {"no draw total beyond the fifth", {}, {}, reads(10), false, false},
       {"a permit draw 6 without a total",
        {{"CONSTRPERMITSDRAW6", "1200"}, {"CONSTRTOTALCONTRACTDRAW5", "9000"}},
        {},
-       reads(10, true),
+       reads(10),
        false,
        false},
       {"the pool total of draw 7 only",
        {{"CONSTRPOOLTOTALDRAW7", "800"}},
        {},
-       reads(7, true),
+       reads(7),
        true,
        true},
       {"the contract total of draw 10 only",
        {{"CONSTRTOTALCONTRACTDRAW10", "5000"}},
        {},
-       reads(10, false),
+       reads(10),
        true,
        true},
       {"a continuation form without a version",
        {{"CONSTRTOTALCONTRACTDRAW6", "5000"}},
        {"CLIXDRAW"},
-       reads(6, false),
+       reads(6),
        true,
        false},
   };

@@ -149,9 +149,10 @@ TEST(ErcReport, ErcOrderWithFiveSaleComparablesPhonesAndFloodMap) {
       {"LENDERCLIENTCITY", "Des Moines"},
       {"LENDERCLIENTSTATEPROV", "IA"},
       {"LENDERCLIENTZIP", "50309"},
-      // The form's comment field has no heading the entry's name could match.
+      // The scope comment, offered while "ER3" is current; its name matches
+      // the heading without regard to case.
       {"ADDENDA(1)NUM", "1"},
-      {"ADDENDA(1)NAME", "SCOPE OF THE APPRAISAL"},
+      {"ADDENDA(1)NAME", "Scope of the Appraisal"},
       {"ADDENDA(1)VALUE", "Interior and exterior inspection."},
       {"SUBJECTFRONTVIEW", "front.jpg"},
       {"COMP(5)PHOTO", "comp5.jpg"},
@@ -234,7 +235,10 @@ TEST(ErcReport, ErcOrderWithFiveSaleComparablesPhonesAndFloodMap) {
                 {"11|2", "March 28, 2024"}});
   const ReportForm* comments = report->Form("Extended_Comments");
   ASSERT_NE(comments, nullptr);
-  EXPECT_TRUE(comments->fields.empty());
+  EXPECT_EQ(comments->fields,
+            (std::map<std::string, std::string>{{"4|1", "Interior and exterior inspection."}}));
+  EXPECT_EQ(comments->titles,
+            (std::map<std::string, std::string>{{"4|1", "Scope of the Appraisal"}}));
 
   for (const char* frame : {"SUB_1_3X5", "CMP_5_3X5", "GN_1_3X5", "MAP_FLOOD"}) {
     EXPECT_NE(report->Image(frame), nullptr) << frame;
@@ -254,9 +258,29 @@ TEST(ErcReport, Erc2001OrderWithSixSaleComparablesListingsAndHeadedComments) {
       {"APPRAISERFAX", "515-555-0101"},
       {"CURRENTOCCUPANT", "HOMEOWNER"},
       {"BUILTUP", "N2575"},
-      // The trend ticks know " DECREASING" with a blank, the rates tick without.
+      // The falling box of a trend takes "DECREASING" as the rates tick
+      // spells it, and with a leading blank.
       {"HISTORICPRICE", "DECREASING"},
+      {"FORECASTEDPRICE", " DECREASING"},
+      {"FORECASTEDSALES", "DECREASING"},
       {"MORTGAGEINTERESTRATES", "DECREASING"},
+      // City, state and zip, each joined into its one field: all three for
+      // the subject, a listing, a comparable and the certification page, a
+      // part missing for the subject's listing, none for listing 3.
+      {"LISTSUBJECTADDRCITY", "Ames"},
+      {"LISTSUBJECTADDRSTATEPROV", "IA"},
+      {"LISTCOMP(1)CITY", "Nevada"},
+      {"LISTCOMP(1)STATEPROV", "IA"},
+      {"LISTCOMP(1)ZIP", "50201"},
+      {"SUBJECTADDRCITY", "Ames"},
+      {"SUBJECTADDRSTATEPROV", "IA"},
+      {"SUBJECTADDRZIP", "50010"},
+      {"COMP(1)ADDRCITY", "Boone"},
+      {"COMP(1)ADDRSTATEPROV", "IA"},
+      {"COMP(1)ADDRZIP", "50036"},
+      {"CITY", "Ames"},
+      {"STATEPROV", "IA"},
+      {"ZIP", "50011"},
       {"AMENITIESPOOL", "ON"},
       {"RATINGEXTERIORAPPEAL", "AVERAGE"},
       {"LEGALDESC", "Lot 3\nBirch Addition"},
@@ -285,8 +309,6 @@ TEST(ErcReport, Erc2001OrderWithSixSaleComparablesListingsAndHeadedComments) {
       {"LISTPHOTO(2)", "list2.jpg"},
   };
   for (const auto& [tag, value] : special) order[tag] = value;
-  // The listing grid's address parts: the subject's listing without a zip.
-  order.erase("LISTSUBJECTADDRZIP");
 
   ReportWorkspace workspace;
   const std::optional<WrittenReport> report =
@@ -308,16 +330,22 @@ TEST(ErcReport, Erc2001OrderWithSixSaleComparablesListingsAndHeadedComments) {
                    {"17|2", "555-0101"},
                    {"89|2", "X"},
                    {"113|3", "X"},
-                   {"31|3", kUnwritten},
-                   {"262|3", kUnwritten},
+                   {"31|3", "X"},
+                   {"262|3", "X"},
+                   {"31|9", "X"},
+                   {"267|3", "X"},
+                   {"268|3", "X"},
                    {"264|1", "X"},
                    {"185|2", "X"},
                    {"245|3", "X"},
                    {"92|1", "Lot 3\nBirch Addition"},
                    {"272|1", "Prices are flat."},
-                   // Three writes into one field: a part the order lacks writes nothing.
-                   {"283|1", order.at("LISTSUBJECTADDRSTATEPROV")},
-                   {"349|2", order.at("COMP(1)ADDRZIP")},
+                   {"283|1", "Ames, IA"},
+                   {"283|2", "Nevada, IA  50201"},
+                   {"283|4", kUnwritten},
+                   {"349|1", "Ames, IA  50010"},
+                   {"349|2", "Boone, IA  50036"},
+                   {"493|1", "Ames, IA  50011"},
                    {"384|2", "X"},
                    {"384|3", kUnwritten},
                    {"385|1", order.at("COMP(1)NETADJUSTTOT")},
@@ -358,6 +386,48 @@ TEST(ErcReport, Erc2001OrderWithSixSaleComparablesListingsAndHeadedComments) {
     EXPECT_NE(report->Image(frame), nullptr) << frame;
   }
   EXPECT_EQ(report->images.size(), 3u);
+}
+
+// Comparables 4 and 5 without a sixth: both columns stand on the overflow
+// form, each with its selection comment.
+TEST(ErcReport, Erc2001OrderWithComparablesFourAndFiveButNoSixth) {
+  const Order order = {
+      {"FORMNUM", "ERC2001"},
+      {"COMP(4)ADDRSTREET", "4 Elm St"},
+      {"COMP(4)ADDRCITY", "Ames"},
+      {"COMP(4)COMPSALESELECTION", "Same street."},
+      {"COMP(5)ADDRSTREET", "5 Oak St"},
+      {"COMP(5)COMPSALESELECTION", "Same builder."},
+      {"SALESCOMPARISON2", "Both sold in spring."},
+      {"PROPADDR", "12 Birch Ln"},
+  };
+  ReportWorkspace workspace;
+  const std::optional<WrittenReport> report = workspace.Convert(Text(order), {}, "ELM.RPT");
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
+  EXPECT_EQ(report->FormIds(),
+            (std::vector<std::string>{"ERS", "Extended_Comments", "offscrn", "erscmp46"}));
+  ExpectFields(*report, "erscmp46",
+               {
+                   {"15|2", "4 Elm St"},
+                   {"16|2", "Ames"},
+                   {"15|3", "5 Oak St"},
+                   {"16|3", ""},
+                   {"15|4", kUnwritten},
+                   {"55|1", "Same street."},
+                   {"61|1", "Same builder."},
+                   {"67|1", kUnwritten},
+                   {"73|1", "Both sold in spring."},
+               });
+  // An order without any of the certification's city, state and zip leaves
+  // its field unwritten, as it does the subject's and the listings'.
+  ExpectFields(*report, "ERS",
+               {{"489|1", "12 Birch Ln"},
+                {"493|1", kUnwritten},
+                {"283|1", kUnwritten},
+                {"283|2", kUnwritten},
+                {"349|1", kUnwritten},
+                {"349|2", kUnwritten}});
 }
 
 }  // namespace

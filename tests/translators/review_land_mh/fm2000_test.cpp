@@ -130,7 +130,9 @@ TEST(FM2000Test, AddendaOfAFullOrder) {
       "ReadDirect(\"COMP(1)ADDRSTREET\")",
       "SetForm(\"79cmp13\")",
       SetAliasCall("SUBJECTADDRSTREET", "10|1"),
-      // The subject's city line joined once, as a comparable's is
+      // The subject's city line joined once, as a comparable's is, when
+      // the order holds one of its parts
+      "ReadDirect(\"SUBJECTADDRCITY\")",
       "ParseAddress(\"11|1\", \"SUBJECTADDRCITY\", \"SUBJECTADDRSTATEPROV\", \"SUBJECTADDRZIP\", "
       "\"\", \"\")",
       SetAliasCall("SUBJECTSALESPRICE", "13|1"),
@@ -141,9 +143,9 @@ TEST(FM2000Test, AddendaOfAFullOrder) {
   const std::ptrdiff_t subject = 5;
   const std::ptrdiff_t comment13 = IndexOf(calls, SetAliasCall("COMMENTSALESCOMPARE", "48|1"));
   const std::ptrdiff_t comment46 = IndexOf(calls, SetAliasCall("COMMENTSALESCOMPARETWO", "48|1"));
-  ASSERT_EQ(comment13, subject + 32 + 3 * 64);
-  EXPECT_EQ(calls[subject + 31], SetAliasCall("SUBJECTPRIORSALEDATA", "47|1"));
-  EXPECT_EQ(calls[subject + 32], SetAliasCall("COMP(1)ADDRSTREET", "10|2"));
+  ASSERT_EQ(comment13, subject + 33 + 3 * 64);
+  EXPECT_EQ(calls[subject + 32], SetAliasCall("SUBJECTPRIORSALEDATA", "47|1"));
+  EXPECT_EQ(calls[subject + 33], SetAliasCall("COMP(1)ADDRSTREET", "10|2"));
   EXPECT_EQ(calls[comment13 - 1], SetAliasCall("COMP(3)PRIORSALEDATA", "47|4"));
   EXPECT_EQ(calls[comment13 + 1], "ReadDirect(\"COMP(4)ADDRSTREET\")");
   EXPECT_EQ(calls[comment13 + 2], "SetForm(\"79cmp46\")");
@@ -288,6 +290,10 @@ TEST(FM2000Test, ComparablesFormsAreGuardedByStreetsAndBySetForm) {
     EXPECT_EQ(Contains(calls, SetAliasCall("COMMENTSALESCOMPARETWO", "48|1")), filled46);
     EXPECT_EQ(Contains(calls, SetAliasCall("SUBJECTADDRSTREET", "10|1")), filled13);
     EXPECT_EQ(Contains(calls, SetAliasCall("SUBJECTSALESPRICE", "13|1")), c.subjectColumn);
+    // The order holds none of the subject's city, state and zip: all three
+    // are read, and its city line stays unwritten.
+    EXPECT_EQ(Contains(calls, "ReadDirect(\"SUBJECTADDRZIP\")"), c.subjectColumn);
+    EXPECT_FALSE(testing::Mentions(calls, "ParseAddress(\"11|1\""));
     for (int k = 1; k <= 6; ++k) {
       SCOPED_TRACE("comparable " + N(k));
       const int p = k <= 3 ? k : k - 3;

@@ -378,6 +378,29 @@ TEST(ReviewLandMhReport, Review2000OrderWithBothComparablesForms) {
   EXPECT_EQ(report->images.size(), 3u);
 }
 
+// The subject's city line is written only when the order holds its city,
+// state or zip; a comparable's is written whenever its street is.
+TEST(ReviewLandMhReport, Review2000OrderWithoutTheSubjectsCityStateAndZip) {
+  const Order order = {
+      {"FORMNUM", "2000"},
+      {"SUBJECTADDRSTREET", "1 Main St"},
+      {"SUBJECTSALESPRICE", "150000"},
+      {"COMP(1)ADDRSTREET", "3 Pine St"},
+  };
+  ReportWorkspace workspace;
+  const std::optional<WrittenReport> report = workspace.Convert(Text(order), {});
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(workspace.ui.boxes.empty()) << workspace.ui.boxes.front().text;
+  ExpectFields(*report, "79cmp13",
+               {
+                   {"10|1", "1 Main St"},
+                   {"11|1", kUnwritten},
+                   {"13|1", "150000"},
+                   {"10|2", "3 Pine St"},
+                   {"11|2", ""},
+               });
+}
+
 TEST(ReviewLandMhReport, Review2006ChecklistWithTwoComparables) {
   FM2006 review;
   // Comparable 2 is absent altogether.
