@@ -1,10 +1,60 @@
 #include "support/trace_calls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/recording_engine.h"
 
 namespace ombrel::testing {
+
+std::unique_ptr<RecordingEngine> OrderEngine(Values values, std::set<std::string> refusedForms) {
+  EngineAnswers answers;
+  answers.values = std::move(values);
+  answers.aliasNeedsValue = true;
+  answers.refusedForms = std::move(refusedForms);
+  return std::make_unique<RecordingEngine>(std::move(answers));
+}
+
+Calls MainCalls(FormTranslator& translator, int32_t licensing) {
+  return MainCalls(translator, std::make_unique<RecordingEngine>(licensing));
+}
+
+Calls MainCalls(FormTranslator& translator, const Values& values) {
+  return MainCalls(translator, OrderEngine(values));
+}
+
+Calls AddendaCalls(FormTranslator& translator) {
+  return AddendaCalls(translator, std::make_unique<RecordingEngine>());
+}
+
+Calls AddendaCalls(FormTranslator& translator, const Values& values,
+                   const std::set<std::string>& refusedForms) {
+  return AddendaCalls(translator, OrderEngine(values, refusedForms));
+}
+
+Calls MainCalls(FormTranslator& translator, std::unique_ptr<RecordingEngine> engine) {
+  return TraceTranslator(translator, TraceTables::kMain, std::move(engine));
+}
+
+Calls AddendaCalls(FormTranslator& translator, std::unique_ptr<RecordingEngine> engine) {
+  return TraceTranslator(translator, TraceTables::kAddenda, std::move(engine));
+}
+
+Calls Between(const Calls& calls, const std::string& first, const std::string& last) {
+  const std::ptrdiff_t begin = IndexOf(calls, first);
+  if (begin < 0) return {};
+  const std::ptrdiff_t end = IndexOf(calls, last, begin);
+  if (end < 0) return {};
+  return Calls(calls.begin() + begin, calls.begin() + end + 1);
+}
+
+Calls UpTo(const Calls& calls, const std::string& first, const std::string& next) {
+  const std::ptrdiff_t begin = IndexOf(calls, first);
+  if (begin < 0) return {};
+  const std::ptrdiff_t end = IndexOf(calls, next, begin + 1);
+  if (end < 0) return {};
+  return Calls(calls.begin() + begin, calls.begin() + end);
+}
 
 std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }
 

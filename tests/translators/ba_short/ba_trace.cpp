@@ -10,40 +10,6 @@
 
 namespace ombrel::ba_testing {
 
-std::unique_ptr<testing::RecordingEngine> OrderEngine(std::map<std::string, std::string> values,
-                                                      std::set<std::string> refusedForms) {
-  testing::EngineAnswers answers;
-  answers.values = std::move(values);
-  answers.aliasNeedsValue = true;
-  answers.refusedForms = std::move(refusedForms);
-  return std::make_unique<testing::RecordingEngine>(std::move(answers));
-}
-
-Calls MainCalls(FormTranslator& translator, int32_t licensing) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kMain,
-                                  std::make_unique<testing::RecordingEngine>(licensing));
-}
-
-Calls AddendaCalls(FormTranslator& translator) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda,
-                                  std::make_unique<testing::RecordingEngine>());
-}
-
-Calls MainCalls(FormTranslator& translator, std::unique_ptr<testing::RecordingEngine> engine) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kMain, std::move(engine));
-}
-
-Calls AddendaCalls(FormTranslator& translator, std::unique_ptr<testing::RecordingEngine> engine) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda, std::move(engine));
-}
-
-Calls Between(const Calls& calls, const std::string& first, const std::string& last) {
-  std::ptrdiff_t begin = IndexOf(calls, first);
-  std::ptrdiff_t end = IndexOf(calls, last);
-  if (begin < 0 || end < begin) return {};
-  return Calls(calls.begin() + begin, calls.begin() + end + 1);
-}
-
 std::vector<std::string> WrittenFields(const Calls& calls, const std::string& initialForm) {
   static const std::regex kAddress("[1-9][0-9]*\\|[1-9][0-9]*");
   static const std::regex kSetForm("SetForm\\(\"(.*)\"\\)");

@@ -566,7 +566,7 @@ TEST(ERC2001Test, OverflowFormIsGuardedByStreetsAndBySetForm) {
 
 TEST(ERC2001Test, PhotosSketchesAndMapsComeLast) {
   ERC2001 translator;
-  ExpectPhotosComeLast(AddendaCalls(translator, {}), ExpectedPhotoCalls(3));
+  ExpectPhotosComeLast(AddendaCalls(translator, Values{}), ExpectedPhotoCalls(3));
 }
 
 }  // namespace

@@ -661,7 +661,7 @@ TEST(ERCTest, OverflowFormIsGuardedByStreetsAndBySetForm) {
 
 TEST(ERCTest, PhotosSketchesAndMapsComeLast) {
   ERC translator;
-  ExpectPhotosComeLast(AddendaCalls(translator, {}), ExpectedPhotoCalls(0));
+  ExpectPhotosComeLast(AddendaCalls(translator, Values{}), ExpectedPhotoCalls(0));
 }
 
 }  // namespace

@@ -39,32 +39,6 @@ std::string ScriptedEngine::Value(const std::string& tag) const {
   return it == values.end() ? "" : it->second;
 }
 
-Calls MainCalls(FormTranslator& translator, int32_t licensing) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kMain,
-                                  std::make_unique<testing::RecordingEngine>(licensing));
-}
-
-Calls AddendaCalls(FormTranslator& translator) {
-  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda,
-                                  std::make_unique<testing::RecordingEngine>());
-}
-
-Calls AddendaCalls(FormTranslator& translator, const std::map<std::string, std::string>& values,
-                   const std::set<std::string>& refusedForms) {
-  auto engine = std::make_unique<ScriptedEngine>();
-  engine->values = values;
-  engine->refusedForms = refusedForms;
-  return testing::TraceTranslator(translator, testing::TraceTables::kAddenda, std::move(engine));
-}
-
-Calls Between(const Calls& calls, const std::string& first, const std::string& last) {
-  const std::ptrdiff_t begin = IndexOf(calls, first);
-  if (begin < 0) return {};
-  const std::ptrdiff_t end = IndexOf(calls, last, begin);
-  if (end < 0) return {};
-  return Calls(calls.begin() + begin, calls.begin() + end + 1);
-}
-
 std::string ListComp(int n, const std::string& item) {
   return "LISTCOMP(" + std::to_string(n) + ")" + item;
 }

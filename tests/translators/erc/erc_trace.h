@@ -1,6 +1,6 @@
-// Test helpers for the ERC and ERC2001 translators: runs a table on a
-// recording engine (or on one whose order and report a test scripts) and looks
-// things up in the calls it recorded.
+// Test helpers for the ERC and ERC2001 translators: the shared trace helpers
+// they use, an engine whose order, report, reads and writes a test scripts,
+// and the photo calls both forms end with.
 #pragma once
 
 #include <cstdint>
@@ -17,15 +17,19 @@
 
 namespace ombrel::erc_testing {
 
+using testing::AddendaCalls;
 using testing::Addr;
+using testing::Between;
 using testing::Calls;
 using testing::Comp;
 using testing::Contains;
 using testing::CountByMember;
 using testing::ExpectDistinctWellFormedAddresses;
 using testing::IndexOf;
+using testing::MainCalls;
 using testing::Member;
 using testing::Q;
+using testing::Values;
 using testing::WrittenAddresses;
 
 // A recording engine whose order holds only the values a test gives, whose
@@ -51,18 +55,6 @@ class ScriptedEngine : public testing::RecordingEngine {
 
 // The error a scripted read or write raises.
 inline constexpr int32_t kScriptedErrorNumber = 1004;
-
-// EntrainMain on a recording engine, where every tag has a value.
-Calls MainCalls(FormTranslator& translator, int32_t licensing = -2);
-// AppendAddenda on a recording engine, where every tag has a value.
-Calls AddendaCalls(FormTranslator& translator);
-// AppendAddenda on an order holding exactly values.
-Calls AddendaCalls(FormTranslator& translator, const std::map<std::string, std::string>& values,
-                   const std::set<std::string>& refusedForms = {});
-
-// The calls from the one equal to first up to the one equal to last, both
-// included; empty when either is missing.
-Calls Between(const Calls& calls, const std::string& first, const std::string& last);
 
 // "LISTCOMP(n)item".
 std::string ListComp(int n, const std::string& item);

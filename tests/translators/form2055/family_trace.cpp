@@ -9,22 +9,6 @@ using testing::RecordingEngine;
 using testing::TraceTables;
 using testing::TraceTranslator;
 
-Calls MainCalls(FormTranslator& translator, int32_t licensing) {
-  return TraceTranslator(translator, TraceTables::kMain,
-                         std::make_unique<RecordingEngine>(licensing));
-}
-
-Calls AddendaCalls(FormTranslator& translator) {
-  return TraceTranslator(translator, TraceTables::kAddenda, std::make_unique<RecordingEngine>());
-}
-
-Calls AddendaCalls(FormTranslator& translator, const std::map<std::string, std::string>& values,
-                   const std::set<std::string>& refusedForms) {
-  return TraceTranslator(translator, TraceTables::kAddenda,
-                         std::make_unique<RecordingEngine>(
-                             EngineAnswers{values, /*aliasNeedsValue=*/true, refusedForms}));
-}
-
 Calls Renamed(Calls calls, const std::string& from, const std::string& to) {
   const std::string quotedFrom = Q(from);
   const std::string quotedTo = Q(to);

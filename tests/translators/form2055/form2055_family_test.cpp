@@ -136,7 +136,7 @@ TEST(Form2055Family, PhotosSketchesAndMapsComeLast) {
   for (const Member& m : kMembers) {
     SCOPED_TRACE(m.className);
     auto translator = m.make();
-    const Calls calls = AddendaCalls(*translator, {});
+    const Calls calls = AddendaCalls(*translator, testing::Values{});
     const std::size_t photos = 3 + 9 + m.generalPhotos + 5;
     ASSERT_GT(calls.size(), photos);
     const Calls tail(calls.end() - photos, calls.end());

@@ -208,7 +208,7 @@ TEST(FM2000Test, ColumnsOfComparablesOneToSix) {
         k == 3   ? SetAliasCall("COMMENTSALESCOMPARE", "48|1")
         : k == 6 ? SetAliasCall("COMMENTSALESCOMPARETWO", "48|1")
                  : SetAliasCall("COMP(" + N(k + 1) + ")ADDRSTREET", "10|" + N(p + 2));
-    const Calls column = Column(calls, SetAliasCall(comp + "ADDRSTREET", "10|" + N(p + 1)), next);
+    const Calls column = UpTo(calls, SetAliasCall(comp + "ADDRSTREET", "10|" + N(p + 1)), next);
     ASSERT_EQ(column.size(), 64u);
     for (const std::string& item : positions[p - 1].second) {
       const std::size_t blank = item.find(' ');

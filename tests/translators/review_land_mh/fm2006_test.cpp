@@ -281,7 +281,7 @@ TEST(FM2006Test, ComparableColumnsForComparablesOneToThree) {
     const std::string next =
         c.k < 3 ? SetAliasCall("COMP(" + N(c.k + 1) + ")ADDRSTREET", "11|" + N(c.k + 2))
                 : SetAliasCall("ANALYSISCURRENTAGREE", "50|1");
-    const Calls column = Column(calls, c.calls[0], next);
+    const Calls column = UpTo(calls, c.calls[0], next);
     ASSERT_EQ(column.size(), 64u);
     EXPECT_EQ(column[1], c.calls[1]);
     for (const std::string& call : c.calls) {

@@ -211,7 +211,7 @@ TEST(LANDTest, MainComparableColumnsForComparablesOneToThree) {
     const std::string next =
         c.k < 3 ? MapValueCall("COMP(" + std::to_string(c.k + 1) + ")NUM", std::to_string(c.k + 1))
                 : "ParseExtended(\"COMMENTSALESCOMPARE\", \"69|1\", True)";
-    const Calls column = Column(calls, MapValueCall("COMP(" + k + ")NUM", k), next);
+    const Calls column = UpTo(calls, MapValueCall("COMP(" + k + ")NUM", k), next);
     ASSERT_EQ(column.size(), 30u);
     // The number check opens the column and the street follows, unguarded.
     EXPECT_EQ(column[1], c.calls[0]);
@@ -305,7 +305,7 @@ TEST(LANDTest, ComparablesFormColumnsForComparablesFourToSix) {
                                  ? SetAliasCall("COMP(" + std::to_string(c.k + 1) + ")ADDRSTREET",
                                                 "10|" + std::to_string(c.k - 1))
                                  : SetAliasCall("COMMENTSALESCOMPARETWO", "29|1");
-    const Calls column = Column(calls, c.calls[0], next);
+    const Calls column = UpTo(calls, c.calls[0], next);
     ASSERT_EQ(column.size(), 30u);
     EXPECT_EQ(column[1], c.calls[1]);
     for (const std::string& call : c.calls) {

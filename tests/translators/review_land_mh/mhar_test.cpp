@@ -238,7 +238,7 @@ TEST(MHARTest, MainComparableColumnsForComparablesOneToThree) {
     const std::string next =
         c.k < 3 ? MapValueCall("COMP(" + std::to_string(c.k + 1) + ")NUM", std::to_string(c.k + 1))
                 : "ParseExtended(\"COMMENTSALESCOMPARE\", \"121|1\", True)";
-    const Calls column = Column(calls, MapValueCall("COMP(" + k + ")NUM", k), next);
+    const Calls column = UpTo(calls, MapValueCall("COMP(" + k + ")NUM", k), next);
     ASSERT_EQ(column.size(), 47u);
     EXPECT_EQ(column[1], c.calls[0]);
     for (const std::string& call : c.calls) {
@@ -335,7 +335,7 @@ TEST(MHARTest, ComparablesFormColumnsForComparablesFourToSix) {
                                  ? SetAliasCall("COMP(" + std::to_string(c.k + 1) + ")ADDRSTREET",
                                                 "11|" + std::to_string(c.k - 1))
                                  : SetAliasCall("COMMENTSALESCOMPARETWO", "38|1");
-    const Calls column = Column(calls, c.calls[0], next);
+    const Calls column = UpTo(calls, c.calls[0], next);
     ASSERT_EQ(column.size(), 47u);
     EXPECT_EQ(column[1], c.calls[1]);
     for (const std::string& call : c.calls) {

@@ -21,36 +21,6 @@ std::string FirstText(const std::string& call) {
 
 }  // namespace
 
-Calls MainCalls(FormTranslator& translator, int32_t licensing) {
-  return TraceTranslator(translator, TraceTables::kMain,
-                         std::make_unique<RecordingEngine>(licensing));
-}
-
-Calls MainCalls(FormTranslator& translator, const Values& values) {
-  return TraceTranslator(
-      translator, TraceTables::kMain,
-      std::make_unique<RecordingEngine>(EngineAnswers{values, /*aliasNeedsValue=*/true, {}}));
-}
-
-Calls AddendaCalls(FormTranslator& translator) {
-  return TraceTranslator(translator, TraceTables::kAddenda, std::make_unique<RecordingEngine>());
-}
-
-Calls AddendaCalls(FormTranslator& translator, const Values& values,
-                   const std::set<std::string>& refusedForms) {
-  return TraceTranslator(translator, TraceTables::kAddenda,
-                         std::make_unique<RecordingEngine>(
-                             EngineAnswers{values, /*aliasNeedsValue=*/true, refusedForms}));
-}
-
-Calls Column(const Calls& calls, const std::string& first, const std::string& next) {
-  const std::ptrdiff_t begin = IndexOf(calls, first);
-  if (begin < 0) return {};
-  const std::ptrdiff_t end = IndexOf(calls, next, begin + 1);
-  if (end < 0) return {};
-  return Calls(calls.begin() + begin, calls.begin() + end);
-}
-
 std::vector<std::string> FormsSet(const Calls& calls) {
   std::vector<std::string> forms;
   for (const std::string& call : calls) {

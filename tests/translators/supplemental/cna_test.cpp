@@ -98,7 +98,7 @@ TEST(CNATest, UnitTemplateOnItsLine) {
   // Every unit type runs whole, even on an order without any unit values.
   for (bool empty : {false, true}) {
     CNA translator;
-    Calls calls = empty ? MainCalls(translator, {}) : MainCalls(translator);
+    Calls calls = empty ? MainCalls(translator, testing::Values{}) : MainCalls(translator);
     for (int n = 1; n <= 8; ++n) {
       SCOPED_TRACE("unit type " + std::to_string(n) + (empty ? " on an empty order" : ""));
       Calls expected = unit(n);
