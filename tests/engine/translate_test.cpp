@@ -2,6 +2,7 @@
 // lines, the supplemental documents, the Save loop, the report profile's file
 // number and the Retry/Cancel convention of Translate's handler.
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,10 @@ struct Outcome {
   bool reachesSave;  // the Save dialog is shown (and answered with the report's path)
   bool result;
 };
+
+// GoogleTest prints a parameter when it lists or reports a test; the row's name
+// says all, where its bytes would say nothing.
+void PrintTo(const Outcome& outcome, std::ostream* os) { *os << outcome.name; }
 
 std::string Unsupported(const std::string& number) {
   return OkBox("This translator does not support the " + number + " form.",
