@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "platform/error.h"
 
 namespace ombrel {
 
@@ -29,10 +32,17 @@ class Envelope {
   // Validates the envelope. False (never an error) for anything that is not a
   // well-formed envelope whose every document name is a plain file name.
   virtual bool OpenEnvelope(const std::string& path) = 0;
-  // Extracts every document to folder/GUID+EXT. Never overwrites a file; on
-  // any failure removes what this call wrote and returns False.
+  // Extracts every document to folder/GUID+EXT. Never overwrites a file: a
+  // file already under such a name that holds exactly the document's bytes
+  // (left there by an interrupted run) is taken as extracted; any other is a
+  // failure. On a failure removes what this call wrote and returns False.
+  // Each document is written under no name (or a temporary one) until it is
+  // complete, so a kill leaves no partial file under a document's name.
   virtual bool ExtractTo(const std::string& folder, int32_t flags) = 0;
   virtual const EnvelopeDocuments& Documents() const = 0;
+  // Why the last OpenEnvelope or ExtractTo returned False, naming the file
+  // or entry and the cause, for the log; nothing after a success.
+  virtual std::optional<Error> Failure() const = 0;
 };
 
 }  // namespace ombrel

@@ -1,6 +1,8 @@
 #include "platform/envelope_listing.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include <pugixml.hpp>
 
@@ -12,23 +14,39 @@
 namespace ombrel {
 
 namespace {
+
 constexpr std::size_t kMaxElements = 1000 * 1000;  // elements and attributes together
+
+std::optional<EnvelopeListing> Refuse(std::string* why, std::string text) {
+  if (why != nullptr) *why = std::move(text);
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<EnvelopeListing> EnvelopeListing::Parse(std::string_view bytes) {
+std::optional<EnvelopeListing> EnvelopeListing::Parse(std::string_view bytes, std::string* why) {
   std::string text = DecodeXmlText(bytes);
-  if (HasNulCharacter(text)) return std::nullopt;
+  if (HasNulCharacter(text)) return Refuse(why, "ENVELOPE.XML holds a NUL character");
   // Parsed elements cost far more memory than their text: no listing needs
   // a million of them.
-  if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) return std::nullopt;
+  if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) {
+    return Refuse(why, "ENVELOPE.XML has too many elements and attributes (over " +
+                           std::to_string(kMaxElements) + ")");
+  }
   pugi::xml_document document;
-  if (!document.load_buffer_inplace(text.data(), text.size(), pugi::parse_default | kStrictRootOptions,
-                              pugi::encoding_utf8) ||
-      !HasSingleRoot(document)) {
-    return std::nullopt;
+  const pugi::xml_parse_result parsed = document.load_buffer_inplace(
+      text.data(), text.size(), pugi::parse_default | kStrictRootOptions, pugi::encoding_utf8);
+  if (!parsed) {
+    return Refuse(why, std::string("ENVELOPE.XML is not well-formed: ") + parsed.description() +
+                           " at offset " + std::to_string(parsed.offset));
+  }
+  if (!HasSingleRoot(document)) {
+    return Refuse(why, "ENVELOPE.XML is not well-formed: not exactly one root element");
   }
   const pugi::xml_node root = document.document_element();
-  if (std::string_view(root.name()) != "ENVELOPE") return std::nullopt;
+  if (std::string_view(root.name()) != "ENVELOPE") {
+    return Refuse(why, "ENVELOPE.XML has no ENVELOPE root element");
+  }
   EnvelopeListing listing;
   for (const pugi::xml_node node : root.children("DOCUMENT")) {
     std::vector<std::pair<std::string, std::string>> attributes;

@@ -15,8 +15,9 @@ namespace ombrel {
 class EnvelopeListing : public EnvelopeDocuments {
  public:
   // The listing in the bytes of ENVELOPE.XML: <ENVELOPE> with one
-  // <DOCUMENT .../> per document. Nothing when it is not well-formed.
-  static std::optional<EnvelopeListing> Parse(std::string_view bytes);
+  // <DOCUMENT .../> per document. Nothing when it is not well-formed, or
+  // too large to parse; *why then says which, in words for the log.
+  static std::optional<EnvelopeListing> Parse(std::string_view bytes, std::string* why = nullptr);
 
   std::size_t Count() const override { return documents_.size(); }
   const EnvelopeDocument& Item(std::size_t index) const override;

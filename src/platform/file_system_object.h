@@ -38,6 +38,10 @@ class FileSystemObject {
   // source only after the copy is complete.
   virtual void MoveFile(const std::string& source, const std::string& destination) = 0;
 
+  // True when both are regular files holding exactly the same bytes; False
+  // otherwise, and when either cannot be read.
+  virtual bool SameContents(const std::string& first, const std::string& second) = 0;
+
   // Deletes exactly one file; never a folder. Raises an error on failure.
   virtual void DeleteFile(const std::string& path) = 0;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/errno_error.h"
+#include "platform/file_contents.h"
 #include "platform/file_system_object.h"
 #include "platform/path_names.h"
 #include "platform/sender_text.h"
@@ -150,6 +151,10 @@ class LocalFileSystem : public FileSystemObject {
       throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(path));
     }
     if (::unlink(path.c_str()) != 0) throw ErrnoError(errno, kSource, path);
+  }
+
+  bool SameContents(const std::string& first, const std::string& second) override {
+    return ombrel::SameContents(first, second);
   }
 
   std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override {

@@ -16,10 +16,12 @@ class ZipEnvelope : public Envelope {
   bool OpenEnvelope(const std::string& path) override;
   bool ExtractTo(const std::string& folder, int32_t flags) override;
   const EnvelopeDocuments& Documents() const override { return listing_; }
+  std::optional<Error> Failure() const override { return failure_; }
 
  private:
   ZipArchivePtr archive_;
   EnvelopeListing listing_;
+  std::optional<Error> failure_;
 };
 
 }  // namespace ombrel

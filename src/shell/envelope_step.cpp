@@ -4,6 +4,7 @@
 // document goes to a new engine; at the end every document file is deleted.
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/common_forms.h"
@@ -33,6 +34,18 @@ void RequirePlainName(const std::string& name) {
                 "The envelope names a document \"" + SenderText(name) +
                     "\", which is not a plain file name; it is not moved.");
   }
+}
+
+// Gives the file source the name target, never replacing a file. A file
+// already at target that holds exactly source's bytes is the same document,
+// left there by a run that was killed or cancelled: it is used, and source
+// goes. Any other file there stops the move with its error.
+void PlaceFile(FileSystemObject& fso, const std::string& source, const std::string& target) {
+  if (fso.FileExists(target) && fso.SameContents(source, target)) {
+    fso.DeleteFile(source);
+    return;
+  }
+  fso.MoveFile(source, target);
 }
 
 struct DocumentAttributes {
@@ -79,6 +92,16 @@ void Main::Open_Click() {
   bool opened = false;
   if (!handler.Repeat([&] { opened = envelope->OpenEnvelope(path); })) return;
   if (!opened) {
+    // The box keeps to its words; the log says why.
+    if (!handler.Repeat([&] {
+          if (const std::optional<Error> failure = envelope->Failure()) {
+            TheLog().LogEvent("Invalid envelope file: " + SenderText(path) + ": " +
+                                  failure->description(),
+                              kLogError);
+          }
+        })) {
+      return;
+    }
     handler.Repeat([&] {
       TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kInformation, kAppTitle);
@@ -94,6 +117,13 @@ void Main::Open_Click() {
   if (!extracted) {
     if (!handler.Repeat([&] {
           TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
+        })) {
+      return;
+    }
+    if (!handler.Repeat([&] {
+          if (const std::optional<Error> failure = envelope->Failure()) {
+            TheLog().LogEvent(failure->description(), kLogError);
+          }
         })) {
       return;
     }
@@ -129,7 +159,7 @@ void Main::Open_Click() {
     if (!handler.Repeat([&] {
           RequirePlainName(d.guid + d.ext);
           RequirePlainName(d.fileName);
-          fso->MoveFile(source, target);
+          PlaceFile(*fso, source, target);
         })) {
       return;
     }
@@ -145,7 +175,7 @@ void Main::Open_Click() {
       const std::string picture = g.PixFolder + d.fileName;
       if (!handler.Repeat([&] {
             RequirePlainName(d.fileName);
-            fso->MoveFile(target, picture);
+            PlaceFile(*fso, target, picture);
           })) {
         return;
       }

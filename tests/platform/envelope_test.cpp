@@ -171,6 +171,84 @@ TEST_F(EnvelopeTest, ExtractionNeverOverwritesAndLeavesNothingOnFailure) {
   EXPECT_FALSE(envelope_.ExtractTo(dir_.File("no such folder"), 0));
 }
 
+TEST_F(EnvelopeTest, TheFailureSaysWhichDocumentAndWhy) {
+  using Change = std::function<void(EnvelopeBuilder&)>;
+  const auto first = [](EnvelopeBuilder& b) -> EnvelopeEntry& { return b.documents()[0]; };
+  const struct {
+    const char* name;
+    Change change;
+    std::string description;
+  } cases[] = {
+      {"a FILENAME longer than a name can be",
+       [&](EnvelopeBuilder& b) { first(b).fileName = std::string(256, 'n'); },
+       "Document 1 is named \"" + std::string(256, 'n') +
+           "\", which is not a plain file name of at most 255 bytes"},
+      {"a FILENAME as long as a name can be", [&](EnvelopeBuilder& b) { first(b).fileName = std::string(255, 'n'); },
+       ""},
+      {"a repeated entry",
+       [&](EnvelopeBuilder& b) {
+         b.documents()[2].guid = first(b).guid;
+         b.documents()[2].ext = first(b).ext;
+         b.documents()[2].writeEntry = false;
+       },
+       "Document 3 repeats the entry {first}"},
+      {"a manifest of a million attributes",
+       [](EnvelopeBuilder& b) {
+         std::string listing = "<ENVELOPE><DOCUMENT";
+         for (int i = 0; i < 1000 * 1000; ++i) listing += " a" + std::to_string(i) + "=''";
+         b.SetEnvelopeXml(listing + "/></ENVELOPE>");
+       },
+       "ENVELOPE.XML has too many elements and attributes (over 1000000)"},
+      {"no manifest", [](EnvelopeBuilder& b) { b.OmitEnvelopeXml(); }, "it holds no ENVELOPE.XML"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EnvelopeBuilder builder = ThreeDocuments();
+    c.change(builder);
+    std::string description = c.description;
+    if (const auto at = description.find("{first}"); at != std::string::npos) {
+      description.replace(at, 7, first(builder).guid + first(builder).ext);
+    }
+    EXPECT_EQ(envelope_.OpenEnvelope(Write(builder)), description.empty());
+    if (description.empty()) {
+      EXPECT_FALSE(envelope_.Failure());
+    } else {
+      ASSERT_TRUE(envelope_.Failure());
+      EXPECT_EQ(envelope_.Failure()->source(), "EnvKit.Envelope");
+      EXPECT_EQ(envelope_.Failure()->description(), description);
+    }
+  }
+}
+
+// What an interrupted run left under a document's name is used when it
+// holds exactly the document's bytes, and never removed.
+TEST_F(EnvelopeTest, ADocumentLeftByAnInterruptedRunIsUsed) {
+  EnvelopeBuilder builder = ThreeDocuments();
+  ASSERT_TRUE(envelope_.OpenEnvelope(Write(builder)));
+  const EnvelopeEntry& order = builder.documents()[0];
+  const EnvelopeEntry& photo = builder.documents()[2];
+  dir_.Write(order.guid + order.ext, kOrder);
+  ASSERT_TRUE(envelope_.ExtractTo(dir_.str(), 0));
+  EXPECT_FALSE(envelope_.Failure());
+  EXPECT_EQ(dir_.Read(order.guid + order.ext), kOrder);
+  EXPECT_EQ(dir_.Read(photo.guid + photo.ext), kPhoto);
+  EXPECT_EQ(Listing(dir_.path()).size(), 4U);
+
+  // A later failure removes what this call wrote, not what it found.
+  for (const EnvelopeEntry& d : builder.documents()) fs::remove(dir_.File(d.guid + d.ext));
+  dir_.Write(order.guid + order.ext, kOrder);
+  dir_.Write(photo.guid + photo.ext, "a different photo");
+  EXPECT_FALSE(envelope_.ExtractTo(dir_.str(), 0));
+  EXPECT_EQ(envelope_.Failure()->number(), err::kFileAlreadyExists);
+  EXPECT_EQ(envelope_.Failure()->description(),
+            "File already exists: " + dir_.File(photo.guid + photo.ext) +
+                " holds other bytes than the envelope's document; it is left as it is");
+  std::vector<std::string> expected = {order.guid + order.ext, photo.guid + photo.ext, "MY.ENV"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(dir_.path()), expected);
+  EXPECT_EQ(dir_.Read(photo.guid + photo.ext), "a different photo");
+}
+
 TEST_F(EnvelopeTest, ACorruptEntryFailsTheExtractionAndLeavesNothing) {
   EnvelopeBuilder builder = ThreeDocuments();
   EnvelopeEntry& photo = builder.documents()[2];

@@ -170,7 +170,7 @@ TEST_F(EnvelopeStepTest, CancelInTheOpenDialogDoesNothing) {
   EXPECT_TRUE(translations.empty());
 }
 
-TEST_F(EnvelopeStepTest, AnInvalidEnvelopeIsShownButNotLogged) {
+TEST_F(EnvelopeStepTest, AnInvalidEnvelopeIsShownAndTheLogSaysWhy) {
   Main& main = StartedMain();
   const std::string path = dirs.Write("kestrov/XML/broken.env", "this is no envelope");
   ui.AnswerDialog(path);
@@ -178,7 +178,9 @@ TEST_F(EnvelopeStepTest, AnInvalidEnvelopeIsShownButNotLogged) {
   const std::vector<ShownBox> expected = {
       {"Invalid envelope file\n" + path, MsgButtons::kOk, MsgIcon::kInformation, "Ombrel"}};
   EXPECT_EQ(ui.boxes, expected);
-  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{
+                            "  ->", "! Invalid envelope file: " + path +
+                                        ": it is not a readable ZIP archive: Not a zip archive"}));
   EXPECT_EQ(dirs.Read(path), "this is no envelope");
 }
 
@@ -216,8 +218,11 @@ TEST_F(EnvelopeStepTest, AnEnvelopeThatCannotBeUnpackedIsLoggedAndShown) {
   const std::vector<ShownBox> expected = {{"Unable to unpack envelope file\n" + path,
                                            MsgButtons::kOk, MsgIcon::kCritical, "Ombrel"}};
   EXPECT_EQ(ui.boxes, expected);
-  EXPECT_EQ(LogTexts(), (std::vector<std::string>{
-                            "  ->", "! Unable to unpack envelope file: " + path}));
+  EXPECT_EQ(LogTexts(),
+            (std::vector<std::string>{
+                "  ->", "! Unable to unpack envelope file: " + path,
+                "! File already exists: " + XmlDir() +
+                    "{FIXED}.xml holds other bytes than the envelope's document; it is left as it is"}));
   EXPECT_EQ(dirs.Read("kestrov/XML/{FIXED}.xml"), "in the way");
   EXPECT_TRUE(translations.empty());
 }
@@ -249,6 +254,94 @@ TEST_F(EnvelopeStepTest, AnExistingFileNameStopsTheMoveAndCancelLeavesEverything
   const std::vector<std::string> log = LogTexts();
   ASSERT_EQ(log.size(), 3U);
   EXPECT_EQ(log[1].rfind("! Error 58 in Open [Scripting.FileSystemObject]: ", 0), 0U) << log[1];
+}
+
+// A kill during the translation leaves every document under its own name,
+// the photos in the picture folder. The kill is simulated by putting back,
+// after the step, the files as they stood while Translate ran.
+TEST_F(EnvelopeStepTest, AnEnvelopeWhoseTranslationWasKilledOpensNormallyNextTime) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Add("supplement.xml", "OADI-SUP/XML", "", "<ORDER>supplement</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "", "front photo");
+  const std::string path = Pick(builder);
+  std::map<std::string, std::string> atTheKill;  // relative path -> bytes
+  onTranslate = [&](const testing::ObservingEngine::Call&) {
+    for (const std::string& file : FilesUnder(kestrovDir)) {
+      atTheKill[file] = dirs.Read("kestrov/" + file);
+    }
+  };
+  main.Open_Click();
+  for (const auto& [file, bytes] : atTheKill) dirs.Write("kestrov/" + file, bytes);
+  ASSERT_EQ(FilesUnder(kestrovDir),
+            (std::vector<std::string>{"Kestrov.exe", "Pix/front.jpg", "XML/main.xml",
+                                      "XML/order.env", "XML/supplement.xml"}));
+
+  onTranslate = nullptr;
+  ui.AnswerDialog(path);
+  main.Open_Click();
+  EXPECT_TRUE(ui.boxes.empty());
+  ASSERT_EQ(translations.size(), 2U);
+  EXPECT_EQ(translations[1].xmlFile, XmlDir() + "main.xml");
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
+}
+
+// Cancel after an error of the step leaves the extracted documents; a kill
+// during extraction leaves the documents completed so far, and where the
+// file system has no unnamed files, the temporary of the one being written.
+TEST_F(EnvelopeStepTest, AnEnvelopeLeftHalfwayOpensNormallyNextTime) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>new</ORDER>").guid = "{ORDER}";
+  builder.Add("front.jpg", "IMAGE/JPG", "", "new photo").guid = "{PHOTO}";
+  const std::string path = Pick(builder);
+  const std::string userFile = dirs.Write("kestrov/XML/main.xml", "the user's own file");
+  ui.AnswerBox(MsgResult::kCancel);
+  main.Open_Click();
+  ASSERT_EQ(FilesUnder(kestrovDir),
+            (std::vector<std::string>{"Kestrov.exe", "XML/main.xml", "XML/order.env",
+                                      "XML/{ORDER}.xml", "XML/{PHOTO}.jpg"}));
+  // The user moves their file away; a killed extraction's temporary is there too.
+  fs::rename(userFile, dirs.File("kept.xml"));
+  dirs.Write("kestrov/XML/.ombrel-k1LLed", "half a docu");
+
+  ui.AnswerDialog(path);
+  main.Open_Click();
+  EXPECT_EQ(ui.boxes.size(), 1U);  // only the first run's
+  ASSERT_EQ(translations.size(), 1U);
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+  EXPECT_EQ(dirs.Read("kept.xml"), "the user's own file");
+}
+
+// A photo in the picture folder under the document's name, with the same
+// bytes, is the one a killed run moved there: it is used, not refused.
+TEST_F(EnvelopeStepTest, ADocumentLeftWithTheSameBytesIsUsedAndADifferentOneRefused) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>new</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "", "new photo");
+  builder.Add("rear.jpg", "IMAGE/JPG", "", "rear photo");
+  Pick(builder);
+  dirs.Write("kestrov/XML/main.xml", "<ORDER>new</ORDER>");
+  dirs.Write("kestrov/Pix/front.jpg", "new photo");
+  dirs.Write("kestrov/Pix/rear.jpg", "the user's own rear photo");
+  ui.AnswerBox(MsgResult::kCancel);
+  main.Open_Click();
+
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text, "Error 58 in Open:\nFile already exists: " + PixDir() + "rear.jpg");
+  EXPECT_EQ(dirs.Read("kestrov/Pix/rear.jpg"), "the user's own rear photo");
+  EXPECT_TRUE(translations.empty());
+  const std::vector<std::string> log = LogTexts();
+  ASSERT_EQ(log.size(), 2U);
+  EXPECT_EQ(log[1], "! Error 58 in Open [Scripting.FileSystemObject]: File already exists: " +
+                        PixDir() + "rear.jpg");
+  // The first two were placed; the third waits under its extracted name.
+  EXPECT_EQ(FilesUnder(kestrovDir),
+            (std::vector<std::string>{"Kestrov.exe", "Pix/front.jpg", "Pix/rear.jpg",
+                                      "XML/main.xml", "XML/order.env", "XML/rear.jpg"}));
 }
 
 TEST_F(EnvelopeStepTest, RetryRunsTheSameMoveAgain) {
@@ -333,6 +426,7 @@ class LaxEnvelope : public Envelope, EnvelopeDocuments, EnvelopeDocument {
     return true;
   }
   const EnvelopeDocuments& Documents() const override { return *this; }
+  std::optional<Error> Failure() const override { return std::nullopt; }
   std::size_t Count() const override { return 1; }
   const EnvelopeDocument& Item(std::size_t) const override { return *this; }
   std::string Attribute(const std::string& name) const override {

@@ -222,7 +222,12 @@ TEST_F(HostileEnvelopeTest, NamesThatLeaveTheEnvelopesFolderAreRefused) {
     ui.boxes.clear();
     OpenAndCompare(path, std::nullopt);
     EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Invalid(path)});
-    EXPECT_EQ(StepLog(), std::vector<std::string>{});
+    // The log names the document and why it is refused.
+    ASSERT_FALSE(StepLog().empty());
+    const std::string line = StepLog().back();
+    EXPECT_EQ(line.rfind("! Invalid envelope file: " + path + ": Document ", 0), 0U) << line;
+    EXPECT_NE(line.find("which is not a plain file name of at most 255 bytes"), std::string::npos)
+        << line;
   }
   EXPECT_FALSE(fs::exists("/etc/x"));
 }
@@ -249,20 +254,21 @@ TEST_F(HostileEnvelopeTest, BrokenEnvelopesAreReportedAndLeaveNothing) {
     const char* name;
     std::function<std::string()> bytes;
     Outcome outcome;
+    const char* cause;  // how the log's last line begins after the fixed words
   } cases[] = {
       {"truncated",
        [&] {
          const std::string whole = bytesOf(OrderPhotoAndNotes());
          return whole.substr(0, whole.size() * 2 / 3);
        },
-       kInvalid},
+       kInvalid, "it is not a readable ZIP archive: "},
       {"manifest that is not XML",
        [&] {
          EnvelopeBuilder builder = OrderPhotoAndNotes();
          builder.SetEnvelopeXml("DOCUMENT GUID=1 EXT=.xml; this is no XML <<<");
          return bytesOf(builder);
        },
-       kInvalid},
+       kInvalid, "ENVELOPE.XML is not well-formed: "},
       {"manifest with a CRC error",
        [&] {
          EnvelopeBuilder builder = OrderPhotoAndNotes();
@@ -273,16 +279,18 @@ TEST_F(HostileEnvelopeTest, BrokenEnvelopesAreReportedAndLeaveNothing) {
          bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
          return bytes;
        },
-       kInvalid},
+       kInvalid, "The envelope's entry ENVELOPE.XML is damaged: "},
       {"entry with a CRC error",
        [&] {
          std::string bytes = bytesOf(stored("PHOTOMARK"));
          bytes[bytes.find("PHOTOMARK")] = 'p';
          return bytes;
        },
-       kUnpack},
-      {"bomb stating a petabyte", [&] { return statingOf(200000, uint64_t{1} << 50); }, kUnpack},
-      {"bomb stating 1 KB and expanding to 16 MB", [&] { return statingOf(16 << 20, 1024); }, kUnpack},
+       kUnpack, "The envelope's entry {photo} is damaged: CRC error"},
+      {"bomb stating a petabyte", [&] { return statingOf(200000, uint64_t{1} << 50); }, kUnpack,
+       "Disk full: {photo} is over the size limit of the free space: 1125899906842624 bytes, "},
+      {"bomb stating 1 KB and expanding to 16 MB", [&] { return statingOf(16 << 20, 1024); }, kUnpack,
+       "The envelope's entry {photo} is damaged: it expands past its stated size"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -292,12 +300,23 @@ TEST_F(HostileEnvelopeTest, BrokenEnvelopesAreReportedAndLeaveNothing) {
     OpenAndCompare(path, std::nullopt);
     std::vector<std::string> logged = StepLog();
     logged.erase(logged.begin(), logged.begin() + static_cast<std::ptrdiff_t>(logBefore.size()));
+    // The specified box, and the log says why.
     if (c.outcome == kInvalid) {
       EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Invalid(path)});
-      EXPECT_EQ(logged, std::vector<std::string>{});
+      ASSERT_EQ(logged.size(), 1U);
+      EXPECT_EQ(logged[0].rfind("! Invalid envelope file: " + path + ": " + c.cause, 0), 0U)
+          << logged[0];
     } else {
       EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Unpack(path)});
-      EXPECT_EQ(logged, std::vector<std::string>{"! Unable to unpack envelope file: " + path});
+      ASSERT_EQ(logged.size(), 2U);
+      EXPECT_EQ(logged[0], "! Unable to unpack envelope file: " + path);
+      // {photo} stands for the photo's entry, whose GUID is new in each envelope.
+      const std::string cause = c.cause;
+      const std::size_t at = cause.find("{photo}");
+      EXPECT_EQ(logged[1].rfind("! " + cause.substr(0, at), 0), 0U) << logged[1];
+      if (at != std::string::npos) {
+        EXPECT_NE(logged[1].find(".jpg" + cause.substr(at + 7)), std::string::npos) << logged[1];
+      }
     }
   }
 }
@@ -322,7 +341,11 @@ TEST_F(HostileEnvelopeTest, AZipBombBiggerThanTheDiskIsStoppedAndReported) {
     ui.boxes.clear();
     OpenAndCompare(path, std::nullopt);
     EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Unpack(path)});
-    EXPECT_EQ(StepLog().back(), "! Unable to unpack envelope file: " + path);
+    const std::vector<std::string> logged = StepLog();
+    ASSERT_GE(logged.size(), 2U);
+    EXPECT_EQ(logged[logged.size() - 2], "! Unable to unpack envelope file: " + path);
+    EXPECT_EQ(logged.back().rfind(stated == 0 ? "! Disk full: " : "! The envelope's entry ", 0), 0U)
+        << logged.back();
     EXPECT_EQ(small.FreeBytes(), free);
   }
 }
