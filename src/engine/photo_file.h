@@ -4,8 +4,9 @@
 // the one meant.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace ombrel {
@@ -27,10 +28,18 @@ class PictureFolder {
   std::string Find(const std::string& fileName);
 
  private:
+  struct Entry {
+    uint64_t key;     // a hash of the name in capitals
+    uint32_t offset;  // the name in names_
+    uint32_t size;
+  };
+  void List();
+  std::string_view NameOf(const Entry& entry) const { return std::string_view(names_).substr(entry.offset, entry.size); }
+
   std::string folder_;
   bool listed_ = false;
-  // The folder's names by their capitalised form, each list in byte order.
-  std::unordered_map<std::string, std::vector<std::string>> byCapitals_;
+  std::string names_;            // the folder's names, one after another
+  std::vector<Entry> byKey_;     // by key, then name in byte order
 };
 
 }  // namespace ombrel

@@ -1,17 +1,20 @@
 #include "platform/element_index.h"
 
 #include <algorithm>
+#include <compare>
+#include <functional>
 
 namespace ombrel {
 
 void ElementIndex::Clear() {
   names_.Clear();
   elements_.clear();
-  byAddress_.clear();
+  nameStart_.clear();
   byName_.clear();
   byParent_.clear();
   numbered_.clear();
   numberedChildren_.clear();
+  byAddress_.clear();
 }
 
 std::string_view ElementIndex::IndexKey(std::string_view n) {
@@ -27,15 +30,15 @@ void ElementIndex::Build(const pugi::xml_document& document) {
   Clear();
   struct Open {
     pugi::xml_node node;
-    uint32_t position;     // the node's own; kNoParent when it is no element
+    uint32_t position;     // the node's own; kNone when it is no element
     uint32_t outerParent;  // the parent position to return to
   };
   // Document order without recursion: a document may be deep.
   std::vector<Open> open;
-  uint32_t parent = kNoParent;  // the element whose children are walked
+  uint32_t parent = kDocument;  // the element whose children are walked
   pugi::xml_node node = document.first_child();
   while (node) {
-    uint32_t own = kNoParent;
+    uint32_t own = kNone;
     if (node.type() == pugi::node_element) {
       own = static_cast<uint32_t>(elements_.size());
       elements_.push_back(Element{node, names_.Intern(node.name()), parent, own});
@@ -51,27 +54,40 @@ void ElementIndex::Build(const pugi::xml_document& document) {
       open.pop_back();
       node = closed.node;
       parent = closed.outerParent;
-      if (closed.position != kNoParent) {
+      if (closed.position != kNone) {
         elements_[closed.position].last = static_cast<uint32_t>(elements_.size() - 1);
       }
     }
     node = node.next_sibling();
   }
 
-  const std::size_t count = elements_.size();
-  byAddress_.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) byAddress_.emplace_back(elements_[i].node.internal_object(), i);
-  std::sort(byAddress_.begin(), byAddress_.end(), [](const auto& a, const auto& b) {
-    return std::less<const void*>()(a.first, b.first);
-  });
-  byName_.reserve(count);
-  byParent_.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) {
-    byName_.push_back(ByName{elements_[i].name, i});
-    byParent_.push_back(ByParent{elements_[i].name, elements_[i].parent, i});
+  // Counting sorts: by name in document order; and by parent, then by name
+  // keeping that order, which leaves each name's group ordered by parent,
+  // then position.
+  const auto count = static_cast<uint32_t>(elements_.size());
+  std::vector<uint32_t> nameCount(names_.size() + 1, 0);
+  for (const Element& element : elements_) ++nameCount[element.name + 1];
+  for (std::size_t i = 1; i < nameCount.size(); ++i) nameCount[i] += nameCount[i - 1];
+  nameStart_ = nameCount;
+  byName_.resize(count);
+  {
+    std::vector<uint32_t> next(nameStart_.begin(), nameStart_.end() - 1);
+    for (uint32_t i = 0; i < count; ++i) byName_[next[elements_[i].name]++] = i;
   }
-  std::sort(byName_.begin(), byName_.end());
-  std::sort(byParent_.begin(), byParent_.end());
+  std::vector<uint32_t> byParentOnly(count);
+  {
+    // Parent positions run from 0 to count - 1, the document's children last.
+    std::vector<uint32_t> start(static_cast<std::size_t>(count) + 2, 0);
+    const auto slot = [count](uint32_t parent) { return parent == kDocument ? count : parent; };
+    for (const Element& element : elements_) ++start[slot(element.parent) + 1];
+    for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+    for (uint32_t i = 0; i < count; ++i) byParentOnly[start[slot(elements_[i].parent)]++] = i;
+  }
+  byParent_.resize(count);
+  {
+    std::vector<uint32_t> next(nameStart_.begin(), nameStart_.end() - 1);
+    for (uint32_t position : byParentOnly) byParent_[next[elements_[position].name]++] = position;
+  }
 
   for (uint32_t i = 0; i < count; ++i) {
     // The first attribute N is the one a step compares, as pugixml finds it.
@@ -95,22 +111,34 @@ void ElementIndex::Build(const pugi::xml_document& document) {
   std::sort(numberedChildren_.begin(), numberedChildren_.end());
 }
 
-std::optional<uint32_t> ElementIndex::PositionOf(pugi::xml_node node) const {
-  if (node.type() != pugi::node_element) return std::nullopt;
+uint32_t ElementIndex::PositionOf(pugi::xml_node node) const {
+  if (node.type() == pugi::node_document) {
+    return !elements_.empty() && elements_[0].node.root() == node ? kDocument : kNone;
+  }
+  if (node.type() != pugi::node_element || elements_.empty()) return kNone;
+  if (elements_[0].node == node) return 0;
+  if (byAddress_.empty()) {
+    byAddress_.reserve(elements_.size());
+    for (uint32_t i = 0; i < elements_.size(); ++i) byAddress_.emplace_back(elements_[i].node.internal_object(), i);
+    std::sort(byAddress_.begin(), byAddress_.end(), [](const auto& a, const auto& b) {
+      return std::less<const void*>()(a.first, b.first);
+    });
+  }
   const void* address = node.internal_object();
   const auto it = std::lower_bound(byAddress_.begin(), byAddress_.end(), address,
                                    [](const auto& entry, const void* at) {
                                      return std::less<const void*>()(entry.first, at);
                                    });
-  if (it == byAddress_.end() || it->first != address) return std::nullopt;
+  if (it == byAddress_.end() || it->first != address) return kNone;
   return it->second;
 }
 
-std::optional<uint32_t> ElementIndex::ParentPosition(pugi::xml_node parent) const {
-  if (parent.type() == pugi::node_element) return PositionOf(parent);
-  // The document's children have no parent element; no other node has children.
-  if (parent.type() == pugi::node_document) return kNoParent;
-  return std::nullopt;
+pugi::xml_node ElementIndex::NodeAt(uint32_t position) const {
+  return position < elements_.size() ? elements_[position].node : pugi::xml_node();
+}
+
+std::pair<std::size_t, std::size_t> ElementIndex::NameRange(uint32_t name) const {
+  return {nameStart_[name], nameStart_[name + 1]};
 }
 
 std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
@@ -127,53 +155,59 @@ std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
   return {static_cast<std::size_t>(lo - numbered_.begin()), static_cast<std::size_t>(hi - numbered_.begin())};
 }
 
-pugi::xml_node ElementIndex::FirstBelow(pugi::xml_node top, std::string_view name,
-                                        std::optional<std::string_view> n) const {
+uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const {
+  if (top == kNone || (top != kDocument && top >= elements_.size())) return kNone;
   const std::optional<uint32_t> id = names_.Find(name);
-  if (!id) return pugi::xml_node();
-  uint32_t first = 0;
-  uint32_t last = UINT32_MAX;
-  if (top.type() == pugi::node_element) {
-    const std::optional<uint32_t> position = PositionOf(top);
-    if (!position) return pugi::xml_node();
-    first = *position + 1;
-    last = elements_[*position].last;
-  }
-  uint32_t found = kNoParent;
+  if (!id) return kNone;
+  const uint32_t first = top == kDocument ? 0 : top + 1;
+  const uint32_t last = top == kDocument ? kDocument : elements_[top].last;
+  uint32_t found = kNone;
   if (n) {
     const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
-    const auto it = std::lower_bound(numbered_.begin() + static_cast<std::ptrdiff_t>(lo),
-                                     numbered_.begin() + static_cast<std::ptrdiff_t>(hi), first,
+    const auto end = numbered_.begin() + static_cast<std::ptrdiff_t>(hi);
+    const auto it = std::lower_bound(numbered_.begin() + static_cast<std::ptrdiff_t>(lo), end, first,
                                      [](const Numbered& entry, uint32_t at) { return entry.position < at; });
-    if (it != numbered_.begin() + static_cast<std::ptrdiff_t>(hi)) found = it->position;
+    if (it != end) found = it->position;
   } else {
-    const auto it = std::lower_bound(byName_.begin(), byName_.end(), ByName{*id, first});
-    if (it != byName_.end() && it->name == *id) found = it->position;
+    const auto [lo, hi] = NameRange(*id);
+    const auto end = byName_.begin() + static_cast<std::ptrdiff_t>(hi);
+    const auto it = std::lower_bound(byName_.begin() + static_cast<std::ptrdiff_t>(lo), end, first);
+    if (it != end) found = *it;
   }
-  if (found == kNoParent || found > last) return pugi::xml_node();
-  return elements_[found].node;
+  return found != kNone && found <= last ? found : kNone;
+}
+
+uint32_t ElementIndex::FirstChild(uint32_t parent, std::string_view name, std::optional<std::string_view> n) const {
+  if (parent == kNone || (parent != kDocument && parent >= elements_.size())) return kNone;
+  const std::optional<uint32_t> id = names_.Find(name);
+  if (!id) return kNone;
+  if (n) {
+    const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
+    if (lo == hi) return kNone;
+    const auto group = static_cast<uint32_t>(lo);
+    const auto it = std::lower_bound(numberedChildren_.begin(), numberedChildren_.end(),
+                                     NumberedChild{group, parent, 0});
+    if (it == numberedChildren_.end() || it->group != group || it->parent != parent) return kNone;
+    return it->position;
+  }
+  // A name's group is ordered by parent; the document's children come last.
+  const auto [lo, hi] = NameRange(*id);
+  const auto end = byParent_.begin() + static_cast<std::ptrdiff_t>(hi);
+  const auto it = std::lower_bound(byParent_.begin() + static_cast<std::ptrdiff_t>(lo), end, parent,
+                                   [this](uint32_t position, uint32_t at) {
+                                     return elements_[position].parent < at;
+                                   });
+  return it != end && elements_[*it].parent == parent ? *it : kNone;
+}
+
+pugi::xml_node ElementIndex::FirstBelow(pugi::xml_node top, std::string_view name,
+                                        std::optional<std::string_view> n) const {
+  return NodeAt(FirstBelow(PositionOf(top), name, n));
 }
 
 pugi::xml_node ElementIndex::FirstChild(pugi::xml_node parent, std::string_view name,
                                         std::optional<std::string_view> n) const {
-  const std::optional<uint32_t> parentPosition = ParentPosition(parent);
-  if (!parentPosition) return pugi::xml_node();
-  const std::optional<uint32_t> id = names_.Find(name);
-  if (!id) return pugi::xml_node();
-  if (n) {
-    const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
-    if (lo == hi) return pugi::xml_node();
-    const auto group = static_cast<uint32_t>(lo);
-    const auto it = std::lower_bound(numberedChildren_.begin(), numberedChildren_.end(),
-                                     NumberedChild{group, *parentPosition, 0});
-    if (it == numberedChildren_.end() || it->group != group || it->parent != *parentPosition) {
-      return pugi::xml_node();
-    }
-    return elements_[it->position].node;
-  }
-  const auto it = std::lower_bound(byParent_.begin(), byParent_.end(), ByParent{*id, *parentPosition, 0});
-  if (it == byParent_.end() || it->name != *id || it->parent != *parentPosition) return pugi::xml_node();
-  return elements_[it->position].node;
+  return NodeAt(FirstChild(PositionOf(parent), name, n));
 }
 
 }  // namespace ombrel

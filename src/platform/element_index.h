@@ -3,12 +3,14 @@
 // that name below a node, a "NAME" step the first child of that name, and
 // either with an index ("NAME(n)") the first such element whose attribute N
 // is n, each with binary searches and never a scan of the elements between.
-// An order document keeps hundreds of values as children of its root, and a
-// translation asks for each of them once, so the index is flat arrays of
-// numbers: quick to build and to throw away.
+//
+// Elements are known by their position in document order. The index is flat
+// arrays of positions, put in order by counting (no comparison sort), so it
+// costs a few bytes per element and is built in time linear in the document:
+// an order may hold a great many elements besides the few hundred a
+// translation asks for.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,19 +25,34 @@ namespace ombrel {
 
 class ElementIndex {
  public:
+  // A position that stands for the document itself (the root's parent), and
+  // one for no element.
+  static constexpr uint32_t kDocument = UINT32_MAX - 1;
+  static constexpr uint32_t kNone = UINT32_MAX;
+
   // Indexes every element of document. The index points into the document
   // and is good until the document changes.
   void Build(const pugi::xml_document& document);
   void Clear();
 
+  // The position of node: kDocument for the indexed document, kNone for a
+  // node that is no element of it. The root is found at once; any other
+  // element through a table of addresses made at the first such request.
+  uint32_t PositionOf(pugi::xml_node node) const;
+  // The element at a position of this index; null for kDocument and kNone.
+  pugi::xml_node NodeAt(uint32_t position) const;
+
   // The first element named name strictly below top, in document order, and
   // when n is given the first whose attribute N is n (a number matches its
-  // digits written with or without leading zeros); null when there is none.
+  // digits written with or without leading zeros); kNone when there is none.
+  uint32_t FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const;
+  // The first child element of parent named name, in document order, with n
+  // as for FirstBelow; kNone when there is none.
+  uint32_t FirstChild(uint32_t parent, std::string_view name, std::optional<std::string_view> n) const;
+
+  // The same for nodes: null when there is none.
   pugi::xml_node FirstBelow(pugi::xml_node top, std::string_view name,
                             std::optional<std::string_view> n) const;
-
-  // The first child element of parent named name, in document order, with n
-  // as for FirstBelow; null when there is none.
   pugi::xml_node FirstChild(pugi::xml_node parent, std::string_view name,
                             std::optional<std::string_view> n) const;
 
@@ -44,36 +61,25 @@ class ElementIndex {
   static std::string_view IndexKey(std::string_view n);
 
  private:
-  static constexpr uint32_t kNoParent = UINT32_MAX;
   struct Element {
     pugi::xml_node node;
-    uint32_t name = 0;            // its number in names_
-    uint32_t parent = kNoParent;  // the parent element's position
-    uint32_t last = 0;            // the position of its last descendant (its own when none)
+    uint32_t name = 0;         // its number in names_
+    uint32_t parent = kDocument;  // the parent element's position
+    uint32_t last = 0;         // the position of its last descendant (its own when none)
   };
-
-  // The position of an element of the indexed document; nothing otherwise.
-  std::optional<uint32_t> PositionOf(pugi::xml_node node) const;
-  // The parent position of parent's children; nothing when parent has none.
-  std::optional<uint32_t> ParentPosition(pugi::xml_node parent) const;
+  // The positions of the elements named name, in byName_ and byParent_.
+  std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
   // The elements of that name whose N has that key, as a range of numbered_.
   std::pair<std::size_t, std::size_t> NumberedRange(uint32_t name, std::string_view key) const;
 
   NameIds names_;
-  std::vector<Element> elements_;                            // by position: document order
-  std::vector<std::pair<const void*, uint32_t>> byAddress_;  // position by the node's address
-  // The keys sit beside the positions, so a binary search reads one array.
-  struct ByName {
-    uint32_t name;
-    uint32_t position;
-    auto operator<=>(const ByName&) const = default;
-  };
-  struct ByParent {
-    uint32_t name;
-    uint32_t parent;
-    uint32_t position;
-    auto operator<=>(const ByParent&) const = default;
-  };
+  std::vector<Element> elements_;  // by position: document order
+  // Positions grouped by name (nameStart_[name] is where a name's group
+  // begins): in byName_ each group in document order, in byParent_ by
+  // parent, then in document order.
+  std::vector<uint32_t> nameStart_;
+  std::vector<uint32_t> byName_;
+  std::vector<uint32_t> byParent_;
   // The elements that have an attribute N: by name, key, then position. The
   // key is a view into the document's own text.
   struct Numbered {
@@ -89,10 +95,10 @@ class ElementIndex {
     uint32_t position;
     auto operator<=>(const NumberedChild&) const = default;
   };
-  std::vector<ByName> byName_;      // ordered by name, then position
-  std::vector<ByParent> byParent_;  // ordered by name, parent, then position
   std::vector<Numbered> numbered_;
   std::vector<NumberedChild> numberedChildren_;
+  // Positions by the node's address, made when first needed.
+  mutable std::vector<std::pair<const void*, uint32_t>> byAddress_;
 };
 
 }  // namespace ombrel

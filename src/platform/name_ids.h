@@ -18,6 +18,8 @@ class NameIds {
   // The name's number; nothing for a name never interned.
   std::optional<uint32_t> Find(std::string_view name) const;
   void Clear();
+  // How many names there are: their numbers run from 0 to size() - 1.
+  uint32_t size() const { return count_; }
 
  private:
   struct Slot {

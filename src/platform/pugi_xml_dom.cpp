@@ -16,13 +16,18 @@ constexpr const char* kSource = "FastXML.XMLDOM";
 
 // Whitespace-only text is a value too (a field of one blank), but only where
 // it is an element's whole content, not the indentation between elements.
+// An element's first text is kept as its own value rather than as a node of
+// its own: a node per value would double the memory of a large order.
 constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_ws_pcdata_single | kStrictRootOptions;
+    pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata | kStrictRootOptions;
 
+// Text kept as an element's value counts as a level below the element, as
+// it would as a node.
 bool DeeperThan(pugi::xml_node top, int limit) {
   int depth = 0;
   pugi::xml_node node = top;
   for (;;) {
+    if (depth + 1 > limit && node.type() == pugi::node_element && *node.value() != '\0') return true;
     if (node.first_child()) {
       node = node.first_child();
       if (++depth > limit) return true;

@@ -1,8 +1,17 @@
 #include "platform/xml_markup_count.h"
 
+#include <array>
+
 namespace ombrel {
 
 namespace {
+
+// The characters of a start tag that the count looks at.
+constexpr auto kInTag = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {'"', '\'', '=', '>'}) table[c] = true;
+  return table;
+}();
 
 // The position just after the first terminator at or after from; the end
 // of text when there is none.
@@ -64,11 +73,14 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
       while (at < text.size() && text[at] != '>') {
         const char c = text[at];
         if (c == '"' || c == '\'') {
-          at = After(text, at + 1, std::string_view(&c, 1));
+          const std::size_t close = text.find(c, at + 1);
+          at = close == std::string_view::npos ? text.size() : close + 1;
           continue;
         }
         if (c == '=' && ++count > limit) return count;
         ++at;
+        // Names and blanks up to the next character that matters.
+        while (at < text.size() && !kInTag[static_cast<unsigned char>(text[at])]) ++at;
       }
     }
     at = text.find('<', at);

@@ -20,13 +20,12 @@ pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
 
 std::string TextContent(pugi::xml_node element) {
   const pugi::xml_node first = element.first_child();
-  if (first && !first.next_sibling() &&
-      (first.type() == pugi::node_pcdata || first.type() == pugi::node_cdata)) {
-    return first.value();  // the common case: a leaf with one text
-  }
-  std::string text;
+  if (!first) return element.value();  // the common case: a leaf with its text as its value
+  std::string text = element.value();
   for (pugi::xml_node node = first; node; node = NextInside(node, element)) {
-    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) text += node.value();
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata || node.type() == pugi::node_element) {
+      text += node.value();
+    }
   }
   return text;
 }
@@ -79,8 +78,7 @@ std::optional<XmlPath> XmlPath::Parse(std::string_view text) {
   }
 }
 
-pugi::xml_node XmlPath::Follow(pugi::xml_node current, const StepView& step,
-                               const ElementIndex& index) {
+uint32_t XmlPath::Follow(uint32_t current, const StepView& step, const ElementIndex& index) {
   return step.kind == Kind::kDescendant ? index.FirstBelow(current, step.name, step.index)
                                         : index.FirstChild(current, step.name, step.index);
 }
@@ -94,14 +92,14 @@ std::string XmlPath::AttributeValue(pugi::xml_node current, const StepView& step
 }
 
 std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) const {
-  pugi::xml_node current = from;
+  uint32_t current = index.PositionOf(from);
   for (const Step& step : steps_) {
-    if (!current) return "";
+    if (current == ElementIndex::kNone) return "";
     const StepView view = View(step);
-    if (view.kind == Kind::kAttribute) return AttributeValue(current, view);
+    if (view.kind == Kind::kAttribute) return AttributeValue(index.NodeAt(current), view);
     current = Follow(current, view, index);
   }
-  return current ? TextContent(current) : "";
+  return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
 }
 
 // Reads the steps of text one at a time and follows each at once. A step
@@ -112,7 +110,7 @@ std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pug
                           const ElementIndex& index) {
   if (!text.empty() && text.front() == '\\') text.remove_prefix(1);
   if (text.empty()) return "";
-  pugi::xml_node current = from;
+  uint32_t current = index.PositionOf(from);
   std::size_t start = 0;
   for (;;) {
     const std::size_t slash = text.find('\\', start);
@@ -125,10 +123,10 @@ std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pug
     }
     const bool last = next == std::string_view::npos;
     const std::optional<StepView> step = ParseStep(text.substr(start, end - start), last);
-    if (!step || !current) return "";
-    if (step->kind == Kind::kAttribute) return AttributeValue(current, *step);
+    if (!step || current == ElementIndex::kNone) return "";
+    if (step->kind == Kind::kAttribute) return AttributeValue(index.NodeAt(current), *step);
     current = Follow(current, *step, index);
-    if (last) return current ? TextContent(current) : "";
+    if (last) return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
     start = next;
   }
 }

@@ -8,6 +8,7 @@
 // Its value is the text of the element or attribute reached, exactly as stored.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,9 +56,9 @@ class XmlPath {
   };
   static std::optional<StepView> ParseStep(std::string_view text, bool last);
   static StepView View(const Step& step);
-  // The element a child or descendant step leads to from current.
-  static pugi::xml_node Follow(pugi::xml_node current, const StepView& step,
-                               const ElementIndex& index);
+  // The position of the element a child or descendant step leads to from
+  // the one at current.
+  static uint32_t Follow(uint32_t current, const StepView& step, const ElementIndex& index);
   // The value of an attribute step at current.
   static std::string AttributeValue(pugi::xml_node current, const StepView& step);
   static std::string Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
@@ -66,7 +67,8 @@ class XmlPath {
   std::vector<Step> steps_;
 };
 
-// The text content of an element: all text below it, in document order.
+// The text content of an element: all text below it, in document order
+// (text parsed into an element's own value comes first in it).
 std::string TextContent(pugi::xml_node element);
 
 }  // namespace ombrel

@@ -22,6 +22,7 @@ const char* const kOrder = R"(<?xml version="1.0" encoding="UTF-8"?>
     <NOTE>  first line&#13;
 second	line  </NOTE>
     <MIXED>a<B>b</B>c</MIXED>
+    <CDATAMIX>a<![CDATA[<b>]]>c<I>d<J/>e</I><![CDATA[]]>f</CDATAMIX>
   </SUBJECT>
   <COMPARABLES>
     <COMP N="1"><SALES PRICE="100"/><ADDR>1 Elm St</ADDR></COMP>
@@ -62,6 +63,7 @@ TEST_F(XmlDomTest, ValuesOfPaths) {
       {"SUBJECT\\EMPTY", ""},
       {"SUBJECT\\NOTE", "  first line\r\nsecond\tline  "},
       {"SUBJECT\\MIXED", "abc"},
+      {"SUBJECT\\CDATAMIX", "a<b>cdef"},
       {"COMPARABLES\\COMP(2)\\SALES\\@PRICE", "200"},
       {"COMPARABLES\\COMP(12)\\ADDR", "12 Ash St"},
       {"COMPARABLES\\COMP(0)\\SALES\\@PRICE", "0"},
@@ -216,6 +218,21 @@ TEST_F(XmlDomTest, WhatIsNotAWellFormedDocumentLoadsAsEmpty) {
   dom_.LoadXml(fine);
   EXPECT_EQ(Path("\\~FORMNUM"), "deep");
   EXPECT_EQ(dom_.LimitReached(), "");
+
+  // The limit counts a text as a level below its element: 256 nested
+  // elements may hold no text in the innermost.
+  for (const bool text : {false, true}) {
+    for (const int levels : {255, 256}) {
+      SCOPED_TRACE(std::to_string(levels) + (text ? " levels, text inside" : " levels"));
+      std::string nested = "<ORDER><FORMNUM>1004</FORMNUM>";
+      for (int i = 1; i < levels; ++i) nested += "<A>";
+      nested += text ? "x" : "";
+      for (int i = 1; i < levels; ++i) nested += "</A>";
+      nested += "</ORDER>";
+      dom_.LoadXml(nested);
+      EXPECT_EQ(Path("\\~FORMNUM"), levels == 256 && text ? "" : "1004");
+    }
+  }
 }
 
 TEST_F(XmlDomTest, NoDtdAndNoExternalEntities) {
