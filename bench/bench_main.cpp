@@ -2,13 +2,19 @@
 // beside a reference measured in the same run; the figures close the output,
 // one line each. scripts/bench builds it in Release and runs it.
 //
-//   ombrel-bench [--photos=N] [--large-photos=N] [--step-repetitions=N] [benchmark flags]
+//   ombrel-bench [--photos=N] [--large-photos=N] [--step-repetitions=N] [--repetitions=N]
+//                [benchmark flags]
+//
+// Each figure's value and reference are timed in alternation in the same run
+// (the tag lookups, timed by Google Benchmark, one after the other).
 //
 // The fixtures are made at run time under $TMPDIR (the envelopes: N photos of
 // 4 MiB, and the larger one for the memory figure) and /dev/shm (orders and
 // reports of the CPU figures), and removed at the end.
 #include <sys/statvfs.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -21,6 +27,7 @@
 #include "figure_table.h"
 #include "median_reporter.h"
 #include "photo_envelope.h"
+#include "scaling_bench.h"
 #include "scratch_folder.h"
 #include "step_bench.h"
 #include "tag_lookup_bench.h"
@@ -35,6 +42,7 @@ struct Options {
   std::size_t photos = 50;
   std::size_t largePhotos = 200;
   int stepRepetitions = 5;
+  int repetitions = 9;  // of the CPU figures
 };
 
 // Takes this bench's own flags out of argv, leaving Google Benchmark's.
@@ -52,6 +60,8 @@ Options TakeOptions(int& argc, char** argv) {
       options.largePhotos = std::strtoul(v, nullptr, 10);
     } else if (const char* v = value("--step-repetitions")) {
       options.stepRepetitions = std::max(1, std::atoi(v));
+    } else if (const char* v = value("--repetitions")) {
+      options.repetitions = std::max(1, std::atoi(v));
     } else {
       argv[kept++] = argv[i];
     }
@@ -115,23 +125,24 @@ int Run(int argc, char** argv) {
   FullOrders withSupplements = LearnFullOrders(mainForm, supplements, {}, 2);
 
   BenchWorkspace workspace(DiskBase());
+  const std::string photoOrderText = stepOrder.main.text;
   StepBench step(workspace, std::move(stepOrder), options.photos, largePhotos);
   const std::string aloneText = alone.main.text;
   const std::vector<std::string> aloneTags = Tags(alone.main);
   TranslationBench translation("Translate 1004, 9 comparables", std::move(alone));
   TranslationBench supplemented(supplementsName, std::move(withSupplements));
+  ScalingBench scaling(workspace, aloneText, photoOrderText);
   TagLookupBench tags(aloneText, aloneTags);
 
-  step.Register(options.stepRepetitions);
-  translation.Register();
-  supplemented.Register();
   tags.Register();
-  MedianReporter reporter;
+  MedianReporter reporter(::isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                  : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
   std::vector<Figure> figures;
-  for (auto part : {step.Figures(reporter, notes), translation.Figures(reporter, notes),
-                    supplemented.Figures(reporter, notes), tags.Figures(reporter, notes)}) {
+  for (auto part : {step.Figures(options.stepRepetitions, notes), translation.Figures(options.repetitions, notes),
+                    supplemented.Figures(options.repetitions, notes), scaling.Figures(options.repetitions, notes),
+                    tags.Figures(reporter, notes)}) {
     figures.insert(figures.end(), part.begin(), part.end());
   }
   PrintFigures(figures, notes, std::cout);
@@ -145,8 +156,10 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   try {
-    if (argc >= 2 && std::string(argv[1]) == "--peak-child") {
-      return ombrel::bench::StepBench::RunChild(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 3 && std::string(argv[1]) == "--peak-child") {
+      const std::vector<std::string> args(argv + 2, argv + argc);
+      if (args[0] == "step" || args[0] == "reference") return ombrel::bench::StepBench::RunChild(args);
+      return ombrel::bench::ScalingBench::RunChild(args);
     }
     return ombrel::bench::Run(argc, argv);
   } catch (const std::exception& error) {

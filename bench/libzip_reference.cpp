@@ -1,10 +1,13 @@
 #include "libzip_reference.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <cstdio>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 namespace ombrel::bench {
 
@@ -37,10 +40,19 @@ std::vector<std::string> ExtractWithLibzip(const std::string& archivePath, const
   return written;
 }
 
-void WriteStoredZip(const std::string& path, const std::vector<std::string>& files) {
+void WriteReportZip(const std::string& path, const std::string& reportXml,
+                    const std::vector<std::string>& files) {
   int code = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
   if (archive == nullptr) throw std::runtime_error("cannot create " + path);
+  zip_source_t* xml = zip_source_buffer(archive, reportXml.data(), reportXml.size(), 0);
+  const zip_int64_t xmlIndex = xml == nullptr ? -1 : zip_file_add(archive, "REPORT.XML", xml, 0);
+  if (xmlIndex < 0) {
+    if (xml != nullptr) zip_source_free(xml);
+    zip_discard(archive);
+    throw std::runtime_error("cannot add REPORT.XML to " + path);
+  }
+  zip_set_file_compression(archive, static_cast<zip_uint64_t>(xmlIndex), ZIP_CM_DEFLATE, 1);
   for (std::size_t i = 0; i < files.size(); ++i) {
     zip_source_t* source = zip_source_file(archive, files[i].c_str(), 0, -1);
     const std::string name = "IMAGES/IMAGE" + std::to_string(i + 1) + ".jpg";
@@ -56,10 +68,17 @@ void WriteStoredZip(const std::string& path, const std::vector<std::string>& fil
     zip_discard(archive);
     throw std::runtime_error("cannot write " + path);
   }
+  for (const auto& [name, flags] : {std::pair{path, O_RDONLY}, std::pair{path.substr(0, path.rfind('/') + 1), O_RDONLY | O_DIRECTORY}}) {
+    const int fd = ::open(name.c_str(), flags | O_CLOEXEC);
+    const bool flushed = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!flushed) throw std::runtime_error("cannot flush " + name);
+  }
 }
 
 void RunLibzipReference(const std::string& archivePath, const std::string& folder,
-                        const std::vector<std::string>& carried, const std::string& zipPath) {
+                        const std::vector<std::string>& carried, const std::string& zipPath,
+                        const std::string& reportXml) {
   const std::vector<std::string> extracted = ExtractWithLibzip(archivePath, folder);
   const std::set<std::string> wanted(carried.begin(), carried.end());
   std::vector<std::string> stored;
@@ -67,7 +86,7 @@ void RunLibzipReference(const std::string& archivePath, const std::string& folde
   for (const std::string& file : extracted) {
     if (wanted.count(file.substr(folder.size())) != 0) stored.push_back(file);
   }
-  WriteStoredZip(zipPath, stored);
+  WriteReportZip(zipPath, reportXml, stored);
   for (const std::string& file : extracted) std::remove(file.c_str());
 }
 

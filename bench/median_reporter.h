@@ -14,6 +14,7 @@ namespace ombrel::bench {
 
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
+  explicit MedianReporter(OutputOptions options) : ConsoleReporter(options) {}
   void ReportRuns(const std::vector<Run>& runs) override;
 
   // Seconds per iteration of the benchmark named name; nothing when it did

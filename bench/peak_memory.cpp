@@ -28,6 +28,12 @@ long StatusKiB(const std::string& key) {
 }  // namespace
 
 std::optional<PeakMemory> MeasureInChild(const std::vector<std::string>& args) {
+  const std::optional<std::vector<double>> numbers = NumbersFromChild(args);
+  if (!numbers || numbers->size() != 2 || (*numbers)[0] < 0) return std::nullopt;
+  return PeakMemory{(*numbers)[0] / 1024.0, (*numbers)[1] / 1024.0};
+}
+
+std::optional<std::vector<double>> NumbersFromChild(const std::vector<std::string>& args) {
   std::vector<std::string> words{"/proc/self/exe", "--peak-child"};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -56,10 +62,9 @@ std::optional<PeakMemory> MeasureInChild(const std::vector<std::string>& args) {
     return std::nullopt;
   }
   std::istringstream in(output);
-  long peak = -1;
-  long baseline = -1;
-  if (!(in >> peak >> baseline) || peak < 0) return std::nullopt;
-  return PeakMemory{peak / 1024.0, baseline / 1024.0};
+  std::vector<double> numbers;
+  for (double number; in >> number;) numbers.push_back(number);
+  return numbers;
 }
 
 int ReportPeakOf(const std::function<void()>& prepare, const std::function<void()>& work) {

@@ -22,6 +22,10 @@ struct PeakMemory {
 // failed (its standard error is passed through).
 std::optional<PeakMemory> MeasureInChild(const std::vector<std::string>& args);
 
+// Runs this executable with "--peak-child" and args and reads the numbers
+// the child printed; nothing when it failed.
+std::optional<std::vector<double>> NumbersFromChild(const std::vector<std::string>& args);
+
 // The child's side: prepares, then measures work and prints the two figures
 // for the parent. Returns the process's exit code.
 int ReportPeakOf(const std::function<void()>& prepare, const std::function<void()>& work);

@@ -1,8 +1,9 @@
 // The envelope step, I/O bound: the program's step on an envelope of photos
 // and a full order (open, extract, rename, move to Pix, translate to a report
 // path chosen beforehand, write the report, delete), beside libzip alone
-// doing the same file work. Its peak resident memory is measured in child
-// processes, for the timed envelope and for a larger one.
+// doing the same file work and writing the same report, the two timed in
+// alternation with a sync before each. Its peak resident memory is measured
+// in child processes, for the timed envelope and for a larger one.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,6 @@
 
 #include "bench_workspace.h"
 #include "figure_table.h"
-#include "median_reporter.h"
 #include "scratch_folder.h"
 #include "traced_order.h"
 
@@ -26,16 +26,15 @@ class StepBench {
   StepBench(BenchWorkspace& workspace, FullOrders order, std::size_t photos,
             std::size_t largePhotos);
 
-  void Register(int repetitions);
-  // The timing figure, then the memory figures (measured now).
-  std::vector<Figure> Figures(const MedianReporter& times, std::vector<std::string>& notes);
+  // The timing figure, then the memory figures.
+  std::vector<Figure> Figures(int repetitions, std::vector<std::string>& notes);
 
   // The child side of the memory figures; args as MeasureInChild passed them.
   static int RunChild(const std::vector<std::string>& args);
 
  private:
-  void StepOnce(benchmark::State& state);
-  void ReferenceOnce(benchmark::State& state);
+  void StepOnce();
+  void ReferenceOnce();
   // The step's and the reference's peak memory on an envelope of this many
   // photos; the envelope is made and removed here.
   void AddMemoryFigures(std::size_t photos, std::vector<Figure>& figures,
@@ -51,6 +50,8 @@ class StepBench {
   std::string envelope_;
   std::vector<std::string> entries_;  // the archive entry of each photo
   std::string referenceFolder_;
+  std::string reportXml_;      // the REPORT.XML of the step's report
+  std::string reportXmlPath_;  // the same in a file, for the child processes
 };
 
 }  // namespace ombrel::bench

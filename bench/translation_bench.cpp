@@ -1,21 +1,21 @@
 #include "translation_bench.h"
 
+#include <filesystem>
 #include <fstream>
-#include <memory>
 #include <stdexcept>
 
 #include <pugixml.hpp>
 
-#include "engine/common_forms.h"
-#include "engine/xml_reader.h"
-#include "shell/globals.h"
+#include "interleaved_timing.h"
 #include "support/report_reader.h"
+#include "translate_call.h"
 
 namespace ombrel::bench {
 
 namespace {
 
-constexpr double kTarget = 3.0;
+constexpr double kTarget = 2.0;
+constexpr int kBatch = 20;
 
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -30,6 +30,7 @@ TranslationBench::TranslationBench(std::string name, FullOrders orders)
   mainPath_ = folder_.File("order.xml");
   WriteText(mainPath_, orders_.main.text);
   texts_.push_back(orders_.main.text);
+  std::vector<std::string> paths{mainPath_};
   for (std::size_t i = 0; i < orders_.supplements.size(); ++i) {
     FileRecord record;
     record.Classification = FileRecord::kSupplementalOrder;
@@ -38,50 +39,34 @@ TranslationBench::TranslationBench(std::string name, FullOrders orders)
     WriteText(record.Name, orders_.supplements[i].text);
     supplements_.push_back(record);
     texts_.push_back(orders_.supplements[i].text);
+    paths.push_back(record.Name);
   }
   report_ = folder_.File("BENCH.RPT");
   if (!TranslateOnce()) throw std::runtime_error(name_ + ": Translate wrote no report");
   if (!testing::ReadReport(report_)) throw std::runtime_error(name_ + ": the report cannot be read back");
+  std::filesystem::create_directories(folder_.File("reference"));
+  reference_ = std::make_unique<PhysicalLimitReference>(paths, report_, folder_.File("reference/BENCH.RPT"));
 }
 
-bool TranslationBench::TranslateOnce() {
-  Global().EnvelopeFiles = supplements_;
-  CurrentEngine() = std::make_unique<XmlReader>();
-  std::string report = report_;
-  const bool written = CurrentEngine()->Translate(report, mainPath_);
-  CurrentEngine().reset();
-  Global().EnvelopeFiles.clear();
-  return written;
-}
+bool TranslationBench::TranslateOnce() const { return TranslateOrder(mainPath_, report_, supplements_); }
 
-void TranslationBench::Register() {
-  benchmark::RegisterBenchmark((name_ + "/translate").c_str(), [this](benchmark::State& state) {
-    Global().EnvelopeFiles = supplements_;
-    for (auto _ : state) {
-      // As the envelope step does: a new engine replaces the last one.
-      CurrentEngine() = std::make_unique<XmlReader>();
-      std::string report = report_;
-      if (!CurrentEngine()->Translate(report, mainPath_)) {
-        state.SkipWithError("Translate wrote no report");
-        break;
-      }
-    }
-    CurrentEngine().reset();
-    Global().EnvelopeFiles.clear();
-  })->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+std::vector<Figure> TranslationBench::Figures(int repetitions, std::vector<std::string>& notes) const {
+  const Side translate{[this] {
+                         if (!TranslateOnce()) throw std::runtime_error(name_ + ": Translate wrote no report");
+                       },
+                       {}};
+  const InterleavedTimes limit =
+      TimeInterleaved(repetitions, kBatch, translate, Side{[this] { reference_->Run(); }, {}});
+  const InterleavedTimes parse = TimeInterleaved(repetitions, kBatch, translate, Side{[this] {
+                                                   for (const std::string& text : texts_) {
+                                                     pugi::xml_document document;
+                                                     if (!document.load_buffer(text.data(), text.size())) {
+                                                       throw std::runtime_error("the order does not parse");
+                                                     }
+                                                   }
+                                                 },
+                                                                                 {}});
 
-  benchmark::RegisterBenchmark((name_ + "/pugixml_parse").c_str(), [this](benchmark::State& state) {
-    for (auto _ : state) {
-      for (const std::string& text : texts_) {
-        pugi::xml_document document;
-        benchmark::DoNotOptimize(document.load_buffer(text.data(), text.size()).status);
-      }
-    }
-  })->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond)->UseRealTime();
-}
-
-std::vector<Figure> TranslationBench::Figures(const MedianReporter& times,
-                                              std::vector<std::string>& notes) const {
   std::size_t bytes = 0;
   std::size_t values = 0;
   for (const std::string& text : texts_) bytes += text.size();
@@ -91,10 +76,10 @@ std::vector<Figure> TranslationBench::Figures(const MedianReporter& times,
     values += supplement.values.values().size();
     forms += " + " + supplement.formNumber;
   }
-  std::string note = name_ + ": forms " + forms + "; orders and report under " + MemoryBase() +
-                     "; " + std::to_string(texts_.size()) +
-                     " order text(s), " + std::to_string(bytes / 1024) + " KiB, " +
-                     std::to_string(values) + " tag values; a translation asks " +
+  std::string note = name_ + ": forms " + forms + "; orders and report under " + MemoryBase() + "; " +
+                     std::to_string(texts_.size()) + " order text(s), " + std::to_string(bytes / 1024) +
+                     " KiB, " + std::to_string(values) + " tag values; REPORT.XML " +
+                     std::to_string(reference_->ReportXmlSize() / 1024) + " KiB; a translation asks " +
                      std::to_string(orders_.coverage.asked) + " distinct tags, " +
                      std::to_string(orders_.coverage.empty.size()) + " of them without value, " +
                      std::to_string(orders_.coverage.emptyPhotoTags) + " photo tags left out";
@@ -103,11 +88,15 @@ std::vector<Figure> TranslationBench::Figures(const MedianReporter& times,
   }
   if (!orders_.coverage.empty.empty()) note += orders_.coverage.empty.size() > 8 ? ", ...)" : ")";
   notes.push_back(note);
+  notes.push_back(name_ + " vs its physical limit: " + limit.Spread(1e6, "us") + ", " + std::to_string(kBatch) +
+                  " calls each");
 
-  const std::optional<double> translate = times.Seconds(name_ + "/translate");
-  const std::optional<double> parse = times.Seconds(name_ + "/pugixml_parse");
-  if (!translate || !parse) return {};
-  return {Figure{name_, *translate * 1e6, *parse * 1e6, "us", "<= 3x", *translate <= kTarget * *parse}};
+  const double value = limit.value.Median();
+  const double reference = limit.reference.Median();
+  return {Figure{name_ + " / physical limit", value * 1e6, reference * 1e6, "us", "<= 2x",
+                 value <= kTarget * reference},
+          Figure{name_ + " / bare parse (information)", parse.value.Median() * 1e6,
+                 parse.reference.Median() * 1e6, "us", "", std::nullopt}};
 }
 
 }  // namespace ombrel::bench

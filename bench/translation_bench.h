@@ -1,14 +1,17 @@
 // The translation, CPU bound: Translate of a full order without photos (and
 // of one with supplemental order documents) to a report path chosen
-// beforehand, beside pugixml parsing the same order text. Orders and reports
-// live in memory-backed files, so the disk does not enter the figure.
+// beforehand, beside its physical limit (PhysicalLimitReference), the two
+// timed in alternation in one run; bare pugixml parsing of the same order
+// texts is shown for information. Orders and reports live in memory-backed
+// files, so the disk's speed does not enter the figure.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "figure_table.h"
-#include "median_reporter.h"
+#include "physical_limit_reference.h"
 #include "scratch_folder.h"
 #include "shell/file_record.h"
 #include "traced_order.h"
@@ -17,14 +20,15 @@ namespace ombrel::bench {
 
 class TranslationBench {
  public:
-  // name: the figure's name and the benchmarks' stem. Needs a started program.
+  // name: the figure's name. Needs a started program.
   TranslationBench(std::string name, FullOrders orders);
 
-  void Register();
-  std::vector<Figure> Figures(const MedianReporter& times, std::vector<std::string>& notes) const;
+  std::vector<Figure> Figures(int repetitions, std::vector<std::string>& notes) const;
+
+  const std::string& MainPath() const { return mainPath_; }
 
  private:
-  bool TranslateOnce();
+  bool TranslateOnce() const;
 
   std::string name_;
   FullOrders orders_;
@@ -33,6 +37,7 @@ class TranslationBench {
   std::vector<FileRecord> supplements_;
   std::vector<std::string> texts_;  // every order text, main first
   std::string report_;
+  std::unique_ptr<PhysicalLimitReference> reference_;
 };
 
 }  // namespace ombrel::bench
