@@ -4,27 +4,40 @@
 //   fuzz-seeds OUT [DEMO]
 //
 // OUT/envelope   valid envelopes (several documents, stored entries, a
-//                listing in windows-1252 or UTF-16, an empty listing)
+//                listing in windows-1252 or UTF-16, an empty listing) and
+//                hostile ones (names leaving the folder, repeated entries, a
+//                symbolic-link entry, a CRC error, truncated, oversized)
+// OUT/envelope_manifest
+//                manifests with the entry names to put beside them, valid
+//                and hostile
 // OUT/xml_dom    order documents in each encoding the reader takes, and a
 //                listing of an envelope
 // OUT/alias      alias files
 // OUT/profile    settings files
 // DEMO, when given, is the folder of the demo order and alias file
 // (tools/demo), which join the seeds.
+#include <sys/stat.h>
+#include <zip.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "fuzz_input.h"
 #include "support/envelope_builder.h"
+#include "support/zip_size_claim.h"
 
 namespace fs = std::filesystem;
 using ombrel::fuzz::JoinFuzzInput;
 using ombrel::testing::EnvelopeBuilder;
+using ombrel::testing::EnvelopeEntry;
+using ombrel::testing::WithStatedSize;
 
 namespace {
 
@@ -185,6 +198,122 @@ void EnvelopeSeeds(const fs::path& out) {
   }
 }
 
+// A small envelope of an order and a photo, for the hostile variants.
+EnvelopeBuilder OrderAndPhoto() {
+  EnvelopeBuilder builder;
+  builder.Add("ORDER.XML", "OADI/XML", "", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", std::string(2000, 'j')).stored = true;
+  return builder;
+}
+
+std::string BytesOf(const EnvelopeBuilder& builder, const fs::path& scratch) {
+  builder.Write(scratch.string());
+  std::string bytes = ReadFile(scratch);
+  fs::remove(scratch);
+  return bytes;
+}
+
+// Marks the archive's entry as a symbolic link, as a Unix zip tool stores one.
+void MarkAsSymlink(const fs::path& archivePath, const std::string& entry) {
+  int code = 0;
+  zip_t* archive = zip_open(archivePath.c_str(), 0, &code);
+  if (archive == nullptr) throw std::runtime_error("cannot reopen " + archivePath.string());
+  const zip_int64_t index = zip_name_locate(archive, entry.c_str(), 0);
+  if (index < 0 || zip_file_set_external_attributes(archive, static_cast<zip_uint64_t>(index), 0,
+                                                    ZIP_OPSYS_UNIX, (S_IFLNK | 0777) << 16) != 0 ||
+      zip_close(archive) != 0) {
+    zip_discard(archive);
+    throw std::runtime_error("cannot mark " + entry + " as a link");
+  }
+}
+
+void HostileEnvelopeSeeds(const fs::path& out) {
+  const fs::path scratch = out / "scratch.tmp";
+  const auto first = [](EnvelopeBuilder& b) -> EnvelopeEntry& { return b.documents()[0]; };
+  const struct {
+    const char* name;
+    void (*change)(EnvelopeBuilder&);
+  } renamed[] = {
+      {"traversal-filename", [](EnvelopeBuilder& b) { b.documents()[0].fileName = "../../x.xml"; }},
+      {"absolute-filename", [](EnvelopeBuilder& b) { b.documents()[0].fileName = "/etc/x"; }},
+      {"folder-filename", [](EnvelopeBuilder& b) { b.documents()[1].fileName = "a/b.jpg"; }},
+      {"traversal-guid", [](EnvelopeBuilder& b) { b.documents()[0].guid = "../g"; }},
+      {"long-filename", [](EnvelopeBuilder& b) { b.documents()[0].fileName = std::string(256, 'n'); }},
+      {"control-filename", [](EnvelopeBuilder& b) { b.documents()[0].fileName = "a\r\nb.xml"; }},
+      {"missing-entry", [](EnvelopeBuilder& b) { b.documents()[1].writeEntry = false; }},
+  };
+  for (const auto& r : renamed) {
+    EnvelopeBuilder builder = OrderAndPhoto();
+    r.change(builder);
+    builder.Write((out / r.name).string());
+  }
+  {
+    EnvelopeBuilder builder = OrderAndPhoto();
+    builder.documents()[1].guid = first(builder).guid;
+    builder.documents()[1].ext = first(builder).ext;
+    builder.documents()[1].writeEntry = false;
+    builder.Write((out / "duplicate-entry").string());
+  }
+  {
+    EnvelopeBuilder builder = OrderAndPhoto();
+    builder.Write((out / "symlink-entry").string());
+    const EnvelopeEntry& photo = builder.documents()[1];
+    MarkAsSymlink(out / "symlink-entry", photo.guid + photo.ext);
+  }
+  EnvelopeBuilder plain = OrderAndPhoto();
+  const std::string bytes = BytesOf(plain, scratch);
+  {
+    std::string damaged = bytes;
+    const std::size_t at = damaged.find(std::string(2000, 'j'));
+    if (at != std::string::npos) damaged[at + 1000] = 'J';
+    WriteSeed(out, "bad-crc", damaged);
+  }
+  WriteSeed(out, "truncated", bytes.substr(0, bytes.size() * 2 / 3));
+  {
+    const EnvelopeEntry& photo = plain.documents()[1];
+    WriteSeed(out, "oversized", WithStatedSize(bytes, photo.guid + photo.ext, uint64_t{1} << 40));
+    WriteSeed(out, "understated", WithStatedSize(bytes, photo.guid + photo.ext, 16));
+  }
+}
+
+void ManifestSeeds(const fs::path& out) {
+  EnvelopeBuilder builder;
+  builder.Add("ORDER.XML", "OADI/XML", "", "").guid = "G1";
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "").guid = "G2";
+  builder.Add("notes.pdf", "APPLICATION/PDF", "NOTES", "").guid = "G3";
+  const std::vector<std::string> entries = {"G1.XML", "G2.jpg", "G3.pdf"};
+  WriteSeed(out, "valid", JoinFuzzInput(builder.ListingXml(), entries));
+  WriteSeed(out, "empty", JoinFuzzInput("<ENVELOPE/>", {}));
+
+  const auto with = [&](void (*change)(EnvelopeBuilder&)) {
+    EnvelopeBuilder copy = builder;
+    change(copy);
+    return copy.ListingXml();
+  };
+  WriteSeed(out, "traversal",
+            JoinFuzzInput(with([](EnvelopeBuilder& b) { b.documents()[0].fileName = "../x"; }), entries));
+  WriteSeed(out, "traversal-guid",
+            JoinFuzzInput(with([](EnvelopeBuilder& b) { b.documents()[0].guid = "../G1"; }),
+                          {"../G1.XML", "G2.jpg", "G3.pdf"}));
+  WriteSeed(out, "duplicate",
+            JoinFuzzInput(with([](EnvelopeBuilder& b) { b.documents()[1].guid = "G1"; b.documents()[1].ext = ".XML"; }),
+                          entries));
+  WriteSeed(out, "no-guid",
+            JoinFuzzInput("<ENVELOPE><DOCUMENT EXT=\".XML\" FILENAME=\"a.xml\"/></ENVELOPE>", {".XML"}));
+  WriteSeed(out, "backslash",
+            JoinFuzzInput(with([](EnvelopeBuilder& b) { b.documents()[2].fileName = "..\\x.pdf"; }), entries));
+  WriteSeed(out, "dots", JoinFuzzInput(with([](EnvelopeBuilder& b) {
+                                         b.documents()[0].guid = ".";
+                                         b.documents()[0].ext = ".";
+                                       }),
+                                       {"..", "G2.jpg", "G3.pdf"}));
+  WriteSeed(out, "entity", JoinFuzzInput("<?xml version=\"1.0\"?><!DOCTYPE E [<!ENTITY n \"G1\">]>"
+                                         "<ENVELOPE><DOCUMENT GUID=\"&n;\" EXT=\".XML\" "
+                                         "FILENAME=\"a&#10;b\"/></ENVELOPE>",
+                                         {"G1.XML"}));
+  WriteSeed(out, "utf16", JoinFuzzInput(Utf16(builder.ListingXml(), false, true), entries));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +325,8 @@ int main(int argc, char** argv) {
     const fs::path out = argv[1];
     const fs::path demo = argc > 2 ? fs::path(argv[2]) : fs::path();
     EnvelopeSeeds(out / "envelope");
+    HostileEnvelopeSeeds(out / "envelope");
+    ManifestSeeds(out / "envelope_manifest");
     XmlSeeds(out / "xml_dom", demo);
     AliasSeeds(out / "alias", demo);
     ProfileSeeds(out / "profile", demo);
