@@ -1,6 +1,8 @@
 // The frame every translator class repeats around its two tables: the class's
-// constants, the Server back reference, and short forwarding calls so that a
-// table reads as a list of engine calls.
+// constants, the Server back reference, short forwarding calls so that a
+// table reads as a list of engine calls, and the runs of calls that several
+// forms share (the licence select, the report profile block). The texts a
+// table builds for its repeated rows are in engine/table_text.h.
 #pragma once
 
 #include <cstdint>
@@ -94,6 +96,25 @@ class Translator : public FormTranslator {
   // empty join, where an order without any of them leaves the field unwritten.
   void ParseCityLine(const std::string& fieldAddr, const std::string& cityTag,
                      const std::string& stateTag, const std::string& zipTag);
+
+  // The licence select of the appraiser (k 1) or the supervisory appraiser
+  // (k 2): one Licensing(k). With the licence number only (-1), the licence's
+  // state and number go into stateCell and numberCell; with the certificate
+  // number only (0), the certificate's; with both or neither, each cell gets
+  // the Compare of the two with delimiter, in the order given. Either cell may
+  // be "", and each arm writes its cells in the order cells gives.
+  enum LicenceOrder { kLicenceFirst, kCertificateFirst };
+  enum CellOrder { kStateCellFirst, kNumberCellFirst };
+  static constexpr const char* kNoNumberCell = "";
+  void LicenceSelect(int16_t k, const std::string& stateCell, const std::string& numberCell,
+                     const std::string& delimiter, LicenceOrder order,
+                     CellOrder cells = kStateCellFirst);
+
+  // The report profile block: when SetForm "offscrn" succeeds, the borrower
+  // (or the tag a form puts in its place), the property's address and the
+  // lender's. Returns SetForm's result, for a form that adds rows under the
+  // same guard.
+  bool ReportProfileBlock(const std::string& borrowerTag = "BORROWER");
 
  private:
   TranslatorConstants constants_;

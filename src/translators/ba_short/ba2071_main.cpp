@@ -71,20 +71,7 @@ void BA2071::EntrainMain() {
   SetAlias("ESTMARKETVALUEDT", "74|1");
   SetAlias("APPRAISERDTSIGNED", "74|2");
   // Licence or certificate, whichever the order holds; both (or neither), licence first
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERSTATELICNUM", "75|1");
-      SetAlias("APPRAISERLICSTATEPROV", "75|2");
-      break;
-    case 0:
-      SetAlias("APPRAISERSTATECERTNUM", "75|1");
-      SetAlias("APPRAISERCERTSTATEPROV", "75|2");
-      break;
-    default:
-      Compare("APPRAISERSTATELICNUM", "APPRAISERSTATECERTNUM", "75|1", "/");
-      Compare("APPRAISERLICSTATEPROV", "APPRAISERCERTSTATEPROV", "75|2", "/");
-      break;
-  }
+  LicenceSelect(1, "75|2", "75|1", "/", kLicenceFirst, kNumberCellFirst);
 }
 
 }  // namespace ombrel

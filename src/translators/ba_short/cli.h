@@ -25,10 +25,6 @@ class CLI final : public Translator {
   // its own errors and never passes one on.
   static void HandleClixdrawComment(XmlEngine& xmlSvr);
 
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
   // The order tag of draw k of a line: "CONSTRPERMITSDRAW1".
   static std::string Draw(const CliDrawLine& row, int k) {
     return std::string("CONSTR") + row.category + "DRAW" + std::to_string(k);

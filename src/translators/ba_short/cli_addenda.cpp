@@ -4,6 +4,7 @@
 #include "translators/ba_short/cli.h"
 
 #include "engine/common_forms.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
 

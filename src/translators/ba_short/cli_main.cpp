@@ -3,6 +3,8 @@
 // totals and the whole inspector comment.
 #include "translators/ba_short/cli.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void CLI::EntrainMain() {

@@ -3,8 +3,6 @@
 // comparables 1 to 3, the history, the value and the appraiser.
 #pragma once
 
-#include <string>
-
 #include "engine/translator.h"
 
 namespace ombrel {
@@ -18,15 +16,6 @@ class DTV final : public Translator {
  private:
   // Comparable k (1 to 3) in the sales grid.
   void ComparableColumn(int k);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The comparable's order tag: Comp(2, "PARKING") is "COMP(2)PARKING".
-  static std::string Comp(int k, const char* item) {
-    return "COMP(" + std::to_string(k) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

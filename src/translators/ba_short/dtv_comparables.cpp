@@ -4,6 +4,8 @@
 // before the comparables (field k + 2).
 #include "translators/ba_short/dtv.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void DTV::ComparableColumn(int k) {

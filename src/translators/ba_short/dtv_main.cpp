@@ -61,20 +61,7 @@ void DTV::EntrainMain() {
   SetAlias("APPRAISER", "205|1");
   SetAlias("APPRAISERADDR", "206|1");
   // Licence or certificate, whichever the order holds; both (or neither), licence first
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERSTATELICNUM", "207|1");
-      SetAlias("APPRAISERLICSTATEPROV", "207|2");
-      break;
-    case 0:
-      SetAlias("APPRAISERSTATECERTNUM", "207|1");
-      SetAlias("APPRAISERCERTSTATEPROV", "207|2");
-      break;
-    default:
-      Compare("APPRAISERSTATELICNUM", "APPRAISERSTATECERTNUM", "207|1", "/");
-      Compare("APPRAISERLICSTATEPROV", "APPRAISERCERTSTATEPROV", "207|2", "/");
-      break;
-  }
+  LicenceSelect(1, "207|2", "207|1", "/", kLicenceFirst, kNumberCellFirst);
   SetAlias("APPRAISERLICCERTEXPDT", "207|3");
 }
 

@@ -148,40 +148,14 @@ void FM2070::EntrainMain() {
   SetAlias("APPRAISER", "75|1");
   SetAlias("ESTMARKETVALUEDT", "76|1");
   SetAlias("APPRAISERDTSIGNED", "76|2");
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERSTATELICNUM", "77|1");
-      SetAlias("APPRAISERLICSTATEPROV", "77|2");
-      break;
-    case 0:
-      SetAlias("APPRAISERSTATECERTNUM", "77|1");
-      SetAlias("APPRAISERCERTSTATEPROV", "77|2");
-      break;
-    default:
-      Compare("APPRAISERSTATECERTNUM", "APPRAISERSTATELICNUM", "77|1", "…");
-      Compare("APPRAISERCERTSTATEPROV", "APPRAISERLICSTATEPROV", "77|2", "…");
-      break;
-  }
+  LicenceSelect(1, "77|2", "77|1", "…", kCertificateFirst, kNumberCellFirst);
   CheckAlias("APPRAISERINSPECT", "78|1", "INTERIOREXTERIOR", {"78|2", "EXTERIOR"});
 
   // Supervisory appraiser's signature block
   SetAlias("SUPAPPRAISER", "75|2");
   SetAlias("SUPAPPRAISERDTPROPINSP", "76|3");
   SetAlias("SUPAPPRAISERDTSIGNED", "76|4");
-  switch (Licensing(2)) {
-    case -1:
-      SetAlias("SUPAPPRAISERSTATELICNUM", "77|3");
-      SetAlias("SUPAPPRAISERLICSTATEPROV", "77|4");
-      break;
-    case 0:
-      SetAlias("SUPAPPRAISERSTATECERTNUM", "77|3");
-      SetAlias("SUPAPPRAISERCERTSTATEPROV", "77|4");
-      break;
-    default:
-      Compare("SUPAPPRAISERSTATECERTNUM", "SUPAPPRAISERSTATELICNUM", "77|3", "…");
-      Compare("SUPAPPRAISERCERTSTATEPROV", "SUPAPPRAISERLICSTATEPROV", "77|4", "…");
-      break;
-  }
+  LicenceSelect(2, "77|4", "77|3", "…", kCertificateFirst, kNumberCellFirst);
   CheckAlias("INSPECTSUBJECTPROP", "78|3", "DID2", {"78|4", "DID", "79|1", "DIDNOT"});
 }
 

@@ -113,17 +113,7 @@ void FM2075::EntrainMain() {
   SetAlias("APPRAISERDTSIGNED", "76|1");
   SetAlias("APPRAISERSTATECERTNUM", "77|1");
   SetAlias("APPRAISERSTATELICNUM", "78|1");
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERLICSTATEPROV", "79|1");
-      break;
-    case 0:
-      SetAlias("APPRAISERCERTSTATEPROV", "79|1");
-      break;
-    default:
-      Compare("APPRAISERCERTSTATEPROV", "APPRAISERLICSTATEPROV", "79|1", "…");
-      break;
-  }
+  LicenceSelect(1, "79|1", kNoNumberCell, "…", kCertificateFirst);
   SetAlias("APPRAISERLICCERTEXPDT", "80|1");
 
   // Supervisory appraiser's signature block ("SUPSUPAPPRAISERDTSIGNED" is the order's own tag)
@@ -134,17 +124,7 @@ void FM2075::EntrainMain() {
   SetAlias("SUPSUPAPPRAISERDTSIGNED", "76|2");
   SetAlias("SUPAPPRAISERSTATECERTNUM", "77|2");
   SetAlias("SUPAPPRAISERSTATELICNUM", "78|2");
-  switch (Licensing(2)) {
-    case -1:
-      SetAlias("SUPAPPRAISERLICSTATEPROV", "79|2");
-      break;
-    case 0:
-      SetAlias("SUPAPPRAISERCERTSTATEPROV", "79|2");
-      break;
-    default:
-      Compare("SUPAPPRAISERCERTSTATEPROV", "SUPAPPRAISERLICSTATEPROV", "79|2", "…");
-      break;
-  }
+  LicenceSelect(2, "79|2", kNoNumberCell, "…", kCertificateFirst);
   SetAlias("SUPAPPRAISERLICCERTEXPDT", "80|2");
   CheckAlias("INSPECTSUBJECTPROP", "81|1", "DID", {"81|2", "DIDNOT"});
 }

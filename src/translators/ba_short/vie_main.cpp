@@ -60,20 +60,7 @@ void VIE::EntrainMain() {
   SetAlias("APPRAISERTITLE", "192|2");
   Combine("193|1", ",", 1, {"APPRAISALDISTRICTNAME", "APPRAISALDISTRICTNUM"});
   // Licence or certificate, whichever the order holds; both (or neither), licence first
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERSTATELICNUM", "194|1");
-      SetAlias("APPRAISERLICSTATEPROV", "194|2");
-      break;
-    case 0:
-      SetAlias("APPRAISERSTATECERTNUM", "194|1");
-      SetAlias("APPRAISERCERTSTATEPROV", "194|2");
-      break;
-    default:
-      Compare("APPRAISERSTATELICNUM", "APPRAISERSTATECERTNUM", "194|1", "/");
-      Compare("APPRAISERLICSTATEPROV", "APPRAISERCERTSTATEPROV", "194|2", "/");
-      break;
-  }
+  LicenceSelect(1, "194|2", "194|1", "/", kLicenceFirst, kNumberCellFirst);
   SetAlias("APPRAISERLICCERTEXPDT", "194|3");
 }
 

@@ -40,19 +40,6 @@ class ERC final : public Translator {
   // Hides the engine's ParsePhone, which splits by other rules.
   void ParsePhone(const std::string& ifxTag, const std::string& areaCode,
                   const std::string& phoneNumber);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The order tag of one item of sale comparable n: Comp(2, "SITE") is "COMP(2)SITE".
-  static std::string Comp(int n, const char* item) {
-    return "COMP(" + std::to_string(n) + ")" + item;
-  }
-  // The order tag of one item of listing comparable n: "LISTCOMP(n)" + item.
-  static std::string ListComp(int n, const char* item) {
-    return "LISTCOMP(" + std::to_string(n) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

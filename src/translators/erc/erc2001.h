@@ -4,8 +4,6 @@
 // comparables 4 to 6 go onto "erscmp46".
 #pragma once
 
-#include <string>
-
 #include "engine/translator.h"
 
 namespace ombrel {
@@ -41,19 +39,6 @@ class ERC2001 final : public Translator {
   // The rows of sale comparable n from its proximity to its adjusted sales
   // price, in column k, on the lines of "ERS" moved up by shift.
   void SaleRows(int n, int k, int shift);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The order tag of one item of sale comparable n: Comp(2, "SITE") is "COMP(2)SITE".
-  static std::string Comp(int n, const char* item) {
-    return "COMP(" + std::to_string(n) + ")" + item;
-  }
-  // The order tag of one item of listing n: "LISTCOMP(n)" + item.
-  static std::string ListComp(int n, const char* item) {
-    return "LISTCOMP(" + std::to_string(n) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

@@ -2,6 +2,8 @@
 // the comments on how each listing's value differs and on the listing market.
 #include "translators/erc/erc2001.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void ERC2001::ListingComparables() {

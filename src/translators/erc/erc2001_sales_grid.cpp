@@ -3,6 +3,8 @@
 // make the overflow form "erscmp46".
 #include "translators/erc/erc2001.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void ERC2001::SalesComparison() {

@@ -11,19 +11,8 @@ void ERC::AppendAddenda() {
   AddExtended("4|1");
 
   // Report profile, written again over what ProcessOffscrn wrote: the owner
-  // where the borrower stands. The lender line is built with the zip tag
-  // "BOGON", which no order holds: the zip has its own field 17|1.
-  if (SetForm("offscrn")) {
-    SetAlias("OWNER", "6|1");
-    SetAlias("PROPADDR", "7|1");
-    SetAlias("CITY", "8|1");
-    SetAlias("COUNTY", "8|2");
-    SetAlias("STATEPROV", "8|3");
-    SetAlias("ZIP", "8|4");
-    SetAlias("LENDERCLIENTSTREET", "15|1");
-    ParseAddress("16|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "BOGON", "", "");
-    SetAlias("LENDERCLIENTZIP", "17|1");
-  }
+  // where the borrower stands.
+  ReportProfileBlock("OWNER");
 
   // Sale comparables 4 to 6; only a street decides whether a comparable exists
   if (AnyTagPresent(Server_(), {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"})) {

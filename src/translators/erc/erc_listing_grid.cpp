@@ -2,6 +2,8 @@
 // comparables 1 to 3) and the comments on market trends.
 #include "translators/erc/erc.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void ERC::ListingComparables() {

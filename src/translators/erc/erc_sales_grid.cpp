@@ -3,6 +3,8 @@
 // lines up and without the subject, make the overflow form "er3cmp46".
 #include "translators/erc/erc.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void ERC::SalesComparison() {

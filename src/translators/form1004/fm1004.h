@@ -3,8 +3,6 @@
 // fixed tables of engine calls; a comparable's column is one template each.
 #pragma once
 
-#include <string>
-
 #include "engine/translator.h"
 
 namespace ombrel {
@@ -21,15 +19,6 @@ class FM1004 final : public Translator {
   // The rows of comparable n (4 to 9) at place k (1 to 3) of an overflow form,
   // written once its street was.
   void OverflowComparableRows(int n, int k);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The order tag of one item of comparable n: Comp(2, "SALESPRICE") is "COMP(2)SALESPRICE".
-  static std::string Comp(int n, const char* item) {
-    return "COMP(" + std::to_string(n) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

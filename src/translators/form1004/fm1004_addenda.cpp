@@ -1,6 +1,7 @@
 // What "UA2" has no room for: the headed comments, the overflow forms of
 // comparables 4 to 9, and the photos, sketches and maps.
 #include "engine/common_forms.h"
+#include "engine/table_text.h"
 #include "translators/form1004/fm1004.h"
 
 namespace ombrel {

@@ -5,6 +5,8 @@
 // comparable.
 #include "translators/form1004/fm1004.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1004::ComparableColumn(int n) {

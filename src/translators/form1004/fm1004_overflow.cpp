@@ -4,6 +4,8 @@
 // the guard of these rows.
 #include "translators/form1004/fm1004.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1004::OverflowComparableRows(int n, int k) {

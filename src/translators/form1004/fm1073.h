@@ -3,8 +3,6 @@
 // fixed tables of engine calls; a comparable's column is one template each.
 #pragma once
 
-#include <string>
-
 #include "engine/translator.h"
 
 namespace ombrel {
@@ -20,15 +18,6 @@ class FM1073 final : public Translator {
   void ComparableColumn(int n);
   // Comparable n (4 to 9) in column p (1 to 3) of an overflow form.
   void OverflowComparableColumn(int n, int p);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The order tag of one item of comparable n: Comp(2, "SALESPRICE") is "COMP(2)SALESPRICE".
-  static std::string Comp(int n, const char* item) {
-    return "COMP(" + std::to_string(n) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

@@ -4,6 +4,8 @@
 // without one at n, 2n - 1, or 3n - 2 (the net adjustment's two boxes and total).
 #include "translators/form1004/fm1073.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1073::ComparableColumn(int n) {

@@ -4,6 +4,8 @@
 // and column p takes the fields that comparable p takes on "CN2".
 #include "translators/form1004/fm1073.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1073::OverflowComparableColumn(int n, int p) {

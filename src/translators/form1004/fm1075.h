@@ -3,8 +3,6 @@
 // "CIACMP46" and "ciacmp79".
 #pragma once
 
-#include <string>
-
 #include "engine/translator.h"
 
 namespace ombrel {
@@ -20,15 +18,6 @@ class FM1075 final : public Translator {
   void ComparableColumn(int n);
   // Comparable n (4 to 9) at place m (1 to 3) of an overflow form.
   void OverflowColumn(int n, int m);
-
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
-  // The comparable's order tag: Comp(2, "SALESPRICE") is "COMP(2)SALESPRICE".
-  static std::string Comp(int n, const std::string& suffix) {
-    return "COMP(" + std::to_string(n) + ")" + suffix;
-  }
 };
 
 }  // namespace ombrel

@@ -3,6 +3,8 @@
 // with a description and an adjustment take two fields per comparable.
 #include "translators/form1004/fm1075.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1075::ComparableColumn(int n) {

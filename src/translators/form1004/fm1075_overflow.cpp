@@ -4,6 +4,8 @@
 // on the main form; the tags keep the comparable's own number n.
 #include "translators/form1004/fm1075.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1075::OverflowColumn(int n, int m) {

@@ -42,23 +42,8 @@ class FM1025 final : public Translator {
   // lines are lowered by priorSaleShift instead of shift.
   void SalesRows(int n, int m, int shift, int priorSaleShift);
 
-  // The field address "line|field".
-  static std::string Addr(int line, int field) {
-    return std::to_string(line) + "|" + std::to_string(field);
-  }
   // A comparable's number as its check expects it.
   static std::string Num(int n) { return std::to_string(n); }
-  // Order tags of one item of comparable n: ListComp(2, "DATA") is "LISTCOMP(2)DATA",
-  // RentComp(2, "DATA") "RENTCOMP(2)DATA", Comp(2, "DATA") "COMP(2)DATA".
-  static std::string ListComp(int n, const std::string& item) {
-    return "LISTCOMP(" + std::to_string(n) + ")" + item;
-  }
-  static std::string RentComp(int n, const std::string& item) {
-    return "RENTCOMP(" + std::to_string(n) + ")" + item;
-  }
-  static std::string Comp(int n, const std::string& item) {
-    return "COMP(" + std::to_string(n) + ")" + item;
-  }
 };
 
 }  // namespace ombrel

@@ -5,6 +5,8 @@
 // price line and 4m + 1 to 4m + 4 on the room count line.
 #include "translators/form1025/fm1025.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1025::ListingColumn(int n) {

@@ -5,6 +5,8 @@
 // line and 5m to 5m + 4 on the four unit lines.
 #include "translators/form1025/fm1025.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1025::RentalColumn(int n) {

@@ -6,6 +6,8 @@
 // 2m - 1, or 3m - 2 (furnished boxes and price, net adjustment boxes and total).
 #include "translators/form1025/fm1025.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM1025::SalesColumn(int n) {

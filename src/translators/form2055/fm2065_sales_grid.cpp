@@ -3,6 +3,8 @@
 // 33 lines up on the overflow forms of comparables 4 to 9.
 #include "translators/form2055/fm2065.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void FM2065::SalesComparison() {

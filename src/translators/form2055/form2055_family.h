@@ -28,11 +28,6 @@ class Form2055Family : public Translator {
   Form2055Family(const TranslatorConstants& constants, const Form2055Addenda& addenda)
       : Translator(constants), addenda_(addenda) {}
 
-  // "L|F", the address of field F on line L.
-  static std::string Addr(int line, int field);
-  // "COMP(n)" + suffix, the order tag of comparable n.
-  static std::string Comp(int n, std::string_view suffix);
-
   // Sections of the main form, in the order EntrainMain makes them.
   void Opening();
   void Subject();

@@ -14,20 +14,8 @@ void Form2055Family::AppendAddenda() {
   AddExtended("109|1");
   AddExtended("252|1");
 
-  // Report profile, written again over what ProcessOffscrn wrote. The lender
-  // line is built with the zip tag "BOGON", which no order holds: the zip has
-  // its own field 17|1.
-  if (SetForm("offscrn")) {
-    SetAlias("BORROWER", "6|1");
-    SetAlias("PROPADDR", "7|1");
-    SetAlias("CITY", "8|1");
-    SetAlias("COUNTY", "8|2");
-    SetAlias("STATEPROV", "8|3");
-    SetAlias("ZIP", "8|4");
-    SetAlias("LENDERCLIENTSTREET", "15|1");
-    ParseAddress("16|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "BOGON", "", "");
-    SetAlias("LENDERCLIENTZIP", "17|1");
-  }
+  // Report profile, written again over what ProcessOffscrn wrote
+  ReportProfileBlock();
 
   // Comparables 4 to 6.
   if (AnyTagPresent(Server_(), {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"})) {

@@ -3,14 +3,6 @@
 
 namespace ombrel {
 
-std::string Form2055Family::Addr(int line, int field) {
-  return std::to_string(line) + "|" + std::to_string(field);
-}
-
-std::string Form2055Family::Comp(int n, std::string_view suffix) {
-  return "COMP(" + std::to_string(n) + ")" + std::string(suffix);
-}
-
 void Form2055Family::EntrainMain() {
   Opening();
   Subject();
@@ -224,17 +216,7 @@ void Form2055Family::Appraiser() {
   SetAlias("APPRAISERDTSIGNED", "234|1");
   SetAlias("APPRAISERSTATECERTNUM", "235|1");
   SetAlias("APPRAISERSTATELICNUM", "236|1");
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERLICSTATEPROV", "237|1");
-      break;
-    case 0:
-      SetAlias("APPRAISERCERTSTATEPROV", "237|1");
-      break;
-    default:
-      Compare("APPRAISERCERTSTATEPROV", "APPRAISERLICSTATEPROV", "237|1", "…");
-      break;
-  }
+  LicenceSelect(1, "237|1", kNoNumberCell, "…", kCertificateFirst);
   SetAlias("APPRAISERLICCERTEXPDT", "238|1");
   SetAlias("APPRAISEDPROPADDR", "241|1");
   SetAlias("APPRAISEDVALUE", "243|1");
@@ -255,17 +237,7 @@ void Form2055Family::SupervisoryAppraiser() {
   SetAlias("SUPSUPAPPRAISERDTSIGNED", "234|2");
   SetAlias("SUPAPPRAISERSTATECERTNUM", "235|2");
   SetAlias("SUPAPPRAISERSTATELICNUM", "236|2");
-  switch (Licensing(2)) {
-    case -1:
-      SetAlias("SUPAPPRAISERLICSTATEPROV", "237|2");
-      break;
-    case 0:
-      SetAlias("SUPAPPRAISERCERTSTATEPROV", "237|2");
-      break;
-    default:
-      Compare("SUPAPPRAISERCERTSTATEPROV", "SUPAPPRAISERLICSTATEPROV", "237|2", "…");
-      break;
-  }
+  LicenceSelect(2, "237|2", kNoNumberCell, "…", kCertificateFirst);
   SetAlias("SUPAPPRAISERLICCERTEXPDT", "238|2");
   CheckAlias("INSPECTSUBJECTPROP", "242|2", "DIDNOT", {"243|2", "DID", "244|2", "DID2"});
   CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", {"247|2", "DID"});

@@ -3,6 +3,8 @@
 // 30 lines up on the overflow forms of comparables 4 to 9.
 #include "translators/form2055/form2055_family.h"
 
+#include "engine/table_text.h"
+
 namespace ombrel {
 
 void Form2055Family::SalesComparison() {

@@ -4,12 +4,9 @@
 // field for column p: the field of column 1 plus (p - 1) steps.
 #include "translators/review_land_mh/fm2000.h"
 
-#include "translators/review_land_mh/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using review_land_mh::Addr;
-using review_land_mh::Comp;
 
 void FM2000::SubjectColumn() {
   if (!SetAlias("SUBJECTADDRSTREET", "10|1")) return;

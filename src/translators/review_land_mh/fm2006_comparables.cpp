@@ -4,12 +4,9 @@
 // k: the field of comparable 1 plus (k - 1) steps.
 #include "translators/review_land_mh/fm2006.h"
 
-#include "translators/review_land_mh/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using review_land_mh::Addr;
-using review_land_mh::Comp;
 
 void FM2006::SubjectColumn() {
   if (!SetAlias("SUBJECTADDRSTREET", "11|1")) return;

@@ -3,11 +3,9 @@
 // gross adjustment percentages, and the review summary.
 #include "translators/review_land_mh/fm2006.h"
 
-#include "translators/review_land_mh/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using review_land_mh::Addr;
 
 void FM2006::ChecklistRow(const char* ifxTag, int line, int field) {
   CheckAlias(ifxTag, Addr(line, field), "ACCEPTABLE",

@@ -15,18 +15,7 @@ void LAND::AppendAddenda() {
   AddExtended("79|1");
 
   // Report profile: borrower, property and the lender's address
-  if (SetForm("offscrn")) {
-    SetAlias("BORROWER", "6|1");
-    SetAlias("PROPADDR", "7|1");
-    SetAlias("CITY", "8|1");
-    SetAlias("COUNTY", "8|2");
-    SetAlias("STATEPROV", "8|3");
-    SetAlias("ZIP", "8|4");
-    SetAlias("LENDERCLIENTSTREET", "15|1");
-    // "BOGON" names no order value: the line holds city and state only
-    ParseAddress("16|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "BOGON", "", "");
-    SetAlias("LENDERCLIENTZIP", "17|1");
-  }
+  ReportProfileBlock();
 
   // Comparables 4 to 6; only a street decides whether a comparable exists
   if (AnyTagPresent(Server_(), {"COMP(4)ADDRSTREET", "COMP(5)ADDRSTREET", "COMP(6)ADDRSTREET"})) {

@@ -5,12 +5,9 @@
 // row's field for column p: the field of column 1 plus (p - 1) steps.
 #include "translators/review_land_mh/land.h"
 
-#include "translators/review_land_mh/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using review_land_mh::Addr;
-using review_land_mh::Comp;
 
 void LAND::ComparableColumn(int k) {
   // A differing number in the order is kept for this comparable's photo frame

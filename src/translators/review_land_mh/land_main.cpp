@@ -162,39 +162,13 @@ void LAND::EntrainMain() {
   // Appraiser, with the licence, the certificate or both
   SetAlias("APPRAISER", "82|1");
   SetAlias("APPRAISERDTSIGNED", "82|2");
-  switch (Licensing(1)) {
-    case -1:
-      SetAlias("APPRAISERLICSTATEPROV", "83|1");
-      SetAlias("APPRAISERSTATELICNUM", "83|4");
-      break;
-    case 0:
-      SetAlias("APPRAISERCERTSTATEPROV", "83|1");
-      SetAlias("APPRAISERSTATECERTNUM", "83|4");
-      break;
-    default:
-      Compare("APPRAISERLICSTATEPROV", "APPRAISERCERTSTATEPROV", "83|1", "/");
-      Compare("APPRAISERSTATELICNUM", "APPRAISERSTATECERTNUM", "83|4", "/");
-      break;
-  }
+  LicenceSelect(1, "83|1", "83|4", "/", kLicenceFirst, kStateCellFirst);
   CheckAlias("INSPECTSUBJECTPROP", "80|1", "DID", {"80|2", "DIDNOT"});
 
   // Supervisory appraiser
   SetAlias("SUPAPPRAISER", "82|3");
   SetAlias("SUPAPPRAISERDTSIGNED", "82|4");
-  switch (Licensing(2)) {
-    case -1:
-      SetAlias("SUPAPPRAISERLICSTATEPROV", "83|5");
-      SetAlias("SUPAPPRAISERSTATELICNUM", "83|8");
-      break;
-    case 0:
-      SetAlias("SUPAPPRAISERCERTSTATEPROV", "83|5");
-      SetAlias("SUPAPPRAISERSTATECERTNUM", "83|8");
-      break;
-    default:
-      Compare("SUPAPPRAISERLICSTATEPROV", "SUPAPPRAISERCERTSTATEPROV", "83|5", "/");
-      Compare("SUPAPPRAISERSTATELICNUM", "SUPAPPRAISERSTATECERTNUM", "83|8", "/");
-      break;
-  }
+  LicenceSelect(2, "83|5", "83|8", "/", kLicenceFirst, kStateCellFirst);
 }
 
 }  // namespace ombrel

@@ -13,19 +13,10 @@ void MHAR::AppendAddenda() {
   AddExtended("3|1");
   AddExtended("168|1");
 
-  // Report profile: borrower, property and the lender's address
-  if (SetForm("offscrn")) {
-    SetAlias("BORROWER", "6|1");
-    SetAlias("PROPADDR", "7|1");
-    SetAlias("CITY", "8|1");
-    SetAlias("COUNTY", "8|2");
-    SetAlias("STATEPROV", "8|3");
-    SetAlias("ZIP", "8|4");
-    SetAlias("LENDERCLIENTSTREET", "15|1");
-    // "BOGON" names no order value: the line holds city and state only
-    ParseAddress("16|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "BOGON", "", "");
-    SetAlias("LENDERCLIENTZIP", "17|1");
-    // The signer blocks' date, licence, state and expiry once more, from the order's own cells
+  // Report profile: borrower, property and the lender's address; under its
+  // guard, the signer blocks' date, licence, state and expiry once more, from
+  // the order's own cells
+  if (ReportProfileBlock()) {
     SetAlias("APPRAISERDTSIGNED", "36|1");
     SetAlias("APPRAISERSTATELICNUM", "33|1");
     SetAlias("APPRAISERLICSTATEPROV", "33|2");

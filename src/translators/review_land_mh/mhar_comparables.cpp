@@ -6,12 +6,9 @@
 // for column p: the field of column 1 plus (p - 1) steps.
 #include "translators/review_land_mh/mhar.h"
 
-#include "translators/review_land_mh/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using review_land_mh::Addr;
-using review_land_mh::Comp;
 
 void MHAR::ComparableColumn(int k) {
   const int p = k;

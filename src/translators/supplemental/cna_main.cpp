@@ -5,12 +5,9 @@
 #include <string>
 
 #include "engine/common_forms.h"
-#include "translators/supplemental/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using supplemental::Addr;
-using supplemental::Item;
 
 void CNA::EntrainMain() {
   // Signer blocks and report profile, rewritten from this document; each

@@ -3,12 +3,9 @@
 
 #include <string>
 
-#include "translators/supplemental/table_text.h"
+#include "engine/table_text.h"
 
 namespace ombrel {
-
-using supplemental::Addr;
-using supplemental::Item;
 
 void FHAVC::ConditionItem(const std::string& tag, const std::string& expected, int line,
                           int yesField) {
