@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/errno_error.h"
+#include "platform/sender_text.h"
 
 namespace ombrel {
 
@@ -25,7 +26,7 @@ void RptImage::AttachFile(const std::string& path) {
   if (error != 0) {
     const int32_t number = ClassicErrorNumber(error);
     throw Error(number, "QorFile.DOCUMENT",
-                ClassicErrorText(number) + ": cannot attach the image file " + path);
+                ClassicErrorText(number) + ": cannot attach the image file " + SenderText(path));
   }
   // The report may be written after the current folder has changed.
   std::error_code ec;

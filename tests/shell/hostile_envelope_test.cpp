@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "engine/xml_reader.h"
+#include "platform/sender_text.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
@@ -455,6 +456,31 @@ TEST_F(HostileEnvelopeTest, AReportFolderReplacedByAFileLosesNothing) {
   OrderPhotoAndNotes().Write(XmlDir() + "order.env");
   OpenAndCompare(XmlDir() + "order.env", target);
   EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Unwritable(target)});
+  // The box keeps to its words; the log says why.
+  EXPECT_EQ(StepLog().back(), "! Unable to write report file: Cannot create a file in " + dataDir +
+                                  "/DATA/sub: Not a directory");
+}
+
+// A form number of 60 MiB, opening with a line break: the box and the log
+// show its start, cut, and the log gains no forged line. Laying out the
+// whole number froze the window for minutes.
+TEST_F(HostileEnvelopeTest, AHugeFormNumberGivesAShortBoxAndOneLogLine) {
+  const std::string forged = "1004&#13;&#10;12/10/2026 1:05:09 PM     ! forged";
+  std::string order = "<ORDER><FORMNUM>" + forged;
+  order.append(60 * 1024 * 1024, '9');
+  order += "</FORMNUM></ORDER>";
+  OrderPhotoAndNotes(order).Write(XmlDir() + "order.env");
+  OpenAndCompare(XmlDir() + "order.env", std::nullopt);
+
+  const std::string shown = "1004\\r\\n12/10/2026 1:05:09 PM     ! forged";
+  const std::string cut = shown + std::string(kSenderTextLimit - shown.size(), '9') + "\xE2\x80\xA6 [cut: " +
+                          std::to_string(60 * 1024 * 1024 + 40) + " bytes in all]";
+  EXPECT_EQ(ui.boxes, (std::vector<ShownBox>{{"This translator does not support the " + cut + " form.",
+                                              MsgButtons::kOk, MsgIcon::kInformation, "Ombrel"}}));
+  EXPECT_EQ(StepLog(), (std::vector<std::string>{
+                           "  File " + XmlDir() + "notes.pdf has unexpected type: APPLICATION/PDF",
+                           "* No translation available for " + cut + " form.",
+                           "  No form selected."}));
 }
 
 // The report's folder on a small disk that holds an earlier report of the
@@ -479,6 +505,11 @@ TEST_F(HostileEnvelopeTest, AFullOrReadOnlyDiskKeepsTheEarlierReport) {
     ui.boxes.clear();
     OpenAndCompare(XmlDir() + "order.env", target);
     EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Unwritable(target)});
+    EXPECT_EQ(StepLog().back(),
+              readOnly ? "! Unable to write report file: Cannot create a file in " + disk +
+                             ": Read-only file system"
+                       : "! Unable to write report file: Cannot write " + target +
+                             ": No space left on device");
     EXPECT_EQ(dirs.Read(target), earlier);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(disk)) left.push_back(entry.path().filename());
