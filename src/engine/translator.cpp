@@ -39,7 +39,7 @@ void Translator::LicenceSelect(int16_t k, const std::string& stateCell,
   for (const Cell* cell : {cells == kStateCellFirst ? &state : &number,
                            cells == kStateCellFirst ? &number : &state}) {
     if (cell->addr.empty()) continue;
-    if (result == -1) {
+    if (result == -1 || (result != 0 && order == kLicenceAlone)) {
       SetAlias(cell->licence, cell->addr);
     } else if (result == 0) {
       SetAlias(cell->certificate, cell->addr);

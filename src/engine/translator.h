@@ -101,11 +101,13 @@ class Translator : public FormTranslator {
   // (k 2): one Licensing(k). With the licence number only (-1), the licence's
   // state and number go into stateCell and numberCell; with the certificate
   // number only (0), the certificate's; with both or neither, each cell gets
-  // the Compare of the two with delimiter, in the order given. Either cell may
-  // be "", and each arm writes its cells in the order cells gives.
-  enum LicenceOrder { kLicenceFirst, kCertificateFirst };
+  // the Compare of the two with delimiter, in the order given, or with
+  // kLicenceAlone the licence's values as for -1. Either cell may be "", and
+  // each arm writes its cells in the order cells gives.
+  enum LicenceOrder { kLicenceFirst, kCertificateFirst, kLicenceAlone };
   enum CellOrder { kStateCellFirst, kNumberCellFirst };
   static constexpr const char* kNoNumberCell = "";
+  static constexpr const char* kNoDelimiter = "";
   void LicenceSelect(int16_t k, const std::string& stateCell, const std::string& numberCell,
                      const std::string& delimiter, LicenceOrder order,
                      CellOrder cells = kStateCellFirst);

@@ -20,25 +20,13 @@ void ERC2001::Certification() {
   // Appraiser
   SetAlias("APPRAISER", "494|1");
   SetAlias("APPRAISERDTSIGNED", "495|1");
-  if (Licensing(1) != 0) {
-    SetAlias("APPRAISERSTATELICNUM", "496|1");
-    SetAlias("APPRAISERLICSTATEPROV", "498|1");
-  } else {  // the certificate number only
-    SetAlias("APPRAISERSTATECERTNUM", "496|1");
-    SetAlias("APPRAISERCERTSTATEPROV", "498|1");
-  }
+  LicenceSelect(1, "498|1", "496|1", kNoDelimiter, kLicenceAlone, kNumberCellFirst);
   SetAlias("APPRAISERLICCERTEXPDT", "499|1");
 
   // Supervisory appraiser
   SetAlias("SUPAPPRAISER", "494|2");
   SetAlias("SUPAPPRAISERDTSIGNED", "495|2");
-  if (Licensing(2) != 0) {
-    SetAlias("SUPAPPRAISERSTATELICNUM", "496|2");
-    SetAlias("SUPAPPRAISERLICSTATEPROV", "498|2");
-  } else {
-    SetAlias("SUPAPPRAISERSTATECERTNUM", "496|2");
-    SetAlias("SUPAPPRAISERCERTSTATEPROV", "498|2");
-  }
+  LicenceSelect(2, "498|2", "496|2", kNoDelimiter, kLicenceAlone, kNumberCellFirst);
   SetAlias("SUPAPPRAISERLICCERTEXPDT", "499|2");
   CheckAlias("INSPECTSUBJECTPROP", "500|1", "DID", {"500|2", "DIDNOT"});
 }
