@@ -210,39 +210,37 @@ bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
 
 const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& storage) const {
   if (const auto exact = exact_.find(tag); exact != exact_.end()) return &exact->second.path;
-  std::vector<std::string_view> digits;
+  // A tag without digits has no index, so no '#' pattern fits it.
+  if ((byShape_.empty() && irregularByShape_.empty()) || std::none_of(tag.begin(), tag.end(), IsDigit)) {
+    return nullptr;
+  }
+  std::vector<std::string_view> runs;  // the tag's runs of digits
+  const std::string shape = Shape(tag, runs);
   const Pattern* best = nullptr;
   std::vector<std::string_view> bestDigits;
-  // A tag without digits has no index, so no '#' pattern fits it.
-  if (!byShape_.empty() && std::any_of(tag.begin(), tag.end(), IsDigit)) {
-    const std::string shape = Shape(tag, digits);
-    const auto found = byShape_.find(shape);
-    // A '#' written in the tag itself is no index.
-    if (found != byShape_.end() && digits.size() + 1 == patterns_[found->second].tagParts.size()) {
-      best = &patterns_[found->second];
-      bestDigits = digits;
-    }
+  const auto found = byShape_.find(shape);
+  // A '#' written in the tag itself is no index.
+  if (found != byShape_.end() && runs.size() + 1 == patterns_[found->second].tagParts.size()) {
+    best = &patterns_[found->second];
+    bestDigits = runs;
   }
-  // A '#' written in the tag itself is no index: no pattern fits such a tag.
-  if (!irregularByShape_.empty() && tag.find('#') == std::string::npos &&
-      std::any_of(tag.begin(), tag.end(), IsDigit)) {
-    std::vector<std::string_view> runs;
-    const auto found = irregularByShape_.find(Shape(tag, runs));
-    if (found != irregularByShape_.end()) {
-      for (const Family& family : found->second) {
-        const std::optional<std::string> key = FixedDigits(family.runs, runs);
-        if (!key) continue;
-        const auto candidates = family.byDigits.find(*key);
-        if (candidates == family.byDigits.end()) continue;
-        for (std::size_t index : candidates->second) {
-          const Pattern& pattern = patterns_[index];
-          if (best != nullptr && best->line < pattern.line) break;  // the list is in file order
-          digits.clear();
-          if (Match(pattern, tag, digits)) {
-            best = &pattern;
-            bestDigits = digits;
-            break;
-          }
+  // Nor can a pattern whose text holds digits fit a tag with a '#' of its own.
+  const auto irregular = tag.find('#') == std::string::npos ? irregularByShape_.find(shape) : irregularByShape_.end();
+  if (irregular != irregularByShape_.end()) {
+    std::vector<std::string_view> digits;
+    for (const Family& family : irregular->second) {
+      const std::optional<std::string> key = FixedDigits(family.runs, runs);
+      if (!key) continue;
+      const auto candidates = family.byDigits.find(*key);
+      if (candidates == family.byDigits.end()) continue;
+      for (std::size_t index : candidates->second) {
+        const Pattern& pattern = patterns_[index];
+        if (best != nullptr && best->line < pattern.line) break;  // the list is in file order
+        digits.clear();
+        if (Match(pattern, tag, digits)) {
+          best = &pattern;
+          bestDigits = digits;
+          break;
         }
       }
     }
