@@ -29,10 +29,10 @@ std::vector<std::string> SplitAtHash(std::string_view text) {
   return parts;
 }
 
-// tag with every run of digits replaced by one '#'; the runs in digits.
-std::string Shape(std::string_view tag, std::vector<std::string_view>& digits) {
-  std::string shape;
-  shape.reserve(tag.size());
+// shape becomes tag with every run of digits replaced by one '#'; the runs
+// go to digits.
+void Shape(std::string_view tag, std::string& shape, std::vector<std::string_view>& digits) {
+  shape.clear();
   for (std::size_t i = 0; i < tag.size();) {
     if (IsDigit(tag[i])) {
       const std::size_t start = i;
@@ -43,7 +43,6 @@ std::string Shape(std::string_view tag, std::vector<std::string_view>& digits) {
       shape += tag[i++];
     }
   }
-  return shape;
 }
 
 // tag with every run of digits and '#' replaced by one '#'; the runs in runs.
@@ -214,8 +213,12 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
   if ((byShape_.empty() && irregularByShape_.empty()) || std::none_of(tag.begin(), tag.end(), IsDigit)) {
     return nullptr;
   }
-  std::vector<std::string_view> runs;  // the tag's runs of digits
-  const std::string shape = Shape(tag, runs);
+  // The scratch space is kept from one lookup to the next: a translation
+  // looks up a thousand tags.
+  std::string& shape = shapeScratch_;
+  std::vector<std::string_view>& runs = runsScratch_;  // the tag's runs of digits
+  runs.clear();
+  Shape(tag, shape, runs);
   const Pattern* best = nullptr;
   std::vector<std::string_view> bestDigits;
   const auto found = byShape_.find(shape);

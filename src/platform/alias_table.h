@@ -82,6 +82,9 @@ class AliasTable {
   static std::optional<std::string> FixedDigits(const std::vector<RunForm>& runs,
                                                 const std::vector<std::string_view>& tagRuns);
   std::unordered_map<std::string, std::vector<Family>> irregularByShape_;
+
+  mutable std::string shapeScratch_;
+  mutable std::vector<std::string_view> runsScratch_;
 };
 
 }  // namespace ombrel

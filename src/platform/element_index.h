@@ -11,6 +11,7 @@
 // translation asks for.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string_view>

@@ -1,10 +1,14 @@
 #include "platform/xml_path.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ombrel {
 
 namespace {
+
+// The characters that mark the parts of a step, never part of its name.
+bool IsStepMark(char c) { return c == '(' || c == ')' || c == '@' || c == '~'; }
 
 // The next node after node in document order, staying inside top's subtree.
 pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
@@ -48,7 +52,7 @@ std::optional<XmlPath::StepView> XmlPath::ParseStep(std::string_view text, bool 
     step.index = text.substr(open + 1, text.size() - open - 2);
     text = text.substr(0, open);
   }
-  if (text.empty() || text.find_first_of("()@~") != std::string_view::npos) return std::nullopt;
+  if (text.empty() || std::any_of(text.begin(), text.end(), IsStepMark)) return std::nullopt;
   step.name = text;
   return step;
 }
