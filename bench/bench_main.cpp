@@ -129,8 +129,8 @@ int Run(int argc, char** argv) {
   StepBench step(workspace, std::move(stepOrder), options.photos, largePhotos);
   const std::string aloneText = alone.main.text;
   const std::vector<std::string> aloneTags = Tags(alone.main);
-  TranslationBench translation("Translate 1004, 9 comparables", std::move(alone));
-  TranslationBench supplemented(supplementsName, std::move(withSupplements));
+  TranslationBench translation("Translate 1004, 9 comparables", std::move(alone), workspace);
+  TranslationBench supplemented(supplementsName, std::move(withSupplements), workspace);
   ScalingBench scaling(workspace, aloneText, photoOrderText);
   TagLookupBench tags(aloneText, aloneTags);
 

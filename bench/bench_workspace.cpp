@@ -8,7 +8,6 @@
 #include <stdexcept>
 
 #include "preset_report_engine.h"
-#include "shell/globals.h"
 
 namespace ombrel::bench {
 
@@ -46,25 +45,24 @@ BenchWorkspace::BenchWorkspace(const std::string& base, std::unique_ptr<Componen
   }
   ::setenv("WINDIR", folder_.File("settings").c_str(), 1);
 
-  Global().ui = &ui_;
-  Global().components = components_.get();
   MainServices services;
+  services.ui = &ui_;
+  services.components = components_.get();
   services.executablePath = folder_.File("bin/Ombrel");
-  services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
-  services.createEngine = [this] {
-    return std::make_unique<PresetReportEngine>(ReportPath(), &translated_);
+  services.createLogger = [](const EngineServices& reporter) {
+    return std::make_unique<Logger>(reporter, CreateSystemClock());
+  };
+  services.createEngine = [this](const EngineServices& engineServices) {
+    return std::make_unique<PresetReportEngine>(engineServices, targetFormDialog_, ReportPath(),
+                                                &translated_);
   };
   main_ = std::make_unique<Main>(std::move(services));
-  if (!main_->Form_Load() || Global().PixFolder != PixFolder()) {
+  if (!main_->Form_Load() || main_->Services().pixFolder != PixFolder()) {
     throw std::runtime_error("the program did not start in " + folder_.path() + ": " + Complaints());
   }
 }
 
-BenchWorkspace::~BenchWorkspace() {
-  main_->Form_Unload();
-  Global().ui = nullptr;
-  Global().components = nullptr;
-}
+BenchWorkspace::~BenchWorkspace() { main_->Form_Unload(); }
 
 bool BenchWorkspace::RunEnvelopeStep(const std::string& envelopePath) {
   translated_ = false;

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "bench_ui.h"
+#include "engine/selector.h"
 #include "platform/components.h"
 #include "scratch_folder.h"
+#include "services/engine_services.h"
 #include "shell/main_form.h"
 
 namespace ombrel::bench {
@@ -36,6 +38,9 @@ class BenchWorkspace {
 
   BenchUi& ui() { return ui_; }
   ComponentFactory& components() { return *components_; }
+  // The started program's services, and its target-form dialog.
+  const EngineServices& services() const { return main_->Services(); }
+  Selector& targetFormDialog() { return targetFormDialog_; }
 
   // Presses the window's button with the Open dialog answering envelopePath.
   // True when the engine wrote the report.
@@ -48,6 +53,7 @@ class BenchWorkspace {
   ScratchFolder folder_;
   BenchUi ui_;
   std::unique_ptr<ComponentFactory> components_;
+  Selector targetFormDialog_;
   std::unique_ptr<Main> main_;
   bool translated_ = false;
 };

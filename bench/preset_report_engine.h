@@ -14,8 +14,11 @@ namespace ombrel::bench {
 
 class PresetReportEngine final : public XmlEngine {
  public:
-  explicit PresetReportEngine(std::string reportPath, bool* translated = nullptr)
-      : reportPath_(std::move(reportPath)), translated_(translated) {}
+  PresetReportEngine(const EngineServices& services, Selector& targetFormDialog,
+                     std::string reportPath, bool* translated = nullptr)
+      : engine_(services, targetFormDialog),
+        reportPath_(std::move(reportPath)),
+        translated_(translated) {}
 
   bool Translate(std::string& rptFile, const std::string& xmlFile) override;
 
@@ -71,6 +74,7 @@ class PresetReportEngine final : public XmlEngine {
     engine_.ProcessAppraiserInfo(AppraiserNum, AppraiserType, NextForm);
   }
   void ProcessOffscrn() override { engine_.ProcessOffscrn(); }
+  const EngineServices& Services() const override { return engine_.Services(); }
 
  private:
   XmlReader engine_;

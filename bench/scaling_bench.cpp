@@ -111,7 +111,7 @@ std::string ScalingBench::Write(const std::string& name, const std::string& text
 }
 
 void ScalingBench::Translate(const std::string& order) const {
-  if (!TranslateOrder(order, report_)) {
+  if (!TranslateOrder(workspace_, order, report_)) {
     throw std::runtime_error(order + ": Translate wrote no report\n" + workspace_.Complaints());
   }
 }
@@ -245,7 +245,7 @@ int ScalingBench::RunChild(const std::vector<std::string>& args) {
   std::unique_ptr<BenchWorkspace> workspace;
   if (args.size() == 2 && args[0] == "translate") {
     return ReportPeakOf([&] { workspace = std::make_unique<BenchWorkspace>(DiskBase()); },
-                        [&] { TranslateOrder(args[1], workspace->ReportPath()); });
+                        [&] { TranslateOrder(*workspace, args[1], workspace->ReportPath()); });
   }
   if (args.size() == 2 && args[0] == "first-translation") {
     try {
@@ -254,7 +254,7 @@ int ScalingBench::RunChild(const std::vector<std::string>& args) {
       std::vector<double> seconds;
       for (int i = 0; i <= kFirstTranslationFollowers; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        if (!TranslateOrder(args[1], workspace->ReportPath())) throw std::runtime_error("no report");
+        if (!TranslateOrder(*workspace, args[1], workspace->ReportPath())) throw std::runtime_error("no report");
         seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
       }
       const double firstSeconds = seconds.front();

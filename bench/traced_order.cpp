@@ -10,12 +10,10 @@
 
 #include "bench_workspace.h"
 #include "engine/comment_heading.h"
-#include "engine/common_forms.h"
 #include "engine/factory_table.h"
 #include "engine/incoming_form_selection.h"
 #include "engine/xml_reader.h"
 #include "recording_components.h"
-#include "shell/globals.h"
 #include "support/recording_engine.h"
 #include "trace_call.h"
 
@@ -46,10 +44,11 @@ void WriteText(const std::string& path, const std::string& text) {
 // Values from the trace of the translator's tables. firstComment: the number
 // of the document's first extended-comment entry, as the engine counts on
 // from the documents translated before.
-TracedOrder TraceOrder(const std::string& formNumber, const std::vector<std::string>& photoNames,
-                       int firstComment) {
+TracedOrder TraceOrder(BenchWorkspace& workspace, const std::string& formNumber,
+                       const std::vector<std::string>& photoNames, int firstComment) {
   std::string number = formNumber;
-  std::unique_ptr<FormTranslator> translator = IncomingFormSelection(number, "");
+  std::unique_ptr<FormTranslator> translator =
+      IncomingFormSelection(workspace.services(), workspace.targetFormDialog(), number, "");
   if (!translator) throw std::runtime_error("no translator for form " + formNumber);
   TracedOrder order;
   order.formNumber = formNumber;
@@ -131,17 +130,22 @@ FullOrders LearnFullOrders(const std::string& mainForm, const std::vector<std::s
   const std::string aliasText = ReadText(DemoAliasPath());
 
   FullOrders orders;
-  orders.main = TraceOrder(mainForm, photoNames, 1);
+  orders.main = TraceOrder(workspace, mainForm, photoNames, 1);
   int nextComment = 1 + orders.main.comments;
   for (const std::string& form : supplementForms) {
-    orders.supplements.push_back(TraceOrder(form, {}, nextComment));
+    orders.supplements.push_back(TraceOrder(workspace, form, {}, nextComment));
     nextComment += orders.supplements.back().comments;
   }
 
   std::vector<TracedOrder*> documents{&orders.main};
   for (TracedOrder& supplement : orders.supplements) documents.push_back(&supplement);
+  // The engine's services are the program's, with this order's documents as
+  // the envelope's files.
+  std::vector<FileRecord> envelopeFiles;
+  EngineServices services = workspace.services();
+  services.envelopeFiles = &envelopeFiles;
   for (int round = 0; round <= rounds; ++round) {
-    Global().EnvelopeFiles.clear();
+    envelopeFiles.clear();
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < documents.size(); ++i) {
       TracedOrder& document = *documents[i];
@@ -153,14 +157,12 @@ FullOrders LearnFullOrders(const std::string& mainForm, const std::vector<std::s
         record.Classification = FileRecord::kSupplementalOrder;
         record.Name = paths.back();
         record.Description = "OADI-SUP/XML";
-        Global().EnvelopeFiles.push_back(record);
+        envelopeFiles.push_back(record);
       }
     }
     asked->clear();
-    CurrentEngine() = std::make_unique<XmlReader>();
     std::string report = workspace.ReportPath();
-    const bool written = CurrentEngine()->Translate(report, paths[0]);
-    CurrentEngine().reset();
+    const bool written = XmlReader(services, workspace.targetFormDialog()).Translate(report, paths[0]);
     if (!written) throw std::runtime_error("the learning translation failed:\n" + workspace.Complaints());
     if (round == rounds) break;
     // The engine's own asks: give each a value in its document.
@@ -173,7 +175,6 @@ FullOrders LearnFullOrders(const std::string& mainForm, const std::vector<std::s
       if (!photo && !IsEngineCounted(tag)) order.values.SetIfAbsent(tag, PlausibleValue(tag));
     }
   }
-  Global().EnvelopeFiles.clear();
 
   orders.coverage.asked = asked->size();
   for (const auto& [key, had] : *asked) {

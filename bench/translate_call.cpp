@@ -1,22 +1,16 @@
 #include "translate_call.h"
 
-#include <memory>
-
-#include "engine/common_forms.h"
 #include "engine/xml_reader.h"
-#include "shell/globals.h"
+#include "services/engine_services.h"
 
 namespace ombrel::bench {
 
-bool TranslateOrder(const std::string& orderPath, const std::string& reportPath,
-                    const std::vector<FileRecord>& supplements) {
-  Global().EnvelopeFiles = supplements;
-  CurrentEngine() = std::make_unique<XmlReader>();
+bool TranslateOrder(BenchWorkspace& workspace, const std::string& orderPath,
+                    const std::string& reportPath, const std::vector<FileRecord>& supplements) {
+  EngineServices services = workspace.services();
+  services.envelopeFiles = &supplements;
   std::string report = reportPath;
-  const bool written = CurrentEngine()->Translate(report, orderPath);
-  CurrentEngine().reset();
-  Global().EnvelopeFiles.clear();
-  return written;
+  return XmlReader(services, workspace.targetFormDialog()).Translate(report, orderPath);
 }
 
 }  // namespace ombrel::bench

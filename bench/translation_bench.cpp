@@ -25,8 +25,8 @@ void WriteText(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-TranslationBench::TranslationBench(std::string name, FullOrders orders)
-    : name_(std::move(name)), orders_(std::move(orders)), folder_(MemoryBase()) {
+TranslationBench::TranslationBench(std::string name, FullOrders orders, BenchWorkspace& workspace)
+    : name_(std::move(name)), orders_(std::move(orders)), workspace_(workspace), folder_(MemoryBase()) {
   mainPath_ = folder_.File("order.xml");
   WriteText(mainPath_, orders_.main.text);
   texts_.push_back(orders_.main.text);
@@ -48,7 +48,7 @@ TranslationBench::TranslationBench(std::string name, FullOrders orders)
   reference_ = std::make_unique<PhysicalLimitReference>(paths, report_, folder_.File("reference/BENCH.RPT"));
 }
 
-bool TranslationBench::TranslateOnce() const { return TranslateOrder(mainPath_, report_, supplements_); }
+bool TranslationBench::TranslateOnce() const { return TranslateOrder(workspace_, mainPath_, report_, supplements_); }
 
 std::vector<Figure> TranslationBench::Figures(int repetitions, std::vector<std::string>& notes) const {
   const Side translate{[this] {

@@ -10,18 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "bench_workspace.h"
 #include "figure_table.h"
 #include "physical_limit_reference.h"
 #include "scratch_folder.h"
-#include "shell/file_record.h"
+#include "services/file_record.h"
 #include "traced_order.h"
 
 namespace ombrel::bench {
 
 class TranslationBench {
  public:
-  // name: the figure's name. Needs a started program.
-  TranslationBench(std::string name, FullOrders orders);
+  // name: the figure's name. workspace: the started program, which must
+  // outlive the bench.
+  TranslationBench(std::string name, FullOrders orders, BenchWorkspace& workspace);
 
   std::vector<Figure> Figures(int repetitions, std::vector<std::string>& notes) const;
 
@@ -32,6 +34,7 @@ class TranslationBench {
 
   std::string name_;
   FullOrders orders_;
+  BenchWorkspace& workspace_;
   ScratchFolder folder_;
   std::string mainPath_;
   std::vector<FileRecord> supplements_;

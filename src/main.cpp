@@ -6,10 +6,11 @@
 #include <QApplication>
 
 #include "engine/qt/selector_dialog.h"
+#include "engine/selector.h"
 #include "engine/xml_reader.h"
 #include "platform/components.h"
 #include "platform/qt/qt_ui.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
 #include "shell/main_form.h"
 #include "shell/qt/envelope_icon.h"
 #include "shell/qt/main_window.h"
@@ -23,12 +24,15 @@ int main(int argc, char** argv) {
 
   const std::unique_ptr<ComponentFactory> components = CreateRealComponents();
   QtUi ui(ShowSelectorDialog);  // the target-form dialog of the engine
-  Global().ui = &ui;
-  Global().components = components.get();
+  // One target-form dialog for the run: each envelope's engine starts from
+  // the choice made for the one before.
+  Selector targetFormDialog;
 
   int result = 0;
   {
-    Main main(RealMainServices([] { return std::make_unique<XmlReader>(); }));
+    Main main(RealMainServices(ui, *components, [&](const EngineServices& services) {
+      return std::make_unique<XmlReader>(services, targetFormDialog);
+    }));
     if (main.Form_Load()) {
       MainWindow window(main);
       ui.SetParentWindow(&window);
@@ -38,8 +42,5 @@ int main(int argc, char** argv) {
       ui.SetParentWindow(nullptr);
     }
   }
-
-  Global().ui = nullptr;
-  Global().components = nullptr;
   return result;
 }

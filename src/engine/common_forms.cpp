@@ -3,19 +3,11 @@
 #include <string>
 
 #include "platform/dates.h"
-#include "platform/error.h"
-#include "shell/error_handler.h"
-#include "shell/globals.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 
 namespace {
-
-// The engine the shared procedures write through; error 91 when there is none.
-XmlEngine& Engine() {
-  if (!CurrentEngine()) throw Error::ObjectNotSet(kAppTitle);
-  return *CurrentEngine();
-}
 
 // One counted photo family: "COMP(" + i + ")PHOTO" into "CMP_" + i + "_3X5",
 // its number checked at "COMP(" + i + ")PHOTONUM".
@@ -31,13 +23,13 @@ constexpr PhotoFamily kGeneralPhotos{"ADDPHOTO(", ")", "GN_", "NUM"};
 constexpr PhotoFamily kListingPhotos{"LISTPHOTO(", ")", "LCMP_", "NUM"};
 constexpr PhotoFamily kRentalPhotos{"RENTPHOTO(", ")", "RCMP_", "NUM"};
 
-void AddPhotos(const PhotoFamily& family, int16_t count) {
+void AddPhotos(XmlEngine& srv, const PhotoFamily& family, int16_t count) {
   for (int i = 1; i <= count; ++i) {
     const std::string number = std::to_string(i);
     const std::string tag = family.tagHead + number + family.tagTail;
     // A fresh frame id each time: SetPhoto may renumber the one it is given.
     std::string frame = family.framePrefix + number + "_3X5";
-    if (Engine().SetPhoto(tag, frame)) Engine().MapValue(tag + family.numberTail, number);
+    if (srv.SetPhoto(tag, frame)) srv.MapValue(tag + family.numberTail, number);
   }
 }
 
@@ -62,25 +54,20 @@ constexpr SketchOrMap kSketchesAndMaps[] = {
 
 }  // namespace
 
-std::unique_ptr<XmlEngine>& CurrentEngine() {
-  static std::unique_ptr<XmlEngine> engine;
-  return engine;
-}
-
-void SplitY2KDate(const std::string& ifxTag, const std::string& monthDayAddr,
+void SplitY2KDate(XmlEngine& srv, const std::string& ifxTag, const std::string& monthDayAddr,
                   const std::string& yearAddr) {
-  ErrorHandler handler("SplitY2KDate");
+  ErrorHandler handler(srv.Services(), "SplitY2KDate");
   std::string d;
-  if (!handler.Run([&] { d = Engine().ReadDirect(ifxTag); })) return;
+  if (!handler.Run([&] { d = srv.ReadDirect(ifxTag); })) return;
   // Only a day, a month and a year make a date: a time alone or a bare
   // number goes through unchanged.
   if (const std::optional<Date> date = ParseDate(d)) {
-    if (!handler.Run([&] { Engine().WriteDirect(monthDayAddr, FormatDate(*date, "mmmm D")); })) {
+    if (!handler.Run([&] { srv.WriteDirect(monthDayAddr, FormatDate(*date, "mmmm D")); })) {
       return;
     }
-    handler.Run([&] { Engine().WriteDirect(yearAddr, FormatDate(*date, "yyyy")); });
+    handler.Run([&] { srv.WriteDirect(yearAddr, FormatDate(*date, "yyyy")); });
   } else {
-    handler.Run([&] { Engine().WriteDirect(monthDayAddr, d); });
+    handler.Run([&] { srv.WriteDirect(monthDayAddr, d); });
   }
 }
 
@@ -91,32 +78,32 @@ bool AnyTagPresent(XmlEngine& srv, const TextList& tags) {
   return false;
 }
 
-void AddSubjectPhotos() {
+void AddSubjectPhotos(XmlEngine& srv) {
   std::string front = "SUB_1_3X5";
   std::string rear = "SUB_2_3X5";
   std::string street = "SUB_3_3X5";
-  Engine().SetPhoto("SUBJECTFRONTVIEW", front);
-  Engine().SetPhoto("SUBJECTREARVIEW", rear);
-  Engine().SetPhoto("SUBJECTSTREETVIEW", street);
+  srv.SetPhoto("SUBJECTFRONTVIEW", front);
+  srv.SetPhoto("SUBJECTREARVIEW", rear);
+  srv.SetPhoto("SUBJECTSTREETVIEW", street);
 }
 
-void AddCompPhotos(int16_t count) { AddPhotos(kComparablePhotos, count); }
-void AddGeneralPhotos(int16_t count) { AddPhotos(kGeneralPhotos, count); }
-void AddListingPhotos(int16_t count) { AddPhotos(kListingPhotos, count); }
-void AddRentalPhotos(int16_t count) { AddPhotos(kRentalPhotos, count); }
+void AddCompPhotos(XmlEngine& srv, int16_t count) { AddPhotos(srv, kComparablePhotos, count); }
+void AddGeneralPhotos(XmlEngine& srv, int16_t count) { AddPhotos(srv, kGeneralPhotos, count); }
+void AddListingPhotos(XmlEngine& srv, int16_t count) { AddPhotos(srv, kListingPhotos, count); }
+void AddRentalPhotos(XmlEngine& srv, int16_t count) { AddPhotos(srv, kRentalPhotos, count); }
 
-void AddSketchesAndMaps() {
+void AddSketchesAndMaps(XmlEngine& srv) {
   for (const SketchOrMap& row : kSketchesAndMaps) {
     std::string frame = row.frame;
-    if (!Engine().SetPhoto(row.imageTag, frame)) continue;
+    if (!srv.SetPhoto(row.imageTag, frame)) continue;
     // The number and name tags stand where a field address would: written on
     // whatever form is current at that moment (the translator's last form,
     // or the addendum an earlier row made current).
-    Engine().WriteDirect(row.numberTag, "1");
-    if (Engine().SetForm(row.formId)) {
-      Engine().SetAlias(row.nameTag, "5|1");
+    srv.WriteDirect(row.numberTag, "1");
+    if (srv.SetForm(row.formId)) {
+      srv.SetAlias(row.nameTag, "5|1");
     } else {
-      Engine().WriteDirect(row.nameTag, row.defaultTitle);
+      srv.WriteDirect(row.nameTag, row.defaultTitle);
     }
   }
   // The last attached row's addendum stays current: translators call this last.

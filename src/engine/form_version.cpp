@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "shell/required_globals.h"
+#include "services/engine_services.h"
 
 namespace ombrel {
 
@@ -87,13 +87,13 @@ std::string UpperCase(std::string text) {
 
 std::span<const FormVersionRow> FormVersionTable() { return kRows; }
 
-std::string FormVersion(const std::string& formId) {
+std::string FormVersion(const EngineServices& services, const std::string& formId) {
   const std::string key = UpperCase(formId);
   for (const FormVersionRow& row : FormVersionTable()) {
     if (row.formId == key) return std::string(row.version);
   }
-  TheUi().MessageBox("No version information is available for the " + formId + " form.",
-                             MsgButtons::kOk, MsgIcon::kInformation, kAppTitle);
+  services.TheUi().MessageBox("No version information is available for the " + formId + " form.",
+                              MsgButtons::kOk, MsgIcon::kInformation, kAppTitle);
   return "";
 }
 

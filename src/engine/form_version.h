@@ -8,6 +8,8 @@
 
 namespace ombrel {
 
+struct EngineServices;
+
 struct FormVersionRow {
   std::string_view formId;   // upper case
   std::string_view version;
@@ -16,7 +18,8 @@ struct FormVersionRow {
 // The rows in the order they are searched.
 std::span<const FormVersionRow> FormVersionTable();
 
-// The version of formId, or "" after a message box naming the id as passed.
-std::string FormVersion(const std::string& formId);
+// The version of formId, or "" after a message box (through services' Ui)
+// naming the id as passed.
+std::string FormVersion(const EngineServices& services, const std::string& formId);
 
 }  // namespace ombrel

@@ -1,11 +1,9 @@
 #include "engine/incoming_form_selection.h"
 
-#include "shell/required_globals.h"
 #include "engine/factory_table.h"
-#include "engine/selector.h"
 #include "engine/target_forms.h"
 #include "platform/sender_text.h"
-#include "shell/error_handler.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 
@@ -13,21 +11,23 @@ namespace {
 
 constexpr const char* kPlace = "IncomingFormSelection";
 
-void ShowUnsupported(const std::string& formText) {
-  TheUi().MessageBox("This translator does not support the " + SenderText(formText) + " form.",
-                             MsgButtons::kOk, MsgIcon::kInformation, kAppTitle);
+void ShowUnsupported(const EngineServices& services, const std::string& formText) {
+  services.TheUi().MessageBox(
+      "This translator does not support the " + SenderText(formText) + " form.", MsgButtons::kOk,
+      MsgIcon::kInformation, kAppTitle);
 }
 
-void LogUnsupported(const std::string& formText) {
-  TheLog().LogEvent("No translation available for " + SenderText(formText) + " form.", kLogWarning);
+void LogUnsupported(const EngineServices& services, const std::string& formText) {
+  services.TheLog().LogEvent("No translation available for " + SenderText(formText) + " form.",
+                             kLogWarning);
 }
 
 }  // namespace
 
-std::unique_ptr<FormTranslator> SelectTargetForm(std::string& formNum) {
-  std::unique_ptr<Selector>& dialog = TargetFormDialog();
-  if (!dialog) dialog = std::make_unique<Selector>();
-  const std::string code = dialog->Choose(TheUi());
+std::unique_ptr<FormTranslator> SelectTargetForm(const EngineServices& services,
+                                                 Selector& targetFormDialog,
+                                                 std::string& formNum) {
+  const std::string code = targetFormDialog.Choose(services.TheUi());
 
   std::unique_ptr<FormTranslator> translator;
   for (const TargetForm& form : TargetForms()) {
@@ -36,8 +36,8 @@ std::unique_ptr<FormTranslator> SelectTargetForm(std::string& formNum) {
       translator = form.create();
     } else {
       // A target whose translator is not built yet is an unsupported form.
-      ShowUnsupported(std::string(form.formNumber));
-      LogUnsupported(std::string(form.formNumber));
+      ShowUnsupported(services, std::string(form.formNumber));
+      LogUnsupported(services, std::string(form.formNumber));
     }
     break;
   }
@@ -45,16 +45,18 @@ std::unique_ptr<FormTranslator> SelectTargetForm(std::string& formNum) {
   return translator;
 }
 
-std::unique_ptr<FormTranslator> IncomingFormSelection(std::string& formNum,
+std::unique_ptr<FormTranslator> IncomingFormSelection(const EngineServices& services,
+                                                      Selector& targetFormDialog,
+                                                      std::string& formNum,
                                                       const std::string& altForm) {
   std::unique_ptr<FormTranslator> result;
-  ErrorHandler handler(kPlace);
+  ErrorHandler handler(services, kPlace);
 
   bool unsupported = false;
   std::string formText;  // how the messages name an unsupported form
   bool goOn = handler.Run([&] {
     if (formNum == kTargetFormNumber) {
-      result = SelectTargetForm(formNum);
+      result = SelectTargetForm(services, targetFormDialog, formNum);
       return;
     }
     bool numberListed = false;
@@ -77,8 +79,8 @@ std::unique_ptr<FormTranslator> IncomingFormSelection(std::string& formNum,
   });
   if (!goOn || !unsupported) return result;
 
-  if (!handler.Run([&] { ShowUnsupported(formText); })) return result;
-  handler.Run([&] { LogUnsupported(formText); });
+  if (!handler.Run([&] { ShowUnsupported(services, formText); })) return result;
+  handler.Run([&] { LogUnsupported(services, formText); });
   return result;
 }
 

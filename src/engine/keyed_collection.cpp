@@ -2,7 +2,7 @@
 
 #include "engine/text_compare.h"
 #include "platform/error.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
 
 namespace ombrel {
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "engine/text_compare.h"
-#include "shell/file_utils.h"
+#include "services/file_utils.h"
 
 namespace ombrel {
 

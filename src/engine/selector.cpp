@@ -3,8 +3,8 @@
 #include "engine/selector_layout.h"
 #include "engine/target_forms.h"
 #include "platform/error.h"
-#include "shell/file_utils.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
+#include "services/file_utils.h"
 
 namespace ombrel {
 
@@ -51,11 +51,6 @@ std::string Selector::Choose(Ui& ui) {
   if (answer.index == SelectorAnswer::kClosed) return kInvalidCode;
   Selection_Click(answer.index);
   return tags_[static_cast<std::size_t>(selectedItem_)];
-}
-
-std::unique_ptr<Selector>& TargetFormDialog() {
-  static std::unique_ptr<Selector> dialog;
-  return dialog;
 }
 
 }  // namespace ombrel

@@ -1,11 +1,11 @@
-// The target-form dialog "Selector" as the engine keeps it for the run: its
+// The target-form dialog "Selector" as the program keeps it for the run: its
 // option captions, read once from QOR.INI [Descriptions]; its layout, made
 // once; and the option last chosen, which is the next showing's default. The
-// window itself belongs to the Ui and is only hidden after use.
+// window itself belongs to the Ui and is only hidden after use. The shell owns
+// the one Selector of the run and hands it to each engine it creates.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +40,5 @@ class Selector {
   std::optional<SelectorLayout> layout_;
   int32_t selectedItem_ = 0;
 };
-
-// The dialog of the run: created on first use, kept until the program ends.
-std::unique_ptr<Selector>& TargetFormDialog();
 
 }  // namespace ombrel

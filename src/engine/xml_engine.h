@@ -9,6 +9,8 @@
 
 namespace ombrel {
 
+struct EngineServices;
+
 // A list of values, each taken as text; always a member's last argument.
 using TextList = std::vector<std::string>;
 
@@ -45,6 +47,10 @@ class XmlEngine {
   virtual void ProcessAppraiserInfo(int16_t AppraiserNum, int16_t AppraiserType,
                                     const std::string& NextForm) = 0;
   virtual void ProcessOffscrn() = 0;
+
+  // Not one of the slots: what the program handed the engine, through which
+  // the translators' own procedures and the shared ones report their errors.
+  virtual const EngineServices& Services() const = 0;
 };
 
 }  // namespace ombrel

@@ -4,10 +4,9 @@
 #include "engine/incoming_form_selection.h"
 #include "platform/error.h"
 #include "platform/sender_text.h"
-#include "shell/error_handler.h"
-#include "shell/file_dialogs.h"
-#include "shell/file_utils.h"
-#include "shell/required_globals.h"
+#include "services/error_handler.h"
+#include "services/file_dialogs.h"
+#include "services/file_utils.h"
 
 namespace ombrel {
 
@@ -17,28 +16,20 @@ namespace {
 constexpr const char* kFormNumberPath = "\\~FORMNUM";
 constexpr const char* kAltFormPath = "\\~ALTFORM";
 
-ComponentFactory& TheComponents() {
-  if (Global().components == nullptr) throw Error::ObjectNotSet(kAppTitle);
-  return *Global().components;
-}
-
-void Log(const std::string& text, int32_t type) { TheLog().LogEvent(text, type); }
-
-void Box(const std::string& text, MsgIcon icon) {
-  TheUi().MessageBox(text, MsgButtons::kOk, icon, kAppTitle);
-}
-
 }  // namespace
 
-XmlReader::XmlReader() : XmlReader(IncomingFormSelection) {}
+XmlReader::XmlReader(const EngineServices& services, Selector& targetFormDialog)
+    : XmlReader(services, [&services, &targetFormDialog](std::string& formNum,
+                                                         const std::string& altForm) {
+        return IncomingFormSelection(services, targetFormDialog, formNum, altForm);
+      }) {}
 
-XmlReader::XmlReader(FormSelection selection)
-    : SelectForm_(std::move(selection)),
+XmlReader::XmlReader(const EngineServices& services, FormSelection selection)
+    : services_(services),
+      SelectForm_(std::move(selection)),
       ClassName("XmlReader"),
       AddendaIndex(0),
-      UnexpectedElements(std::make_unique<KeyedCollection>()) {
-  if (!SelectForm_) SelectForm_ = IncomingFormSelection;
-}
+      UnexpectedElements(std::make_unique<KeyedCollection>()) {}
 
 XmlReader::~XmlReader() {
   // The translator goes first, while the engine it refers back to still
@@ -52,6 +43,14 @@ XmlReader::~XmlReader() {
   CurrentForm = nullptr;
   ReportDocument_.reset();
   XmlDom_.reset();
+}
+
+void XmlReader::Log(const std::string& text, int32_t type) const {
+  services_.TheLog().LogEvent(text, type);
+}
+
+void XmlReader::Box(const std::string& text, MsgIcon icon) const {
+  services_.TheUi().MessageBox(text, MsgButtons::kOk, icon, kAppTitle);
 }
 
 std::string XmlReader::TagValue(const std::string& tag) const {
@@ -79,7 +78,7 @@ FormTranslator& XmlReader::RunningTranslator() const {
 }
 
 bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
-  ErrorHandler handler(Place("Translate"));
+  ErrorHandler handler(services_, Place("Translate"));
   // Runs one statement through the handler. False means Translate returns
   // False now: the user chose Cancel, or the statement stopped the
   // translation. After Retry the next statement runs.
@@ -87,7 +86,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   auto step = [&](auto&& statement) { return handler.Run(statement) && !stop; };
 
   // The main order document.
-  if (!step([&] { XmlDom_ = TheComponents().CreateXmlDom(); })) return false;
+  if (!step([&] { XmlDom_ = services_.TheComponents().CreateXmlDom(); })) return false;
   if (!step([&] {
         if (!XmlDom_) {
           stop = true;
@@ -107,11 +106,11 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
           // form number; the log says which limit.
           const std::string limit = Dom().LimitReached();
           if (!limit.empty()) {
-            Log("Can't determine form type in " + SenderText(TheFileSystem().GetFileName(xmlFile)) +
+            Log("Can't determine form type in " + SenderText(services_.TheFileSystem().GetFileName(xmlFile)) +
                     ": " + limit,
                 kLogError);
           }
-          Box("Can't determine form type in\n" + SenderText(TheFileSystem().GetFileName(xmlFile)),
+          Box("Can't determine form type in\n" + SenderText(services_.TheFileSystem().GetFileName(xmlFile)),
               MsgIcon::kCritical);
         }
       })) {
@@ -134,7 +133,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
 
   std::string aliasPath;
   if (!step([&] {
-        aliasPath = TheFileSystem().GetAbsolutePathName(Global().AliasFolder + "global.ali");
+        aliasPath = services_.TheFileSystem().GetAbsolutePathName(services_.aliasFolder + "global.ali");
       })) {
     return false;
   }
@@ -150,7 +149,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   }
 
   // The report, its main form and the standard addenda.
-  if (!step([&] { ReportDocument_ = TheComponents().CreateReportDocument(); })) return false;
+  if (!step([&] { ReportDocument_ = services_.TheComponents().CreateReportDocument(); })) return false;
   if (!step([&] {
         if (!ReportDocument_) {
           stop = true;
@@ -163,7 +162,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
         const std::string skeleton = RunningTranslator().Skeleton();
         if (skeleton.empty()) {
           stop = true;
-          TheUi().MessageBox("Can't find skeleton for " + SenderText(formNum) + " form.", MsgButtons::kOk,
+          services_.TheUi().MessageBox("Can't find skeleton for " + SenderText(formNum) + " form.", MsgButtons::kOk,
                              MsgIcon::kNone, kAppTitle);
         } else {
           Report().SetSkeleton(skeleton);
@@ -184,7 +183,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
       })) {
     return false;
   }
-  if (!step([&] { Current().SetVersion(FormVersion(RunningTranslator().FormName())); })) {
+  if (!step([&] { Current().SetVersion(FormVersion(services_, RunningTranslator().FormName())); })) {
     return false;
   }
   if (!step([&] { AddStandardAddenda(Current().Version()); })) return false;
@@ -196,8 +195,8 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
 
   // Every supplemental order document, in envelope order, adds its form to
   // the same report.
-  for (std::size_t i = 0; i < Global().EnvelopeFiles.size(); ++i) {
-    const FileRecord record = Global().EnvelopeFiles[i];
+  for (std::size_t i = 0; i < services_.EnvelopeFiles().size(); ++i) {
+    const FileRecord record = services_.EnvelopeFiles()[i];
     if (record.Classification != FileRecord::kSupplementalOrder) continue;
 
     if (!step([&] { Dom().LoadXml(TextFrom(record.Name)); })) return false;
@@ -207,7 +206,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
     if (!step([&] {
           if (supplementNum.empty()) {
             skip = true;
-            Log("Can't read form type in\n" + SenderText(TheFileSystem().GetFileName(record.Name)),
+            Log("Can't read form type in\n" + SenderText(services_.TheFileSystem().GetFileName(record.Name)),
                 kLogError);
           }
         })) {
@@ -245,7 +244,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
         })) {
       return false;
     }
-    if (!step([&] { Current().SetVersion(FormVersion(RunningTranslator().FormName())); })) {
+    if (!step([&] { Current().SetVersion(FormVersion(services_, RunningTranslator().FormName())); })) {
       return false;
     }
     if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
@@ -255,15 +254,15 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   // Where to save it: asked until the user names a file or gives up.
   while (rptFile.empty()) {
     if (!step([&] {
-          rptFile = SaveFile("report", "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
-                             Global().DataFolder, TheFileSystem().GetFileName(rptFile));
+          rptFile = SaveFile(services_, "report", "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
+                             services_.dataFolder, services_.TheFileSystem().GetFileName(rptFile));
         })) {
       return false;
     }
     if (!rptFile.empty()) break;
     MsgResult answer = MsgResult::kNo;
     if (!step([&] {
-          answer = TheUi().MessageBox("Quit without saving report?", MsgButtons::kYesNo,
+          answer = services_.TheUi().MessageBox("Quit without saving report?", MsgButtons::kYesNo,
                                       MsgIcon::kQuestion, kProductName);
         })) {
       return false;
@@ -277,7 +276,7 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
     }
   }
 
-  if (!step([&] { SetProfileFileNumber(TheFileSystem().GetBaseName(rptFile)); })) return false;
+  if (!step([&] { SetProfileFileNumber(services_.TheFileSystem().GetBaseName(rptFile)); })) return false;
   bool written = false;
   if (!step([&] { written = Report().WriteReport(rptFile); })) return false;
   if (!step([&] {
@@ -326,15 +325,15 @@ std::string XmlReader::TextFrom(const std::string& path) {
       statement();
     } catch (const Error& error) {
       PendingErrorScope pending(error);
-      TheLog().LogError(Place("TextFrom"));
+      services_.TheLog().LogError(Place("TextFrom"));
     }
   };
 
   std::string text;
   std::unique_ptr<TextStream> stream;
-  logged([&] { stream = TheFileSystem().OpenTextFile(path); });
+  logged([&] { stream = services_.TheFileSystem().OpenTextFile(path); });
   if (!stream) {
-    logged([&] { Log("Can't open text file " + SenderText(TheFileSystem().GetFileName(path)), kLogError); });
+    logged([&] { Log("Can't open text file " + SenderText(services_.TheFileSystem().GetFileName(path)), kLogError); });
     return text;
   }
   logged([&] { text = stream->ReadAll(); });

@@ -1,6 +1,8 @@
 // The engine: reads one envelope's order documents through the XML reader and
 // builds one report through the report document, running the translator of
-// each document's form. One engine serves one Translate call.
+// each document's form. One engine serves one Translate call. It reaches the
+// user, the log, the file system and the components only through the
+// services it is created with.
 //
 // The members are implemented by topic:
 //   xml_reader.cpp          creation, release, Translate and its helpers
@@ -18,9 +20,11 @@
 #include "engine/form_translator.h"
 #include "engine/keyed_collection.h"
 #include "engine/photo_file.h"
+#include "engine/selector.h"
 #include "engine/xml_engine.h"
 #include "platform/report_document.h"
 #include "platform/xml_dom.h"
+#include "services/engine_services.h"
 
 namespace ombrel {
 
@@ -32,8 +36,9 @@ class XmlReader final : public XmlEngine {
   using FormSelection = std::function<std::unique_ptr<FormTranslator>(
       std::string& formNum, const std::string& altForm)>;
 
-  XmlReader();
-  explicit XmlReader(FormSelection selection);
+  // services and targetFormDialog must outlive the engine.
+  XmlReader(const EngineServices& services, Selector& targetFormDialog);
+  XmlReader(const EngineServices& services, FormSelection selection);
   ~XmlReader() override;
   XmlReader(const XmlReader&) = delete;
   XmlReader& operator=(const XmlReader&) = delete;
@@ -66,11 +71,15 @@ class XmlReader final : public XmlEngine {
                             const std::string& NextForm) override;
   void ProcessOffscrn() override;
 
+  const EngineServices& Services() const override { return services_; }
+
  private:
   // Translate's helpers.
   void AddStandardAddenda(const std::string& version);
   void SetProfileFileNumber(const std::string& fileNumber);
   std::string TextFrom(const std::string& path);
+  void Log(const std::string& text, int32_t type) const;
+  void Box(const std::string& text, MsgIcon icon) const;
 
   // The value of an order tag in the loaded document ("" when absent).
   std::string TagValue(const std::string& tag) const;
@@ -86,6 +95,7 @@ class XmlReader final : public XmlEngine {
   // The error place of a member: "XmlReader::" + member.
   std::string Place(const char* member) const { return ClassName + "::" + member; }
 
+  const EngineServices& services_;
   FormSelection SelectForm_;
 
   std::string ClassName;

@@ -13,10 +13,9 @@
 #include "engine/xml_reader.h"
 #include "platform/error.h"
 #include "platform/sender_text.h"
-#include "shell/error_handler.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
-#include "shell/required_globals.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
+#include "services/logger.h"
 
 namespace ombrel {
 
@@ -64,7 +63,7 @@ void ReplaceFifthCharacter(std::string& frameID, const std::string& source) {
 }  // namespace
 
 bool XmlReader::SetForm(const std::string& formID) {
-  ErrorHandler handler(Place("SetForm"));
+  ErrorHandler handler(services_, Place("SetForm"));
   bool result = false;
   // Cleared first: when the report cannot even be asked, no earlier form may
   // stay current and take this form's version or its writes.
@@ -80,7 +79,7 @@ bool XmlReader::SetForm(const std::string& formID) {
   if (CurrentForm == nullptr) return result;
 
   std::string version;
-  if (!handler.Run([&] { version = FormVersion(formID); })) return result;
+  if (!handler.Run([&] { version = FormVersion(services_, formID); })) return result;
   if (version.empty()) return result;  // current all the same, its version kept
   if (!handler.Run([&] { CurrentForm->SetVersion(version); })) return result;
   result = true;
@@ -89,7 +88,7 @@ bool XmlReader::SetForm(const std::string& formID) {
 
 void XmlReader::AddExtended(const std::string& fieldAddr) {
   if (ExtendedCommentsForm == nullptr) return;
-  ErrorHandler handler(Place("AddExtended"));
+  ErrorHandler handler(services_, Place("AddExtended"));
 
   ++AddendaIndex;
   const std::string n = std::to_string(AddendaIndex);
@@ -115,7 +114,7 @@ void XmlReader::AddExtended(const std::string& fieldAddr) {
 }
 
 void XmlReader::MapValue(const std::string& ifxTag, const std::string& tagVal) {
-  ErrorHandler handler(Place("MapValue"));
+  ErrorHandler handler(services_, Place("MapValue"));
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
   if (v.empty() || SameText(v, tagVal)) return;
@@ -129,14 +128,14 @@ PictureFolder& XmlReader::Pictures(const std::string& folder) {
 }
 
 bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
-  ErrorHandler handler(Place("SetPhoto"));
+  ErrorHandler handler(services_, Place("SetPhoto"));
   bool result = false;
 
   std::string fileName;
   if (!handler.Run([&] { fileName = TagValue(ifxTag); })) return result;
   if (fileName.empty()) return result;
   std::string path;
-  if (!handler.Run([&] { path = Pictures(Global().PixFolder).Find(fileName); })) return result;
+  if (!handler.Run([&] { path = Pictures(services_.pixFolder).Find(fileName); })) return result;
   if (path.empty()) return result;  // silently: the order names a file it did not send
 
   if (IsComparablePhotoTag(ifxTag)) {
@@ -167,19 +166,19 @@ bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
   }
   if (image == nullptr) {
     handler.Run([&] {
-      TheLog().LogEvent("Unable to attach image frame " + SenderText(frameID),
+      services_.TheLog().LogEvent("Unable to attach image frame " + SenderText(frameID),
                                                 kLogError);
     });
     return result;
   }
 
   if (!handler.Run([&] {
-        image->SetFileName(TheFileSystem().GetBaseName(path));
+        image->SetFileName(services_.TheFileSystem().GetBaseName(path));
       })) {
     return result;
   }
   if (!handler.Run([&] {
-        image->SetExtension(TheFileSystem().GetExtensionName(path));
+        image->SetExtension(services_.TheFileSystem().GetExtensionName(path));
       })) {
     return result;
   }

@@ -92,7 +92,7 @@ void XmlReader::ProcessOffscrn() {
   HostForm& profile = *ReportProfileForm;
   // Every field is written, an absent tag as an empty value.
   profile.AddField("2|3", TagValue("CASE_NO"));
-  profile.SetVersion(FormVersion("offscrn"));
+  profile.SetVersion(FormVersion(services_, "offscrn"));
   profile.AddField("18|2", TagValue("CASENUM"));
   profile.AddField("3|3", TagValue("FILENUM"));
   profile.AddField("6|1", TagValue("BORROWER"));

@@ -4,7 +4,7 @@
 
 #include "platform/error.h"
 #include "platform/file_system_object.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
 
 namespace ombrel {
 

@@ -7,17 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "engine/common_forms.h"
 #include "platform/envelope.h"
 #include "platform/error.h"
 #include "platform/file_system_object.h"
 #include "platform/sender_text.h"
-#include "shell/error_handler.h"
-#include "shell/file_dialogs.h"
-#include "shell/file_utils.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
+#include "services/error_handler.h"
+#include "services/file_dialogs.h"
+#include "services/file_utils.h"
 #include "shell/main_form.h"
-#include "shell/required_globals.h"
 
 namespace ombrel {
 
@@ -55,11 +53,11 @@ struct DocumentAttributes {
 }  // namespace
 
 void Main::Open_Click() {
-  Globals& g = Global();
+  const EngineServices& g = engineServices_;
   // Every error of the step is reported under "Open"; Retry runs the failed
   // operation again, Cancel ends the step at once and leaves every file where
   // it is.
-  ErrorHandler handler("Open");
+  ErrorHandler handler(g, "Open");
 
   // 1. The step's own file-system service.
   std::unique_ptr<FileSystemObject> fso;
@@ -72,17 +70,17 @@ void Main::Open_Click() {
   }
 
   // 2. The envelope the user picks.
-  const std::string path = FindFile("envelope", "Envelope Files|*.env|All Files|*.*", "*.env",
-                                    g.XmlFolder, "MY.ENV");
+  const std::string path = FindFile(g, "envelope", "Envelope Files|*.env|All Files|*.*", "*.env",
+                                    xmlFolder_, "MY.ENV");
   if (path.empty()) return;
 
   // 3. The envelope reader.
   std::unique_ptr<Envelope> envelope;
   if (!handler.Repeat([&] { envelope = g.components->CreateEnvelope(); })) return;
   if (!envelope) {
-    handler.Repeat([&] { TheLog().LogEvent("Unable to create EnvKit.Envelope.", kLogError); });
+    handler.Repeat([&] { g.TheLog().LogEvent("Unable to create EnvKit.Envelope.", kLogError); });
     handler.Repeat([&] {
-      TheUi().MessageBox("Unable to create Envelope object.", MsgButtons::kOk, MsgIcon::kCritical,
+      g.TheUi().MessageBox("Unable to create Envelope object.", MsgButtons::kOk, MsgIcon::kCritical,
                          "Object Error");
     });
     return;
@@ -95,15 +93,15 @@ void Main::Open_Click() {
     // The box keeps to its words; the log says why.
     if (!handler.Repeat([&] {
           if (const std::optional<Error> failure = envelope->Failure()) {
-            TheLog().LogEvent("Invalid envelope file: " + SenderText(path) + ": " +
-                                  failure->description(),
-                              kLogError);
+            g.TheLog().LogEvent("Invalid envelope file: " + SenderText(path) + ": " +
+                                    failure->description(),
+                                kLogError);
           }
         })) {
       return;
     }
     handler.Repeat([&] {
-      TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
+      g.TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kInformation, kAppTitle);
     });
     return;
@@ -116,26 +114,26 @@ void Main::Open_Click() {
   if (!handler.Repeat([&] { extracted = envelope->ExtractTo(folder, 0); })) return;
   if (!extracted) {
     if (!handler.Repeat([&] {
-          TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
+          g.TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
         })) {
       return;
     }
     if (!handler.Repeat([&] {
           if (const std::optional<Error> failure = envelope->Failure()) {
-            TheLog().LogEvent(failure->description(), kLogError);
+            g.TheLog().LogEvent(failure->description(), kLogError);
           }
         })) {
       return;
     }
     handler.Repeat([&] {
-      TheUi().MessageBox("Unable to unpack envelope file\n" + SenderText(path), MsgButtons::kOk,
+      g.TheUi().MessageBox("Unable to unpack envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kCritical, kAppTitle);
     });
     return;
   }
 
   // 6. A new, empty collection.
-  g.EnvelopeFiles.clear();
+  envelopeFiles_.clear();
 
   // 7. Each document renamed, recorded and classified.
   std::size_t count = 0;
@@ -172,7 +170,7 @@ void Main::Open_Click() {
       rec.Classification = FileRecord::kSupplementalOrder;
     } else if (rec.Description == "IMAGE/JPG") {
       rec.Classification = FileRecord::kImage;
-      const std::string picture = g.PixFolder + d.fileName;
+      const std::string picture = g.pixFolder + d.fileName;
       if (!handler.Repeat([&] {
             RequirePlainName(d.fileName);
             PlaceFile(*fso, target, picture);
@@ -183,31 +181,31 @@ void Main::Open_Click() {
     } else {
       rec.Classification = FileRecord::kOther;
       if (!handler.Repeat([&] {
-            TheLog().LogEvent("File " + SenderText(rec.Name) + " has unexpected type: " +
-                                  SenderText(rec.Description),
-                              kLogInformation);
+            g.TheLog().LogEvent("File " + SenderText(rec.Name) + " has unexpected type: " +
+                                    SenderText(rec.Description),
+                                kLogInformation);
           })) {
         return;
       }
     }
-    if (!rec.Name.empty()) g.EnvelopeFiles.push_back(rec);
+    if (!rec.Name.empty()) envelopeFiles_.push_back(rec);
   }
 
   // 8. The envelope's last main order document goes to a new engine; the
   // earlier ones are not translated.
-  for (auto it = g.EnvelopeFiles.rbegin(); it != g.EnvelopeFiles.rend(); ++it) {
+  for (auto it = envelopeFiles_.rbegin(); it != envelopeFiles_.rend(); ++it) {
     if (it->Classification != FileRecord::kMainOrder) continue;
     const std::string xmlFile = it->Name;
     if (!handler.Repeat([&] {
           if (!services_.createEngine) throw Error::ObjectNotSet(kAppTitle);
-          CurrentEngine() = services_.createEngine();
+          engine_ = services_.createEngine(g);
         })) {
       return;
     }
     if (!handler.Repeat([&] {
-          if (!CurrentEngine()) throw Error::ObjectNotSet(kAppTitle);
+          if (!engine_) throw Error::ObjectNotSet(kAppTitle);
           std::string rptFile;
-          CurrentEngine()->Translate(rptFile, xmlFile);
+          engine_->Translate(rptFile, xmlFile);
         })) {
       return;
     }
@@ -216,7 +214,7 @@ void Main::Open_Click() {
 
   // 9. Whatever the translation did, every document file goes; the envelope
   // itself stays as it was.
-  for (const FileRecord& rec : g.EnvelopeFiles) {
+  for (const FileRecord& rec : envelopeFiles_) {
     if (!handler.Repeat([&] { fso->DeleteFile(rec.Name); })) return;
   }
 }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/file_utils.h"
+#include "services/file_utils.h"
 
 namespace ombrel {
 

@@ -1,15 +1,13 @@
 #include "shell/main_form.h"
 
-#include "engine/common_forms.h"
 #include "platform/error.h"
 #include "platform/profile.h"
+#include "services/app_title.h"
+#include "services/error_handler.h"
+#include "services/file_utils.h"
 #include "shell/about.h"
-#include "shell/error_handler.h"
 #include "shell/executable_path.h"
-#include "shell/file_utils.h"
-#include "shell/globals.h"
 #include "shell/program_launcher.h"
-#include "shell/required_globals.h"
 
 namespace ombrel {
 
@@ -19,52 +17,64 @@ constexpr const char* kSettingsFile = "QOR.INI";
 
 }  // namespace
 
-MainServices RealMainServices(std::function<std::unique_ptr<XmlEngine>()> createEngine) {
+MainServices RealMainServices(
+    Ui& ui, ComponentFactory& components,
+    std::function<std::unique_ptr<XmlEngine>(const EngineServices&)> createEngine) {
   MainServices services;
+  services.ui = &ui;
+  services.components = &components;
   services.executablePath = ExecutablePath();
-  services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
+  services.createLogger = [](const EngineServices& reporter) {
+    return std::make_unique<Logger>(reporter, CreateSystemClock());
+  };
   services.createEngine = std::move(createEngine);
   services.openRegistry = [] { return CreateIniRegistry(WindowsDirectory()); };
   services.startProgram = StartDetached;
   return services;
 }
 
-Main::Main(MainServices services) : services_(std::move(services)) {}
+Main::Main(MainServices services) : services_(std::move(services)) {
+  engineServices_.ui = services_.ui;
+  engineServices_.components = services_.components;
+  engineServices_.envelopeFiles = &envelopeFiles_;
+}
 
 bool Main::Form_Load() {
-  Globals& g = Global();
+  EngineServices& g = engineServices_;
   // A failure row shows its box and ends the program: the shutdown runs and
   // no window is shown.
   bool ended = false;
   auto end = [&](const std::string& text, MsgIcon icon, const std::string& title) {
-    TheUi().MessageBox(text, MsgButtons::kOk, icon, title);
+    g.TheUi().MessageBox(text, MsgButtons::kOk, icon, title);
     ended = true;
   };
 
   const std::function<void()> steps[] = {
       // 1. The log writer.
       [&] {
-        g.EventLog = services_.createLogger ? services_.createLogger() : nullptr;
-        if (!g.EventLog) {
-          TheUi().Beep();
+        eventLog_ = services_.createLogger ? services_.createLogger(g) : nullptr;
+        g.log = eventLog_.get();
+        if (!eventLog_) {
+          g.TheUi().Beep();
           end("Unable to create Error Log object.", MsgIcon::kCritical, "Object Error");
         }
       },
       // 2. The log, beside the executable and named after it.
-      [&] { TheLog().StartLogging(LogPathFor(services_.executablePath), 2); },
+      [&] { g.TheLog().StartLogging(LogPathFor(services_.executablePath), 2); },
       // 3. The file-system service.
       [&] {
-        g.FileSystem = g.components ? g.components->CreateFileSystem() : nullptr;
-        if (!g.FileSystem) {
-          TheLog().LogEvent("Unable to create Scripting.FileSystemObject.", kLogError);
+        fileSystem_ = g.components ? g.components->CreateFileSystem() : nullptr;
+        g.fileSystem = fileSystem_.get();
+        if (!fileSystem_) {
+          g.TheLog().LogEvent("Unable to create Scripting.FileSystemObject.", kLogError);
           end("Unable to create File System object.", MsgIcon::kCritical, "Object Error");
         }
       },
       // 4. Corvana's data folder; reports are saved in its DATA subfolder.
       [&] {
-        g.DataFolder = ReadIniValue(kSettingsFile, "Directories", "DataDir");
-        if (TheFileSystem().FolderExists(g.DataFolder)) {
-          g.DataFolder = AddBackslash(g.DataFolder) + "DATA/";
+        g.dataFolder = ReadIniValue(kSettingsFile, "Directories", "DataDir");
+        if (g.TheFileSystem().FolderExists(g.dataFolder)) {
+          g.dataFolder = AddBackslash(g.dataFolder) + "DATA/";
         } else {
           end("", MsgIcon::kNone, kAppTitle);
         }
@@ -72,11 +82,11 @@ bool Main::Form_Load() {
       // 5. Kestrov's folder, which holds the Alias, Pix and XML folders.
       [&] {
         const std::string kestrov = ReadIniValue(kSettingsFile, "Vendor", "KESTR");
-        if (TheFileSystem().FileExists(kestrov)) {
-          const std::string folder = AddBackslash(TheFileSystem().GetParentFolderName(kestrov));
-          g.AliasFolder = folder + "Alias/";
-          g.PixFolder = folder + "Pix/";
-          g.XmlFolder = folder + "XML/";
+        if (g.TheFileSystem().FileExists(kestrov)) {
+          const std::string folder = AddBackslash(g.TheFileSystem().GetParentFolderName(kestrov));
+          g.aliasFolder = folder + "Alias/";
+          g.pixFolder = folder + "Pix/";
+          xmlFolder_ = folder + "XML/";
         } else {
           end("This software is meant to be used with Kestrov.exe.", MsgIcon::kInformation,
               kAppTitle);
@@ -86,7 +96,7 @@ bool Main::Form_Load() {
 
   // An error raised here is reported under "Loading"; Retry goes on with the
   // next step, Cancel leaves the start-up with the window shown all the same.
-  ErrorHandler handler("Loading");
+  ErrorHandler handler(g, "Loading");
   for (const std::function<void()>& step : steps) {
     if (!handler.Run(step)) return true;
     if (ended) {
@@ -99,15 +109,16 @@ bool Main::Form_Load() {
 }
 
 void Main::Form_Unload() {
-  Globals& g = Global();
-  CurrentEngine().reset();
-  g.EnvelopeFiles.clear();
-  g.FileSystem.reset();
-  g.EventLog.reset();
+  engine_.reset();
+  envelopeFiles_.clear();
+  engineServices_.fileSystem = nullptr;
+  fileSystem_.reset();
+  engineServices_.log = nullptr;
+  eventLog_.reset();
 }
 
 void Main::mnuAbout_Click() {
-  Ui* ui = Global().ui;
+  Ui* ui = engineServices_.ui;
   if (ui == nullptr) return;
   std::unique_ptr<Registry> registry;
   try {
@@ -115,7 +126,7 @@ void Main::mnuAbout_Click() {
   } catch (...) {
     // No registry: the About box then finds no system-information tool.
   }
-  About about(*ui, registry.get(), Global().FileSystem.get(), services_.startProgram);
+  About about(*ui, registry.get(), fileSystem_.get(), services_.startProgram);
   about.Show();
 }
 

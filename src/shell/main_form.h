@@ -1,27 +1,40 @@
 // The main window's logic, free of any toolkit: the start-up, the envelope
 // step behind the window's one button, the About menu and the shutdown. The
 // Qt window only forwards its events here, so tests drive the whole program
-// with a scripted Ui. Reads and sets the globals of Global().
+// with a scripted Ui. Main owns the program's shared objects (the log writer,
+// the file-system service, the envelope's files, the last engine) and the
+// EngineServices that refer to them.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/xml_engine.h"
+#include "platform/components.h"
+#include "platform/file_system_object.h"
 #include "platform/registry.h"
-#include "shell/logger.h"
+#include "platform/ui.h"
+#include "services/engine_services.h"
+#include "services/file_record.h"
+#include "services/logger.h"
 
 namespace ombrel {
 
-// What the main window needs beyond Global().ui and Global().components.
+// What the main window is given to run with.
 struct MainServices {
+  // How the program reaches the user and the outside components. Not owned.
+  Ui* ui = nullptr;
+  ComponentFactory* components = nullptr;
   // Full path of the running executable; the log is written beside it.
   std::string executablePath;
-  // Creates the log writer; nullptr when it cannot be created.
-  std::function<std::unique_ptr<Logger>()> createLogger;
-  // Creates the engine that translates one envelope's main order document.
-  std::function<std::unique_ptr<XmlEngine>()> createEngine;
+  // Creates the log writer, which reports its own failures through the
+  // services; nullptr when it cannot be created.
+  std::function<std::unique_ptr<Logger>(const EngineServices&)> createLogger;
+  // Creates the engine that translates one envelope's main order document,
+  // handing it the services.
+  std::function<std::unique_ptr<XmlEngine>(const EngineServices&)> createEngine;
   // Opens the registry the About box reads; nullptr when there is none.
   std::function<std::unique_ptr<Registry>()> openRegistry;
   // Starts a program detached; raises an Error when it cannot.
@@ -30,11 +43,15 @@ struct MainServices {
 
 // The services of the program as a user runs it: this executable, the system
 // clock, the registry in the Windows directory, detached processes.
-MainServices RealMainServices(std::function<std::unique_ptr<XmlEngine>()> createEngine);
+MainServices RealMainServices(
+    Ui& ui, ComponentFactory& components,
+    std::function<std::unique_ptr<XmlEngine>(const EngineServices&)> createEngine);
 
 class Main {
  public:
   explicit Main(MainServices services);
+  Main(const Main&) = delete;
+  Main& operator=(const Main&) = delete;
 
   // The start-up. True when the window is to be shown; false when a failure
   // ended the program (the shutdown has then already run).
@@ -50,8 +67,24 @@ class Main {
   // Shows the About box modally.
   void mnuAbout_Click();
 
+  // What the engine and the error reporter are handed; its objects are the
+  // ones Main holds at the moment.
+  const EngineServices& Services() const { return engineServices_; }
+  // Where the Open dialog starts: Kestrov's XML folder, "" until known.
+  const std::string& XmlFolder() const { return xmlFolder_; }
+  // The engine of the last envelope; nullptr before the first or after the
+  // shutdown.
+  const XmlEngine* Engine() const { return engine_.get(); }
+
  private:
   MainServices services_;
+  EngineServices engineServices_;
+  std::unique_ptr<Logger> eventLog_;
+  std::unique_ptr<FileSystemObject> fileSystem_;
+  std::vector<FileRecord> envelopeFiles_;
+  std::string xmlFolder_;  // ends in "/" once set
+  // The engine of the last envelope; released first at the shutdown.
+  std::unique_ptr<XmlEngine> engine_;
 };
 
 }  // namespace ombrel

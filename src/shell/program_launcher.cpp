@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "platform/error.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
 
 namespace ombrel {
 

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/error.h"
-#include "shell/globals.h"
 #include "support/recording_engine.h"
 #include "support/scripted_ui.h"
 
@@ -54,33 +53,18 @@ class OrderEngine : public RecordingEngine {
 
 class CommonFormsTest : public ::testing::Test {
  protected:
-  CommonFormsTest() {
-    previousUi_ = Global().ui;
-    Global().ui = &ui;
-    auto engine = std::make_unique<OrderEngine>();
-    order = engine.get();
-    previousEngine_ = std::move(CurrentEngine());
-    CurrentEngine() = std::move(engine);
-  }
-  ~CommonFormsTest() override {
-    CurrentEngine() = std::move(previousEngine_);
-    Global().ui = previousUi_;
-  }
+  CommonFormsTest() { order->services.ui = &ui; }
 
   const Calls& calls() const { return order->calls(); }
 
   ScriptedUi ui;
-  OrderEngine* order = nullptr;
-
- private:
-  Ui* previousUi_ = nullptr;
-  std::unique_ptr<XmlEngine> previousEngine_;
+  std::unique_ptr<OrderEngine> order = std::make_unique<OrderEngine>();
 };
 
 TEST_F(CommonFormsTest, CountedPhotoFamiliesAskEachTagIntoItsFrame) {
   struct Case {
     const char* name;
-    void (*procedure)(int16_t);
+    void (*procedure)(XmlEngine&, int16_t);
     int16_t count;
     Calls expected;
   };
@@ -104,14 +88,13 @@ TEST_F(CommonFormsTest, CountedPhotoFamiliesAskEachTagIntoItsFrame) {
     SCOPED_TRACE(c.name);
     auto engine = std::make_unique<OrderEngine>();
     const OrderEngine* fresh = engine.get();
-    CurrentEngine() = std::move(engine);
-    c.procedure(c.count);
+    c.procedure(*engine, c.count);
     EXPECT_EQ(fresh->calls(), c.expected);
   }
 }
 
 TEST_F(CommonFormsTest, GeneralPhotosRunToEighteenWithTwoDigitNumbers) {
-  AddGeneralPhotos(18);
+  AddGeneralPhotos(*order, 18);
   ASSERT_EQ(calls().size(), 18u);
   EXPECT_EQ(calls().front(), R"~(SetPhoto("ADDPHOTO(1)", "GN_1_3X5"))~");
   EXPECT_EQ(calls()[11], R"~(SetPhoto("ADDPHOTO(12)", "GN_12_3X5"))~");
@@ -120,7 +103,7 @@ TEST_F(CommonFormsTest, GeneralPhotosRunToEighteenWithTwoDigitNumbers) {
 
 TEST_F(CommonFormsTest, OnlyAnAttachedPhotoHasItsNumberChecked) {
   order->attachable = {"COMP(2)PHOTO"};
-  AddCompPhotos(9);
+  AddCompPhotos(*order, 9);
   std::size_t setPhotos = 0;
   Calls mapValues;
   for (const std::string& call : calls()) {
@@ -133,7 +116,7 @@ TEST_F(CommonFormsTest, OnlyAnAttachedPhotoHasItsNumberChecked) {
   EXPECT_EQ(calls()[2], R"~(MapValue("COMP(2)PHOTONUM", "2"))~");
 
   struct Family {
-    void (*procedure)(int16_t);
+    void (*procedure)(XmlEngine&, int16_t);
     const char* tag;
     const char* check;
   };
@@ -147,8 +130,7 @@ TEST_F(CommonFormsTest, OnlyAnAttachedPhotoHasItsNumberChecked) {
     auto engine = std::make_unique<OrderEngine>();
     engine->attachable = {tag};
     const OrderEngine* fresh = engine.get();
-    CurrentEngine() = std::move(engine);
-    family(1);
+    family(*engine, 1);
     ASSERT_EQ(fresh->calls().size(), 2u);
     EXPECT_EQ(fresh->calls()[1], numberTag);
   }
@@ -156,7 +138,7 @@ TEST_F(CommonFormsTest, OnlyAnAttachedPhotoHasItsNumberChecked) {
 
 TEST_F(CommonFormsTest, EachPhotoGetsAFreshFrameId) {
   order->renumberTo = "CMP_7_3X5";  // the engine rewrites every frame it is given
-  AddCompPhotos(3);
+  AddCompPhotos(*order, 3);
   EXPECT_EQ(calls(), (Calls{R"~(SetPhoto("COMP(1)PHOTO", "CMP_1_3X5"))~",
                             R"~(SetPhoto("COMP(2)PHOTO", "CMP_2_3X5"))~",
                             R"~(SetPhoto("COMP(3)PHOTO", "CMP_3_3X5"))~"}));
@@ -164,7 +146,7 @@ TEST_F(CommonFormsTest, EachPhotoGetsAFreshFrameId) {
 
 TEST_F(CommonFormsTest, SubjectPhotosGoToTheirThreeFrames) {
   order->attachable = {"SUBJECTFRONTVIEW", "SUBJECTREARVIEW", "SUBJECTSTREETVIEW"};
-  AddSubjectPhotos();
+  AddSubjectPhotos(*order);
   EXPECT_EQ(calls(), (Calls{R"~(SetPhoto("SUBJECTFRONTVIEW", "SUB_1_3X5"))~",
                             R"~(SetPhoto("SUBJECTREARVIEW", "SUB_2_3X5"))~",
                             R"~(SetPhoto("SUBJECTSTREETVIEW", "SUB_3_3X5"))~"}));
@@ -203,8 +185,7 @@ TEST_F(CommonFormsTest, SketchesAndMapsFillTheAddendumOfEachAttachedImage) {
     engine->attachable = c.attachable;
     engine->formsWithVersion = c.formsWithVersion;
     const OrderEngine* fresh = engine.get();
-    CurrentEngine() = std::move(engine);
-    AddSketchesAndMaps();
+    AddSketchesAndMaps(*engine);
 
     Calls photos;
     Calls others;
@@ -223,7 +204,7 @@ TEST_F(CommonFormsTest, SketchesAndMapsFillTheAddendumOfEachAttachedImage) {
 TEST_F(CommonFormsTest, AnErrorInSketchesAndMapsEndsItAndPassesToTheCaller) {
   order->attachable = {"FLOORPLAN", "FLOODMAP"};
   order->failingWrites = {"FLOORPLANNAME"};  // SetForm("sketch") gave False
-  EXPECT_THROW(AddSketchesAndMaps(), Error);
+  EXPECT_THROW(AddSketchesAndMaps(*order), Error);
   EXPECT_EQ(calls().back(), R"~(WriteDirect("FLOORPLANNAME", "SKETCH ADDENDUM"))~");
   EXPECT_TRUE(ui.boxes.empty());
 }
@@ -266,8 +247,7 @@ TEST_F(CommonFormsTest, SplitY2KDateWritesMonthDayAndYearOnlyForADate) {
     auto engine = std::make_unique<OrderEngine>();
     if (c.value != nullptr) engine->values = {{"DT", c.value}};
     const OrderEngine* fresh = engine.get();
-    CurrentEngine() = std::move(engine);
-    SplitY2KDate("DT", "1|1", "1|2");
+    SplitY2KDate(*engine, "DT", "1|1", "1|2");
     Calls expected{R"~(ReadDirect("DT"))~"};
     expected.insert(expected.end(), c.writes.begin(), c.writes.end());
     EXPECT_EQ(fresh->calls(), expected);
@@ -279,7 +259,7 @@ TEST_F(CommonFormsTest, AnErrorInSplitY2KDateStaysInItsOwnHandler) {
   order->failingWrites = {"1|1"};
 
   ui.AnswerBox(MsgResult::kRetry);  // Retry goes on with the year
-  EXPECT_NO_THROW(SplitY2KDate("DT", "1|1", "1|2"));
+  EXPECT_NO_THROW(SplitY2KDate(*order, "DT", "1|1", "1|2"));
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].text, "Error 91 in SplitY2KDate:\nObject variable not set");
   EXPECT_EQ(ui.boxes[0].buttons, MsgButtons::kRetryCancel);
@@ -287,23 +267,10 @@ TEST_F(CommonFormsTest, AnErrorInSplitY2KDateStaysInItsOwnHandler) {
 
   ui.AnswerBox(MsgResult::kCancel);  // Cancel leaves at once
   const std::size_t before = calls().size();
-  EXPECT_NO_THROW(SplitY2KDate("DT", "1|1", "1|2"));
+  EXPECT_NO_THROW(SplitY2KDate(*order, "DT", "1|1", "1|2"));
   EXPECT_EQ(ui.boxes.size(), 2u);
   EXPECT_EQ(calls().size(), before + 2);  // the read and the failed write only
   EXPECT_TRUE(ui.AllAnswersUsed());
-}
-
-TEST_F(CommonFormsTest, WithoutAnEngineTheProceduresRaiseOrReport) {
-  CurrentEngine().reset();
-  EXPECT_THROW(AddSubjectPhotos(), Error);
-  EXPECT_THROW(AddSketchesAndMaps(), Error);
-  EXPECT_THROW(AddCompPhotos(1), Error);
-  EXPECT_NO_THROW(AddCompPhotos(0));
-
-  ui.AnswerBox(MsgResult::kCancel);
-  EXPECT_NO_THROW(SplitY2KDate("DT", "1|1", "1|2"));
-  ASSERT_EQ(ui.boxes.size(), 1u);
-  EXPECT_EQ(ui.boxes[0].text.rfind("Error 91 in SplitY2KDate:\n", 0), 0u);
 }
 
 TEST(LongDateTest, FormatsDatesAndReturnsAnythingElseUnchanged) {

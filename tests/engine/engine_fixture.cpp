@@ -2,10 +2,7 @@
 
 #include <ostream>
 
-#include "engine/common_forms.h"
 #include "engine/incoming_form_selection.h"
-#include "engine/selector.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing::enginetest {
 
@@ -15,21 +12,6 @@ class FixedClock : public Clock {
  public:
   DateTime Now() const override { return {{2026, 12, 10}, 13, 5, 9}; }
 };
-
-void ResetGlobals() {
-  CurrentEngine().reset();
-  Globals& g = Global();
-  g.ui = nullptr;
-  g.components = nullptr;
-  g.EnvelopeFiles.clear();
-  g.FileSystem.reset();
-  g.EventLog.reset();
-  g.DataFolder.clear();
-  g.AliasFolder.clear();
-  g.PixFolder.clear();
-  g.XmlFolder.clear();
-  TargetFormDialog().reset();
-}
 
 }  // namespace
 
@@ -70,8 +52,8 @@ std::vector<LogLine> ReadLogLines(const std::string& path) {
   return lines;
 }
 
-std::unique_ptr<Logger> CreateTestLogger(const std::string& path) {
-  auto logger = std::make_unique<Logger>(std::make_unique<FixedClock>());
+std::unique_ptr<Logger> CreateTestLogger(const EngineServices& services, const std::string& path) {
+  auto logger = std::make_unique<Logger>(services, std::make_unique<FixedClock>());
   logger->StartLogging(path, 2);
   return logger;
 }
@@ -88,35 +70,37 @@ void TestTranslator::AppendAddenda() {
   if (tables_.appendAddenda) tables_.appendAddenda(Server_());
 }
 
-XmlReader::FormSelection TestSelection::Function() {
-  return [this](std::string& formNum,
-                const std::string& altForm) -> std::unique_ptr<FormTranslator> {
+XmlReader::FormSelection TestSelection::Function(const EngineServices& services,
+                                                 Selector& targetFormDialog) {
+  return [this, &services, &targetFormDialog](
+             std::string& formNum, const std::string& altForm) -> std::unique_ptr<FormTranslator> {
     calls.emplace_back(formNum, altForm);
     auto found = forms_.find(formNum);
-    if (found == forms_.end()) return IncomingFormSelection(formNum, altForm);
+    if (found == forms_.end()) {
+      return IncomingFormSelection(services, targetFormDialog, formNum, altForm);
+    }
     return std::make_unique<TestTranslator>(found->second.constants, journal,
                                             found->second.tables);
   };
 }
 
 EngineTest::EngineTest() : windir_("WINDIR", dir.path().string()) {
-  ResetGlobals();
   logPath = dir.File("Ombrel.LOG");
-  Globals& g = Global();
-  g.ui = &ui;
-  g.components = &components;
-  g.EventLog = CreateTestLogger(logPath);
-  g.FileSystem = CreateLocalFileSystem();
-  g.DataFolder = dir.str() + "DATA/";
-  g.AliasFolder = dir.str() + "Alias/";
-  g.PixFolder = dir.str() + "Pix/";
-  g.XmlFolder = dir.str() + "XML/";
+  log_ = CreateTestLogger(services, logPath);
+  fileSystem_ = CreateLocalFileSystem();
+  services.ui = &ui;
+  services.components = &components;
+  services.log = log_.get();
+  services.fileSystem = fileSystem_.get();
+  services.dataFolder = dir.str() + "DATA/";
+  services.aliasFolder = dir.str() + "Alias/";
+  services.pixFolder = dir.str() + "Pix/";
+  services.envelopeFiles = &envelopeFiles;
   dir.Write("Alias/global.ali", "; no aliases\n");
 }
 
 EngineTest::~EngineTest() {
   EXPECT_TRUE(ui.AllAnswersUsed()) << "a scripted answer was never asked for";
-  ResetGlobals();
 }
 
 void EngineTest::WriteDescriptions(

@@ -1,7 +1,7 @@
 // What the engine's tests share: a log written to a temporary file and read
 // back line by line, a translator whose tables run the test's code, a
 // translator selection that hands out such translators, and a fixture that
-// sets Global() up for one engine and restores it afterwards.
+// builds the services an engine is handed.
 #pragma once
 
 #include <functional>
@@ -14,10 +14,14 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/selector.h"
 #include "engine/translator.h"
 #include "engine/xml_reader.h"
 #include "platform/error.h"
-#include "shell/logger.h"
+#include "platform/file_system_object.h"
+#include "services/engine_services.h"
+#include "services/file_record.h"
+#include "services/logger.h"
 #include "support/fake_components.h"
 #include "support/scoped_env.h"
 #include "support/scripted_ui.h"
@@ -51,8 +55,9 @@ inline LogLine InfoLine(std::string text) { return {" ", std::move(text)}; }
 // holding a line feed stays one line.
 std::vector<LogLine> ReadLogLines(const std::string& path);
 
-// A log writer with a fixed clock, started on path.
-std::unique_ptr<Logger> CreateTestLogger(const std::string& path);
+// A log writer with a fixed clock, started on path, reporting its own failures
+// through services.
+std::unique_ptr<Logger> CreateTestLogger(const EngineServices& services, const std::string& path);
 
 // Journal entries are "EntrainMain <FormName>", "AppendAddenda <FormName>"
 // and "released <FormName>".
@@ -79,8 +84,9 @@ class TestTranslator final : public Translator {
 };
 
 // A translator selection for the engine: the form numbers it knows give test
-// translators; any other number goes to the program's IncomingFormSelection,
-// so unsupported numbers are reported as the program reports them.
+// translators; any other number goes to the program's IncomingFormSelection
+// (with the services and the target-form dialog given to Function), so
+// unsupported numbers are reported as the program reports them.
 class TestSelection {
  public:
   struct Form {
@@ -94,7 +100,7 @@ class TestSelection {
   }
   Form& form(const std::string& formNumber) { return forms_.at(formNumber); }
 
-  XmlReader::FormSelection Function();
+  XmlReader::FormSelection Function(const EngineServices& services, Selector& targetFormDialog);
 
   Journal journal = std::make_shared<std::vector<std::string>>();
   std::vector<std::pair<std::string, std::string>> calls;  // (form number, alternate form)
@@ -103,9 +109,10 @@ class TestSelection {
   std::map<std::string, Form> forms_;
 };
 
-// Global() for one engine test: the scripted Ui, fake components, a log in
-// the temporary folder, the real file system, QOR.INI in the temporary folder
-// (WINDIR), an alias file, and a fresh target-form dialog. Restored on exit.
+// The services of one engine test: the scripted Ui, fake components, a log
+// in the temporary folder, the real file system, the envelope's files (none
+// until a test adds them), QOR.INI in the temporary folder (WINDIR), an alias
+// file, and a fresh target-form dialog.
 class EngineTest : public ::testing::Test {
  protected:
   EngineTest();
@@ -116,14 +123,25 @@ class EngineTest : public ::testing::Test {
   std::vector<LogLine> LogLines() const { return ReadLogLines(logPath); }
   // Writes QOR.INI's [Descriptions] section with these code=caption lines.
   void WriteDescriptions(const std::vector<std::pair<std::string, std::string>>& captions);
+  // selection's Function on this test's services and target-form dialog.
+  XmlReader::FormSelection Selection(TestSelection& selection) {
+    return selection.Function(services, targetFormDialog);
+  }
 
   TempDir dir;
   std::string logPath;
   ScriptedUi ui;
   FakeComponents components;
+  std::vector<FileRecord> envelopeFiles;
+  Selector targetFormDialog;
+  // Refers to the members above; a test may point any of its members
+  // elsewhere, or to nothing.
+  EngineServices services;
 
  private:
   ScopedEnv windir_;
+  std::unique_ptr<Logger> log_;
+  std::unique_ptr<FileSystemObject> fileSystem_;
 };
 
 }  // namespace ombrel::testing::enginetest

@@ -9,7 +9,6 @@
 #include "engine/xml_reader.h"
 #include "platform/error.h"
 #include "engine_fixture.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing::enginetest {
 namespace {
@@ -66,7 +65,7 @@ class WatchedComponents : public FakeComponents {
 class EngineReleaseTest : public EngineTest {
  protected:
   EngineReleaseTest() : watched(selection.journal) {
-    Global().components = &watched;
+    services.components = &watched;
     selection.Add("TEST", {"TESTMAIN", "TEST", "UA2", "UAR-3X5.RPT"});
     mainPath = dir.Write("order.xml", "MAIN");
     watched.documents["MAIN"].paths["\\~FORMNUM"] = "TEST";
@@ -79,7 +78,7 @@ class EngineReleaseTest : public EngineTest {
 
 TEST_F(EngineReleaseTest, ANewEngineHoldsNothingAndCreatesNothing) {
   {
-    XmlReader engine(selection.Function());
+    XmlReader engine(services, Selection(selection));
     // Members used before Translate find no XML reader and no form: error 91,
     // never a dereference of nothing.
     for (const auto& call : std::vector<std::function<void()>>{
@@ -100,7 +99,7 @@ TEST_F(EngineReleaseTest, ANewEngineHoldsNothingAndCreatesNothing) {
 
 TEST_F(EngineReleaseTest, ReleaseOrderIsTranslatorReportDocumentXmlReader) {
   {
-    XmlReader engine(selection.Function());
+    XmlReader engine(services, Selection(selection));
     std::string rptFile = dir.File("DATA/SMITH.RPT");
     ASSERT_TRUE(engine.Translate(rptFile, mainPath));
     selection.journal->clear();
@@ -115,7 +114,7 @@ TEST_F(EngineReleaseTest, ReleaseOrderIsTranslatorReportDocumentXmlReader) {
 TEST_F(EngineReleaseTest, AnEngineThatStoppedEarlyReleasesWhatItHas) {
   std::filesystem::remove(dir.File("Alias/global.ali"));
   {
-    XmlReader engine(selection.Function());
+    XmlReader engine(services, Selection(selection));
     std::string rptFile;
     EXPECT_FALSE(engine.Translate(rptFile, mainPath));
     selection.journal->clear();

@@ -38,16 +38,16 @@ TEST_F(FormTablesTest, FormVersionFindsIdsInAnyLetterCase) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.formId);
-    EXPECT_EQ(FormVersion(c.formId), c.version);
+    EXPECT_EQ(FormVersion(services, c.formId), c.version);
   }
   EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(FormTablesTest, FormVersionTellsOfAnUnknownIdOncePerCall) {
-  EXPECT_EQ(FormVersion("Extended_Comments"), "");
-  EXPECT_EQ(FormVersion(""), "");
-  EXPECT_EQ(FormVersion("UA2 "), "");
-  EXPECT_EQ(FormVersion("Extended_Comments"), "");
+  EXPECT_EQ(FormVersion(services, "Extended_Comments"), "");
+  EXPECT_EQ(FormVersion(services, ""), "");
+  EXPECT_EQ(FormVersion(services, "UA2 "), "");
+  EXPECT_EQ(FormVersion(services, "Extended_Comments"), "");
   EXPECT_EQ(Render(ui.boxes),
             (std::vector<std::string>{
                 OkBox("No version information is available for the Extended_Comments form.",
@@ -66,7 +66,7 @@ TEST_F(FormTablesTest, EveryTranslatorsFormHasAVersion) {
   for (const FactoryRow& row : FactoryTable()) {
     if (row.formName.empty()) continue;
     SCOPED_TRACE(std::string(row.formName));
-    EXPECT_NE(FormVersion(std::string(row.formName)), "");
+    EXPECT_NE(FormVersion(services, std::string(row.formName)), "");
   }
   EXPECT_TRUE(ui.boxes.empty());
 }

@@ -287,7 +287,7 @@ TEST_F(FormsMembersTest, AFrameTheReportCannotAddIsLogged) {
 TEST_F(FormsMembersTest, ComparablePhotosAttachOnlyTheFilesPresent) {
   AddPix("c2.jpg");
   tags = {{"COMP(1)PHOTO", "c1.jpg"}, {"COMP(2)PHOTO", "c2.jpg"}, {"COMP(2)PHOTONUM", "2"}};
-  ASSERT_TRUE(Run({}, [&](XmlEngine&) { AddCompPhotos(9); }));
+  ASSERT_TRUE(Run({}, [&](XmlEngine& e) { AddCompPhotos(e, 9); }));
   EXPECT_EQ(Frames(), Strings{"CMP_2_3X5"});
   EXPECT_TRUE(ui.boxes.empty());
 }
@@ -326,7 +326,7 @@ TEST_F(FormsMembersTest, SketchesAndMapsLeaveTheLastAttachedAddendumCurrent) {
       AddPix(file);
     }
     ASSERT_TRUE(Run({}, [&](XmlEngine& e) {
-      AddSketchesAndMaps();
+      AddSketchesAndMaps(e);
       e.WriteDirect("9|9", "after");
     }));
     EXPECT_EQ(Frames(), c.frames);
@@ -348,8 +348,8 @@ TEST_F(FormsMembersTest, AnErrorInSketchesAndMapsReachesTranslatesHandler) {
   tags = {{"FLOORPLAN", "plan.jpg"}, {"FLOODMAP", "flood.jpg"}};
   ui.AnswerBox(MsgResult::kRetry);
   Strings reached;
-  ASSERT_TRUE(Run({}, [&](XmlEngine&) {
-    AddSketchesAndMaps();  // no "sketch": its default title has no form to go to
+  ASSERT_TRUE(Run({}, [&](XmlEngine& e) {
+    AddSketchesAndMaps(e);  // no "sketch": its default title has no form to go to
     reached.push_back("after AddSketchesAndMaps");
   }));
   EXPECT_TRUE(reached.empty());
@@ -368,9 +368,9 @@ TEST_F(FormsMembersTest, AnErrorInSplitY2KDateStaysInItsOwnHandler) {
   ui.AnswerBox(MsgResult::kCancel);
   Strings reached;
   ASSERT_TRUE(Run([&](XmlEngine& e) {
-    SplitY2KDate("SALEDATE", "1|1", "1|2");
+    SplitY2KDate(e, "SALEDATE", "1|1", "1|2");
     e.SetForm("cmps46");
-    SplitY2KDate("SALEDATE", "1|1", "1|2");  // no current form: its own box
+    SplitY2KDate(e, "SALEDATE", "1|1", "1|2");  // no current form: its own box
     reached.push_back("table goes on");
   }));
   EXPECT_EQ(reached, Strings{"table goes on"});

@@ -11,7 +11,6 @@
 #include "platform/error.h"
 #include "platform/sender_text.h"
 #include "engine_fixture.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing::enginetest {
 namespace {
@@ -42,7 +41,7 @@ TEST_F(IncomingFormSelectionTest, EveryRowCreatesItsClassOrIsUnsupportedUntilBui
     for (const std::string& altForm : altForms) {
       SCOPED_TRACE(std::string(row.formNumber) + ":" + altForm);
       std::string formNum(row.formNumber);
-      auto translator = IncomingFormSelection(formNum, altForm);
+      auto translator = IncomingFormSelection(services, targetFormDialog, formNum, altForm);
       EXPECT_EQ(formNum, row.formNumber);
       if (row.create == nullptr) {
         EXPECT_EQ(translator, nullptr);
@@ -93,10 +92,10 @@ TEST(FactoryTableTest, TheBuiltTranslatorsAreRegistered) {
 
 TEST_F(IncomingFormSelectionTest, Form2055IsSplitByTheAlternateForm) {
   std::string formNum = "2055";
-  auto plain = IncomingFormSelection(formNum, "");
+  auto plain = IncomingFormSelection(services, targetFormDialog, formNum, "");
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(ClassOf(*plain), "FM2055");
-  auto freddie = IncomingFormSelection(formNum, "FHLMC");
+  auto freddie = IncomingFormSelection(services, targetFormDialog, formNum, "FHLMC");
   ASSERT_NE(freddie, nullptr);
   EXPECT_EQ(ClassOf(*freddie), "QAR");
   EXPECT_EQ(formNum, "2055");
@@ -124,7 +123,7 @@ TEST_F(IncomingFormSelectionTest, NumbersAndAlternateFormsCompareExactly) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.formNum) + "/" + c.altForm);
     std::string formNum = c.formNum;
-    EXPECT_EQ(IncomingFormSelection(formNum, c.altForm), nullptr);
+    EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, c.altForm), nullptr);
     EXPECT_EQ(formNum, c.formNum);
     expectedBoxes.push_back(UnsupportedBox(c.named));
     expectedLog.push_back(UnsupportedLine(c.named));
@@ -153,7 +152,7 @@ TEST_F(IncomingFormSelectionTest, AHostileFormNumberIsShownShortAndOnOneLine) {
   std::vector<LogLine> expectedLog;
   for (const auto& c : kCases) {
     std::string formNum = c.formNum;
-    EXPECT_EQ(IncomingFormSelection(formNum, c.altForm), nullptr);
+    EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, c.altForm), nullptr);
     expectedBoxes.push_back(UnsupportedBox(c.named));
     expectedLog.push_back(UnsupportedLine(c.named));
   }
@@ -164,11 +163,11 @@ TEST_F(IncomingFormSelectionTest, AHostileFormNumberIsShownShortAndOnOneLine) {
 
 TEST_F(IncomingFormSelectionTest, AnErrorIsReportedUnderItsPlaceAndCancelEndsTheSelection) {
   // Without a log the warning line fails; the box came first.
-  Global().EventLog.reset();
+  services.log = nullptr;
   ui.AnswerBox(MsgResult::kOk);
   ui.AnswerBox(MsgResult::kCancel);
   std::string formNum = "9999";
-  EXPECT_EQ(IncomingFormSelection(formNum, ""), nullptr);
+  EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, ""), nullptr);
   EXPECT_EQ(Render(ui.boxes),
             (std::vector<std::string>{
                 UnsupportedBox("9999"),
@@ -188,10 +187,10 @@ class FailingSelectorUi : public ScriptedUi {
 
 TEST_F(IncomingFormSelectionTest, AnErrorInTheDialogReachesTheSelectionsHandler) {
   FailingSelectorUi failing;
-  Global().ui = &failing;
+  services.ui = &failing;
   failing.AnswerBox(MsgResult::kRetry);
   std::string formNum = "ORXDATA";
-  EXPECT_EQ(IncomingFormSelection(formNum, ""), nullptr);
+  EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, ""), nullptr);
   EXPECT_EQ(Render(failing.boxes),
             (std::vector<std::string>{ReporterBox(
                 "Error 5 in IncomingFormSelection:\nInvalid procedure call or argument",
@@ -199,7 +198,7 @@ TEST_F(IncomingFormSelectionTest, AnErrorInTheDialogReachesTheSelectionsHandler)
   EXPECT_EQ(LogLines(),
             (std::vector<LogLine>{ErrorLine("Error 5 in IncomingFormSelection [Ombrel]: "
                                             "Invalid procedure call or argument")}));
-  Global().ui = &ui;
+  services.ui = &ui;
 }
 
 }  // namespace

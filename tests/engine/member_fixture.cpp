@@ -2,9 +2,7 @@
 
 #include <memory>
 
-#include "engine/common_forms.h"
 #include "engine/xml_reader.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing::enginetest {
 
@@ -17,18 +15,16 @@ constexpr const char* kMainText = "<ORDER>main</ORDER>";
 
 MemberTest::MemberTest() { dir.Write("Pix/.keep", ""); }
 
-MemberTest::~MemberTest() { CurrentEngine().reset(); }
+MemberTest::~MemberTest() = default;
 
 bool MemberTest::Run(const Table& entrainMain, const Table& appendAddenda) {
   components.documents[kMainText] = FakeOrder{{{"\\~FORMNUM", "TEST"}}, tags};
   const std::string orderPath = dir.Write("XML/order.xml", kMainText);
   selection.Add("TEST", kMainTranslator, TestTables{entrainMain, appendAddenda});
 
-  auto engine = std::make_unique<XmlReader>(selection.Function());
-  XmlEngine* translating = engine.get();
-  CurrentEngine() = std::move(engine);
+  engine_ = std::make_unique<XmlReader>(services, Selection(selection));
   std::string reportPath = dir.File("REPORT.RPT");
-  return translating->Translate(reportPath, orderPath);
+  return engine_->Translate(reportPath, orderPath);
 }
 
 const FakeReportRecord& MemberTest::report() const {

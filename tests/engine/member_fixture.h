@@ -1,11 +1,12 @@
 // Runs engine members the way the program does: inside Translate, from the
 // tables of a test translator, on fake components. The order's tags come from
-// a table, the report is recorded, the engine is the shared procedures'
-// CurrentEngine, and photos are files in the Pix folder.
+// a table, the report is recorded, the engine lives until the test ends, and
+// photos are files in the Pix folder.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -37,6 +38,9 @@ class MemberTest : public EngineTest {
 
   std::map<std::string, std::string> tags;  // the main order's tag values
   TestSelection selection;
+
+ private:
+  std::unique_ptr<XmlReader> engine_;
 };
 
 }  // namespace ombrel::testing::enginetest

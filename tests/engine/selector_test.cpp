@@ -63,7 +63,7 @@ TEST(SelectorLayoutTest, CentringHalvesByIntegerDivisionTowardZero) {
 class SelectTargetFormTest : public EngineTest {
  protected:
   std::unique_ptr<FormTranslator> Select(std::string& formNum) {
-    return IncomingFormSelection(formNum, "");
+    return IncomingFormSelection(services, targetFormDialog, formNum, "");
   }
 };
 
@@ -172,7 +172,7 @@ TEST_F(SelectTargetFormTest, TheDialogIsBuiltOnceAndTheLastChoiceIsTheNextDefaul
   EXPECT_TRUE(static_cast<bool>(ui.selectors[0].build));
   EXPECT_FALSE(static_cast<bool>(ui.selectors[1].build));
   EXPECT_EQ(ui.selectorLayouts.size(), 1u);
-  EXPECT_EQ(TargetFormDialog()->SelectedItem(), 4);
+  EXPECT_EQ(targetFormDialog.SelectedItem(), 4);
 }
 
 TEST_F(SelectTargetFormTest, ClosingTheDialogIsNoChoiceAndShowsNothing) {
@@ -192,7 +192,7 @@ TEST_F(SelectTargetFormTest, AnAnswerNamingNoOptionIsReportedByTheSelection) {
   EXPECT_EQ(Render(ui.boxes), (std::vector<std::string>{ReporterBox(
                                   "Error 9 in IncomingFormSelection:\nSubscript out of range",
                                   "Ombrel")}));
-  EXPECT_EQ(TargetFormDialog()->SelectedItem(), 0);
+  EXPECT_EQ(targetFormDialog.SelectedItem(), 0);
 }
 
 }  // namespace

@@ -41,8 +41,10 @@ class EndToEndTest : public ::testing::Test {
   std::vector<LogLine> Log() const { return ReadLogLines(workspace.LogPath()); }
 
   TestSelection selection;
-  ReportWorkspace workspace{"CITY = ~CITY\n",
-                            [this] { return std::make_unique<XmlReader>(selection.Function()); }};
+  ReportWorkspace workspace{"CITY = ~CITY\n", [this](const EngineServices& services) {
+                              return std::make_unique<XmlReader>(
+                                  services, selection.Function(services, workspace.targetFormDialog));
+                            }};
   ScriptedUi& ui = workspace.ui;
 };
 

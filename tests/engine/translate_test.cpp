@@ -9,7 +9,6 @@
 
 #include "engine/xml_reader.h"
 #include "engine_fixture.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing::enginetest {
 namespace {
@@ -34,7 +33,7 @@ class TranslateTest : public EngineTest {
   bool Translate(std::string rptFile = "") {
     bool result = false;
     {
-      XmlReader engine(selection.Function());
+      XmlReader engine(services, Selection(selection));
       result = engine.Translate(rptFile, mainPath);
     }
     rptFileAfter = rptFile;
@@ -46,7 +45,7 @@ class TranslateTest : public EngineTest {
     FileRecord record;
     record.Classification = classification;
     record.Name = dir.Write(fileName, text);
-    Global().EnvelopeFiles.push_back(record);
+    envelopeFiles.push_back(record);
   }
   // A supplemental order document of this form number.
   void AddSupplement(const std::string& fileName, const std::string& text,
@@ -430,17 +429,17 @@ TEST_F(TranslateTest, ComponentsThatRaiseAsTheyAreCreatedAreReportedFirst) {
     for (MsgResult answer : {MsgResult::kRetry, MsgResult::kCancel}) {
       SCOPED_TRACE(std::string(c.name) + (answer == MsgResult::kRetry ? " Retry" : " Cancel"));
       ScriptedUi local;
-      Global().ui = &local;
+      services.ui = &local;
       FakeComponents fresh;
       fresh.documents = components.documents;
       fresh.*(c.creation) = Creation::kRaises;
-      Global().components = &fresh;
+      services.components = &fresh;
       std::filesystem::remove(logPath);
       local.AnswerBox(answer);
 
       std::string rptFile;
       {
-        XmlReader engine(selection.Function());
+        XmlReader engine(services, Selection(selection));
         EXPECT_FALSE(engine.Translate(rptFile, mainPath));
       }
 
@@ -457,8 +456,8 @@ TEST_F(TranslateTest, ComponentsThatRaiseAsTheyAreCreatedAreReportedFirst) {
       EXPECT_TRUE(local.AllAnswersUsed());
     }
   }
-  Global().ui = &ui;
-  Global().components = &components;
+  services.ui = &ui;
+  services.components = &components;
 }
 
 }  // namespace

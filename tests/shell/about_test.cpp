@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
-#include "shell/globals.h"
+#include "services/app_title.h"
 #include "shell/program_launcher.h"
 #include "shell_fixture.h"
 #include "support/temp_dir.h"

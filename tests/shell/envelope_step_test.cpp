@@ -8,11 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/common_forms.h"
 #include "platform/envelope.h"
 #include "platform/sender_text.h"
-#include "shell/file_record.h"
-#include "shell/globals.h"
+#include "services/file_record.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/envelope_builder.h"
@@ -72,11 +70,11 @@ TEST_F(EnvelopeStepTest, TranslatesTheLastMainOrderAndDeletesEveryDocument) {
   std::vector<std::string> xmlFolderSeen;
   bool engineIsCurrent = false;
   onTranslate = [&](const testing::ObservingEngine::Call& call) {
-    recordsSeen = Global().EnvelopeFiles;
+    recordsSeen = main.Services().EnvelopeFiles();
     mainText = dirs.Read(call.xmlFile);
     frontBytes = dirs.Read(PixDir() + "front.jpg");
     xmlFolderSeen = FilesUnder(XmlDir());
-    engineIsCurrent = CurrentEngine() != nullptr;
+    engineIsCurrent = main.Engine() != nullptr;
   };
   main.Open_Click();
 
@@ -122,7 +120,7 @@ TEST_F(EnvelopeStepTest, TranslatesTheLastMainOrderAndDeletesEveryDocument) {
     EXPECT_EQ(recordsSeen[i].Description, expected[i].description);
     EXPECT_EQ(recordsSeen[i].ImageKey, expected[i].imageKey);
   }
-  EXPECT_EQ(Global().EnvelopeFiles.size(), expected.size());
+  EXPECT_EQ(main.Services().EnvelopeFiles().size(), expected.size());
 
   // Afterwards no extracted file remains anywhere; the envelope is untouched.
   EXPECT_EQ(FilesUnder(dirs.path()),
@@ -160,14 +158,20 @@ TEST_F(EnvelopeStepTest, LineBreaksInAnEnvelopesTextForgeNoLogLine) {
 
 TEST_F(EnvelopeStepTest, CancelInTheOpenDialogDoesNothing) {
   Main& main = StartedMain();
-  Global().EnvelopeFiles.push_back(FileRecord{1, "/earlier/order.xml", "OADI/XML", ""});
+  EnvelopeBuilder earlier;
+  earlier.Add("order.xml", "OADI/XML", "", "<ORDER>earlier</ORDER>");
+  Pick(earlier, "earlier.env");
+  main.Open_Click();
+  ASSERT_EQ(translations.size(), 1U);
   ui.AnswerDialog(std::nullopt);
   main.Open_Click();
-  EXPECT_EQ(ui.dialogs.size(), 1U);
+  EXPECT_EQ(ui.dialogs.size(), 2U);
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
-  EXPECT_EQ(Global().EnvelopeFiles.size(), 1U);  // the previous step's records stay
-  EXPECT_TRUE(translations.empty());
+  // the previous step's records stay
+  ASSERT_EQ(main.Services().EnvelopeFiles().size(), 1U);
+  EXPECT_EQ(main.Services().EnvelopeFiles()[0].Name, XmlDir() + "order.xml");
+  EXPECT_EQ(translations.size(), 1U);
 }
 
 TEST_F(EnvelopeStepTest, AnInvalidEnvelopeIsShownAndTheLogSaysWhy) {
@@ -378,8 +382,13 @@ TEST_F(EnvelopeStepTest, AnExistingPhotoInThePictureFolderIsNeverReplaced) {
 
 TEST_F(EnvelopeStepTest, ImagesOnlyMakeNoReportAndNoMessage) {
   Main& main = StartedMain();
-  CurrentEngine() = Services().createEngine();
-  const XmlEngine* earlier = CurrentEngine().get();
+  EnvelopeBuilder order;
+  order.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  Pick(order, "earlier.env");
+  main.Open_Click();
+  const XmlEngine* earlier = main.Engine();
+  ASSERT_NE(earlier, nullptr);
+  translations.clear();
   EnvelopeBuilder builder;
   builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front");
   builder.Add("rear.jpg", "IMAGE/JPG", "SUBJECT REAR", "rear");
@@ -387,10 +396,11 @@ TEST_F(EnvelopeStepTest, ImagesOnlyMakeNoReportAndNoMessage) {
   main.Open_Click();
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_TRUE(translations.empty());
-  EXPECT_EQ(CurrentEngine().get(), earlier);
-  ASSERT_EQ(Global().EnvelopeFiles.size(), 2U);
-  EXPECT_EQ(Global().EnvelopeFiles[1].Name, PixDir() + "rear.jpg");
-  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+  EXPECT_EQ(main.Engine(), earlier);
+  ASSERT_EQ(main.Services().EnvelopeFiles().size(), 2U);
+  EXPECT_EQ(main.Services().EnvelopeFiles()[1].Name, PixDir() + "rear.jpg");
+  EXPECT_EQ(FilesUnder(kestrovDir),
+            (std::vector<std::string>{"Kestrov.exe", "XML/earlier.env", "XML/order.env"}));
   EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
 }
 
@@ -403,7 +413,7 @@ TEST_F(EnvelopeStepTest, EachEnvelopeGetsANewEngine) {
   }
   std::vector<const XmlEngine*> engines;
   onTranslate = [&](const testing::ObservingEngine::Call&) {
-    engines.push_back(CurrentEngine().get());
+    engines.push_back(main.Engine());
   };
   main.Open_Click();
   main.Open_Click();
@@ -412,7 +422,7 @@ TEST_F(EnvelopeStepTest, EachEnvelopeGetsANewEngine) {
   EXPECT_NE(engines[0], nullptr);
   EXPECT_NE(engines[1], nullptr);
   EXPECT_NE(engines[0], engines[1]);  // both lived at once while the second was made
-  EXPECT_EQ(CurrentEngine().get(), engines[1]);  // the last one lives on
+  EXPECT_EQ(main.Engine(), engines[1]);  // the last one lives on
   EXPECT_TRUE(ui.boxes.empty());
 }
 

@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/selector.h"
 #include "engine/xml_reader.h"
 #include "platform/sender_text.h"
-#include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/envelope_builder.h"
@@ -128,7 +128,9 @@ class HostileEnvelopeTest : public ShellTest {
   Main& Program() {
     if (!program_) {
       MainServices services = Services();
-      services.createEngine = [] { return std::make_unique<XmlReader>(); };
+      services.createEngine = [this](const EngineServices& engineServices) {
+        return std::make_unique<XmlReader>(engineServices, targetFormDialog_);
+      };
       program_ = std::make_unique<Main>(std::move(services));
       EXPECT_TRUE(program_->Form_Load());
     }
@@ -165,8 +167,8 @@ class HostileEnvelopeTest : public ShellTest {
     Program().Open_Click();
     EXPECT_TRUE(ui.AllAnswersUsed());
     EXPECT_EQ(Changes(before, Snapshot(dirs.path()), allowed), std::vector<std::string>{});
-    EXPECT_TRUE(Global().EnvelopeFiles.empty() ||
-                std::none_of(Global().EnvelopeFiles.begin(), Global().EnvelopeFiles.end(),
+    const std::vector<FileRecord>& files = Program().Services().EnvelopeFiles();
+    EXPECT_TRUE(std::none_of(files.begin(), files.end(),
                              [](const FileRecord& rec) { return fs::exists(rec.Name); }));
   }
 
@@ -191,6 +193,7 @@ class HostileEnvelopeTest : public ShellTest {
   }
 
  private:
+  Selector targetFormDialog_;
   std::unique_ptr<Main> program_;
 };
 

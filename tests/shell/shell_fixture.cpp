@@ -3,9 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "engine/common_forms.h"
 #include "platform/error.h"
-#include "shell/globals.h"
 
 namespace ombrel::testing {
 
@@ -32,20 +30,6 @@ std::unique_ptr<Envelope> ShellComponents::CreateEnvelope() {
   return real_->CreateEnvelope();
 }
 
-DateTime TestNow() {
-  DateTime when;
-  when.date = {2026, 12, 10};
-  when.hour = 13;
-  when.minute = 5;
-  when.second = 9;
-  return when;
-}
-
-void ResetGlobals() {
-  CurrentEngine().reset();
-  Global() = Globals{};
-}
-
 ShellTest::ShellTest()
     : settingsDir(dirs.File("settings")),
       dataDir(dirs.File("corvana")),
@@ -53,7 +37,6 @@ ShellTest::ShellTest()
       kestrovExe(dirs.File("kestrov/Kestrov.exe")),
       binDir(dirs.File("bin")),
       windir_("WINDIR", dirs.File("settings")) {
-  ResetGlobals();
   for (const std::string& folder :
        {settingsDir, dataDir + "/DATA", kestrovDir + "/Alias", kestrovDir + "/Pix",
         kestrovDir + "/XML", binDir}) {
@@ -61,13 +44,10 @@ ShellTest::ShellTest()
   }
   dirs.Write("kestrov/Kestrov.exe", "");
   WriteSettings(dataDir, kestrovExe);
-  Global().ui = &ui;
-  Global().components = &components;
 }
 
 ShellTest::~ShellTest() {
   if (main_) main_->Form_Unload();
-  ResetGlobals();
 }
 
 void ShellTest::WriteSettings(const std::optional<std::string>& dataDirValue,
@@ -81,13 +61,15 @@ void ShellTest::WriteSettings(const std::optional<std::string>& dataDirValue,
 
 MainServices ShellTest::Services() {
   MainServices services;
+  services.ui = &ui;
+  services.components = &components;
   services.executablePath = binDir + "/Ombrel";
-  services.createLogger = [this]() -> std::unique_ptr<Logger> {
+  services.createLogger = [this](const EngineServices& reporter) -> std::unique_ptr<Logger> {
     if (!loggerCreated) return nullptr;
-    return std::make_unique<Logger>(std::make_unique<PinnedClock>(now));
+    return std::make_unique<Logger>(reporter, std::make_unique<PinnedClock>(now));
   };
-  services.createEngine = [this]() -> std::unique_ptr<XmlEngine> {
-    return std::make_unique<ObservingEngine>(&translations, onTranslate);
+  services.createEngine = [this](const EngineServices& engineServices) -> std::unique_ptr<XmlEngine> {
+    return std::make_unique<ObservingEngine>(engineServices, &translations, onTranslate);
   };
   services.openRegistry = [this] { return CreateIniRegistry(settingsDir); };
   services.startProgram = [this](const std::string& path) { startedPrograms.push_back(path); };

@@ -1,7 +1,7 @@
-// What the shell's tests share: a pinned clock for the log, a component
-// factory whose creations can be made to fail, an engine that lets a test
-// watch its Translate, and a fixture that lays out a settings folder, the
-// order program's folders and the program's own folder in temporary folders.
+// What the shell's tests share: a component factory whose creations can be
+// made to fail, an engine that lets a test watch its Translate, and a fixture
+// that lays out a settings folder, the order program's folders and the
+// program's own folder in temporary folders.
 #pragma once
 
 #include <functional>
@@ -14,24 +14,17 @@
 
 #include "engine/xml_engine.h"
 #include "platform/components.h"
-#include "shell/logger.h"
+#include "services/engine_services.h"
+#include "services/logger.h"
 #include "shell/main_form.h"
 #include "support/fake_components.h"
+#include "support/hooked_ui.h"
+#include "support/pinned_clock.h"
 #include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
 namespace ombrel::testing {
-
-// A clock the test sets; shared so the test can move it after the Logger took it.
-class PinnedClock : public Clock {
- public:
-  explicit PinnedClock(std::shared_ptr<DateTime> now) : now_(std::move(now)) {}
-  DateTime Now() const override { return *now_; }
-
- private:
-  std::shared_ptr<DateTime> now_;
-};
 
 // The real components, with the file system's and the envelope reader's
 // creation under the test's control.
@@ -54,15 +47,17 @@ class ShellComponents : public ComponentFactory {
 };
 
 // An engine whose Translate calls the test's function; every other member
-// does nothing. It records each Translate's arguments.
+// does nothing. It records each Translate's arguments, and keeps the services
+// it was created with.
 class ObservingEngine : public XmlEngine {
  public:
   struct Call {
     std::string rptFile;
     std::string xmlFile;
   };
-  explicit ObservingEngine(std::vector<Call>* calls, std::function<void(const Call&)> onTranslate)
-      : calls_(calls), onTranslate_(std::move(onTranslate)) {}
+  ObservingEngine(const EngineServices& services, std::vector<Call>* calls,
+                  std::function<void(const Call&)> onTranslate)
+      : services_(services), calls_(calls), onTranslate_(std::move(onTranslate)) {}
 
   bool Translate(std::string& rptFile, const std::string& xmlFile) override {
     calls_->push_back({rptFile, xmlFile});
@@ -91,37 +86,13 @@ class ObservingEngine : public XmlEngine {
   void WriteDirect(const std::string&, const std::string&) override {}
   void ProcessAppraiserInfo(int16_t, int16_t, const std::string&) override {}
   void ProcessOffscrn() override {}
+  const EngineServices& Services() const override { return services_; }
 
  private:
+  const EngineServices& services_;
   std::vector<Call>* calls_;
   std::function<void(const Call&)> onTranslate_;
 };
-
-// A scripted UI that also runs the test's function after each box is
-// recorded (before its answer goes back), and notes how many boxes had been
-// shown at each beep.
-class HookedUi : public ScriptedUi {
- public:
-  MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                       const std::string& title) override {
-    const MsgResult answer = ScriptedUi::MessageBox(text, buttons, icon, title);
-    if (onBox) onBox(boxes.back());
-    return answer;
-  }
-  void Beep() override {
-    boxesAtBeep.push_back(boxes.size());
-    ScriptedUi::Beep();
-  }
-
-  std::function<void(const ShownBox&)> onBox;
-  std::vector<std::size_t> boxesAtBeep;
-};
-
-// The clock of every log line written in the shell tests: 12/10/2026 1:05:09 PM.
-DateTime TestNow();
-
-// Global() as a fresh program has it, and no current engine.
-void ResetGlobals();
 
 // A program laid out in temporary folders:
 //   settings/QOR.INI            WINDIR points here
@@ -137,6 +108,8 @@ class ShellTest : public ::testing::Test {
   void WriteSettings(const std::optional<std::string>& dataDir,
                      const std::optional<std::string>& kestr);
 
+  // ui, components, a logger on the pinned clock, ObservingEngines, the
+  // registry in the settings folder, and programs recorded, not started.
   MainServices Services();
   // A Main on Services() whose start-up is run and expected to succeed.
   Main& StartedMain();

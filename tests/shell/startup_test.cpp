@@ -1,15 +1,15 @@
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "engine/common_forms.h"
 #include "shell/executable_path.h"
-#include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
+#include "support/envelope_builder.h"
 
 namespace ombrel {
 namespace {
@@ -20,28 +20,31 @@ using testing::ShownBox;
 
 class StartupTest : public ShellTest {
  protected:
-  // Runs the start-up on a fresh Main; true when the window would be shown.
+  // Runs the start-up on a fresh Main, kept as loaded; true when the window
+  // would be shown.
   bool Load() {
-    Main main(Services());
-    return main.Form_Load();
+    loaded = std::make_unique<Main>(Services());
+    return loaded->Form_Load();
   }
   void ExpectReleased() {
-    EXPECT_EQ(Global().EventLog, nullptr);
-    EXPECT_EQ(Global().FileSystem, nullptr);
-    EXPECT_EQ(CurrentEngine(), nullptr);
+    EXPECT_EQ(loaded->Services().log, nullptr);
+    EXPECT_EQ(loaded->Services().fileSystem, nullptr);
+    EXPECT_EQ(loaded->Engine(), nullptr);
   }
+
+  std::unique_ptr<Main> loaded;
 };
 
 TEST_F(StartupTest, SetsTheFoldersAndStartsTheLog) {
   Main& main = StartedMain();
-  (void)main;
-  EXPECT_EQ(Global().DataFolder, dataDir + "/DATA/");
-  EXPECT_EQ(Global().AliasFolder, kestrovDir + "/Alias/");
-  EXPECT_EQ(Global().PixFolder, kestrovDir + "/Pix/");
-  EXPECT_EQ(Global().XmlFolder, kestrovDir + "/XML/");
-  EXPECT_NE(Global().EventLog, nullptr);
-  EXPECT_NE(Global().FileSystem, nullptr);
-  EXPECT_EQ(Global().EventLog->LogTarget(), binDir + "/Ombrel.LOG");
+  const EngineServices& services = main.Services();
+  EXPECT_EQ(services.dataFolder, dataDir + "/DATA/");
+  EXPECT_EQ(services.aliasFolder, kestrovDir + "/Alias/");
+  EXPECT_EQ(services.pixFolder, kestrovDir + "/Pix/");
+  EXPECT_EQ(main.XmlFolder(), kestrovDir + "/XML/");
+  ASSERT_NE(services.log, nullptr);
+  EXPECT_NE(services.fileSystem, nullptr);
+  EXPECT_EQ(services.log->LogTarget(), binDir + "/Ombrel.LOG");
   EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
   EXPECT_EQ(ui.beeps, 0);
 }
@@ -53,7 +56,7 @@ TEST_F(StartupTest, DerivesTheDataFolderWithOrWithoutATrailingSeparator) {
     WriteSettings(value, kestrovExe);
     Main main(Services());
     EXPECT_TRUE(main.Form_Load());
-    EXPECT_EQ(Global().DataFolder, dataDir + "/DATA/");
+    EXPECT_EQ(main.Services().dataFolder, dataDir + "/DATA/");
     main.Form_Unload();
   }
   EXPECT_TRUE(ui.boxes.empty());
@@ -61,8 +64,7 @@ TEST_F(StartupTest, DerivesTheDataFolderWithOrWithoutATrailingSeparator) {
 
 TEST_F(StartupTest, TheDataSubfolderItselfIsNotTested) {
   std::filesystem::remove_all(dataDir + "/DATA");
-  StartedMain();
-  EXPECT_EQ(Global().DataFolder, dataDir + "/DATA/");
+  EXPECT_EQ(StartedMain().Services().dataFolder, dataDir + "/DATA/");
 }
 
 TEST_F(StartupTest, AMissingLogWriterEndsTheProgramAfterABeepAndABox) {
@@ -113,7 +115,7 @@ TEST_F(StartupTest, ADataDirThatIsNoFolderEndsTheProgramWithAnEmptyBox) {
     EXPECT_FALSE(Load());
     const std::vector<ShownBox> expected = {{"", MsgButtons::kOk, MsgIcon::kNone, "Ombrel"}};
     EXPECT_EQ(ui.boxes, expected);
-    EXPECT_EQ(Global().AliasFolder, "");  // Kestrov's folders are never read
+    EXPECT_EQ(loaded->Services().aliasFolder, "");  // Kestrov's folders are never read
     ExpectReleased();
   }
   EXPECT_EQ(ui.beeps, 0);
@@ -133,7 +135,7 @@ TEST_F(StartupTest, AKestrThatIsNoFileEndsTheProgramWithTheKestrovBox) {
     const std::vector<ShownBox> expected = {{"This software is meant to be used with Kestrov.exe.",
                                              MsgButtons::kOk, MsgIcon::kInformation, "Ombrel"}};
     EXPECT_EQ(ui.boxes, expected);
-    EXPECT_EQ(Global().XmlFolder, "");
+    EXPECT_EQ(loaded->XmlFolder(), "");
     ExpectReleased();
   }
 }
@@ -143,10 +145,10 @@ TEST_F(StartupTest, AKestrovAtTheRootGivesFoldersAtTheRoot) {
   const std::string exe = dirs.File("Kestrov.exe");
   dirs.Write("Kestrov.exe", "");
   WriteSettings(dataDir, exe);
-  StartedMain();
-  EXPECT_EQ(Global().AliasFolder, dirs.str() + "Alias/");
-  EXPECT_EQ(Global().PixFolder, dirs.str() + "Pix/");
-  EXPECT_EQ(Global().XmlFolder, dirs.str() + "XML/");
+  Main& main = StartedMain();
+  EXPECT_EQ(main.Services().aliasFolder, dirs.str() + "Alias/");
+  EXPECT_EQ(main.Services().pixFolder, dirs.str() + "Pix/");
+  EXPECT_EQ(main.XmlFolder(), dirs.str() + "XML/");
 }
 
 TEST_F(StartupTest, AnErrorGoesToTheReporterUnderLoading) {
@@ -157,15 +159,12 @@ TEST_F(StartupTest, AnErrorGoesToTheReporterUnderLoading) {
   ASSERT_EQ(ui.boxes.size(), 1U);
   EXPECT_EQ(ui.boxes[0], (ShownBox{"Error 429 in Loading:\nActiveX component can't create object",
                                    MsgButtons::kRetryCancel, MsgIcon::kInformation, "Ombrel"}));
-  EXPECT_EQ(Global().DataFolder, "");
+  EXPECT_EQ(loaded->Services().dataFolder, "");
   EXPECT_EQ(LogTexts(), (std::vector<std::string>{
                             "  ->", "! Error 429 in Loading [Ombrel]: ActiveX component can't "
                                     "create object"}));
 
   // Retry goes on with the next step, which has no file system to ask.
-  testing::ResetGlobals();
-  Global().ui = &ui;
-  Global().components = &components;
   ui.boxes.clear();
   ui.AnswerBox(MsgResult::kRetry);
   ui.AnswerBox(MsgResult::kCancel);
@@ -179,28 +178,44 @@ TEST_F(StartupTest, AnErrorGoesToTheReporterUnderLoading) {
 // envelope files, the file system and the log are still there.
 class WatchedEngine : public testing::ObservingEngine {
  public:
-  explicit WatchedEngine(std::vector<testing::ObservingEngine::Call>* calls, std::string* seen)
-      : ObservingEngine(calls, nullptr), seen_(seen) {}
+  WatchedEngine(const EngineServices& services,
+                std::vector<testing::ObservingEngine::Call>* calls, std::string* seen)
+      : ObservingEngine(services, calls, nullptr), services_(services), seen_(seen) {}
   ~WatchedEngine() override {
-    *seen_ = std::string(Global().EnvelopeFiles.empty() ? "" : "files ") +
-             (Global().FileSystem ? "fso " : "") + (Global().EventLog ? "log" : "");
+    *seen_ = std::string(services_.EnvelopeFiles().empty() ? "" : "files ") +
+             (services_.fileSystem != nullptr ? "fso " : "") +
+             (services_.log != nullptr ? "log" : "");
   }
 
  private:
+  const EngineServices& services_;
   std::string* seen_;
 };
 
 TEST_F(StartupTest, ShutdownReleasesTheSharedObjects) {
-  Main& main = StartedMain();
   std::string seenByEngine;
-  CurrentEngine() = std::make_unique<WatchedEngine>(&translations, &seenByEngine);
-  Global().EnvelopeFiles.push_back(FileRecord{});
+  MainServices services = Services();
+  services.createEngine = [&](const EngineServices& engineServices) {
+    return std::make_unique<WatchedEngine>(engineServices, &translations, &seenByEngine);
+  };
+  Main main(std::move(services));
+  ASSERT_TRUE(main.Form_Load());
+  // An envelope of one order document, which is deleted afterwards but
+  // stays on record.
+  testing::EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Write(kestrovDir + "/XML/order.env");
+  ui.AnswerDialog(kestrovDir + "/XML/order.env");
+  main.Open_Click();
+  ASSERT_NE(main.Engine(), nullptr);
+  ASSERT_EQ(main.Services().EnvelopeFiles().size(), 1U);
+
   main.Form_Unload();
   EXPECT_EQ(seenByEngine, "files fso log");
-  EXPECT_EQ(CurrentEngine(), nullptr);
-  EXPECT_TRUE(Global().EnvelopeFiles.empty());
-  EXPECT_EQ(Global().FileSystem, nullptr);
-  EXPECT_EQ(Global().EventLog, nullptr);
+  EXPECT_EQ(main.Engine(), nullptr);
+  EXPECT_TRUE(main.Services().EnvelopeFiles().empty());
+  EXPECT_EQ(main.Services().fileSystem, nullptr);
+  EXPECT_EQ(main.Services().log, nullptr);
 }
 
 TEST(ExecutablePathTest, TheLogIsNamedAfterTheRunningExecutable) {

@@ -3,7 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "engine/common_forms.h"
 
 namespace ombrel::testing {
 
@@ -146,15 +145,10 @@ std::vector<std::string> TraceTranslator(FormTranslator& translator, int32_t lic
 
 std::vector<std::string> TraceTranslator(FormTranslator& translator, TraceTables tables,
                                          std::unique_ptr<RecordingEngine> engine) {
-  RecordingEngine* recorder = engine.get();
-  std::unique_ptr<XmlEngine> previous = std::move(CurrentEngine());
-  CurrentEngine() = std::move(engine);
-  translator.SetServer(recorder);
+  translator.SetServer(engine.get());
   if (tables != TraceTables::kAddenda) translator.EntrainMain();
   if (tables != TraceTables::kMain) translator.AppendAddenda();
-  std::vector<std::string> calls = recorder->calls();
-  CurrentEngine() = std::move(previous);
-  return calls;
+  return engine->calls();
 }
 
 }  // namespace ombrel::testing

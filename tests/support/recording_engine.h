@@ -18,6 +18,7 @@
 
 #include "engine/form_translator.h"
 #include "engine/xml_engine.h"
+#include "services/engine_services.h"
 
 namespace ombrel::testing {
 
@@ -64,8 +65,13 @@ class RecordingEngine : public XmlEngine {
   void ProcessAppraiserInfo(int16_t AppraiserNum, int16_t AppraiserType,
                             const std::string& NextForm) override;
   void ProcessOffscrn() override;
+  const EngineServices& Services() const override { return services; }
 
   const std::vector<std::string>& calls() const { return calls_; }
+
+  // What the translators' own error handlers report through: nothing until a
+  // test sets it, so such an error is neither shown nor logged.
+  EngineServices services;
 
  private:
   std::string Value(const std::string& tag) const;
@@ -78,15 +84,13 @@ class RecordingEngine : public XmlEngine {
 // Text as the trace writes it: in double quotes, with \\ \" \r \n escaped.
 std::string TraceQuote(const std::string& text);
 
-// Runs the translator's two tables on a RecordingEngine that is also the
-// CurrentEngine of the shared procedures, and returns the calls made.
+// Runs the translator's two tables on a RecordingEngine and returns the calls
+// made.
 std::vector<std::string> TraceTranslator(FormTranslator& translator, int32_t licensing = -2);
 
 enum class TraceTables { kMain, kAddenda, kBoth };
 
-// Runs these tables of the translator on engine, which is also the
-// CurrentEngine of the shared procedures for the run (the previous one is
-// put back after), and returns the calls made.
+// Runs these tables of the translator on engine and returns the calls made.
 std::vector<std::string> TraceTranslator(FormTranslator& translator, TraceTables tables,
                                          std::unique_ptr<RecordingEngine> engine);
 

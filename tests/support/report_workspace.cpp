@@ -4,17 +4,16 @@
 
 #include <filesystem>
 
-#include "engine/common_forms.h"
 #include "engine/xml_reader.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
+#include "services/logger.h"
 #include "shell/main_form.h"
 #include "support/envelope_builder.h"
 
 namespace ombrel::testing {
 
-ReportWorkspace::ReportWorkspace(const std::string& aliases,
-                                 std::function<std::unique_ptr<XmlEngine>()> createEngine)
+ReportWorkspace::ReportWorkspace(
+    const std::string& aliases,
+    std::function<std::unique_ptr<XmlEngine>(const EngineServices&)> createEngine)
     : windir_("WINDIR", dirs.File("settings")), components_(CreateRealComponents()) {
   dirs.Write("settings/QOR.INI", "[Directories]\r\nDataDir=" + dirs.File("corvana") +
                                      "\r\n[Vendor]\r\nKESTR=" + dirs.File("kestrov/Kestrov.exe") +
@@ -25,36 +24,24 @@ ReportWorkspace::ReportWorkspace(const std::string& aliases,
     std::filesystem::create_directories(dirs.File(folder));
   }
 
-  // No engine or envelope of an earlier test is left over.
-  CurrentEngine().reset();
-  Globals& g = Global();
-  g.EnvelopeFiles.clear();
-  previousUi_ = g.ui;
-  previousComponents_ = g.components;
-  g.ui = &ui;
-  g.components = components_.get();
-
   MainServices services;
+  services.ui = &ui;
+  services.components = components_.get();
   services.executablePath = dirs.File("bin/Ombrel");
-  services.createLogger = [] { return std::make_unique<Logger>(CreateSystemClock()); };
+  services.createLogger = [](const EngineServices& reporter) {
+    return std::make_unique<Logger>(reporter, CreateSystemClock());
+  };
   if (createEngine) {
     services.createEngine = std::move(createEngine);
   } else {
-    services.createEngine = [] { return std::make_unique<XmlReader>(); };
+    services.createEngine = [this](const EngineServices& engineServices) {
+      return std::make_unique<XmlReader>(engineServices, targetFormDialog);
+    };
   }
   main_ = std::make_unique<Main>(std::move(services));
 }
 
-ReportWorkspace::~ReportWorkspace() {
-  main_->Form_Unload();
-  Globals& g = Global();
-  g.DataFolder.clear();
-  g.AliasFolder.clear();
-  g.PixFolder.clear();
-  g.XmlFolder.clear();
-  g.ui = previousUi_;
-  g.components = previousComponents_;
-}
+ReportWorkspace::~ReportWorkspace() { main_->Form_Unload(); }
 
 bool ReportWorkspace::Start() {
   started_ = true;

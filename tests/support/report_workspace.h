@@ -6,8 +6,8 @@
 //   corvana/DATA/        where reports are saved (ReportPath)
 //   kestrov/             Kestrov.exe, Alias/global.ali, Pix/ and XML/
 //   bin/Ombrel           the executable; its log is bin/Ombrel.LOG (LogPath)
-// Global() gets the workspace's ui and components while it lives, and its
-// folders are cleared and the previous ui and components put back after.
+// The workspace's Main is handed its ui and components; the engine of each
+// envelope gets Main's services and the workspace's target-form dialog.
 //
 //   ReportWorkspace workspace;
 //   OrderXml order;
@@ -24,9 +24,11 @@
 #include <utility>
 #include <vector>
 
+#include "engine/selector.h"
 #include "engine/xml_engine.h"
 #include "platform/components.h"
 #include "platform/ui.h"
+#include "services/engine_services.h"
 #include "support/report_reader.h"
 #include "support/scoped_env.h"
 #include "support/scripted_ui.h"
@@ -61,8 +63,9 @@ class ReportWorkspace {
 
   // aliases: the text of kestrov/Alias/global.ali. createEngine: makes the
   // engine of each envelope; empty for the program's own XmlReader.
-  explicit ReportWorkspace(const std::string& aliases = kNoAliases,
-                           std::function<std::unique_ptr<XmlEngine>()> createEngine = {});
+  explicit ReportWorkspace(
+      const std::string& aliases = kNoAliases,
+      std::function<std::unique_ptr<XmlEngine>(const EngineServices&)> createEngine = {});
   ~ReportWorkspace();
   ReportWorkspace(const ReportWorkspace&) = delete;
   ReportWorkspace& operator=(const ReportWorkspace&) = delete;
@@ -90,6 +93,7 @@ class ReportWorkspace {
 
   TempDir dirs;
   ScriptedUi ui;
+  Selector targetFormDialog;
   // Supplemental order documents ("OADI-SUP/XML") that OpenEnvelope puts in
   // the envelope after the main order, in this order.
   std::vector<std::string> supplementalOrders;
@@ -97,8 +101,6 @@ class ReportWorkspace {
  private:
   ScopedEnv windir_;
   std::unique_ptr<ComponentFactory> components_;
-  Ui* previousUi_ = nullptr;
-  ComponentFactory* previousComponents_ = nullptr;
   std::unique_ptr<Main> main_;
   bool started_ = false;
 };

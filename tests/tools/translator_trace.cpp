@@ -14,8 +14,9 @@
 #include <string>
 
 #include "engine/incoming_form_selection.h"
-#include "shell/globals.h"
-#include "shell/logger.h"
+#include "engine/selector.h"
+#include "services/engine_services.h"
+#include "services/logger.h"
 #include "support/recording_engine.h"
 #include "support/trace_fixtures.h"
 
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
   int licensing = argc > 3 ? std::atoi(argv[3]) : -2;
 
   ConsoleUi ui;
-  ombrel::Global().ui = &ui;
+  ombrel::EngineServices services;
+  services.ui = &ui;
   // The selection logs (an unsupported form is a warning line): into a
   // temporary log, whose lines go to standard error afterwards.
   std::string logPath =
@@ -65,12 +67,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   ::close(fd);
-  ombrel::Global().EventLog = std::make_unique<ombrel::Logger>(ombrel::CreateSystemClock());
-  ombrel::Global().EventLog->StartLogging(logPath, 2);
+  auto logger = std::make_unique<ombrel::Logger>(services, ombrel::CreateSystemClock());
+  services.log = logger.get();
+  logger->StartLogging(logPath, 2);
 
-  auto translator = ombrel::IncomingFormSelection(formNumber, altForm);
+  ombrel::Selector targetFormDialog;
+  auto translator =
+      ombrel::IncomingFormSelection(services, targetFormDialog, formNumber, altForm);
 
-  ombrel::Global().EventLog.reset();
+  services.log = nullptr;
+  logger.reset();
   std::ifstream log(logPath, std::ios::binary);
   std::string line;
   while (std::getline(log, line)) {

@@ -9,7 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/globals.h"
+#include "services/app_title.h"
+#include "services/engine_services.h"
 #include "shell/qt/envelope_icon.h"
 
 namespace ombrel {
@@ -57,9 +58,10 @@ void MainWindow::RunStep(const std::function<void()>& step) {
   } catch (const std::exception& e) {
     // Nothing may unwind through Qt's event loop. Errors of the program's
     // own kind are handled inside the step; this is anything else.
-    if (Global().EventLog) Global().EventLog->LogEvent(e.what(), kLogError);
-    if (Global().ui) {
-      Global().ui->MessageBox(e.what(), MsgButtons::kOk, MsgIcon::kCritical, kAppTitle);
+    const EngineServices& services = main_.Services();
+    if (services.log != nullptr) services.log->LogEvent(e.what(), kLogError);
+    if (services.ui != nullptr) {
+      services.ui->MessageBox(e.what(), MsgButtons::kOk, MsgIcon::kCritical, kAppTitle);
     }
   }
   centralWidget()->setEnabled(true);

@@ -30,8 +30,8 @@ void CLI::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on "CLIXDRAW" when it was added
-  AddSubjectPhotos();
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/error_handler.h"
+#include "services/error_handler.h"
 #include "translators/ba_short/cli.h"
 
 namespace ombrel {
@@ -33,7 +33,7 @@ bool CLI::HasExtraDraws(XmlEngine& xmlSvr) {
 // included); the continuation form takes what follows it. A comment with
 // fewer than two separators stays whole on the main form.
 void CLI::HandleClixdrawComment(XmlEngine& xmlSvr) {
-  ErrorHandler handler("CLI::HandleClixdrawComment");
+  ErrorHandler handler(xmlSvr.Services(), "CLI::HandleClixdrawComment");
   std::string text;
   // After a failed read the comment counts as empty
   if (!handler.Run([&] { text = xmlSvr.ReadDirect("INSPECTORCOMMENT"); })) return;

@@ -12,9 +12,9 @@ void FM2070::AppendAddenda() {
   AddExtended("36|2");
   AddExtended("167|1");
 
-  AddSubjectPhotos();
-  AddGeneralPhotos(6);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddGeneralPhotos(Server_(), 6);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

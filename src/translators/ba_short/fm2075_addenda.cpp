@@ -11,9 +11,9 @@ void FM2075::AppendAddenda() {
   AddExtended("3|2");
   AddExtended("84|1");
 
-  AddSubjectPhotos();
-  AddGeneralPhotos(6);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddGeneralPhotos(Server_(), 6);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

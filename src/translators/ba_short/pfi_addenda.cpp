@@ -11,8 +11,8 @@ void PFI::AppendAddenda() {
   AddExtended("1|1");
   AddExtended("66|1");
 
-  AddSubjectPhotos();
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

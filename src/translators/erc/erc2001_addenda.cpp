@@ -29,11 +29,11 @@ void ERC2001::AppendAddenda() {
 
   // Photos, sketches and maps, on whichever form was selected last;
   // AddSketchesAndMaps comes last since it leaves one of its addenda current.
-  AddSubjectPhotos();
-  AddCompPhotos(6);
-  AddGeneralPhotos(18);
-  AddListingPhotos(3);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 6);
+  AddGeneralPhotos(Server_(), 18);
+  AddListingPhotos(Server_(), 3);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -27,10 +27,10 @@ void ERC::AppendAddenda() {
 
   // Photos, sketches and maps, on whichever form was selected last;
   // AddSketchesAndMaps comes last since it leaves one of its addenda current.
-  AddSubjectPhotos();
-  AddCompPhotos(6);
-  AddGeneralPhotos(18);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 6);
+  AddGeneralPhotos(Server_(), 18);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/error_handler.h"
+#include "services/error_handler.h"
 #include "translators/erc/erc.h"
 
 namespace ombrel {
@@ -28,7 +28,7 @@ bool BeginsWith(const std::string& text, std::string_view pattern) {
 
 void ERC::ParsePhone(const std::string& ifxTag, const std::string& areaCode,
                      const std::string& phoneNumber) {
-  ErrorHandler handler(std::string(ClassName()) + "::ParsePhone");
+  ErrorHandler handler(Server_().Services(), std::string(ClassName()) + "::ParsePhone");
   std::string v;
   // After a failed read the value counts as empty
   if (!handler.Run([&] { v = ReadDirect(ifxTag); })) return;

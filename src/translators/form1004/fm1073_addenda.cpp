@@ -32,12 +32,12 @@ void FM1073::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on whichever form was selected last
-  AddSubjectPhotos();
-  AddCompPhotos(9);
-  AddGeneralPhotos(18);
-  AddListingPhotos(3);
-  AddRentalPhotos(3);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 9);
+  AddGeneralPhotos(Server_(), 18);
+  AddListingPhotos(Server_(), 3);
+  AddRentalPhotos(Server_(), 3);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

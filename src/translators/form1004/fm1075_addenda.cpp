@@ -33,10 +33,10 @@ void FM1075::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on whichever form is current by now
-  AddSubjectPhotos();
-  AddCompPhotos(9);
-  AddGeneralPhotos(18);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 9);
+  AddGeneralPhotos(Server_(), 18);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

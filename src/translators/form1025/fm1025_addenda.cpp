@@ -64,12 +64,12 @@ void FM1025::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on whichever form was made current last
-  AddSubjectPhotos();
-  AddCompPhotos(9);
-  AddGeneralPhotos(18);
-  AddListingPhotos(6);
-  AddRentalPhotos(9);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 9);
+  AddGeneralPhotos(Server_(), 18);
+  AddListingPhotos(Server_(), 6);
+  AddRentalPhotos(Server_(), 9);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -39,10 +39,10 @@ void Form2055Family::AppendAddenda() {
 
   // Photos, sketches and maps, on whatever form is current now;
   // AddSketchesAndMaps comes last since it leaves one of its addenda current.
-  AddSubjectPhotos();
-  AddCompPhotos(9);
-  AddGeneralPhotos(addenda_.generalPhotos);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 9);
+  AddGeneralPhotos(Server_(), addenda_.generalPhotos);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

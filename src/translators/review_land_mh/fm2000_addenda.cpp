@@ -35,10 +35,10 @@ void FM2000::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on whichever form was selected last
-  AddSubjectPhotos();
-  AddCompPhotos(6);
-  AddGeneralPhotos(18);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 6);
+  AddGeneralPhotos(Server_(), 18);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -26,9 +26,9 @@ void FM2006::AppendAddenda() {
   }
 
   // Photos; this review attaches no sketch or map
-  AddSubjectPhotos();
-  AddCompPhotos(3);
-  AddGeneralPhotos(18);
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 3);
+  AddGeneralPhotos(Server_(), 18);
 }
 
 }  // namespace ombrel

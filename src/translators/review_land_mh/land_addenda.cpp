@@ -28,10 +28,10 @@ void LAND::AppendAddenda() {
   }
 
   // Photos, sketches and maps, on whichever form was selected last
-  AddSubjectPhotos();
-  AddCompPhotos(9);
-  AddGeneralPhotos(18);
-  AddSketchesAndMaps();
+  AddSubjectPhotos(Server_());
+  AddCompPhotos(Server_(), 9);
+  AddGeneralPhotos(Server_(), 18);
+  AddSketchesAndMaps(Server_());
 }
 
 }  // namespace ombrel

@@ -156,7 +156,7 @@ void LAND::EntrainMain() {
   ParseExtended("COMMENTSALESCOMPARE", "69|1", true);
   ParseExtended("CONDITIONAPPRAISAL", "72|1", true);
   ParseExtended("FINALRECON", "76|1", true);
-  SplitY2KDate("ESTMARKETVALUEDT", "79|1", "79|2");
+  SplitY2KDate(Server_(), "ESTMARKETVALUEDT", "79|1", "79|2");
   SetAlias("ESTMARKETVALUE", "79|3");
 
   // Appraiser, with the licence, the certificate or both

@@ -317,8 +317,8 @@ void MHAR::EntrainMain() {
   SetAlias("WRNTYCOVERAGEEXPDT", "134|4");
   // "ATTACHED" has its box after the filing date's two fields
   CheckAlias("FORMFILEDATTACHED", "136|1", "FILED", {"136|4", "ATTACHED"});
-  SplitY2KDate("FORMFILEDATTACHEDDT", "136|2", "136|3");
-  SplitY2KDate("ESTMARKETVALUEDT", "137|1", "137|2");
+  SplitY2KDate(Server_(), "FORMFILEDATTACHEDDT", "136|2", "136|3");
+  SplitY2KDate(Server_(), "ESTMARKETVALUEDT", "137|1", "137|2");
   SetAlias("ESTMARKETVALUE", "137|3");
   SetAlias("APPRAISER", "139|1");
   SetAlias("SUPAPPRAISER", "139|2");

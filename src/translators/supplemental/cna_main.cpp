@@ -21,7 +21,7 @@ void CNA::EntrainMain() {
   SetAlias("FILENUM", "3|1");
   CheckAlias("PROJTYPE", "5|1", "CONDO", {"5|2", "PUD"});
   SetAlias("COMMENTSIGCHANGES", "31|1");
-  SplitY2KDate("APPRAISERDTSIGNED", "40|1", "40|2");
+  SplitY2KDate(Server_(), "APPRAISERDTSIGNED", "40|1", "40|2");
 
   // Project, address and elements
   SetAlias("NBRHOODPROJNM", "47|1");
@@ -62,7 +62,7 @@ void CNA::EntrainMain() {
   SetAlias("NEARBYCOMPETITION", "121|1");
   SetAlias("POTENTIALCONDOPUDUNITS", "126|1");
   SetAlias("COMMENTSCONDOPUDSALES", "132|1");
-  SplitY2KDate("APPRAISERDTSIGNED", "137|1", "137|2");
+  SplitY2KDate(Server_(), "APPRAISERDTSIGNED", "137|1", "137|2");
 
   // Alterations, structural integrity, units sold to tenants, general comments
   SetAlias("ALTERATIONSMODREPAIRS", "139|1");
@@ -76,7 +76,7 @@ void CNA::EntrainMain() {
   SetAlias("ESTABSORPTIONTIME2", "156|2");
   SetAlias("NUMUNSOLDUNITSRENTED", "156|3");
   SetAlias("GENERALCOMMENTS", "157|1");
-  SplitY2KDate("APPRAISERDTSIGNED", "165|1", "165|2");
+  SplitY2KDate(Server_(), "APPRAISERDTSIGNED", "165|1", "165|2");
 }
 
 void CNA::UnitType(int n) {

@@ -46,7 +46,7 @@ void FM1007::EntrainMain() {
   // Comments, reconciliation and the market rent with its date
   SetAlias("COMMENTSRENTSCHEDULE", "42|1");
   SetAlias("FINALRECONMARKETRENT", "59|1");
-  SplitY2KDate("ESTMOMARKETRENTDT", "75|1", "75|2");
+  SplitY2KDate(Server_(), "ESTMOMARKETRENTDT", "75|1", "75|2");
   SetAlias("ESTMOMARKETRENT", "75|3");
 
   // Appraiser

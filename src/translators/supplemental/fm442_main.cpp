@@ -25,7 +25,7 @@ void FM442::EntrainMain() {
   SetAlias("ITEMIZEDCHANGES", "31|1");
 
   // The appraiser's signing
-  SplitY2KDate("APPRAISERDTSIGNED", "61|1", "61|2");
+  SplitY2KDate(Server_(), "APPRAISERDTSIGNED", "61|1", "61|2");
   SetAlias("APPRAISER", "61|3");
 }
 

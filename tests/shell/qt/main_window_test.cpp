@@ -14,9 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/common_forms.h"
 #include "platform/components.h"
-#include "shell/globals.h"
 #include "shell/main_form.h"
 #include "support/qt_application.h"
 #include "support/scripted_ui.h"
@@ -43,20 +41,18 @@ class ImpatientUi : public ScriptedUi {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() {
-    testing::TestApplication();
-    Global() = Globals{};
-    Global().ui = &ui;
-    Global().components = components.get();
-  }
-  ~MainWindowTest() override {
-    CurrentEngine().reset();
-    Global() = Globals{};
+  MainWindowTest() { testing::TestApplication(); }
+
+  MainServices WindowServices() {
+    MainServices services;
+    services.ui = &ui;
+    services.components = components.get();
+    return services;
   }
 
   std::unique_ptr<ComponentFactory> components = CreateRealComponents();
   ImpatientUi ui;
-  Main main{MainServices{}};
+  Main main{WindowServices()};
 };
 
 TEST_F(MainWindowTest, ShowsExactlyTheDesignedControls) {

@@ -15,7 +15,6 @@
 
 #include "ba_trace.h"
 #include "platform/error.h"
-#include "shell/globals.h"
 #include "support/scripted_ui.h"
 
 namespace ombrel {
@@ -272,16 +271,14 @@ TEST(CLITest, CommentSplitReportsItsOwnErrors) {
     SCOPED_TRACE(c.answer == MsgResult::kRetry ? "Retry" : "Cancel");
     testing::ScriptedUi ui;
     ui.AnswerBox(c.answer);
-    Ui* previous = Global().ui;
-    Global().ui = &ui;
 
     auto engine = std::make_unique<FailingEngine>(
         std::map<std::string, std::string>{{"CONSTRTOTALCONTRACTDRAW8", "1"},
                                            {"INSPECTORCOMMENT", "A  \nB  \nC"}},
         std::set<std::string>{"64|1"});
+    engine->services.ui = &ui;
     Calls split;
     EXPECT_NO_THROW(split = SplitCalls(std::move(engine)));
-    Global().ui = previous;
 
     EXPECT_EQ(split, c.split);
     EXPECT_EQ(ui.boxes, std::vector<testing::ShownBox>{box});

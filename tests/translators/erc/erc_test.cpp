@@ -16,7 +16,6 @@
 
 #include "erc_trace.h"
 #include "platform/error.h"
-#include "shell/globals.h"
 #include "support/scripted_ui.h"
 
 namespace ombrel {
@@ -60,16 +59,6 @@ Calls MainCallsOn(const std::map<std::string, std::string>& values) {
   engine->values = values;
   return MainCallsOn(std::move(engine));
 }
-
-// Makes ui the program's Ui for the life of the scope.
-class UiScope {
- public:
-  explicit UiScope(Ui* ui) : previous_(Global().ui) { Global().ui = ui; }
-  ~UiScope() { Global().ui = previous_; }
-
- private:
-  Ui* previous_;
-};
 
 // ---------------------------------------------------------------------------
 
@@ -454,9 +443,9 @@ TEST(ERCTest, PhoneSplittingReportsItsOwnErrorsAndTheTableGoesOn) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedUi ui;
-    UiScope uiScope(&ui);
     ui.AnswerBox(c.answer);
     auto engine = std::make_unique<ScriptedEngine>();
+    engine->services.ui = &ui;
     engine->values = {{"APPRAISERPHONE", "(555) 123-4567"}};
     engine->failingReads = c.failingReads;
     engine->failingWrites = c.failingWrites;

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/error_handler.h"
-#include "shell/globals.h"
-#include "shell_fixture.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
+#include "support/hooked_ui.h"
+#include "support/pinned_clock.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -23,24 +24,27 @@ const std::string kStartLine = kStamp + "   ->\r\n";
 class ReportErrorTest : public ::testing::Test {
  protected:
   ReportErrorTest() {
-    testing::ResetGlobals();
-    Global().ui = &ui;
-    Global().EventLog = std::make_unique<Logger>(
-        std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
-    Global().EventLog->StartLogging(LogPath(), 2);
+    log_ = std::make_unique<Logger>(
+        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
+    services.ui = &ui;
+    services.log = log_.get();
+    log_->StartLogging(LogPath(), 2);
   }
-  ~ReportErrorTest() override { testing::ResetGlobals(); }
 
   std::string LogPath() const { return dir.File("Ombrel.LOG"); }
   std::string Log() const { return dir.Read("Ombrel.LOG"); }
 
   bool Report(const Error& error, const std::string& place) {
     PendingErrorScope pending(error);
-    return ReportError(place);
+    return ReportError(services, place);
   }
 
   TempDir dir;
   HookedUi ui;
+  EngineServices services;
+
+ private:
+  std::unique_ptr<Logger> log_;
 };
 
 TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
@@ -80,14 +84,14 @@ TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
 }
 
 TEST_F(ReportErrorTest, WithNoPendingErrorShowsAndLogsNothing) {
-  EXPECT_FALSE(ReportError("Open"));
+  EXPECT_FALSE(ReportError(services, "Open"));
   EXPECT_FALSE(Report(Error(0, "Ombrel", "not an error"), "Open"));
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(Log(), kStartLine);
 }
 
 TEST_F(ReportErrorTest, AMissingLogWriterStillShowsTheBox) {
-  Global().EventLog.reset();
+  services.log = nullptr;
   ui.AnswerBox(MsgResult::kRetry);
   EXPECT_TRUE(Report(Error(70, "Ombrel", "Permission denied"), "Open"));
   ASSERT_EQ(ui.boxes.size(), 1U);
@@ -95,7 +99,7 @@ TEST_F(ReportErrorTest, AMissingLogWriterStillShowsTheBox) {
 }
 
 TEST_F(ReportErrorTest, WithoutAUiItLogsAndReturnsFalse) {
-  Global().ui = nullptr;
+  services.ui = nullptr;
   EXPECT_FALSE(Report(Error(70, "Ombrel", "Permission denied"), "Open"));
   EXPECT_EQ(Log(), kStartLine + kStamp + " ! Error 70 in Open [Ombrel]: Permission denied\r\n");
 }
@@ -118,7 +122,7 @@ TEST_F(ReportErrorTest, AFailingLogShowsItsOwnBoxThenTheError) {
 // the next statement after Retry, Repeat runs the failed statement again,
 // and Cancel leaves with the result so far.
 TEST_F(ReportErrorTest, RunSkipsTheFailedStatementOnRetryAndStopsOnCancel) {
-  ErrorHandler handler("XmlReader::CheckAlias");
+  ErrorHandler handler(services, "XmlReader::CheckAlias");
   std::vector<std::string> done;
   auto failing = [&] {
     done.push_back("fail");
@@ -137,7 +141,7 @@ TEST_F(ReportErrorTest, RunSkipsTheFailedStatementOnRetryAndStopsOnCancel) {
 }
 
 TEST_F(ReportErrorTest, RepeatRunsTheFailedStatementAgainUntilItWorksOrCancel) {
-  ErrorHandler handler("Open");
+  ErrorHandler handler(services, "Open");
   int attempts = 0;
   ui.AnswerBox(MsgResult::kRetry);
   ui.AnswerBox(MsgResult::kRetry);

@@ -1,4 +1,4 @@
-#include "shell/file_utils.h"
+#include "services/file_utils.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "shell/logger.h"
+#include "services/logger.h"
 
 namespace ombrel {
 

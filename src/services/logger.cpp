@@ -1,4 +1,4 @@
-#include "shell/logger.h"
+#include "services/logger.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 
 #include "platform/error.h"
 #include "platform/sender_text.h"
-#include "shell/error_handler.h"
-#include "shell/globals.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 
@@ -71,13 +71,14 @@ class BusyScope {
 
 }  // namespace
 
-Logger::Logger(std::unique_ptr<Clock> clock) : clock_(std::move(clock)) {}
+Logger::Logger(const EngineServices& services, std::unique_ptr<Clock> clock)
+    : services_(services), clock_(std::move(clock)) {}
 
 Logger::~Logger() = default;
 
 void Logger::StartLogging(const std::string& newTarget, int32_t newMode) {
   if (newMode != 2) return;
-  ErrorHandler handler("Logger::StartLogging");
+  ErrorHandler handler(services_, "Logger::StartLogging");
   if (!handler.Repeat([&] { logTarget_ = newTarget; })) return;
   handler.Repeat([&] { LogEvent("->", kLogInformation); });
 }
@@ -97,7 +98,7 @@ void Logger::LogEvent(const std::string& msgText, int32_t msgType) {
   // Opened and closed for every line, so the file is whole after each event
   // and free for others between events. Retry runs the failed operation again;
   // Cancel gives the line up.
-  ErrorHandler handler("Logger::LogEvent");
+  ErrorHandler handler(services_, "Logger::LogEvent");
   int fd = -1;
   if (!handler.Repeat([&] {
         fd = ::open(logTarget_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);

@@ -1,11 +1,11 @@
 #include <string>
 
-#include "shell/error_handler.h"
-#include "shell/globals.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 
-bool ReportError(const std::string& place) {
+bool ReportError(const EngineServices& services, const std::string& place) {
   const Error* pending = PendingError();
   if (pending == nullptr || pending->number() == 0) return false;
   // Taken now: nothing the reporter does afterwards may change what it shows.
@@ -16,12 +16,12 @@ bool ReportError(const std::string& place) {
 
   // A failing or missing log must not keep the user from seeing the error.
   try {
-    if (Global().EventLog) Global().EventLog->LogError(place);
+    if (services.log != nullptr) services.log->LogError(place);
   } catch (...) {
   }
 
   try {
-    Ui* ui = Global().ui;
+    Ui* ui = services.ui;
     if (ui == nullptr) return false;
     return ui->MessageBox(message, MsgButtons::kRetryCancel, MsgIcon::kInformation,
                           error.source()) == MsgResult::kRetry;

@@ -1,6 +1,7 @@
 // The log writer: one line per event, appended to the log file beside the
 // executable; the file is opened and closed for every line. Its own failures
-// go to the error reporter, never through the log itself.
+// go to the error reporter of the services it was given, never through the
+// log itself.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include "platform/dates.h"
 
 namespace ombrel {
+
+struct EngineServices;
 
 enum LogType : int32_t { kLogError = 1, kLogWarning = 2, kLogInformation = 4 };
 
@@ -23,7 +26,9 @@ std::unique_ptr<Clock> CreateSystemClock();
 
 class Logger {
  public:
-  explicit Logger(std::unique_ptr<Clock> clock);
+  // services: how the log's own failures are reported; it must outlive the
+  // Logger.
+  Logger(const EngineServices& services, std::unique_ptr<Clock> clock);
   ~Logger();
 
   void StartLogging(const std::string& newTarget, int32_t newMode);
@@ -34,6 +39,7 @@ class Logger {
   const std::string& LogTarget() const { return logTarget_; }
 
  private:
+  const EngineServices& services_;
   std::unique_ptr<Clock> clock_;
   std::string logTarget_;
   bool busy_ = false;  // a line is being written (or its failure reported)

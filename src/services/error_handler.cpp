@@ -1,6 +1,4 @@
-#include "shell/error_handler.h"
-
-#include "shell/globals.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 

@@ -1,4 +1,4 @@
-#include "shell/logger.h"
+#include "services/logger.h"
 
 #include <filesystem>
 #include <memory>
@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/error_handler.h"
-#include "shell/globals.h"
-#include "shell_fixture.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
+#include "support/hooked_ui.h"
+#include "support/pinned_clock.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -24,19 +25,26 @@ const std::string kStamp = "12/10/2026 1:05:09 PM    ";
 
 class LoggerTest : public ::testing::Test {
  protected:
-  LoggerTest() {
-    testing::ResetGlobals();
-    Global().ui = &ui;
-  }
-  ~LoggerTest() override { testing::ResetGlobals(); }
+  LoggerTest() { services.ui = &ui; }
 
+  // A logger that reports its failures through services, without being its log.
   std::unique_ptr<Logger> NewLogger() {
-    return std::make_unique<Logger>(std::make_unique<PinnedClock>(now));
+    return std::make_unique<Logger>(services, std::make_unique<PinnedClock>(now));
+  }
+  // A logger that is also the log of services, as the program's is.
+  Logger& ProgramLogger() {
+    programLogger_ = NewLogger();
+    services.log = programLogger_.get();
+    return *programLogger_;
   }
 
   TempDir dir;
   HookedUi ui;
+  EngineServices services;
   std::shared_ptr<DateTime> now = std::make_shared<DateTime>(testing::TestNow());
+
+ private:
+  std::unique_ptr<Logger> programLogger_;
 };
 
 TEST_F(LoggerTest, WritesEachTypeWithItsMarkAfterTheDateField) {
@@ -55,7 +63,7 @@ TEST_F(LoggerTest, WritesEachTypeWithItsMarkAfterTheDateField) {
   for (const Case& c : cases) {
     SCOPED_TRACE("type " + std::to_string(c.type));
     const std::string path = dir.File("type" + std::to_string(c.type) + ".LOG");
-    Logger logger(std::make_unique<PinnedClock>(now));
+    Logger logger(services, std::make_unique<PinnedClock>(now));
     logger.StartLogging(path, 2);
     logger.LogEvent("text", c.type);
     EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + c.expected);
@@ -155,8 +163,7 @@ TEST_F(LoggerTest, AnErrorQuotingALineBreakStaysOneLine) {
 // attempt to log it must not start the cycle again.
 TEST_F(LoggerTest, AnUnwritableLogShowsOneBoxPerLineAndCancelGoesOn) {
   const std::string path = dir.File("missing/Ombrel.LOG");
-  Global().EventLog = NewLogger();
-  Logger& logger = *Global().EventLog;
+  Logger& logger = ProgramLogger();
   ui.AnswerBox(MsgResult::kCancel);  // the "->" of StartLogging
   ui.AnswerBox(MsgResult::kCancel);
   ui.AnswerBox(MsgResult::kCancel);
@@ -178,8 +185,7 @@ TEST_F(LoggerTest, AnUnwritableLogShowsOneBoxPerLineAndCancelGoesOn) {
 
 TEST_F(LoggerTest, RetryOpensTheFileAgain) {
   const std::string path = dir.File("later/Ombrel.LOG");
-  Global().EventLog = NewLogger();
-  Logger& logger = *Global().EventLog;
+  Logger& logger = ProgramLogger();
   // The user makes the folder, then presses Retry.
   ui.onBox = [&](const ShownBox&) { std::filesystem::create_directories(dir.File("later")); };
   ui.AnswerBox(MsgResult::kRetry);
@@ -192,10 +198,10 @@ TEST_F(LoggerTest, RetryOpensTheFileAgain) {
 
 TEST_F(LoggerTest, ALogThatIsAFolderFailsLikeAnyUnwritableLog) {
   std::filesystem::create_directories(dir.File("Ombrel.LOG"));
-  Global().EventLog = NewLogger();
+  Logger& logger = ProgramLogger();
   ui.AnswerBox(MsgResult::kRetry);
   ui.AnswerBox(MsgResult::kCancel);
-  Global().EventLog->StartLogging(dir.File("Ombrel.LOG"), 2);
+  logger.StartLogging(dir.File("Ombrel.LOG"), 2);
   // Retry tried the same open again, then Cancel gave the line up.
   ASSERT_EQ(ui.boxes.size(), 2U);
   EXPECT_EQ(ui.boxes[0], ui.boxes[1]);

@@ -1,11 +1,11 @@
-#include "shell/file_dialogs.h"
+#include "services/file_dialogs.h"
 
 #include <cctype>
 
 #include "platform/error.h"
 #include "platform/ui.h"
-#include "shell/error_handler.h"
-#include "shell/globals.h"
+#include "services/engine_services.h"
+#include "services/error_handler.h"
 
 namespace ombrel {
 
@@ -32,7 +32,7 @@ enum class DialogKind { kOpen, kSave };
 // Sets the common dialog up, shows it and returns the chosen path. The
 // dialog's cancel ends the function with "" and reports nothing; any other
 // error goes to the reporter under place.
-std::string ShowFileDialog(DialogKind kind, const std::string& place, const std::string& title,
+std::string ShowFileDialog(const EngineServices& services, DialogKind kind, const std::string& place, const std::string& title,
                            const std::string& cdlFilter, const std::string& cdlExt,
                            const std::string& cdlDir, const std::string& fileSpec,
                            int32_t flags) {
@@ -47,10 +47,10 @@ std::string ShowFileDialog(DialogKind kind, const std::string& place, const std:
   // Retry shows the dialog again: going on without it would hand back the
   // proposed name as if the user had chosen it, and for the report skip the
   // question before overwriting a file.
-  ErrorHandler handler(place);
+  ErrorHandler handler(services, place);
   bool cancelled = false;
   const bool shown = handler.Repeat([&] {
-    Ui* ui = Global().ui;
+    Ui* ui = services.ui;
     if (ui == nullptr) throw Error::ObjectNotSet(kAppTitle);
     try {
       if (kind == DialogKind::kOpen) {
@@ -69,18 +69,18 @@ std::string ShowFileDialog(DialogKind kind, const std::string& place, const std:
 
 }  // namespace
 
-std::string FindFile(const std::string& FileType, const std::string& cdlFilter,
+std::string FindFile(const EngineServices& services, const std::string& FileType, const std::string& cdlFilter,
                      const std::string& cdlExt, const std::string& cdlDir,
                      const std::string& fileSpec) {
-  return ShowFileDialog(DialogKind::kOpen, "FindFile", "Open " + FileType + " file...", cdlFilter,
+  return ShowFileDialog(services, DialogKind::kOpen, "FindFile", "Open " + FileType + " file...", cdlFilter,
                         cdlExt, cdlDir, fileSpec,
                         cdl::kFileMustExist | cdl::kNoChangeDir | cdl::kHideReadOnly);
 }
 
-std::string SaveFile(const std::string& FileType, const std::string& cdlFilter,
+std::string SaveFile(const EngineServices& services, const std::string& FileType, const std::string& cdlFilter,
                      const std::string& cdlExt, const std::string& cdlDir,
                      const std::string& fileSpec) {
-  return ShowFileDialog(DialogKind::kSave, "SaveFile", "Save " + ProperCase(FileType) + " As...",
+  return ShowFileDialog(services, DialogKind::kSave, "SaveFile", "Save " + ProperCase(FileType) + " As...",
                         cdlFilter, cdlExt, cdlDir, fileSpec,
                         cdl::kLongNames | cdl::kPathMustExist | cdl::kNoChangeDir |
                             cdl::kHideReadOnly | cdl::kOverwritePrompt);

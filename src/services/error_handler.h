@@ -1,7 +1,7 @@
 // The error-handling convention of the program's procedures. A procedure with
 // a handler runs its statements through one ErrorHandler named after its
 // place; an Error raised by a statement becomes the pending error and goes to
-// ReportError(place):
+// ReportError(services, place):
 //   Run:    Retry goes on with the next statement (Run returns true);
 //   Repeat: Retry runs the failing statement again;
 //   Cancel: Run/Repeat return false and the procedure leaves with its result
@@ -14,6 +14,8 @@
 #include "platform/error.h"
 
 namespace ombrel {
+
+struct EngineServices;
 
 // The error being handled, or nullptr when none is pending.
 const Error* PendingError();
@@ -30,13 +32,15 @@ class PendingErrorScope {
   const Error* previous_;
 };
 
-// Shows and logs the pending error for place; True when the user chose Retry.
-// With no error pending it shows and logs nothing and returns False.
-bool ReportError(const std::string& place);
+// Shows the pending error for place through services' Ui and logs it through
+// its log; True when the user chose Retry. With no error pending it shows and
+// logs nothing and returns False.
+bool ReportError(const EngineServices& services, const std::string& place);
 
 class ErrorHandler {
  public:
-  explicit ErrorHandler(std::string place) : place_(std::move(place)) {}
+  ErrorHandler(const EngineServices& services, std::string place)
+      : services_(services), place_(std::move(place)) {}
 
   template <typename Statement>
   bool Run(Statement&& statement) {
@@ -65,9 +69,10 @@ class ErrorHandler {
  private:
   bool Report(const Error& error) {
     PendingErrorScope pending(error);
-    return ReportError(place_);
+    return ReportError(services_, place_);
   }
 
+  const EngineServices& services_;
   std::string place_;
 };
 

@@ -1,4 +1,4 @@
-#include "shell/file_dialogs.h"
+#include "services/file_dialogs.h"
 
 #include <memory>
 #include <string>
@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
-#include "shell/globals.h"
-#include "shell_fixture.h"
+#include "services/engine_services.h"
+#include "support/hooked_ui.h"
+#include "support/pinned_clock.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -43,25 +44,28 @@ class FailingDialogUi : public HookedUi {
 class FileDialogsTest : public ::testing::Test {
  protected:
   FileDialogsTest() {
-    testing::ResetGlobals();
-    Global().ui = &ui;
-    Global().EventLog = std::make_unique<Logger>(
-        std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
-    Global().EventLog->StartLogging(dir.File("Ombrel.LOG"), 2);
+    log_ = std::make_unique<Logger>(
+        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
+    services.ui = &ui;
+    services.log = log_.get();
+    log_->StartLogging(dir.File("Ombrel.LOG"), 2);
   }
-  ~FileDialogsTest() override { testing::ResetGlobals(); }
 
   std::string Log() const { return dir.Read("Ombrel.LOG"); }
 
   TempDir dir;
   FailingDialogUi ui;
+  EngineServices services;
+
+ private:
+  std::unique_ptr<Logger> log_;
 };
 
 const std::string kStartLine = "12/10/2026 1:05:09 PM    " + std::string("   ->\r\n");
 
 TEST_F(FileDialogsTest, FindFileShowsTheOpenDialogAsTheEnvelopeStepAsks) {
   ui.AnswerDialog("/orders/XML/order.env");
-  EXPECT_EQ(FindFile("envelope", "Envelope Files|*.env|All Files|*.*", "*.env", "/orders/XML/",
+  EXPECT_EQ(FindFile(services, "envelope", "Envelope Files|*.env|All Files|*.*", "*.env", "/orders/XML/",
                      "MY.ENV"),
             "/orders/XML/order.env");
   ASSERT_EQ(ui.dialogs.size(), 1U);
@@ -89,7 +93,7 @@ TEST_F(FileDialogsTest, SaveFileTitlesTheKindInProperCase) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fileType);
     ui.AnswerDialog("/corvana/DATA/Main St.RPT");
-    EXPECT_EQ(SaveFile(c.fileType, "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
+    EXPECT_EQ(SaveFile(services, c.fileType, "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
                        "/corvana/DATA/", "Main St"),
               "/corvana/DATA/Main St.RPT");
     const ShownDialog& shown = ui.dialogs.back();
@@ -106,8 +110,8 @@ TEST_F(FileDialogsTest, SaveFileTitlesTheKindInProperCase) {
 TEST_F(FileDialogsTest, CancelGivesAnEmptyPathWithNothingShownOrLogged) {
   ui.AnswerDialog(std::nullopt);
   ui.AnswerDialog(std::nullopt);
-  EXPECT_EQ(FindFile("envelope", "Envelope Files|*.env", "*.env", "/x/", "MY.ENV"), "");
-  EXPECT_EQ(SaveFile("report", "Appraisal Report|*.RPT", "*.rpt", "/x/", "a"), "");
+  EXPECT_EQ(FindFile(services, "envelope", "Envelope Files|*.env", "*.env", "/x/", "MY.ENV"), "");
+  EXPECT_EQ(SaveFile(services, "report", "Appraisal Report|*.RPT", "*.rpt", "/x/", "a"), "");
   EXPECT_EQ(ui.dialogs.size(), 2U);
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(Log(), kStartLine);
@@ -121,8 +125,8 @@ TEST_F(FileDialogsTest, AnotherErrorIsReportedUnderTheFunctionsPlace) {
   for (const Case& c : {Case{false, "FindFile"}, Case{true, "SaveFile"}}) {
     SCOPED_TRACE(c.place);
     auto show = [&] {
-      return c.save ? SaveFile("report", "Appraisal Report|*.RPT", "*.rpt", "/x/", "a")
-                    : FindFile("envelope", "Envelope Files|*.env", "*.env", "/x/", "MY.ENV");
+      return c.save ? SaveFile(services, "report", "Appraisal Report|*.RPT", "*.rpt", "/x/", "a")
+                    : FindFile(services, "envelope", "Envelope Files|*.env", "*.env", "/x/", "MY.ENV");
     };
     // Cancel in the error box: the function gives up with "".
     ui.boxes.clear();

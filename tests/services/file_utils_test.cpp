@@ -1,4 +1,4 @@
-#include "shell/file_utils.h"
+#include "services/file_utils.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell_fixture.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
