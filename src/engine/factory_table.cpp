@@ -40,8 +40,6 @@ namespace {
 constexpr AltFormRule kAny = AltFormRule::kAny;
 constexpr AltFormRule kEqual = AltFormRule::kEqual;
 
-// A class whose translator is not built yet is listed with no creator; the
-// selection then treats its number as unsupported.
 constexpr std::array<FactoryRow, 31> kRows{{
     // form number  alternate form   class      FormName   creator
     {kTargetFormNumber, kAny, "",    "",        "",        nullptr},

@@ -21,7 +21,7 @@ struct FactoryRow {
   std::string_view altForm;
   std::string_view className;   // "" for the target-form dialog's row
   std::string_view formName;    // the class's FormName
-  TranslatorCreator create;     // nullptr: class not built yet, or the dialog's row
+  TranslatorCreator create;     // nullptr only on the dialog's row
 };
 
 inline constexpr std::string_view kTargetFormNumber = "ORXDATA";

@@ -32,13 +32,7 @@ std::unique_ptr<FormTranslator> SelectTargetForm(const EngineServices& services,
   std::unique_ptr<FormTranslator> translator;
   for (const TargetForm& form : TargetForms()) {
     if (form.code != code) continue;
-    if (form.create != nullptr) {
-      translator = form.create();
-    } else {
-      // A target whose translator is not built yet is an unsupported form.
-      ShowUnsupported(services, std::string(form.formNumber));
-      LogUnsupported(services, std::string(form.formNumber));
-    }
+    translator = form.create();
     break;
   }
   formNum = translator ? translator->FormNumber() : Selector::kInvalidCode;
@@ -69,7 +63,7 @@ std::unique_ptr<FormTranslator> IncomingFormSelection(const EngineServices& serv
         break;
       }
     }
-    if (match != nullptr && match->create != nullptr) {
+    if (match != nullptr) {
       result = match->create();
       return;
     }

@@ -15,7 +15,7 @@ struct TargetForm {
   std::string_view code;
   std::string_view className;
   std::string_view formNumber;  // the class's FormNumber
-  TranslatorCreator create;     // nullptr: class not built yet
+  TranslatorCreator create;
 };
 
 std::span<const TargetForm> TargetForms();

@@ -1,5 +1,5 @@
 // How the selection tables name a translator class: a function that creates
-// a new object of it. A class that is not built yet has no creator (nullptr).
+// a new object of it.
 #pragma once
 
 #include <memory>

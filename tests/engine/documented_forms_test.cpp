@@ -91,8 +91,7 @@ Row Documented(const FactoryRow& row) {
     return {Code(row.formNumber), altForm, "chosen in the target-form dialog (below)", "main"};
   }
   // A class without a skeleton can only add its form to a report.
-  std::string document = "(class not built)";
-  if (row.create != nullptr) document = row.create()->Skeleton().empty() ? "supplemental" : "main";
+  const std::string document = row.create()->Skeleton().empty() ? "supplemental" : "main";
   return {Code(row.formNumber), altForm, Code(row.formName), document};
 }
 

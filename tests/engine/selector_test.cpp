@@ -105,8 +105,6 @@ TEST_F(SelectTargetFormTest, WithoutDescriptionsEveryOptionIsBare) {
 }
 
 TEST_F(SelectTargetFormTest, EveryCodeCreatesItsTranslatorAndHandsBackItsNumber) {
-  std::vector<std::string> expectedBoxes;
-  std::vector<LogLine> expectedLog;
   const auto forms = TargetForms();
   ASSERT_EQ(forms.size(), 19u);
   for (std::size_t i = 0; i < forms.size(); ++i) {
@@ -115,23 +113,13 @@ TEST_F(SelectTargetFormTest, EveryCodeCreatesItsTranslatorAndHandsBackItsNumber)
     ui.AnswerSelector(static_cast<int32_t>(i));
     std::string formNum = "ORXDATA";
     auto translator = Select(formNum);
-    if (form.create == nullptr) {
-      // Not built yet: told like any unsupported form.
-      EXPECT_EQ(translator, nullptr);
-      EXPECT_EQ(formNum, "Invalid");
-      const std::string number(form.formNumber);
-      expectedBoxes.push_back(OkBox("This translator does not support the " + number + " form.",
-                                    MsgIcon::kInformation));
-      expectedLog.push_back(WarningLine("No translation available for " + number + " form."));
-      continue;
-    }
     ASSERT_NE(translator, nullptr);
     EXPECT_EQ(translator->FormName(), form.code);
     EXPECT_EQ(translator->FormNumber(), form.formNumber);
     EXPECT_EQ(formNum, form.formNumber);
   }
-  EXPECT_EQ(Render(ui.boxes), expectedBoxes);
-  EXPECT_EQ(LogLines(), expectedLog);
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_TRUE(LogLines().empty());
 }
 
 TEST_F(SelectTargetFormTest, QarLeaves2055InTheCallersNumber) {
