@@ -20,26 +20,55 @@ std::size_t After(std::string_view text, std::size_t from, std::string_view term
   return at == std::string_view::npos ? text.size() : at + terminator.size();
 }
 
+// Where a quoted text, processing instruction or comment inside a document
+// type declaration ends; the end of text when it does not.
+std::size_t AfterPrimitive(std::string_view text, std::size_t at) {
+  const char c = text[at];
+  if (c == '"' || c == '\'') return After(text, at + 1, std::string_view(&c, 1));
+  if (text.compare(at, 2, "<?") == 0) return After(text, at + 2, "?>");
+  if (text.compare(at, 4, "<!--") == 0) return After(text, at + 4, "-->");
+  return text.size();  // no such thing may stand there: the parser refuses the text
+}
+
+// Where an ignored section ("<![" ... "]]>", nested) ends.
+std::size_t AfterIgnored(std::string_view text, std::size_t at) {
+  std::size_t depth = 0;
+  at += 3;
+  while (at < text.size()) {
+    if (text.compare(at, 3, "<![") == 0) {
+      at += 3;
+      ++depth;
+    } else if (text.compare(at, 3, "]]>") == 0) {
+      at += 3;
+      if (depth-- == 0) return at;
+    } else {
+      ++at;
+    }
+  }
+  return text.size();
+}
+
 // The position after a declaration that starts at from ("<!DOCTYPE ..."),
-// whose internal subset in brackets may hold quoted text, comments and
-// declarations of its own.
+// skipped exactly as the parser skips it: what it holds is never an element,
+// and what follows it always counts.
 std::size_t AfterDeclaration(std::string_view text, std::size_t from) {
-  int depth = 0;
+  std::size_t depth = 0;
   std::size_t at = from + 2;
   while (at < text.size()) {
     const char c = text[at];
-    if (c == '"' || c == '\'') {
-      at = After(text, at + 1, std::string_view(&c, 1));
-    } else if (text.compare(at, 4, "<!--") == 0) {
-      at = After(text, at + 4, "-->");
-    } else if (c == '[') {
-      ++depth;
-      ++at;
-    } else if (c == ']') {
+    if (c == '<' && text.compare(at, 2, "<!") == 0 && text.compare(at, 3, "<!-") != 0) {
+      if (text.compare(at, 3, "<![") == 0) {
+        at = AfterIgnored(text, at);
+      } else {
+        at += 2;
+        ++depth;
+      }
+    } else if (c == '<' || c == '"' || c == '\'') {
+      at = AfterPrimitive(text, at);
+    } else if (c == '>') {
+      if (depth == 0) return at + 1;
       --depth;
       ++at;
-    } else if (c == '>' && depth <= 0) {
-      return at + 1;
     } else {
       ++at;
     }

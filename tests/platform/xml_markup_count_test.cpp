@@ -4,6 +4,10 @@
 
 #include <string>
 
+#include <pugixml.hpp>
+
+#include "platform/xml_single_root.h"
+
 namespace ombrel {
 namespace {
 
@@ -30,6 +34,51 @@ TEST(XmlMarkupCountTest, CountsElementsAndAttributesOfMarkupOnly) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(CountElementsAndAttributes(c.text, 100), c.count);
+  }
+}
+
+// Elements and attributes of the parsed document, counted the long way.
+std::size_t ParsedCount(const std::string& text) {
+  pugi::xml_document document;
+  if (!document.load_buffer(text.data(), text.size(), pugi::parse_default | kStrictRootOptions)) return SIZE_MAX;
+  std::size_t count = 0;
+  for (pugi::xml_node node = document.first_child(); node;) {
+    if (node.type() == pugi::node_element) {
+      ++count;
+      for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        ++count;
+      }
+    }
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node && !node.next_sibling()) node = node.parent();
+    if (node) node = node.next_sibling();
+  }
+  return count;
+}
+
+// Whatever a document type declaration holds, the count skips exactly what
+// the parser skips: never less, or a document could hide its elements from
+// the limit.
+TEST(XmlMarkupCountTest, AgreesWithTheParserOnEveryDeclaration) {
+  const char* const documents[] = {
+      "<!DOCTYPE A><A><B c='1'/></A>",
+      "<!DOCTYPE A SYSTEM \"a>b[.dtd\"><A><B c='1'/></A>",
+      "<!DOCTYPE A [<!ELEMENT A ANY>]><A><B c='1'/></A>",
+      "<!DOCTYPE A [<?pi \"?>]><A><B c='1'/></A>",                  // a quote inside an instruction
+      "<!DOCTYPE A [<!-- \" ' > -->]><A><B c='1'/></A>",             // ... and inside a comment
+      "<!DOCTYPE A [<![IGNORE[ \" <![ ' ]]> ]]>]><A><B c='1'/></A>",  // ... and in an ignored section
+      "<!DOCTYPE A [<!ENTITY e \"<B c='1'/>\"><!ATTLIST A x CDATA '>'>]><A><B c='1'/></A>",
+      "<!DOCTYPE A [<!ELEMENT A (#PCDATA)> ]  ><A><B c='1'/></A>",
+  };
+  for (const char* document : documents) {
+    SCOPED_TRACE(document);
+    const std::size_t parsed = ParsedCount(document);
+    ASSERT_NE(parsed, SIZE_MAX) << "the parser refuses the document";
+    EXPECT_EQ(parsed, 3u);
+    EXPECT_EQ(CountElementsAndAttributes(document, 100), parsed);
   }
 }
 
