@@ -1,5 +1,8 @@
 #include "engine/xml_reader.h"
 
+#include <optional>
+#include <utility>
+
 #include "engine/form_version.h"
 #include "engine/incoming_form_selection.h"
 #include "platform/error.h"
@@ -77,181 +80,202 @@ FormTranslator& XmlReader::RunningTranslator() const {
   return *CurrentTranslator;
 }
 
+// Runs Translate's statements through its handler, one at a time. A
+// statement that raises an error is reported: after Retry the next statement
+// runs, after Cancel Translate returns False. A statement that finds the
+// translation cannot go on calls Stop after its message, and Translate
+// returns False after it too.
+class XmlReader::TranslateStep {
+ public:
+  explicit TranslateStep(ErrorHandler& handler) : handler_(handler) {}
+
+  // False when Translate is to return False now.
+  template <typename Statement>
+  bool operator()(Statement&& statement) {
+    return handler_.Run(std::forward<Statement>(statement)) && !stopped_;
+  }
+  void Stop() { stopped_ = true; }
+
+ private:
+  ErrorHandler& handler_;
+  bool stopped_ = false;
+};
+
 bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
   ErrorHandler handler(services_, Place("Translate"));
-  // Runs one statement through the handler. False means Translate returns
-  // False now: the user chose Cancel, or the statement stopped the
-  // translation. After Retry the next statement runs.
-  bool stop = false;
-  auto step = [&](auto&& statement) { return handler.Run(statement) && !stop; };
+  TranslateStep step(handler);
 
-  // The main order document.
-  if (!step([&] { XmlDom_ = services_.TheComponents().CreateXmlDom(); })) return false;
-  if (!step([&] {
-        if (!XmlDom_) {
-          stop = true;
-          Log("Can't create FastXML.XMLDOM object.", kLogError);
-        }
-      })) {
-    return false;
-  }
-  if (!step([&] { Dom().LoadXml(TextFrom(xmlFile)); })) return false;
-
+  // The main order document, its form number and alternate form; supplemental
+  // documents take this alternate form too.
   std::string formNum;
-  if (!step([&] { formNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
-  if (!step([&] {
-        if (formNum.empty()) {
-          stop = true;
-          // A document a limit of the reader refused reads as one without a
-          // form number; the log says which limit.
-          const std::string limit = Dom().LimitReached();
-          if (!limit.empty()) {
-            Log("Can't determine form type in " + SenderText(services_.TheFileSystem().GetFileName(xmlFile)) +
-                    ": " + limit,
-                kLogError);
-          }
-          Box("Can't determine form type in\n" + SenderText(services_.TheFileSystem().GetFileName(xmlFile)),
-              MsgIcon::kCritical);
-        }
-      })) {
-    return false;
-  }
-  // Supplemental documents take this alternate form too.
   std::string altForm;
-  if (!step([&] { altForm = Dom().Value(Dom().Root(), kAltFormPath); })) return false;
+  if (!LoadMainDocument(step, xmlFile, formNum, altForm)) return false;
+  if (!SelectTranslator(step, formNum, altForm)) return false;
+  if (!LoadAliases(step)) return false;
 
-  if (!step([&] { CurrentTranslator = SelectForm_(formNum, altForm); })) return false;
-  if (!step([&] {
-        if (!CurrentTranslator) {
-          stop = true;
-          Log("No form selected.", kLogInformation);
-        }
-      })) {
-    return false;
-  }
-  if (!step([&] { RunningTranslator().SetServer(this); })) return false;
-
-  std::string aliasPath;
-  if (!step([&] {
-        aliasPath = services_.TheFileSystem().GetAbsolutePathName(services_.aliasFolder + "global.ali");
-      })) {
-    return false;
-  }
-  if (!step([&] {
-        if (!CanReadFile(aliasPath)) {
-          stop = true;
-          Box("Can't find alias file.", MsgIcon::kCritical);
-        } else {
-          Dom().LoadAlias(aliasPath);
-        }
-      })) {
-    return false;
-  }
-
-  // The report, its main form and the standard addenda.
-  if (!step([&] { ReportDocument_ = services_.TheComponents().CreateReportDocument(); })) return false;
-  if (!step([&] {
-        if (!ReportDocument_) {
-          stop = true;
-          Log("Can't create QorFile.DOCUMENT.", kLogError);
-        }
-      })) {
-    return false;
-  }
-  if (!step([&] {
-        const std::string skeleton = RunningTranslator().Skeleton();
-        if (skeleton.empty()) {
-          stop = true;
-          services_.TheUi().MessageBox("Can't find skeleton for " + SenderText(formNum) + " form.", MsgButtons::kOk,
-                             MsgIcon::kNone, kAppTitle);
-        } else {
-          Report().SetSkeleton(skeleton);
-        }
-      })) {
-    return false;
-  }
-  if (!step([&] { CurrentForm = Report().AddForm(RunningTranslator().FormName()); })) {
-    return false;
-  }
-  if (!step([&] {
-        if (CurrentForm == nullptr) {
-          stop = true;
-          Log("Unable to add main form " + RunningTranslator().FormName() +
-                  " to QorFile form object.",
-              kLogError);
-        }
-      })) {
-    return false;
-  }
-  if (!step([&] { Current().SetVersion(FormVersion(services_, RunningTranslator().FormName())); })) {
-    return false;
-  }
+  // The report from the translator's skeleton, its main form and the standard
+  // addenda, then the translator's tables.
+  if (!StartReport(step, formNum)) return false;
+  if (!AddTranslatorsForm(step, "main form")) return false;
   if (!step([&] { AddStandardAddenda(Current().Version()); })) return false;
-
-  // The translator's tables. An error that a member does not handle itself
-  // ends the table; Retry goes on with the next one.
-  if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
-  if (!step([&] { RunningTranslator().AppendAddenda(); })) return false;
+  if (!RunTables(step)) return false;
 
   // Every supplemental order document, in envelope order, adds its form to
   // the same report.
   for (std::size_t i = 0; i < services_.EnvelopeFiles().size(); ++i) {
     const FileRecord record = services_.EnvelopeFiles()[i];
     if (record.Classification != FileRecord::kSupplementalOrder) continue;
-
-    if (!step([&] { Dom().LoadXml(TextFrom(record.Name)); })) return false;
     std::string supplementNum;
-    if (!step([&] { supplementNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
     bool skip = false;
-    if (!step([&] {
-          if (supplementNum.empty()) {
-            skip = true;
-            Log("Can't read form type in\n" + SenderText(services_.TheFileSystem().GetFileName(record.Name)),
-                kLogError);
-          }
-        })) {
-      return false;
-    }
+    if (!LoadSupplement(step, record, supplementNum, skip)) return false;
     if (skip) continue;
-
-    if (!step([&] { CurrentTranslator = SelectForm_(supplementNum, altForm); })) {
-      return false;
-    }
-    if (!step([&] {
-          if (!CurrentTranslator) {
-            stop = true;
-            Log("No form selected.", kLogInformation);
-          }
-        })) {
-      return false;
-    }
-    if (!step([&] { RunningTranslator().SetServer(this); })) return false;
-    // Cleared first, so that a failed AddForm never leaves the previous form
-    // current for this document's table.
-    if (!step([&] {
-          CurrentForm = nullptr;
-          CurrentForm = Report().AddForm(RunningTranslator().FormName());
-        })) {
-      return false;
-    }
-    if (!step([&] {
-          if (CurrentForm == nullptr) {
-            stop = true;
-            Log("Unable to add addendum " + RunningTranslator().FormName() +
-                    " to QorFile form object.",
-                kLogError);
-          }
-        })) {
-      return false;
-    }
-    if (!step([&] { Current().SetVersion(FormVersion(services_, RunningTranslator().FormName())); })) {
-      return false;
-    }
-    if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
-    if (!step([&] { RunningTranslator().AppendAddenda(); })) return false;
+    if (!SelectTranslator(step, supplementNum, altForm)) return false;
+    if (!AddTranslatorsForm(step, "addendum")) return false;
+    if (!RunTables(step)) return false;
   }
 
-  // Where to save it: asked until the user names a file or gives up.
+  // Where to save it, the file number it gives the report profile, and the
+  // report file.
+  if (!AskReportPath(step, rptFile)) return false;
+  if (!step([&] { SetProfileFileNumber(services_.TheFileSystem().GetBaseName(rptFile)); })) {
+    return false;
+  }
+  return WriteReportFile(step, rptFile);
+}
+
+bool XmlReader::LoadMainDocument(TranslateStep& step, const std::string& xmlFile,
+                                 std::string& formNum, std::string& altForm) {
+  if (!step([&] { XmlDom_ = services_.TheComponents().CreateXmlDom(); })) return false;
+  if (!step([&] {
+        if (!XmlDom_) {
+          step.Stop();
+          Log("Can't create FastXML.XMLDOM object.", kLogError);
+        }
+      })) {
+    return false;
+  }
+  if (!step([&] { Dom().LoadXml(TextFrom(xmlFile)); })) return false;
+  if (!step([&] { formNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
+  if (!step([&] {
+        if (formNum.empty()) {
+          step.Stop();
+          const std::string fileName = SenderText(services_.TheFileSystem().GetFileName(xmlFile));
+          // A document a limit of the reader refused reads as one without a
+          // form number; the log says which limit.
+          const std::string limit = Dom().LimitReached();
+          if (!limit.empty()) {
+            Log("Can't determine form type in " + fileName + ": " + limit, kLogError);
+          }
+          Box("Can't determine form type in\n" + fileName, MsgIcon::kCritical);
+        }
+      })) {
+    return false;
+  }
+  return step([&] { altForm = Dom().Value(Dom().Root(), kAltFormPath); });
+}
+
+bool XmlReader::LoadSupplement(TranslateStep& step, const FileRecord& record,
+                               std::string& formNum, bool& skip) {
+  if (!step([&] { Dom().LoadXml(TextFrom(record.Name)); })) return false;
+  if (!step([&] { formNum = Dom().Value(Dom().Root(), kFormNumberPath); })) return false;
+  return step([&] {
+    if (formNum.empty()) {
+      skip = true;
+      Log("Can't read form type in\n" +
+              SenderText(services_.TheFileSystem().GetFileName(record.Name)),
+          kLogError);
+    }
+  });
+}
+
+bool XmlReader::SelectTranslator(TranslateStep& step, std::string& formNum,
+                                 const std::string& altForm) {
+  if (!step([&] { CurrentTranslator = SelectForm_(formNum, altForm); })) return false;
+  if (!step([&] {
+        if (!CurrentTranslator) {
+          step.Stop();
+          Log("No form selected.", kLogInformation);
+        }
+      })) {
+    return false;
+  }
+  return step([&] { RunningTranslator().SetServer(this); });
+}
+
+bool XmlReader::LoadAliases(TranslateStep& step) {
+  std::string aliasPath;
+  if (!step([&] {
+        aliasPath =
+            services_.TheFileSystem().GetAbsolutePathName(services_.aliasFolder + "global.ali");
+      })) {
+    return false;
+  }
+  return step([&] {
+    if (!CanReadFile(aliasPath)) {
+      step.Stop();
+      Box("Can't find alias file.", MsgIcon::kCritical);
+    } else {
+      Dom().LoadAlias(aliasPath);
+    }
+  });
+}
+
+bool XmlReader::StartReport(TranslateStep& step, const std::string& formNum) {
+  if (!step([&] { ReportDocument_ = services_.TheComponents().CreateReportDocument(); })) {
+    return false;
+  }
+  if (!step([&] {
+        if (!ReportDocument_) {
+          step.Stop();
+          Log("Can't create QorFile.DOCUMENT.", kLogError);
+        }
+      })) {
+    return false;
+  }
+  return step([&] {
+    const std::string skeleton = RunningTranslator().Skeleton();
+    if (skeleton.empty()) {
+      step.Stop();
+      services_.TheUi().MessageBox("Can't find skeleton for " + SenderText(formNum) + " form.",
+                                   MsgButtons::kOk, MsgIcon::kNone, kAppTitle);
+    } else {
+      Report().SetSkeleton(skeleton);
+    }
+  });
+}
+
+bool XmlReader::AddTranslatorsForm(TranslateStep& step, const std::string& kind) {
+  // Cleared first, so that a failed AddForm never leaves the previous form
+  // current for this document's table.
+  if (!step([&] {
+        CurrentForm = nullptr;
+        CurrentForm = Report().AddForm(RunningTranslator().FormName());
+      })) {
+    return false;
+  }
+  if (!step([&] {
+        if (CurrentForm == nullptr) {
+          step.Stop();
+          Log("Unable to add " + kind + " " + RunningTranslator().FormName() +
+                  " to QorFile form object.",
+              kLogError);
+        }
+      })) {
+    return false;
+  }
+  return step(
+      [&] { Current().SetVersion(FormVersion(services_, RunningTranslator().FormName())); });
+}
+
+bool XmlReader::RunTables(TranslateStep& step) {
+  // An error that a member does not handle itself ends the table; Retry goes
+  // on with the next one.
+  if (!step([&] { RunningTranslator().EntrainMain(); })) return false;
+  return step([&] { RunningTranslator().AppendAddenda(); });
+}
+
+bool XmlReader::AskReportPath(TranslateStep& step, std::string& rptFile) {
+  // Asked until the user names a file or gives up.
   while (rptFile.empty()) {
     if (!step([&] {
           rptFile = SaveFile(services_, "report", "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
@@ -262,37 +286,37 @@ bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
     if (!rptFile.empty()) break;
     MsgResult answer = MsgResult::kNo;
     if (!step([&] {
-          answer = services_.TheUi().MessageBox("Quit without saving report?", MsgButtons::kYesNo,
-                                      MsgIcon::kQuestion, kProductName);
+          answer = services_.TheUi().MessageBox("Quit without saving report?",
+                                                MsgButtons::kYesNo, MsgIcon::kQuestion,
+                                                kProductName);
         })) {
       return false;
     }
     if (answer == MsgResult::kYes) {
       step([&] {
-        stop = true;
+        step.Stop();
         Log("Download aborted by user.", kLogInformation);
       });
       return false;
     }
   }
+  return true;
+}
 
-  if (!step([&] { SetProfileFileNumber(services_.TheFileSystem().GetBaseName(rptFile)); })) return false;
+bool XmlReader::WriteReportFile(TranslateStep& step, const std::string& rptFile) {
   bool written = false;
   if (!step([&] { written = Report().WriteReport(rptFile); })) return false;
-  if (!step([&] {
-        if (!written) {
-          stop = true;
-          // The box keeps to its words; the log says why.
-          const std::optional<Error> failure = Report().WriteFailure();
-          Log("Unable to write report file: " +
-                  (failure ? failure->description() : SenderText(rptFile)),
-              kLogError);
-          Box("Unable to write report file\n" + rptFile, MsgIcon::kCritical);
-        }
-      })) {
-    return false;
-  }
-  return true;
+  return step([&] {
+    if (!written) {
+      step.Stop();
+      // The box keeps to its words; the log says why.
+      const std::optional<Error> failure = Report().WriteFailure();
+      Log("Unable to write report file: " +
+              (failure ? failure->description() : SenderText(rptFile)),
+          kLogError);
+      Box("Unable to write report file\n" + rptFile, MsgIcon::kCritical);
+    }
+  });
 }
 
 void XmlReader::AddStandardAddenda(const std::string& version) {

@@ -74,6 +74,24 @@ class XmlReader final : public XmlEngine {
   const EngineServices& Services() const override { return services_; }
 
  private:
+  // Translate's steps, in the order it takes them. Each runs its statements
+  // through step and returns False when Translate is to return False.
+  class TranslateStep;
+  bool LoadMainDocument(TranslateStep& step, const std::string& xmlFile, std::string& formNum,
+                        std::string& altForm);
+  bool SelectTranslator(TranslateStep& step, std::string& formNum, const std::string& altForm);
+  bool LoadAliases(TranslateStep& step);
+  bool StartReport(TranslateStep& step, const std::string& formNum);
+  // Adds the current translator's form, makes it current and sets its
+  // version; kind names it in the log ("main form", "addendum").
+  bool AddTranslatorsForm(TranslateStep& step, const std::string& kind);
+  bool RunTables(TranslateStep& step);
+  // A supplemental document: skip is set when it has no form number.
+  bool LoadSupplement(TranslateStep& step, const FileRecord& record, std::string& formNum,
+                      bool& skip);
+  bool AskReportPath(TranslateStep& step, std::string& rptFile);
+  bool WriteReportFile(TranslateStep& step, const std::string& rptFile);
+
   // Translate's helpers.
   void AddStandardAddenda(const std::string& version);
   void SetProfileFileNumber(const std::string& fileNumber);
