@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QPointer>
 
 #include "engine/qt/selector_dialog.h"
 #include "engine/selector.h"
@@ -23,7 +24,13 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(EnvelopeIcon());
 
   const std::unique_ptr<ComponentFactory> components = CreateRealComponents();
-  QtUi ui(ShowSelectorDialog);  // the target-form dialog of the engine
+  // The target-form window of the run: made on its first showing as a child
+  // of the main window, then only hidden, so its layout and last choice stay.
+  QPointer<SelectorDialog> selectorWindow;
+  QtUi ui([&selectorWindow](const SelectorRequest& request, QWidget* parent) {
+    if (selectorWindow.isNull()) selectorWindow = new SelectorDialog(parent);
+    return selectorWindow->Choose(request);
+  });
   // One target-form dialog for the run: each envelope's engine starts from
   // the choice made for the one before.
   Selector targetFormDialog;

@@ -87,7 +87,8 @@ TEST_F(EnvelopeStepTest, TranslatesTheLastMainOrderAndDeletesEveryDocument) {
   EXPECT_EQ(ui.dialogs[0].properties.InitDir, XmlDir());
   EXPECT_EQ(ui.dialogs[0].properties.FileName, "MY.ENV");
 
-  // Only the later main order document was translated, by the current engine.
+  // Only the later main order document was translated, by the engine Main
+  // holds while it runs.
   ASSERT_EQ(translations.size(), 1U);
   EXPECT_EQ(translations[0].rptFile, "");
   EXPECT_EQ(translations[0].xmlFile, XmlDir() + "main.xml");

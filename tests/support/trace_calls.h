@@ -36,8 +36,8 @@ Calls AddendaCalls(FormTranslator& translator);
 // refuses refusedForms.
 Calls AddendaCalls(FormTranslator& translator, const Values& values,
                    const std::set<std::string>& refusedForms = {});
-// One table's calls on engine, which is the shared procedures' current engine
-// for the run.
+// One table's calls on engine, the translator's Server for the run (and so
+// the engine of the shared procedures it calls).
 Calls MainCalls(FormTranslator& translator, std::unique_ptr<RecordingEngine> engine);
 Calls AddendaCalls(FormTranslator& translator, std::unique_ptr<RecordingEngine> engine);
 

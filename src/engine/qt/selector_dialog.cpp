@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -113,12 +112,6 @@ SelectorAnswer SelectorDialog::Choose(const SelectorRequest& request) {
     answer.index = checked < 0 ? request.defaultIndex : checked;
   }
   return answer;
-}
-
-SelectorAnswer ShowSelectorDialog(const SelectorRequest& request, QWidget* parent) {
-  static QPointer<SelectorDialog> dialog;
-  if (dialog.isNull()) dialog = new SelectorDialog(parent);
-  return dialog->Choose(request);
 }
 
 }  // namespace ombrel

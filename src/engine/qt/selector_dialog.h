@@ -45,8 +45,4 @@ class SelectorDialog : public QDialog {
   bool okayPressed_ = false;
 };
 
-// The dialog of the run, owned by parent (the main window): made on first use
-// and kept. Fits QtUi's selector.
-SelectorAnswer ShowSelectorDialog(const SelectorRequest& request, QWidget* parent);
-
 }  // namespace ombrel
