@@ -348,8 +348,7 @@ std::string XmlReader::TextFrom(const std::string& path) {
     try {
       statement();
     } catch (const Error& error) {
-      PendingErrorScope pending(error);
-      services_.TheLog().LogError(Place("TextFrom"));
+      services_.TheLog().LogError(Place("TextFrom"), error);
     }
   };
 

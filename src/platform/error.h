@@ -1,6 +1,6 @@
-// The one error type of the program: what the error reporter calls the
-// "pending error". Every layer raises it for its own failures, with its
-// component's name as source and a description the user can act on.
+// The one error type of the program: what the error reporter shows and logs.
+// Every layer raises it for its own failures, with its component's name as
+// source and a description the user can act on.
 #pragma once
 
 #include <cstdint>

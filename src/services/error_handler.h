@@ -1,7 +1,7 @@
 // The error-handling convention of the program's procedures. A procedure with
 // a handler runs its statements through one ErrorHandler named after its
-// place; an Error raised by a statement becomes the pending error and goes to
-// ReportError(services, place):
+// place; an Error raised by a statement goes to ReportError(services, place,
+// error):
 //   Run:    Retry goes on with the next statement (Run returns true);
 //   Repeat: Retry runs the failing statement again;
 //   Cancel: Run/Repeat return false and the procedure leaves with its result
@@ -17,25 +17,10 @@ namespace ombrel {
 
 struct EngineServices;
 
-// The error being handled, or nullptr when none is pending.
-const Error* PendingError();
-
-// Makes error the pending error for the lifetime of the scope.
-class PendingErrorScope {
- public:
-  explicit PendingErrorScope(const Error& error);
-  ~PendingErrorScope();
-  PendingErrorScope(const PendingErrorScope&) = delete;
-  PendingErrorScope& operator=(const PendingErrorScope&) = delete;
-
- private:
-  const Error* previous_;
-};
-
-// Shows the pending error for place through services' Ui and logs it through
-// its log; True when the user chose Retry. With no error pending it shows and
-// logs nothing and returns False.
-bool ReportError(const EngineServices& services, const std::string& place);
+// Shows error for place through services' Ui and logs it through its log;
+// True when the user chose Retry. An error numbered 0 is no error: nothing is
+// shown or logged, and the result is False.
+bool ReportError(const EngineServices& services, const std::string& place, const Error& error);
 
 class ErrorHandler {
  public:
@@ -67,10 +52,7 @@ class ErrorHandler {
   const std::string& place() const { return place_; }
 
  private:
-  bool Report(const Error& error) {
-    PendingErrorScope pending(error);
-    return ReportError(services_, place_);
-  }
+  bool Report(const Error& error) { return ReportError(services_, place_, error); }
 
   const EngineServices& services_;
   std::string place_;

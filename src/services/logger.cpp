@@ -129,13 +129,12 @@ void Logger::LogEvent(const std::string& msgText, int32_t msgType) {
   });
 }
 
-void Logger::LogError(const std::string& errModule) {
-  const Error* pending = PendingError();
-  const std::string number = std::to_string(pending ? pending->number() : 0);
+void Logger::LogError(const std::string& errModule, const Error& error) {
+  const std::string number = std::to_string(error.number());
   // An error's description often quotes a name or a value from an envelope;
   // whatever it holds, the error stays one line of the log.
-  const std::string source = EscapeControlCharacters(pending ? pending->source() : "");
-  const std::string description = EscapeControlCharacters(pending ? pending->description() : "");
+  const std::string source = EscapeControlCharacters(error.source());
+  const std::string description = EscapeControlCharacters(error.description());
   LogEvent("Error " + number + " in " + errModule + " [" + source + "]: " + description,
            kLogError);
 }

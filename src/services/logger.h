@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/dates.h"
+#include "platform/error.h"
 
 namespace ombrel {
 
@@ -33,8 +34,8 @@ class Logger {
 
   void StartLogging(const std::string& newTarget, int32_t newMode);
   void LogEvent(const std::string& msgText, int32_t msgType = 0);
-  // Logs the pending error as "Error n in errModule [source]: description".
-  void LogError(const std::string& errModule);
+  // Logs error as "Error n in errModule [source]: description".
+  void LogError(const std::string& errModule, const Error& error);
 
   const std::string& LogTarget() const { return logTarget_; }
 

@@ -5,18 +5,17 @@
 
 namespace ombrel {
 
-bool ReportError(const EngineServices& services, const std::string& place) {
-  const Error* pending = PendingError();
-  if (pending == nullptr || pending->number() == 0) return false;
+bool ReportError(const EngineServices& services, const std::string& place, const Error& raised) {
+  if (raised.number() == 0) return false;
   // Taken now: nothing the reporter does afterwards may change what it shows.
-  const Error error = *pending;
+  const Error error = raised;
 
   const std::string message = "Error " + std::to_string(error.number()) + " in " + place + ":" +
                               "\n" + error.description();
 
   // A failing or missing log must not keep the user from seeing the error.
   try {
-    if (services.log != nullptr) services.log->LogError(place);
+    if (services.log != nullptr) services.log->LogError(place, error);
   } catch (...) {
   }
 

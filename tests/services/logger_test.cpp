@@ -126,15 +126,12 @@ TEST_F(LoggerTest, StartsOnlyInModeTwo) {
   EXPECT_EQ(logger->LogTarget(), "");
 }
 
-TEST_F(LoggerTest, LogErrorWritesThePendingError) {
+TEST_F(LoggerTest, LogErrorWritesTheError) {
   const std::string path = dir.File("Ombrel.LOG");
   auto logger = NewLogger();
   logger->StartLogging(path, 2);
   const Error error(static_cast<int32_t>(0x8004791CU), "FM1004", "Invalid Server Object");
-  {
-    PendingErrorScope pending(error);
-    logger->LogError("XmlReader::Translate");
-  }
+  logger->LogError("XmlReader::Translate", error);
   EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp +
                                 " ! Error -2147190500 in XmlReader::Translate [FM1004]: "
                                 "Invalid Server Object\r\n");
@@ -148,10 +145,7 @@ TEST_F(LoggerTest, AnErrorQuotingALineBreakStaysOneLine) {
   logger->StartLogging(path, 2);
   const Error error(58, "Scripting\rFileSystemObject",
                     "File already exists: /x/a.xml\r\n" + kStamp + " ! forged\x1B[2J");
-  {
-    PendingErrorScope pending(error);
-    logger->LogError("Open");
-  }
+  logger->LogError("Open", error);
   EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + kStamp +
                                 " ! Error 58 in Open [Scripting\\rFileSystemObject]: "
                                 "File already exists: /x/a.xml\\r\\n" + kStamp +

@@ -35,8 +35,7 @@ class ReportErrorTest : public ::testing::Test {
   std::string Log() const { return dir.Read("Ombrel.LOG"); }
 
   bool Report(const Error& error, const std::string& place) {
-    PendingErrorScope pending(error);
-    return ReportError(services, place);
+    return ReportError(services, place, error);
   }
 
   TempDir dir;
@@ -47,7 +46,7 @@ class ReportErrorTest : public ::testing::Test {
   std::unique_ptr<Logger> log_;
 };
 
-TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
+TEST_F(ReportErrorTest, ShowsAndLogsTheError) {
   struct Case {
     Error error;
     std::string place;
@@ -83,8 +82,7 @@ TEST_F(ReportErrorTest, ShowsAndLogsThePendingError) {
   EXPECT_EQ(ui.boxes.size(), cases.size());
 }
 
-TEST_F(ReportErrorTest, WithNoPendingErrorShowsAndLogsNothing) {
-  EXPECT_FALSE(ReportError(services, "Open"));
+TEST_F(ReportErrorTest, AnErrorNumberedZeroShowsAndLogsNothing) {
   EXPECT_FALSE(Report(Error(0, "Ombrel", "not an error"), "Open"));
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(Log(), kStartLine);
@@ -137,7 +135,6 @@ TEST_F(ReportErrorTest, RunSkipsTheFailedStatementOnRetryAndStopsOnCancel) {
   EXPECT_EQ(done, (std::vector<std::string>{"one", "fail", "two", "fail"}));
   ASSERT_EQ(ui.boxes.size(), 2U);
   EXPECT_EQ(ui.boxes[0].text, "Error 9 in XmlReader::CheckAlias:\nSubscript out of range");
-  EXPECT_EQ(PendingError(), nullptr);
 }
 
 TEST_F(ReportErrorTest, RepeatRunsTheFailedStatementAgainUntilItWorksOrCancel) {
