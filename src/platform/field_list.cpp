@@ -2,10 +2,10 @@
 
 namespace ombrel {
 
-void FieldList::Set(const std::string& address, const std::string& text) {
-  const auto [it, added] = index_.try_emplace(address, entries_.size());
+void FieldList::Set(uint64_t key, const std::string& text) {
+  const auto [it, added] = index_.try_emplace(key, entries_.size());
   if (added) {
-    entries_.emplace_back(address, text);
+    entries_.emplace_back(key, text);
   } else {
     entries_[it->second].second = text;
   }

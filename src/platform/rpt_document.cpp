@@ -1,6 +1,8 @@
 #include "platform/rpt_document.h"
 
+#include <charconv>
 #include <exception>
+#include <iterator>
 #include <new>
 
 #include "platform/ascii_case.h"
@@ -22,17 +24,40 @@ void AppendAttribute(std::string& out, const char* name, const std::string& valu
   out += '"';
 }
 
-void AppendElements(std::string& out, const char* element, const FieldList& list) {
-  for (const auto& [address, text] : list.entries()) {
+void AppendNumber(std::string& out, uint32_t number) {
+  char digits[10];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+  out.append(digits, end);
+}
+
+// element is "FIELD" or "TITLE": the address needs no escaping.
+void AppendElements(std::string& out, std::string_view element, const FieldList& list) {
+  for (const auto& [key, text] : list.entries()) {
     out += "    <";
     out += element;
-    AppendAttribute(out, "ADDR", address);
-    out += '>';
+    out += " ADDR=\"";
+    AppendNumber(out, FieldList::Line(key));
+    out += '|';
+    AppendNumber(out, FieldList::Field(key));
+    out += "\">";
     AppendXmlText(out, text);
     out += "</";
     out += element;
     out += ">\n";
   }
+}
+
+// Bytes REPORT.XML will take at least, so that it is built in one allocation
+// in the common case of text that needs no references.
+std::size_t ExpectedSize(const std::vector<std::unique_ptr<RptForm>>& forms) {
+  constexpr std::size_t kPerElement = 48;  // indentation, tags and address
+  std::size_t size = 1024;
+  for (const auto& form : forms) {
+    for (const FieldList* list : {&form->fields(), &form->titles()}) {
+      for (const auto& entry : list->entries()) size += kPerElement + entry.second.size();
+    }
+  }
+  return size;
 }
 
 bool IsPlainExtension(const std::string& extension) {
@@ -84,7 +109,9 @@ std::string RptDocument::ImageEntryName(std::size_t n, const std::string& attach
 }
 
 std::string RptDocument::ReportXml() const {
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<REPORT";
+  std::string out;
+  out.reserve(ExpectedSize(forms_));
+  out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<REPORT";
   AppendAttribute(out, "SKELETON", skeleton_);
   out += ">\n";
   for (const auto& form : forms_) {
@@ -120,7 +147,10 @@ bool RptDocument::WriteReport(const std::string& path) {
     for (std::size_t i = 0; i < images.size(); ++i) {
       files.push_back({ImageEntryName(i + 1, images[i]->attachedPath()), images[i]->attachedPath()});
     }
-    WriteZipFile(path, {{"REPORT.XML", ReportXml()}}, files, kSource);
+    std::vector<ZipTextEntry> texts(1);
+    texts[0].name = "REPORT.XML";
+    texts[0].bytes = ReportXml();
+    WriteZipFile(path, texts, files, kSource);
     return true;
   } catch (const Error& error) {
     writeFailure_ = error;

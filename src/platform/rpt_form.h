@@ -4,6 +4,7 @@
 // a field; writes to any other address are accepted and kept nowhere.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,9 +28,10 @@ class RptForm : public HostForm {
   const FieldList& fields() const { return fields_; }
   const FieldList& titles() const { return titles_; }
 
-  // "n|m" with leading zeros removed, when address is two positive decimal
-  // numbers joined by "|"; nothing otherwise.
-  static std::optional<std::string> CanonicalAddress(std::string_view address);
+  // The field key (FieldList::Key) of n|m, when address is two positive
+  // decimal numbers joined by "|" (leading zeros allowed, at most nine
+  // digits after them); nothing otherwise.
+  static std::optional<uint64_t> AddressKey(std::string_view address);
 
  private:
   std::string id_;

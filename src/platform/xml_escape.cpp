@@ -6,17 +6,26 @@ namespace ombrel {
 
 namespace {
 
-// Printable ASCII that stands for itself; the quote only in element text.
-bool Plain(char c, bool attribute) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 0x20 && byte < 0x80 && c != '&' && c != '<' && c != '>' && (c != '"' || !attribute);
-}
+// Per byte: bit 0 set when it stands for itself in element text, bit 1 in
+// an attribute. That is printable ASCII but for the markup characters; the
+// quote only in element text.
+struct PlainBytes {
+  unsigned char bits[256] = {};
+  constexpr PlainBytes() {
+    for (int byte = 0x20; byte < 0x80; ++byte) {
+      if (byte == '&' || byte == '<' || byte == '>') continue;
+      bits[byte] = byte == '"' ? 1 : 3;
+    }
+  }
+};
+constexpr PlainBytes kPlain;
 
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
+  const unsigned char mask = attribute ? 2 : 1;
   for (std::size_t pos = 0; pos < text.size();) {
     // Most of a value needs no reference: copy such runs whole.
     std::size_t run = pos;
-    while (run < text.size() && Plain(text[run], attribute)) ++run;
+    while (run < text.size() && (kPlain.bits[static_cast<unsigned char>(text[run])] & mask) != 0) ++run;
     if (run != pos) {
       out.append(text.substr(pos, run - pos));
       pos = run;

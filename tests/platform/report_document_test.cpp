@@ -115,8 +115,10 @@ TEST_F(ReportDocumentTest, FieldsKeepTheOrderFirstWrittenAndOnlyRealAddresses) {
   main->AddField("4|2", "second");
   main->AddField("7|1", "replaced");   // keeps its place
   main->AddField("07|01", "again");    // the same field written another way
+  main->AddField("999999999|0000000000999999999", "largest");  // nine digits after the zeros
+  main->AddField("4|999999999", "beside the largest");
   for (const char* odd : {"FLOORPLANNUM", "LENDERCLIENTSTREET", "0|1", "1|0", "|1", "1|", "a|b", "-1|2",
-                          "1|2|3", "1 |2", "", "12345678901|1"}) {
+                          "1|2|3", "1 |2", "", "12345678901|1", "1000000000|1", "1|4294967297"}) {
     main->AddField(odd, "kept nowhere");
   }
   profile->AddField("3|3", "SMITH");
@@ -128,7 +130,10 @@ TEST_F(ReportDocumentTest, FieldsKeepTheOrderFirstWrittenAndOnlyRealAddresses) {
   for (const pugi::xml_node form : root.children("FORM")) forms.push_back(form.attribute("ID").value());
   EXPECT_EQ(forms, (std::vector<std::string>{"UA2", "offscrn"}));
   EXPECT_EQ(Elements(root.child("FORM"), "FIELD"),
-            (std::vector<std::pair<std::string, std::string>>{{"7|1", "again"}, {"4|2", "second"}}));
+            (std::vector<std::pair<std::string, std::string>>{{"7|1", "again"},
+                                                              {"4|2", "second"},
+                                                              {"999999999|999999999", "largest"},
+                                                              {"4|999999999", "beside the largest"}}));
 }
 
 TEST_F(ReportDocumentTest, FormsAreFoundWithoutRegardToCase) {
