@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "platform/envelope.h"
 #include "platform/error.h"
@@ -214,7 +215,11 @@ void Main::Open_Click() {
 
   // 9. Whatever the translation did, every document file goes; the envelope
   // itself stays as it was.
+  // Two documents of one name can only both be recorded when their bytes
+  // are the same; they share one file, which goes once.
+  std::unordered_set<std::string> deleted;
   for (const FileRecord& rec : envelopeFiles_) {
+    if (!deleted.insert(rec.Name).second) continue;
     if (!handler.Repeat([&] { fso->DeleteFile(rec.Name); })) return;
   }
 }

@@ -349,6 +349,22 @@ TEST_F(EnvelopeStepTest, ADocumentLeftWithTheSameBytesIsUsedAndADifferentOneRefu
                                       "XML/main.xml", "XML/order.env", "XML/rear.jpg"}));
 }
 
+// Two documents of one name with the same bytes end as one file: it is
+// placed once, used once and deleted once, with no box.
+TEST_F(EnvelopeStepTest, TwoIdenticalDocumentsOfOneNameShareOneFile) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front photo");
+  builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front photo");
+  Pick(builder);
+  main.Open_Click();
+
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(translations.size(), 1U);
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+}
+
 TEST_F(EnvelopeStepTest, RetryRunsTheSameMoveAgain) {
   Main& main = StartedMain();
   EnvelopeBuilder builder;
