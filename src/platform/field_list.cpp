@@ -2,13 +2,29 @@
 
 namespace ombrel {
 
+std::size_t FieldList::SlotOf(uint64_t key) const {
+  const std::size_t mask = slots_.size() - 1;
+  // Fibonacci hashing: the line and field numbers are small and close
+  // together, the multiplication spreads them over the high bits.
+  std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+  while (slots_[slot] != 0 && entries_[slots_[slot] - 1].first != key) slot = (slot + 1) & mask;
+  return slot;
+}
+
+void FieldList::Grow() {
+  slots_.assign(slots_.empty() ? 256 : slots_.size() * 2, 0);
+  for (std::size_t i = 0; i < entries_.size(); ++i) slots_[SlotOf(entries_[i].first)] = static_cast<uint32_t>(i + 1);
+}
+
 void FieldList::Set(uint64_t key, const std::string& text) {
-  const auto [it, added] = index_.try_emplace(key, entries_.size());
-  if (added) {
-    entries_.emplace_back(key, text);
-  } else {
-    entries_[it->second].second = text;
+  if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
+  uint32_t& slot = slots_[SlotOf(key)];
+  if (slot != 0) {
+    entries_[slot - 1].second = text;
+    return;
   }
+  entries_.emplace_back(key, text);
+  slot = static_cast<uint32_t>(entries_.size());
 }
 
 }  // namespace ombrel

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,8 +21,16 @@ class FieldList {
   const std::vector<std::pair<uint64_t, std::string>>& entries() const { return entries_; }
 
  private:
+  // The slot of key in slots_: the one holding it, or the empty one where it
+  // belongs.
+  std::size_t SlotOf(uint64_t key) const;
+  void Grow();
+
   std::vector<std::pair<uint64_t, std::string>> entries_;
-  std::unordered_map<uint64_t, std::size_t> index_;
+  // Open addressing, a power of two in size and at most half used: each slot
+  // holds an entry's position plus one, 0 when empty. A form writes a
+  // thousand fields; a node per field would cost more than the writes.
+  std::vector<uint32_t> slots_;
 };
 
 }  // namespace ombrel

@@ -1,12 +1,38 @@
 #include "platform/name_ids.h"
 
-#include <functional>
+#include <cstring>
 
 namespace ombrel {
 
+namespace {
+
+// Element names are short: eight bytes at a time, mixed by multiplication,
+// costs a fraction of the library's general-purpose string hash, and every
+// lookup of a translation hashes a name.
+std::size_t NameHash(std::string_view name) {
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  uint64_t hash = name.size() * kMultiplier;
+  std::size_t at = 0;
+  for (; at + 8 <= name.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + at, 8);
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  if (at < name.size()) {
+    uint64_t word = 0;
+    std::memcpy(&word, name.data() + at, name.size() - at);
+    hash = (hash ^ word) * kMultiplier;
+  }
+  hash ^= hash >> 32;
+  return static_cast<std::size_t>(hash * kMultiplier >> 16);
+}
+
+}  // namespace
+
 std::size_t NameIds::SlotOf(std::string_view name) const {
   const std::size_t mask = slots_.size() - 1;
-  std::size_t slot = std::hash<std::string_view>()(name) & mask;
+  std::size_t slot = NameHash(name) & mask;
   while (slots_[slot].used && slots_[slot].name != name) slot = (slot + 1) & mask;
   return slot;
 }

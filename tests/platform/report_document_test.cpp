@@ -136,6 +136,31 @@ TEST_F(ReportDocumentTest, FieldsKeepTheOrderFirstWrittenAndOnlyRealAddresses) {
                                                               {"4|999999999", "beside the largest"}}));
 }
 
+TEST_F(ReportDocumentTest, ManyFieldsKeepTheirFirstPlaceAndLastValue) {
+  report_.SetSkeleton("X.RPT");
+  HostForm* main = report_.AddForm("UA2");
+  // More fields than a form usually has, on lines and columns both large and
+  // small; then every other one written again, from the last to the first.
+  std::vector<std::pair<std::string, std::string>> expected;
+  for (int line = 1; line <= 60; ++line) {
+    for (int field : {1, 2, 3, 17, 65536, 999999999}) {
+      const std::string address = std::to_string(line) + "|" + std::to_string(field);
+      main->AddField(address, "first " + address);
+      expected.emplace_back(address, "first " + address);
+    }
+  }
+  for (std::size_t i = expected.size(); i-- > 0;) {
+    if (i % 2 != 0) continue;
+    main->AddField("0" + expected[i].first, "again " + expected[i].first);
+    expected[i].second = "again " + expected[i].first;
+  }
+  ASSERT_TRUE(report_.WriteReport(dir_.File("r.rpt")));
+
+  pugi::xml_document document;
+  const pugi::xml_node root = LoadReportXml(dir_.File("r.rpt"), document);
+  EXPECT_EQ(Elements(root.child("FORM"), "FIELD"), expected);
+}
+
 TEST_F(ReportDocumentTest, FormsAreFoundWithoutRegardToCase) {
   EXPECT_EQ(report_.AddForm(""), nullptr);
   HostForm* profile = report_.AddForm("offscrn");
