@@ -45,6 +45,34 @@ void Shape(std::string_view tag, std::string& shape, std::vector<std::string_vie
   }
 }
 
+constexpr uint64_t kShapePrime = 0x100000001B3ull;
+constexpr uint64_t kShapeBasis = 0xCBF29CE484222325ull;
+
+// A hash of what Shape makes of tag, computed without making it; a tag with
+// no digit gives 0.
+uint64_t ShapeHash(std::string_view tag) {
+  constexpr uint64_t kPrime = kShapePrime;
+  uint64_t hash = kShapeBasis;
+  bool digits = false;
+  for (std::size_t i = 0; i < tag.size();) {
+    char c = tag[i++];
+    if (IsDigit(c)) {
+      digits = true;
+      while (i < tag.size() && IsDigit(tag[i])) ++i;
+      c = '#';
+    }
+    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
+  }
+  return digits ? hash | 1 : 0;
+}
+
+// The hash ShapeHash gives every tag whose shape is key.
+uint64_t ShapeHashOfKey(std::string_view key) {
+  uint64_t hash = kShapeBasis;
+  for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * kShapePrime;
+  return hash | 1;
+}
+
 // tag with every run of digits and '#' replaced by one '#'; the runs in runs.
 std::string PatternShape(std::string_view tag, std::vector<std::string_view>& runs) {
   const auto inRun = [](char c) { return IsDigit(c) || c == '#'; };
@@ -99,6 +127,7 @@ AliasTable AliasTable::Parse(std::string_view bytes) {
     if (equals == std::string_view::npos) continue;
     table.AddLine(lineNumber, TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
   }
+  std::sort(table.shapeHashes_.begin(), table.shapeHashes_.end());
   return table;
 }
 
@@ -124,6 +153,7 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
   const std::size_t index = patterns_.size();
   if (regular) {
     if (!byShape_.try_emplace(std::string(tag), index).second) return;  // an earlier line wins
+    shapeHashes_.push_back(ShapeHashOfKey(tag));
   } else {
     std::vector<std::string_view> runs;
     const std::string shape = PatternShape(tag, runs);
@@ -134,6 +164,7 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
                           ? RunForm{true, 0, 0}
                           : RunForm{false, first, run.size() - run.rfind('#') - 1});
     }
+    shapeHashes_.push_back(ShapeHashOfKey(shape));
     std::vector<Family>& families = irregularByShape_[shape];
     auto family = std::find_if(families.begin(), families.end(),
                                [&](const Family& f) { return f.runs == forms; });
@@ -209,8 +240,12 @@ bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
 
 const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& storage) const {
   if (const auto exact = exact_.find(tag); exact != exact_.end()) return &exact->second.path;
-  // A tag without digits has no index, so no '#' pattern fits it.
-  if ((byShape_.empty() && irregularByShape_.empty()) || std::none_of(tag.begin(), tag.end(), IsDigit)) {
+  // A tag without digits has no index, so no '#' pattern fits it; nor does
+  // one whose shape no pattern has, which most tags of a translation are:
+  // they are turned away without the shape being built.
+  if (byShape_.empty() && irregularByShape_.empty()) return nullptr;
+  const uint64_t shapeHash = ShapeHash(tag);
+  if (shapeHash == 0 || !std::binary_search(shapeHashes_.begin(), shapeHashes_.end(), shapeHash)) {
     return nullptr;
   }
   // The scratch space is kept from one lookup to the next: a translation

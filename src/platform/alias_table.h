@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,10 @@ class AliasTable {
   static std::optional<std::string> FixedDigits(const std::vector<RunForm>& runs,
                                                 const std::vector<std::string_view>& tagRuns);
   std::unordered_map<std::string, std::vector<Family>> irregularByShape_;
+
+  // A hash of every key of byShape_ and irregularByShape_, sorted: most
+  // tags have a shape no pattern has, and are turned away by it alone.
+  std::vector<uint64_t> shapeHashes_;
 
   mutable std::string shapeScratch_;
   mutable std::vector<std::string_view> runsScratch_;
