@@ -102,7 +102,7 @@ class XmlReader::TranslateStep {
 };
 
 bool XmlReader::Translate(std::string& rptFile, const std::string& xmlFile) {
-  ErrorHandler handler(services_, Place("Translate"));
+  ErrorHandler handler(services_, ClassName, "Translate");
   TranslateStep step(handler);
 
   // The main order document, its form number and alternate form; supplemental

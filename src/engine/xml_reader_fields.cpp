@@ -39,7 +39,7 @@ void AppendPart(std::string& text, const std::string& separator, const std::stri
 }  // namespace
 
 bool XmlReader::SetAlias(const std::string& ifxTag, const std::string& fieldAddr) {
-  ErrorHandler handler(services_, Place("SetAlias"));
+  ErrorHandler handler(services_, ClassName, "SetAlias");
   bool result = false;
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return result;
@@ -51,7 +51,7 @@ bool XmlReader::SetAlias(const std::string& ifxTag, const std::string& fieldAddr
 
 void XmlReader::CheckAlias(const std::string& ifxTag, const std::string& fieldAddr,
                            const std::string& fieldTag, const TextList& fieldAttr) {
-  ErrorHandler handler(services_, Place("CheckAlias"));
+  ErrorHandler handler(services_, ClassName, "CheckAlias");
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
   if (v == fieldTag) {
@@ -73,7 +73,7 @@ void XmlReader::CheckAlias(const std::string& ifxTag, const std::string& fieldAd
 void XmlReader::Combine(const std::string& fieldAddr, const std::string& delimiter,
                         int32_t /*pickIndex: passed by the tables, never used*/,
                         const TextList& tagList) {
-  ErrorHandler handler(services_, Place("Combine"));
+  ErrorHandler handler(services_, ClassName, "Combine");
   std::string r;
   if (!handler.Run([&] { r = TagValue(Element(tagList, 0)); })) return;
   for (std::size_t i = 1; i < tagList.size(); ++i) {
@@ -86,7 +86,7 @@ void XmlReader::Combine(const std::string& fieldAddr, const std::string& delimit
 
 void XmlReader::Compare(const std::string& fieldOne, const std::string& fieldTwo,
                         const std::string& addr, const std::string& delimiter) {
-  ErrorHandler handler(services_, Place("Compare"));
+  ErrorHandler handler(services_, ClassName, "Compare");
   std::string a;
   std::string b;
   if (!handler.Run([&] { a = TagValue(fieldOne); })) return;
@@ -124,7 +124,7 @@ void XmlReader::ParsePhone(const std::string& ifxTag, const std::string& areaCod
 void XmlReader::ParseAddress(const std::string& fieldAddr, const std::string& cityTag,
                              const std::string& stateTag, const std::string& zipTag,
                              const std::string& streetTag, const std::string& defaultTag) {
-  ErrorHandler handler(services_, Place("ParseAddress"));
+  ErrorHandler handler(services_, ClassName, "ParseAddress");
   if (!defaultTag.empty()) {
     std::string d;
     if (!handler.Run([&] { d = TagValue(defaultTag); })) return;
@@ -154,7 +154,7 @@ void XmlReader::ParseAddress(const std::string& fieldAddr, const std::string& ci
 
 void XmlReader::ParseExtended(const std::string& ifxTag, const std::string& fieldAddr,
                               bool bLaunchable) {
-  ErrorHandler handler(services_, Place("ParseExtended"));
+  ErrorHandler handler(services_, ClassName, "ParseExtended");
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
   if (v.empty()) return;
@@ -176,7 +176,7 @@ std::string XmlReader::ReadDirect(const std::string& addr) { return TagValue(add
 std::string XmlReader::ReadExtendedDirect(const std::string& /*addr*/) { return ""; }
 
 int32_t XmlReader::Licensing(int16_t aprIndex) {
-  ErrorHandler handler(services_, Place("Licensing"));
+  ErrorHandler handler(services_, ClassName, "Licensing");
   int32_t result = -2;
   const char* prefix = nullptr;
   if (aprIndex == 1) {

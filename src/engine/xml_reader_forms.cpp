@@ -63,7 +63,7 @@ void ReplaceFifthCharacter(std::string& frameID, const std::string& source) {
 }  // namespace
 
 bool XmlReader::SetForm(const std::string& formID) {
-  ErrorHandler handler(services_, Place("SetForm"));
+  ErrorHandler handler(services_, ClassName, "SetForm");
   bool result = false;
   // Cleared first: when the report cannot even be asked, no earlier form may
   // stay current and take this form's version or its writes.
@@ -88,7 +88,7 @@ bool XmlReader::SetForm(const std::string& formID) {
 
 void XmlReader::AddExtended(const std::string& fieldAddr) {
   if (ExtendedCommentsForm == nullptr) return;
-  ErrorHandler handler(services_, Place("AddExtended"));
+  ErrorHandler handler(services_, ClassName, "AddExtended");
 
   ++AddendaIndex;
   const std::string n = std::to_string(AddendaIndex);
@@ -114,7 +114,7 @@ void XmlReader::AddExtended(const std::string& fieldAddr) {
 }
 
 void XmlReader::MapValue(const std::string& ifxTag, const std::string& tagVal) {
-  ErrorHandler handler(services_, Place("MapValue"));
+  ErrorHandler handler(services_, ClassName, "MapValue");
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
   if (v.empty() || SameText(v, tagVal)) return;
@@ -128,7 +128,7 @@ PictureFolder& XmlReader::Pictures(const std::string& folder) {
 }
 
 bool XmlReader::SetPhoto(const std::string& ifxTag, std::string& frameID) {
-  ErrorHandler handler(services_, Place("SetPhoto"));
+  ErrorHandler handler(services_, ClassName, "SetPhoto");
   bool result = false;
 
   std::string fileName;

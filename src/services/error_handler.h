@@ -26,6 +26,11 @@ class ErrorHandler {
  public:
   ErrorHandler(const EngineServices& services, std::string place)
       : services_(services), place_(std::move(place)) {}
+  // The place owner + "::" + member, put together only when an error is
+  // reported: a translation runs a handler for each of a thousand table
+  // calls, nearly all without an error. owner must outlive the handler.
+  ErrorHandler(const EngineServices& services, const std::string& owner, const char* member)
+      : services_(services), owner_(&owner), member_(member) {}
 
   template <typename Statement>
   bool Run(Statement&& statement) {
@@ -49,13 +54,15 @@ class ErrorHandler {
     }
   }
 
-  const std::string& place() const { return place_; }
+  std::string place() const { return owner_ == nullptr ? place_ : *owner_ + "::" + member_; }
 
  private:
-  bool Report(const Error& error) { return ReportError(services_, place_, error); }
+  bool Report(const Error& error) { return ReportError(services_, place(), error); }
 
   const EngineServices& services_;
   std::string place_;
+  const std::string* owner_ = nullptr;
+  const char* member_ = nullptr;
 };
 
 }  // namespace ombrel

@@ -120,7 +120,9 @@ TEST_F(ReportErrorTest, AFailingLogShowsItsOwnBoxThenTheError) {
 // the next statement after Retry, Repeat runs the failed statement again,
 // and Cancel leaves with the result so far.
 TEST_F(ReportErrorTest, RunSkipsTheFailedStatementOnRetryAndStopsOnCancel) {
-  ErrorHandler handler(services, "XmlReader::CheckAlias");
+  // The place named by its owner and member, as the engine names it.
+  const std::string owner = "XmlReader";
+  ErrorHandler handler(services, owner, "CheckAlias");
   std::vector<std::string> done;
   auto failing = [&] {
     done.push_back("fail");
@@ -155,7 +157,8 @@ TEST_F(ReportErrorTest, RepeatRunsTheFailedStatementAgainUntilItWorksOrCancel) {
     throw Error(58, "Scripting.FileSystemObject", "File already exists");
   }));
   EXPECT_EQ(attempts, 2);
-  EXPECT_EQ(ui.boxes.size(), 4U);
+  ASSERT_EQ(ui.boxes.size(), 4U);
+  EXPECT_EQ(ui.boxes[3].text, "Error 58 in Open:\nFile already exists");
   EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
