@@ -3,20 +3,38 @@
 // numbered group ("COMP(2)SALESPRICE", "LISTCOMP(1)STREET", "UNIT(3)NUM").
 #pragma once
 
+#include <charconv>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 namespace ombrel {
 
+// Tables build a thousand of these per translation: each is written into
+// one string, without the temporaries of concatenation.
+inline void AppendDecimal(std::string& text, int number) {
+  char digits[12];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+  text.append(digits, end);
+}
+
 // "line|field", such as "13|3".
 inline std::string Addr(int line, int field) {
-  return std::to_string(line) + "|" + std::to_string(field);
+  std::string address;
+  AppendDecimal(address, line);
+  address += '|';
+  AppendDecimal(address, field);
+  return address;
 }
 
 // The order tag of item of member n of group: Item("UNIT", 3, "NUM") is "UNIT(3)NUM".
 inline std::string Item(std::string_view group, int n, std::string_view item) {
-  std::string tag(group);
-  tag += "(" + std::to_string(n) + ")";
+  std::string tag;
+  tag.reserve(group.size() + item.size() + 13);
+  tag += group;
+  tag += '(';
+  AppendDecimal(tag, n);
+  tag += ')';
   tag += item;
   return tag;
 }
