@@ -20,8 +20,11 @@ std::size_t NameHash(std::string_view name) {
     hash ^= hash >> 29;
   }
   if (at < name.size()) {
+    // The last bytes one by one: a call to copy them costs more.
     uint64_t word = 0;
-    std::memcpy(&word, name.data() + at, name.size() - at);
+    for (unsigned shift = 0; at < name.size(); ++at, shift += 8) {
+      word |= uint64_t{static_cast<unsigned char>(name[at])} << shift;
+    }
     hash = (hash ^ word) * kMultiplier;
   }
   hash ^= hash >> 32;
@@ -39,7 +42,9 @@ std::size_t NameIds::SlotOf(std::string_view name) const {
 
 void NameIds::Grow() {
   std::vector<Slot> old = std::move(slots_);
-  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+  // A full order has a few hundred distinct names: starting with room for
+  // them spares rehashing them through each smaller size.
+  slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
   for (const Slot& slot : old) {
     if (slot.used) slots_[SlotOf(slot.name)] = slot;
   }
