@@ -44,7 +44,7 @@ bool XmlReader::SetAlias(const std::string& ifxTag, const std::string& fieldAddr
   std::string v;
   if (!handler.Run([&] { v = TagValue(ifxTag); })) return result;
   if (v.empty()) return result;  // the field keeps whatever it held
-  if (!handler.Run([&] { Current().AddField(fieldAddr, v); })) return result;
+  if (!handler.Run([&] { Current().AddField(fieldAddr, std::move(v)); })) return result;
   result = true;
   return result;
 }

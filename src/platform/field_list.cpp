@@ -16,14 +16,14 @@ void FieldList::Grow() {
   for (std::size_t i = 0; i < entries_.size(); ++i) slots_[SlotOf(entries_[i].first)] = static_cast<uint32_t>(i + 1);
 }
 
-void FieldList::Set(uint64_t key, const std::string& text) {
+void FieldList::Set(uint64_t key, std::string text) {
   if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
   uint32_t& slot = slots_[SlotOf(key)];
   if (slot != 0) {
-    entries_[slot - 1].second = text;
+    entries_[slot - 1].second = std::move(text);
     return;
   }
-  entries_.emplace_back(key, text);
+  entries_.emplace_back(key, std::move(text));
   slot = static_cast<uint32_t>(entries_.size());
 }
 

@@ -17,7 +17,7 @@ class FieldList {
   static uint32_t Line(uint64_t key) { return static_cast<uint32_t>(key >> 32); }
   static uint32_t Field(uint64_t key) { return static_cast<uint32_t>(key); }
 
-  void Set(uint64_t key, const std::string& text);
+  void Set(uint64_t key, std::string text);
   const std::vector<std::pair<uint64_t, std::string>>& entries() const { return entries_; }
 
  private:

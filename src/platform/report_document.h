@@ -16,8 +16,10 @@ class HostForm {
   virtual ~HostForm() = default;
   virtual std::string Version() const = 0;
   virtual void SetVersion(const std::string& version) = 0;
-  // Any address is accepted; a later write to the same field replaces the value.
-  virtual void AddField(const std::string& fieldAddr, const std::string& value) = 0;
+  // Any address is accepted; a later write to the same field replaces the
+  // value. The value is taken by value so that a caller done with its text
+  // can hand it over instead of having it copied.
+  virtual void AddField(const std::string& fieldAddr, std::string value) = 0;
   virtual void AddTitle(const std::string& fieldAddr, const std::string& title) = 0;
   virtual std::string Form() const = 0;
 };

@@ -29,12 +29,12 @@ std::optional<uint64_t> RptForm::AddressKey(std::string_view address) {
   return FieldList::Key(*line, *field);
 }
 
-void RptForm::AddField(const std::string& fieldAddr, const std::string& value) {
-  if (const auto key = AddressKey(fieldAddr)) fields_.Set(*key, value);
+void RptForm::AddField(const std::string& fieldAddr, std::string value) {
+  if (const auto key = AddressKey(fieldAddr)) fields_.Set(*key, std::move(value));
 }
 
 void RptForm::AddTitle(const std::string& fieldAddr, const std::string& title) {
-  if (const auto key = AddressKey(fieldAddr)) titles_.Set(*key, title);
+  if (const auto key = AddressKey(fieldAddr)) titles_.Set(*key, std::string(title));
 }
 
 }  // namespace ombrel
