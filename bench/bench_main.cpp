@@ -107,19 +107,7 @@ int Run(int argc, char** argv) {
 
   // The orders, learnt from the translators before the timed program starts.
   const std::string mainForm = "1004";
-  const BuiltForms built = BuiltFormNumbers();
-  // The supplemental translators the factory has; while it has none, every
-  // other built form stands in as a supplemental order document.
-  std::vector<std::string> supplements = built.supplementalOnly;
-  std::string supplementsName = "Translate 1004 + supplemental forms";
-  if (supplements.empty()) {
-    for (const std::string& form : built.main) {
-      if (form != mainForm) supplements.push_back(form);
-    }
-    supplementsName = "Translate 1004 + other forms as supplements";
-    notes.push_back("no supplemental-only translator is built yet, so the supplemental figure "
-                    "gives the 1004 order one supplemental order document per other built form");
-  }
+  const std::vector<std::string> supplements = SupplementalFormNumbers();
   FullOrders stepOrder = LearnFullOrders(mainForm, {}, PhotoNames(options.photos), 2);
   FullOrders alone = LearnFullOrders(mainForm, {}, {}, 2);
   FullOrders withSupplements = LearnFullOrders(mainForm, supplements, {}, 2);
@@ -130,7 +118,7 @@ int Run(int argc, char** argv) {
   const std::string aloneText = alone.main.text;
   const std::vector<std::string> aloneTags = Tags(alone.main);
   TranslationBench translation("Translate 1004, 9 comparables", std::move(alone), workspace);
-  TranslationBench supplemented(supplementsName, std::move(withSupplements), workspace);
+  TranslationBench supplemented("Translate 1004 + supplemental forms", std::move(withSupplements), workspace);
   ScalingBench scaling(workspace, aloneText, photoOrderText);
   TagLookupBench tags(aloneText, aloneTags);
 

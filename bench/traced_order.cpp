@@ -111,13 +111,13 @@ bool IsEngineCounted(const std::string& tag) { return tag.rfind("ADDENDA(", 0) =
 
 }  // namespace
 
-BuiltForms BuiltFormNumbers() {
-  BuiltForms forms;
+std::vector<std::string> SupplementalFormNumbers() {
+  std::vector<std::string> forms;
   for (const FactoryRow& row : FactoryTable()) {
-    if (row.create == nullptr) continue;
+    if (row.create == nullptr) continue;  // the target-form dialog's row
+    if (!row.create()->Skeleton().empty()) continue;
     const std::string number(row.formNumber);
-    std::vector<std::string>& list = row.create()->Skeleton().empty() ? forms.supplementalOnly : forms.main;
-    if (std::find(list.begin(), list.end(), number) == list.end()) list.push_back(number);
+    if (std::find(forms.begin(), forms.end(), number) == forms.end()) forms.push_back(number);
   }
   return forms;
 }

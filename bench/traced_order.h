@@ -34,13 +34,9 @@ struct FullOrders {
   TagCoverage coverage;
 };
 
-// Form numbers of the built translators, in factory order, once each:
-// those with a skeleton (main forms) and those without (supplemental only).
-struct BuiltForms {
-  std::vector<std::string> main;
-  std::vector<std::string> supplementalOnly;
-};
-BuiltForms BuiltFormNumbers();
+// Form numbers of the supplemental-only translators (those without a
+// skeleton), in factory order, once each.
+std::vector<std::string> SupplementalFormNumbers();
 
 // The main order document of mainForm and one supplemental order document of
 // each of supplementForms, every tag their tables ask present. photoNames go
