@@ -26,7 +26,7 @@ std::string_view ElementIndex::IndexKey(std::string_view n) {
   return n;
 }
 
-void ElementIndex::Build(const pugi::xml_document& document) {
+bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDepth) {
   Clear();
   struct Open {
     pugi::xml_node node;
@@ -42,6 +42,14 @@ void ElementIndex::Build(const pugi::xml_document& document) {
     if (node.type() == pugi::node_element) {
       own = static_cast<uint32_t>(elements_.size());
       elements_.push_back(Element{node, names_.Intern(node.name()), parent, own});
+    }
+    // The depth is checked on this walk rather than on one of its own: a
+    // document is loaded for every translation. An element's own text counts
+    // as a level below it, as it would as a node.
+    const std::size_t depth = open.size() + 1;
+    if (depth >= maxDepth && (depth > maxDepth || (own != kNone && *node.value() != '\0'))) {
+      Clear();
+      return false;
     }
     if (node.first_child()) {
       open.push_back(Open{node, own, parent});
@@ -109,6 +117,7 @@ void ElementIndex::Build(const pugi::xml_document& document) {
                                               numbered_[i].position});
   }
   std::sort(numberedChildren_.begin(), numberedChildren_.end());
+  return true;
 }
 
 uint32_t ElementIndex::PositionOf(pugi::xml_node node) const {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -32,8 +33,10 @@ class ElementIndex {
   static constexpr uint32_t kNone = UINT32_MAX;
 
   // Indexes every element of document. The index points into the document
-  // and is good until the document changes.
-  void Build(const pugi::xml_document& document);
+  // and is good until the document changes. A document nested deeper than
+  // maxDepth levels (an element's own text counting as a level below it) is
+  // not indexed: the index is left empty and false returned.
+  bool Build(const pugi::xml_document& document, std::size_t maxDepth = SIZE_MAX);
   void Clear();
 
   // The position of node: kDocument for the indexed document, kNone for a

@@ -21,27 +21,6 @@ constexpr const char* kSource = "FastXML.XMLDOM";
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata | kStrictRootOptions;
 
-// Text kept as an element's value counts as a level below the element, as
-// it would as a node.
-bool DeeperThan(pugi::xml_node top, int limit) {
-  int depth = 0;
-  pugi::xml_node node = top;
-  for (;;) {
-    if (depth + 1 > limit && node.type() == pugi::node_element && *node.value() != '\0') return true;
-    if (node.first_child()) {
-      node = node.first_child();
-      if (++depth > limit) return true;
-      continue;
-    }
-    while (node != top && !node.next_sibling()) {
-      node = node.parent();
-      --depth;
-    }
-    if (node == top) return false;
-    node = node.next_sibling();
-  }
-}
-
 }  // namespace
 
 void PugiXmlDom::Unload() {
@@ -73,13 +52,12 @@ void PugiXmlDom::LoadXml(std::string text) {
     Unload();
     return;
   }
-  if (DeeperThan(document_, kMaxDepth)) {
+  if (!index_.Build(document_, kMaxDepth)) {
     Unload();
     limitReached_ = "too deep (more than " + std::to_string(kMaxDepth) + " nested elements)";
     return;
   }
   root_ = document_.document_element();
-  index_.Build(document_);
 }
 
 std::string PugiXmlDom::Value(XmlNode node, const std::string& path) const {
