@@ -100,11 +100,14 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
   for (uint32_t i = 0; i < count; ++i) {
     // The first attribute N is the one a step compares, as pugixml finds it.
     const pugi::xml_attribute n = elements_[i].node.attribute("N");
-    if (n) numbered_.push_back(Numbered{elements_[i].name, IndexKey(n.value()), i});
+    if (n) {
+      const std::string_view key = IndexKey(n.value());
+      numbered_.push_back(Numbered{elements_[i].name, i, KeyPrefix(key), key});
+    }
   }
   std::sort(numbered_.begin(), numbered_.end(), [](const Numbered& a, const Numbered& b) {
-    if (a.name != b.name) return a.name < b.name;
-    if (a.key != b.key) return a.key < b.key;
+    if (KeyBefore(a, b)) return true;
+    if (KeyBefore(b, a)) return false;
     return a.position < b.position;
   });
   numberedChildren_.reserve(numbered_.size());
@@ -150,17 +153,29 @@ std::pair<std::size_t, std::size_t> ElementIndex::NameRange(uint32_t name) const
   return {nameStart_[name], nameStart_[name + 1]};
 }
 
+uint64_t ElementIndex::KeyPrefix(std::string_view key) {
+  uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  }
+  return prefix;
+}
+
+bool ElementIndex::KeyBefore(const Numbered& a, const Numbered& b) {
+  if (a.name != b.name) return a.name < b.name;
+  if (a.prefix != b.prefix) return a.prefix < b.prefix;
+  // The first eight bytes are the same. Keys no longer than that differ
+  // only in the zeros that pad the shorter one: it comes first, as it does
+  // when the bytes are compared.
+  if (a.key.size() <= 8 && b.key.size() <= 8) return a.key.size() < b.key.size();
+  return a.key < b.key;
+}
+
 std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
                                                                 std::string_view key) const {
-  const auto before = [](const Numbered& entry, const std::pair<uint32_t, std::string_view>& at) {
-    return entry.name != at.first ? entry.name < at.first : entry.key < at.second;
-  };
-  const auto after = [](const std::pair<uint32_t, std::string_view>& at, const Numbered& entry) {
-    return at.first != entry.name ? at.first < entry.name : at.second < entry.key;
-  };
-  const std::pair<uint32_t, std::string_view> at{name, key};
-  const auto lo = std::lower_bound(numbered_.begin(), numbered_.end(), at, before);
-  const auto hi = std::upper_bound(lo, numbered_.end(), at, after);
+  const Numbered at{name, 0, KeyPrefix(key), key};
+  const auto lo = std::lower_bound(numbered_.begin(), numbered_.end(), at, KeyBefore);
+  const auto hi = std::upper_bound(lo, numbered_.end(), at, KeyBefore);
   return {static_cast<std::size_t>(lo - numbered_.begin()), static_cast<std::size_t>(hi - numbered_.begin())};
 }
 

@@ -88,9 +88,15 @@ class ElementIndex {
   // key is a view into the document's own text.
   struct Numbered {
     uint32_t name;
-    std::string_view key;
     uint32_t position;
+    // The key's first eight bytes as one number that orders as they do, so
+    // that most comparisons of keys (short numbers) are one of integers.
+    uint64_t prefix;
+    std::string_view key;
   };
+  static uint64_t KeyPrefix(std::string_view key);
+  // Orders by name, then key as their bytes compare.
+  static bool KeyBefore(const Numbered& a, const Numbered& b);
   // The same elements by the start of their (name, key) range in numbered_,
   // parent, then position.
   struct NumberedChild {

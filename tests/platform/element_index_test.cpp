@@ -74,6 +74,32 @@ TEST(ElementIndexTest, IndexedStepsFindTheFirstElementWhoseNMatches) {
 // However many same-named siblings stand before the one a step asks for, it
 // is found without passing them: asking for each of many comparables takes
 // time in proportion to their number, not its square.
+// Keys are compared by their first eight bytes first: keys that share them,
+// or differ only past them or in length, must each still find their own.
+TEST(ElementIndexTest, KeysSharingTheirFirstEightBytesAreToldApart) {
+  const char* const keys[] = {"ABCDEFGHJ", "ABCDEFGH", "ABCDEFGHIJKLMNOQ", "ABCDEFG",
+                              "ABCDEFGHI", "ABCDEFGHIJKLMNOP", "1234567890", "12345678",
+                              "123456789", "A", "AB"};
+  std::string text = "<ORDER>";
+  for (const char* key : keys) text += std::string("<COMP N=\"") + key + "\"><V>" + key + "</V></COMP>";
+  text += "</ORDER>";
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_string(text.c_str()));
+  ElementIndex index;
+  index.Build(document);
+  const pugi::xml_node order = document.document_element();
+  for (const char* key : keys) {
+    SCOPED_TRACE(key);
+    EXPECT_EQ(ValueOf(index.FirstChild(order, "COMP", key)), key);
+    EXPECT_EQ(ValueOf(index.FirstBelow(order, "COMP", key)), key);
+  }
+  for (const char* absent : {"ABCDEFGHK", "ABCDEFGHIJKLMNOR", "ABCDEF", "1234567", "12345678901", "ABC"}) {
+    SCOPED_TRACE(absent);
+    EXPECT_EQ(ValueOf(index.FirstChild(order, "COMP", absent)), "(none)");
+    EXPECT_EQ(ValueOf(index.FirstBelow(order, "COMP", absent)), "(none)");
+  }
+}
+
 TEST(ElementIndexTest, IndexedLookupsDoNotScanTheSiblings) {
   constexpr int kSiblings = 60000;
   std::string text = "<ORDER>";
