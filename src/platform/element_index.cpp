@@ -15,6 +15,28 @@ void ElementIndex::Clear() {
   numbered_.clear();
   numberedChildren_.clear();
   byAddress_.clear();
+  lastNumbered_.valid = false;
+}
+
+std::optional<uint32_t> ElementIndex::Remembered(bool below, uint32_t from, std::string_view name,
+                                                 std::string_view n) const {
+  const LastNumbered& last = lastNumbered_;
+  if (!last.valid || last.from != from || last.below != below || last.name != name || last.n != n) {
+    return std::nullopt;
+  }
+  return last.found;
+}
+
+uint32_t ElementIndex::Remember(bool below, uint32_t from, std::string_view name, std::string_view n,
+                                uint32_t found) const {
+  LastNumbered& last = lastNumbered_;
+  last.valid = true;
+  last.below = below;
+  last.from = from;
+  last.found = found;
+  last.name.assign(name);
+  last.n.assign(n);
+  return found;
 }
 
 std::string_view ElementIndex::IndexKey(std::string_view n) {
@@ -181,7 +203,15 @@ std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
 
 uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const {
   if (top == kNone || (top != kDocument && top >= elements_.size())) return kNone;
-  const std::optional<uint32_t> id = names_.Find(name);
+  if (n) {
+    if (const std::optional<uint32_t> found = Remembered(true, top, name, *n)) return *found;
+  }
+  const uint32_t found = FirstBelowOf(top, names_.Find(name), n);
+  return n ? Remember(true, top, name, *n, found) : found;
+}
+
+uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
+                                    std::optional<std::string_view> n) const {
   if (!id) return kNone;
   const uint32_t first = top == kDocument ? 0 : top + 1;
   const uint32_t last = top == kDocument ? kDocument : elements_[top].last;
@@ -203,7 +233,15 @@ uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::opti
 
 uint32_t ElementIndex::FirstChild(uint32_t parent, std::string_view name, std::optional<std::string_view> n) const {
   if (parent == kNone || (parent != kDocument && parent >= elements_.size())) return kNone;
-  const std::optional<uint32_t> id = names_.Find(name);
+  if (n) {
+    if (const std::optional<uint32_t> found = Remembered(false, parent, name, *n)) return *found;
+  }
+  const uint32_t found = FirstChildOf(parent, names_.Find(name), n);
+  return n ? Remember(false, parent, name, *n, found) : found;
+}
+
+uint32_t ElementIndex::FirstChildOf(uint32_t parent, std::optional<uint32_t> id,
+                                    std::optional<std::string_view> n) const {
   if (!id) return kNone;
   if (n) {
     const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -71,6 +72,10 @@ class ElementIndex {
     uint32_t parent = kDocument;  // the parent element's position
     uint32_t last = 0;         // the position of its last descendant (its own when none)
   };
+  // FirstBelow and FirstChild for the name numbered id (nothing: a name
+  // the document does not have), of a valid top or parent.
+  uint32_t FirstBelowOf(uint32_t top, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
+  uint32_t FirstChildOf(uint32_t parent, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
   // The positions of the elements named name, in byName_ and byParent_.
   std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
   // The elements of that name whose N has that key, as a range of numbered_.
@@ -107,6 +112,25 @@ class ElementIndex {
   };
   std::vector<Numbered> numbered_;
   std::vector<NumberedChild> numberedChildren_;
+  // The last numbered step and what it found. A translation asks for the
+  // items of one comparable in a row ("COMP(2)SITE", "COMP(2)VIEW", ...):
+  // each then finds its "COMP(2)" here, without the name's hash and the
+  // binary searches of the keys.
+  struct LastNumbered {
+    bool valid = false;
+    bool below = false;  // a FirstBelow, not a FirstChild
+    uint32_t from = kNone;
+    uint32_t found = kNone;
+    std::string name;
+    std::string n;  // as asked, before IndexKey
+  };
+  // found when the last numbered step was this one; nothing otherwise.
+  std::optional<uint32_t> Remembered(bool below, uint32_t from, std::string_view name,
+                                     std::string_view n) const;
+  // Keeps the step as the last one; returns found.
+  uint32_t Remember(bool below, uint32_t from, std::string_view name, std::string_view n,
+                    uint32_t found) const;
+  mutable LastNumbered lastNumbered_;
   // Positions by the node's address, made when first needed.
   mutable std::vector<std::pair<const void*, uint32_t>> byAddress_;
 };

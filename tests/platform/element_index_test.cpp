@@ -100,6 +100,70 @@ TEST(ElementIndexTest, KeysSharingTheirFirstEightBytesAreToldApart) {
   }
 }
 
+// The last numbered step is remembered: a step asked right after one that
+// differs from it in a single part (child or below, where from, the name, the
+// number as written) must not be answered with the other's element.
+TEST(ElementIndexTest, ANumberedStepRightAfterAnotherFindsItsOwnElement) {
+  constexpr const char* kText =
+      "<ORDER>"
+      "<COMP N=\"1\"><V>c1</V><COMP N=\"2\"><V>inner2</V></COMP></COMP>"
+      "<COMP N=\"2\"><V>c2</V></COMP>"
+      "<COMPS N=\"1\"><V>s1</V></COMPS>"
+      "<OTHER><COMP N=\"1\"><V>other1</V></COMP></OTHER>"
+      "</ORDER>";
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_string(kText));
+  ElementIndex index;
+  index.Build(document);
+  const pugi::xml_node order = document.document_element();
+  const pugi::xml_node first = index.FirstChild(order, "COMP", "1");
+  const pugi::xml_node other = index.FirstChild(order, "OTHER", std::nullopt);
+  ASSERT_EQ(ValueOf(first), "c1");
+
+  const struct {
+    bool below;
+    pugi::xml_node from;
+    const char* name;
+    const char* n;
+    const char* expected;
+  } steps[] = {
+      {false, order, "COMP", "2", "c2"},
+      {true, order, "COMP", "2", "inner2"},      // below, not child
+      {true, first, "COMP", "2", "inner2"},      // from another element
+      {false, first, "COMP", "2", "inner2"},
+      {false, other, "COMP", "2", "(none)"},
+      {false, other, "COMP", "1", "other1"},     // another number
+      {false, order, "COMP", "1", "c1"},         // from the root again
+      {false, order, "COMP", "01", "c1"},        // the same number written otherwise
+      {false, order, "COMPS", "01", "s1"},       // another name
+      {false, order, "COMP", "01", "c1"},
+      {false, order, "COMP", "01", "c1"},        // the same step twice
+      {false, order, "NOSUCH", "01", "(none)"},  // a name the document lacks
+      {false, order, "COMP", "01", "c1"},
+      {false, order, "COMP", "x", "(none)"},     // a number no element has
+      {false, order, "COMP", "x", "(none)"},
+      {false, order, "COMP", nullptr, "c1"},     // no number
+      {false, order, "COMP", "2", "c2"},
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const auto& step = steps[i];
+    SCOPED_TRACE("step " + std::to_string(i));
+    const std::optional<std::string_view> n =
+        step.n ? std::optional<std::string_view>(step.n) : std::nullopt;
+    const pugi::xml_node found =
+        step.below ? index.FirstBelow(step.from, step.name, n) : index.FirstChild(step.from, step.name, n);
+    EXPECT_EQ(ValueOf(found), step.expected);
+  }
+
+  // A new document forgets the last step: the same step finds the new
+  // document's element.
+  pugi::xml_document next;
+  ASSERT_TRUE(next.load_string("<ORDER><COMP N=\"1\"><V>c1</V></COMP><COMP N=\"2\"><V>next2</V></COMP></ORDER>"));
+  index.Build(next);
+  EXPECT_EQ(ValueOf(index.FirstChild(next.document_element(), "COMP", "2")), "next2");
+  EXPECT_EQ(ValueOf(index.FirstChild(next.document_element(), "COMP", "2")), "next2");
+}
+
 TEST(ElementIndexTest, IndexedLookupsDoNotScanTheSiblings) {
   constexpr int kSiblings = 60000;
   std::string text = "<ORDER>";
