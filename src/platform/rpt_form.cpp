@@ -4,28 +4,34 @@ namespace ombrel {
 
 namespace {
 
-// A positive decimal number of at most nine digits after its leading zeros;
-// nothing when it is not one.
-std::optional<uint32_t> PositiveNumber(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  while (!text.empty() && text.front() == '0') text.remove_prefix(1);
-  if (text.empty() || text.size() > 9) return std::nullopt;
+// Reads a positive decimal number of at most nine digits after its leading
+// zeros from address at at, up to the first byte that is no digit; at is left
+// there. Nothing when there is no such number.
+std::optional<uint32_t> PositiveNumberAt(std::string_view address, std::size_t& at) {
+  while (at < address.size() && address[at] == '0') ++at;
+  const std::size_t significant = at;
   uint32_t number = 0;
-  for (char c : text) number = number * 10 + static_cast<uint32_t>(c - '0');
+  for (; at < address.size() && at - significant < 10; ++at) {
+    const auto digit = static_cast<unsigned char>(address[at] - '0');
+    if (digit > 9) break;
+    number = number * 10 + digit;
+  }
+  const std::size_t digits = at - significant;
+  if (digits == 0 || digits > 9) return std::nullopt;  // no number, zero, or too large
   return number;
 }
 
 }  // namespace
 
+// Every field write of a translation comes here: one pass over the address,
+// with no search for the bar and no second look at the digits.
 std::optional<uint64_t> RptForm::AddressKey(std::string_view address) {
-  const std::size_t bar = address.find('|');
-  if (bar == std::string_view::npos) return std::nullopt;
-  const auto line = PositiveNumber(address.substr(0, bar));
-  const auto field = PositiveNumber(address.substr(bar + 1));
-  if (!line || !field) return std::nullopt;
+  std::size_t at = 0;
+  const std::optional<uint32_t> line = PositiveNumberAt(address, at);
+  if (!line || at >= address.size() || address[at] != '|') return std::nullopt;
+  ++at;
+  const std::optional<uint32_t> field = PositiveNumberAt(address, at);
+  if (!field || at != address.size()) return std::nullopt;
   return FieldList::Key(*line, *field);
 }
 
