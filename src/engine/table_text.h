@@ -4,36 +4,37 @@
 #pragma once
 
 #include <charconv>
-#include <iterator>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace ombrel {
 
 // Tables build a thousand of these per translation: each is written into
-// one string, without the temporaries of concatenation.
-inline void AppendDecimal(std::string& text, int number) {
-  char digits[12];
-  const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
-  text.append(digits, end);
-}
+// one string of its exact size, without the temporaries of concatenation; a
+// text of up to fifteen bytes then needs no allocation at all.
+constexpr std::size_t kMaxDecimal = 11;  // "-2147483648"
+
+inline char* WriteDecimal(char* at, int number) { return std::to_chars(at, at + kMaxDecimal, number).ptr; }
 
 // "line|field", such as "13|3".
 inline std::string Addr(int line, int field) {
-  std::string address;
-  AppendDecimal(address, line);
-  address += '|';
-  AppendDecimal(address, field);
-  return address;
+  char text[2 * kMaxDecimal + 1];
+  char* end = WriteDecimal(text, line);
+  *end++ = '|';
+  end = WriteDecimal(end, field);
+  return std::string(text, end);
 }
 
 // The order tag of item of member n of group: Item("UNIT", 3, "NUM") is "UNIT(3)NUM".
 inline std::string Item(std::string_view group, int n, std::string_view item) {
+  char digits[kMaxDecimal];
+  const auto count = static_cast<std::size_t>(WriteDecimal(digits, n) - digits);
   std::string tag;
-  tag.reserve(group.size() + item.size() + 13);
+  tag.reserve(group.size() + count + 2 + item.size());
   tag += group;
   tag += '(';
-  AppendDecimal(tag, n);
+  tag.append(digits, count);
   tag += ')';
   tag += item;
   return tag;
