@@ -1,8 +1,10 @@
 #include "platform/alias_table.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "platform/text_encoding.h"
+#include "platform/word_hash.h"
 
 namespace ombrel {
 
@@ -45,32 +47,72 @@ void Shape(std::string_view tag, std::string& shape, std::vector<std::string_vie
   }
 }
 
-constexpr uint64_t kShapePrime = 0x100000001B3ull;
+// Bit 7 of each byte of the result is set where word holds a decimal digit,
+// and no other bit: each byte is looked at on its own, with no carry into
+// the next.
+uint64_t DigitBytes(uint64_t word) {
+  constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
+  const uint64_t value = word ^ 0x3030303030303030ull;                 // a digit becomes 0..9
+  const uint64_t tenOrMore = (value & kLow) + 0x7676767676767676ull;  // bit 7 set from 10 up
+  return ~(tenOrMore | value) & 0x8080808080808080ull;
+}
+
+// The position of the first decimal digit of text at or after from;
+// text.size() when there is none. Eight bytes at a time: most tags of a
+// translation have no digit, or one after a few letters.
+std::size_t NextDigit(std::string_view text, std::size_t from) {
+  const std::size_t size = text.size();
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; from + 8 <= size; from += 8) {
+      if (const uint64_t digits = DigitBytes(LoadWord64(text.data() + from))) {
+        return from + static_cast<std::size_t>(std::countr_zero(digits)) / 8;
+      }
+    }
+    if (from < size && size >= 8) {
+      // The last eight bytes, less those before from, looked at already.
+      const std::size_t start = size - 8;
+      const uint64_t digits = DigitBytes(LoadWord64(text.data() + start)) >> (8 * (from - start));
+      return digits == 0 ? size : from + static_cast<std::size_t>(std::countr_zero(digits)) / 8;
+    }
+  }
+  while (from < size && !IsDigit(text[from])) ++from;
+  return from;
+}
+
 constexpr uint64_t kShapeBasis = 0xCBF29CE484222325ull;
 
+// A shape is its literal parts between the '#' that stand for the runs of
+// digits, each hashed whole.
+uint64_t AddShapePart(uint64_t hash, std::string_view part) {
+  hash = (hash ^ WordHash(part)) * 0x9E3779B97F4A7C15ull;
+  return hash ^ (hash >> 29);
+}
+
 // A hash of what Shape makes of tag, computed without making it; a tag with
-// no digit gives 0.
+// no digit gives 0. A tag with a '#' of its own may hash unlike its shape: no
+// pattern fits such a tag anyway.
 uint64_t ShapeHash(std::string_view tag) {
-  constexpr uint64_t kPrime = kShapePrime;
-  uint64_t hash = kShapeBasis;
-  bool digits = false;
-  for (std::size_t i = 0; i < tag.size();) {
-    char c = tag[i++];
-    if (IsDigit(c)) {
-      digits = true;
-      while (i < tag.size() && IsDigit(tag[i])) ++i;
-      c = '#';
-    }
-    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
+  std::size_t digit = NextDigit(tag, 0);
+  if (digit == tag.size()) return 0;
+  uint64_t hash = AddShapePart(kShapeBasis, tag.substr(0, digit));
+  for (;;) {
+    std::size_t part = digit + 1;
+    while (part < tag.size() && IsDigit(tag[part])) ++part;
+    digit = NextDigit(tag, part);
+    hash = AddShapePart(hash, tag.substr(part, digit - part));
+    if (digit == tag.size()) return hash | 1;
   }
-  return digits ? hash | 1 : 0;
 }
 
 // The hash ShapeHash gives every tag whose shape is key.
 uint64_t ShapeHashOfKey(std::string_view key) {
   uint64_t hash = kShapeBasis;
-  for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * kShapePrime;
-  return hash | 1;
+  for (;;) {
+    const std::size_t mark = key.find('#');
+    hash = AddShapePart(hash, key.substr(0, mark));
+    if (mark == std::string_view::npos) return hash | 1;
+    key.remove_prefix(mark + 1);
+  }
 }
 
 // tag with every run of digits and '#' replaced by one '#'; the runs in runs.

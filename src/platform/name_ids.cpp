@@ -1,64 +1,27 @@
 #include "platform/name_ids.h"
 
-#include <cstring>
+#include "platform/word_hash.h"
 
 namespace ombrel {
 
 namespace {
 
-uint64_t Load64(const char* at) {
-  uint64_t word;
-  std::memcpy(&word, at, 8);
-  return word;
-}
+// The high bits of the hash, which the multiplication mixes best.
+std::size_t NameHash(std::string_view name) { return static_cast<std::size_t>(WordHash(name) >> 16); }
 
-uint64_t Load32(const char* at) {
-  uint32_t word;
-  std::memcpy(&word, at, 4);
-  return word;
-}
-
-// Element names are short, and every lookup of a translation hashes one:
-// they are read a word at a time, a name of eight bytes or more ending with
-// the word of its last eight bytes (overlapping the one before), a shorter
-// one as two overlapping halves or three of its bytes. No byte is read
-// alone in a loop, and none outside the name. The length is mixed in, so
-// names that overlap differently do not collide for it.
-std::size_t NameHash(std::string_view name) {
-  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-  const char* const bytes = name.data();
-  const std::size_t size = name.size();
-  uint64_t hash = size * kMultiplier;
-  if (size >= 8) {
-    for (std::size_t at = 0; at + 8 < size; at += 8) {
-      hash = (hash ^ Load64(bytes + at)) * kMultiplier;
-      hash ^= hash >> 29;
-    }
-    hash = (hash ^ Load64(bytes + size - 8)) * kMultiplier;
-  } else if (size >= 4) {
-    hash = (hash ^ (Load32(bytes) | Load32(bytes + size - 4) << 32)) * kMultiplier;
-  } else if (size > 0) {
-    const uint64_t first = static_cast<unsigned char>(bytes[0]);
-    const uint64_t middle = static_cast<unsigned char>(bytes[size / 2]);
-    const uint64_t last = static_cast<unsigned char>(bytes[size - 1]);
-    hash = (hash ^ (first | middle << 8 | last << 16)) * kMultiplier;
-  }
-  hash ^= hash >> 32;
-  return static_cast<std::size_t>(hash * kMultiplier >> 16);
-}
-
-// a == b, read as NameHash reads them, without a call to compare a few bytes.
+// a == b, read in words as WordHash reads them: no call to compare a few bytes.
 bool SameName(std::string_view a, std::string_view b) {
   const std::size_t size = a.size();
   if (size != b.size()) return false;
   if (size >= 8) {
     for (std::size_t at = 0; at + 8 < size; at += 8) {
-      if (Load64(a.data() + at) != Load64(b.data() + at)) return false;
+      if (LoadWord64(a.data() + at) != LoadWord64(b.data() + at)) return false;
     }
-    return Load64(a.data() + size - 8) == Load64(b.data() + size - 8);
+    return LoadWord64(a.data() + size - 8) == LoadWord64(b.data() + size - 8);
   }
   if (size >= 4) {
-    return Load32(a.data()) == Load32(b.data()) && Load32(a.data() + size - 4) == Load32(b.data() + size - 4);
+    return LoadWord32(a.data()) == LoadWord32(b.data()) &&
+           LoadWord32(a.data() + size - 4) == LoadWord32(b.data() + size - 4);
   }
   for (std::size_t at = 0; at < size; ++at) {
     if (a[at] != b[at]) return false;

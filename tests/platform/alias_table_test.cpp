@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ombrel {
 namespace {
@@ -84,6 +85,62 @@ TEST(AliasTableTest, ManyLinesWithDigitsDoNotSlowEachLookup) {
   EXPECT_EQ(found, 2 * 5000);
   // Trying every line would be 15000 x 200000 attempts: many minutes.
   EXPECT_LT(took, std::chrono::seconds(2));
+}
+
+// A tag is turned away when its shape (its text with each run of digits as
+// one '#') hashes like no pattern's, the hash read in words: whatever the
+// length of the text around its runs, wherever they fall in those words, and
+// whatever bytes stand beside the digits, a tag that fits a line is found,
+// and the same tag without a digit or with other text is not.
+TEST(AliasTableTest, ATagFitsItsPatternWhereverItsDigitsStand) {
+  const std::string front = "ABCDEFGHIJKLMNOPQR";
+  const std::string back = "abcdefghijklmnopqr";
+  struct Line {
+    std::vector<std::string> parts;  // the text around each '#'
+  };
+  std::vector<Line> lines;
+  for (std::size_t f = 0; f <= front.size(); ++f) {
+    for (std::size_t b = 0; b <= back.size(); ++b) lines.push_back({{front.substr(0, f), back.substr(0, b)}});
+  }
+  for (std::size_t m = 0; m <= 17; m += 1) {
+    lines.push_back({{"X", front.substr(0, m) + "_", "Y"}});
+    lines.push_back({{"", back.substr(0, m) + "-", "/:", ""}});
+  }
+  // Bytes next to the digits' own: '/' and ':', and the second bytes of
+  // UTF-8 letters, 0xB0 to 0xB9.
+  lines.push_back({{"\xC3\xB0/", ":\xC3\xB9", "\xC3\xB1"}});
+  lines.push_back({{"", ":\xC3\xB9\xC3\xB9\xC3\xB9\xC3\xB9/"}});
+
+  std::string text;
+  for (const Line& line : lines) {
+    std::string tag = line.parts[0];
+    std::string path = "P";
+    for (std::size_t i = 1; i < line.parts.size(); ++i) {
+      tag += "#" + line.parts[i];
+      path += "\\I(#)";
+    }
+    text += tag + " = " + path + "\n";
+  }
+  const AliasTable table = AliasTable::Parse(text);
+  ASSERT_EQ(table.size(), lines.size());
+
+  for (const Line& line : lines) {
+    for (const std::string digits : {"7", "42", "0012345"}) {
+      std::string tag = line.parts[0];
+      std::string undigited = line.parts[0];
+      std::string altered = line.parts[0];
+      for (std::size_t i = 1; i < line.parts.size(); ++i) {
+        tag += digits + line.parts[i];
+        undigited += line.parts[i];
+        altered += digits + "~" + line.parts[i];
+      }
+      SCOPED_TRACE(tag);
+      std::optional<XmlPath> storage;
+      EXPECT_NE(table.Find(tag, storage), nullptr);
+      EXPECT_EQ(table.Find(undigited, storage), nullptr);
+      EXPECT_EQ(table.Find(altered, storage), nullptr);
+    }
+  }
 }
 
 }  // namespace
