@@ -18,6 +18,14 @@ constexpr auto kStepMark = [] {
 }();
 bool IsStepMark(char c) { return kStepMark[static_cast<unsigned char>(c)]; }
 
+// The characters a name ends at when a path is walked: the marks and the
+// step separator.
+constexpr auto kNameEnd = [] {
+  std::array<bool, 256> table = kStepMark;
+  table[static_cast<unsigned char>('\\')] = true;
+  return table;
+}();
+
 // The next node after node in document order, staying inside top's subtree.
 pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
   if (node.first_child()) return node.first_child();
@@ -118,29 +126,67 @@ std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) co
 // that is not a step makes the whole text no path, whose value is "" like a
 // path that matches nothing; so stopping at the first step that fails, before
 // the later ones are read, gives what parsing the whole text first would.
+// Each step is read in one pass over its bytes, the name up to the first
+// mark or "\": a translation walks a thousand tags, and searching the text
+// for each mark in turn costs more than the walk's lookups.
 std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
                           const ElementIndex& index) {
   if (!text.empty() && text.front() == '\\') text.remove_prefix(1);
   if (text.empty()) return "";
+  const std::size_t size = text.size();
+  constexpr std::size_t kLast = std::string_view::npos;  // no step follows
   uint32_t current = index.PositionOf(from);
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t slash = text.find('\\', start);
-    std::size_t end = slash == std::string_view::npos ? text.size() : slash;
-    std::size_t next = slash == std::string_view::npos ? std::string_view::npos : slash + 1;
-    if (splitAfterParenthesis) {
-      // A ")" inside the step ends it; the next step follows directly.
-      const std::size_t close = text.find(')', start);
-      if (close != std::string_view::npos && close + 1 < end) end = next = close + 1;
+  for (std::size_t start = 0;;) {
+    if (current == ElementIndex::kNone || start == size) return "";
+    if (text[start] == '@') return LastAttribute(text.substr(start), splitAfterParenthesis, index.NodeAt(current));
+    StepView step;
+    std::size_t at = start;
+    if (text[at] == '~') {
+      step.kind = Kind::kDescendant;
+      ++at;
     }
-    const bool last = next == std::string_view::npos;
-    const std::optional<StepView> step = ParseStep(text.substr(start, end - start), last);
-    if (!step || current == ElementIndex::kNone) return "";
-    if (step->kind == Kind::kAttribute) return AttributeValue(index.NodeAt(current), *step);
-    current = Follow(current, *step, index);
-    if (last) return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
+    const std::size_t name = at;
+    while (at < size && !kNameEnd[static_cast<unsigned char>(text[at])]) ++at;
+    if (at == name) return "";
+    step.name = text.substr(name, at - name);
+    std::size_t next = kLast;
+    if (at < size && text[at] == '\\') {
+      next = at + 1;
+    } else if (at < size) {
+      // NAME(n), or a mark inside the name: no step.
+      if (text[at] != '(') return "";
+      const std::size_t open = at;
+      std::size_t close;
+      if (splitAfterParenthesis) {
+        // The first ")" ends the step; the next one follows directly.
+        do ++at; while (at < size && text[at] != ')' && text[at] != '\\');
+        if (at == size || text[at] == '\\') return "";
+        close = at;
+        if (close + 1 < size) next = text[close + 1] == '\\' ? close + 2 : close + 1;
+      } else {
+        const std::size_t slash = text.find('\\', open + 1);
+        const std::size_t end = slash == std::string_view::npos ? size : slash;
+        if (text[end - 1] != ')') return "";
+        close = end - 1;
+        if (slash != std::string_view::npos) next = slash + 1;
+      }
+      if (close <= open + 1) return "";  // "NAME()"
+      step.index = text.substr(open + 1, close - open - 1);
+    }
+    current = Follow(current, step, index);
+    if (next == kLast) return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
     start = next;
   }
+}
+
+std::string XmlPath::LastAttribute(std::string_view step, bool splitAfterParenthesis, pugi::xml_node current) {
+  // "@NAME" with nothing after it: no "\", and in a tag no ")" but a last one.
+  if (step.size() < 2 || step.find('\\') != std::string_view::npos) return "";
+  if (splitAfterParenthesis) {
+    const std::size_t close = step.find(')');
+    if (close != std::string_view::npos && close + 1 < step.size()) return "";
+  }
+  return AttributeValue(current, StepView{Kind::kAttribute, step.substr(1), std::nullopt});
 }
 
 std::string XmlPath::EvaluateText(std::string_view text, pugi::xml_node from,

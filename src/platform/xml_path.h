@@ -61,6 +61,9 @@ class XmlPath {
   static uint32_t Follow(uint32_t current, const StepView& step, const ElementIndex& index);
   // The value of an attribute step at current.
   static std::string AttributeValue(pugi::xml_node current, const StepView& step);
+  // The value of an attribute step met on a walk, step being the rest of the
+  // text from its "@"; "" unless it is the last step.
+  static std::string LastAttribute(std::string_view step, bool splitAfterParenthesis, pugi::xml_node current);
   static std::string Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
                           const ElementIndex& index);
 
