@@ -4,6 +4,8 @@
 #include <compare>
 #include <functional>
 
+#include "platform/word_hash.h"
+
 namespace ombrel {
 
 void ElementIndex::Clear() {
@@ -21,7 +23,8 @@ void ElementIndex::Clear() {
 std::optional<uint32_t> ElementIndex::Remembered(bool below, uint32_t from, std::string_view name,
                                                  std::string_view n) const {
   const LastNumbered& last = lastNumbered_;
-  if (!last.valid || last.from != from || last.below != below || last.name != name || last.n != n) {
+  if (!last.valid || last.from != from || last.below != below || !SameWords(last.n, n) ||
+      !SameWords(last.name, name)) {
     return std::nullopt;
   }
   return last.found;
@@ -146,11 +149,13 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
 }
 
 uint32_t ElementIndex::PositionOf(pugi::xml_node node) const {
+  // Every lookup of a translation starts at the root: one comparison finds
+  // it, before the node is asked its type.
+  if (!elements_.empty() && elements_[0].node == node) return 0;
   if (node.type() == pugi::node_document) {
     return !elements_.empty() && elements_[0].node.root() == node ? kDocument : kNone;
   }
   if (node.type() != pugi::node_element || elements_.empty()) return kNone;
-  if (elements_[0].node == node) return 0;
   if (byAddress_.empty()) {
     byAddress_.reserve(elements_.size());
     for (uint32_t i = 0; i < elements_.size(); ++i) byAddress_.emplace_back(elements_[i].node.internal_object(), i);

@@ -1,6 +1,7 @@
-// A hash of short texts (element names, the literal parts of order tags)
-// read a word at a time: a translation hashes thousands of them, most under
-// twenty bytes, where a loop over single bytes costs more than the mixing.
+// A hash and a comparison of short texts (element names, the literal parts
+// of order tags) read a word at a time: a translation hashes and compares
+// thousands of them, most under twenty bytes, where a loop over single bytes
+// or a call to compare them costs more than the work.
 #pragma once
 
 #include <cstdint>
@@ -47,6 +48,27 @@ inline uint64_t WordHash(std::string_view text) {
   }
   hash ^= hash >> 32;
   return hash * kMultiplier;
+}
+
+// a == b, read in words as WordHash reads them: no call to compare a few
+// bytes.
+inline bool SameWords(std::string_view a, std::string_view b) {
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) {
+      if (LoadWord64(a.data() + at) != LoadWord64(b.data() + at)) return false;
+    }
+    return LoadWord64(a.data() + size - 8) == LoadWord64(b.data() + size - 8);
+  }
+  if (size >= 4) {
+    return LoadWord32(a.data()) == LoadWord32(b.data()) &&
+           LoadWord32(a.data() + size - 4) == LoadWord32(b.data() + size - 4);
+  }
+  for (std::size_t at = 0; at < size; ++at) {
+    if (a[at] != b[at]) return false;
+  }
+  return true;
 }
 
 }  // namespace ombrel
