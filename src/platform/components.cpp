@@ -3,6 +3,7 @@
 #include "platform/pugi_xml_dom.h"
 #include "platform/rpt_document.h"
 #include "platform/zip_envelope.h"
+#include "platform/zip_write_state.h"
 
 namespace ombrel {
 
@@ -14,8 +15,13 @@ class RealComponents : public ComponentFactory {
   std::unique_ptr<Envelope> CreateEnvelope() override { return std::make_unique<ZipEnvelope>(); }
   std::unique_ptr<XmlDom> CreateXmlDom() override { return std::make_unique<PugiXmlDom>(); }
   std::unique_ptr<ReportDocument> CreateReportDocument() override {
-    return std::make_unique<RptDocument>();
+    return std::make_unique<RptDocument>(reportWriting_);
   }
+
+ private:
+  // Kept for every report this factory's documents write, so that a steady
+  // run of translations allocates no deflate state and no buffer.
+  std::shared_ptr<ZipWriteState> reportWriting_ = std::make_shared<ZipWriteState>();
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/rpt_document.h"
 
 #include <charconv>
+#include <ctime>
 #include <exception>
 #include <iterator>
 #include <new>
@@ -9,6 +10,7 @@
 #include "platform/path_names.h"
 #include "platform/xml_escape.h"
 #include "platform/zip_file_writer.h"
+#include "platform/zip_write_state.h"
 
 namespace ombrel {
 
@@ -69,6 +71,12 @@ bool IsPlainExtension(const std::string& extension) {
 }
 
 }  // namespace
+
+RptDocument::RptDocument() : RptDocument(std::make_shared<ZipWriteState>()) {}
+
+RptDocument::RptDocument(std::shared_ptr<ZipWriteState> writeState) : writeState_(std::move(writeState)) {}
+
+RptDocument::~RptDocument() = default;
 
 HostForm* RptDocument::AddForm(const std::string& formId) {
   if (formId.empty()) return nullptr;
@@ -150,7 +158,8 @@ bool RptDocument::WriteReport(const std::string& path) {
     std::vector<ZipTextEntry> texts(1);
     texts[0].name = "REPORT.XML";
     texts[0].bytes = ReportXml();
-    WriteZipFile(path, texts, files, kSource);
+    texts[0].modified = std::time(nullptr);
+    WriteZipFile(path, texts, files, *writeState_, kSource);
     return true;
   } catch (const Error& error) {
     writeFailure_ = error;
