@@ -76,22 +76,25 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
       Clear();
       return false;
     }
-    if (node.first_child()) {
+    // Each node is asked for its child and its sibling once: every question
+    // is a call into the parser's library.
+    if (const pugi::xml_node child = node.first_child()) {
       open.push_back(Open{node, own, parent});
       parent = own;
-      node = node.first_child();
+      node = child;
       continue;
     }
-    while (!node.next_sibling() && !open.empty()) {
+    pugi::xml_node next = node.next_sibling();
+    while (!next && !open.empty()) {
       const Open closed = open.back();
       open.pop_back();
-      node = closed.node;
       parent = closed.outerParent;
       if (closed.position != kNone) {
         elements_[closed.position].last = static_cast<uint32_t>(elements_.size() - 1);
       }
+      next = closed.node.next_sibling();
     }
-    node = node.next_sibling();
+    node = next;
   }
 
   // Counting sorts: by name in document order; and by parent, then by name
