@@ -12,7 +12,15 @@ std::size_t FieldList::SlotOf(uint64_t key) const {
 }
 
 void FieldList::Grow() {
-  slots_.assign(slots_.empty() ? 256 : slots_.size() * 2, 0);
+  if (slots_.empty()) {
+    // A main form writes about a thousand fields: room for them from the
+    // start spares moving every field written so far, and rehashing it, at
+    // each doubling on the way there.
+    slots_.assign(2048, 0);
+    entries_.reserve(1024);
+    return;
+  }
+  slots_.assign(slots_.size() * 2, 0);
   for (std::size_t i = 0; i < entries_.size(); ++i) slots_[SlotOf(entries_[i].first)] = static_cast<uint32_t>(i + 1);
 }
 
