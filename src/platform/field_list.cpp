@@ -1,5 +1,8 @@
 #include "platform/field_list.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace ombrel {
 
 std::size_t FieldList::SlotOf(uint64_t key) const {
@@ -24,14 +27,32 @@ void FieldList::Grow() {
   for (std::size_t i = 0; i < entries_.size(); ++i) slots_[SlotOf(entries_[i].first)] = static_cast<uint32_t>(i + 1);
 }
 
-void FieldList::Set(uint64_t key, std::string text) {
+std::string_view FieldList::Keep(std::string_view text) {
+  if (text.empty()) return {};
+  if (text.size() > roomSize_) {
+    const std::size_t size = std::max(nextBlock_, text.size());
+    nextBlock_ = std::min<std::size_t>(nextBlock_ * 2, 64 * 1024);
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    room_ = blocks_.back().get();
+    roomSize_ = size;
+  }
+  std::memcpy(room_, text.data(), text.size());
+  const std::string_view kept(room_, text.size());
+  room_ += text.size();
+  roomSize_ -= text.size();
+  return kept;
+}
+
+void FieldList::Set(uint64_t key, std::string_view text) {
   if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
   uint32_t& slot = slots_[SlotOf(key)];
   if (slot != 0) {
-    entries_[slot - 1].second = std::move(text);
+    // The text it replaces stays in its block, unused: few fields are
+    // written twice.
+    entries_[slot - 1].second = Keep(text);
     return;
   }
-  entries_.emplace_back(key, std::move(text));
+  entries_.emplace_back(key, Keep(text));
   slot = static_cast<uint32_t>(entries_.size());
 }
 

@@ -36,11 +36,11 @@ std::optional<uint64_t> RptForm::AddressKey(std::string_view address) {
 }
 
 void RptForm::AddField(const std::string& fieldAddr, std::string value) {
-  if (const auto key = AddressKey(fieldAddr)) fields_.Set(*key, std::move(value));
+  if (const auto key = AddressKey(fieldAddr)) fields_.Set(*key, value);
 }
 
 void RptForm::AddTitle(const std::string& fieldAddr, const std::string& title) {
-  if (const auto key = AddressKey(fieldAddr)) titles_.Set(*key, std::string(title));
+  if (const auto key = AddressKey(fieldAddr)) titles_.Set(*key, title);
 }
 
 }  // namespace ombrel
