@@ -11,6 +11,9 @@ namespace {
 
 class RealComponents : public ComponentFactory {
  public:
+  // The program makes its factory when it starts: the report writing state
+  // is set up then, not during the first report.
+  RealComponents() { reportWriting_->Prepare(); }
   std::unique_ptr<FileSystemObject> CreateFileSystem() override { return CreateLocalFileSystem(); }
   std::unique_ptr<Envelope> CreateEnvelope() override { return std::make_unique<ZipEnvelope>(); }
   std::unique_ptr<XmlDom> CreateXmlDom() override { return std::make_unique<PugiXmlDom>(); }

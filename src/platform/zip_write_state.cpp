@@ -1,5 +1,6 @@
 #include "platform/zip_write_state.h"
 
+#include <cstdint>
 #include <new>
 
 namespace ombrel {
@@ -38,6 +39,31 @@ z_stream& ZipWriteState::FreshDeflateStream() {
   stream_.next_out = nullptr;
   stream_.avail_out = 0;
   return stream_;
+}
+
+void ZipWriteState::Prepare() {
+  // Text that does not compress, so that deflate writes every buffer it
+  // has: the window, the match chains and the block of pending symbols.
+  // It is taken from the first half of the buffer and deflated into the
+  // second, which touches both.
+  constexpr std::size_t kTextSize = 128 * 1024;
+  static_assert(2 * kTextSize <= kBufferSize);
+  unsigned char* text = Buffer();
+  uint32_t x = 0x9E3779B9u;
+  for (std::size_t i = 0; i < kTextSize; ++i) {
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    text[i] = static_cast<unsigned char>(x);
+  }
+  z_stream& stream = FreshDeflateStream();
+  stream.next_in = text;
+  stream.avail_in = kTextSize;
+  stream.next_out = text + kTextSize;
+  stream.avail_out = static_cast<uInt>(kBufferSize - kTextSize);
+  deflate(&stream, Z_FINISH);
+  // The next entry starts from a reset stream.
+  FreshDeflateStream();
 }
 
 unsigned char* ZipWriteState::Buffer() {

@@ -2,7 +2,7 @@
 // state of the compressed entries (buffers of 64 to 128 KiB each) and the
 // buffer an archive is put together in. A program that writes report after
 // report allocates them, and the system maps their pages, once instead of
-// for every report. Each is made when first needed. One archive at a time:
+// for every report. Each is made when first needed, or by Prepare. One archive at a time:
 // whoever writes through a state must not share it with a concurrent writer.
 #pragma once
 
@@ -28,6 +28,12 @@ class ZipWriteState {
   // same bytes as libzip writes at that level, ready for a new entry.
   // Raises std::bad_alloc when zlib cannot have its memory.
   z_stream& FreshDeflateStream();
+
+  // Makes the deflate state and the buffer now and runs a report's worth of
+  // text through them, so that the system maps their pages when the program
+  // starts rather than during its first report. Leaves nothing behind that a
+  // later archive could see. Raises std::bad_alloc as FreshDeflateStream.
+  void Prepare();
 
   // kBufferSize bytes, holding whatever the last archive left there.
   unsigned char* Buffer();

@@ -137,29 +137,33 @@ std::vector<ArchiveCase> Cases() {
 }
 
 TEST(ZipFileWriterTest, WritesTheBytesLibzipWrites) {
-  // One state for all, as a program keeps it: each archive after a larger one.
-  ZipWriteState state;
-  for (const ArchiveCase& c : Cases()) {
-    SCOPED_TRACE(c.what);
-    TempDir dir;
-    std::vector<ZipFileEntry> files;
-    for (const Photo& photo : c.photos) {
-      const std::string path = dir.Write("photo" + std::to_string(files.size()), photo.bytes);
-      const timespec times[2] = {{photo.modified, 0}, {photo.modified, 0}};
-      ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-      files.push_back({photo.name, path});
-    }
-    WriteWithLibzip(dir.File("libzip.zip"), c.texts, files);
-    const std::string expected = dir.Read("libzip.zip");
-    ASSERT_FALSE(expected.empty());
+  for (const bool prepared : {false, true}) {
+    // One state for all, as a program keeps it: each archive after a larger one.
+    ZipWriteState state;
+    // A prepared state keeps nothing of the text it was warmed with.
+    if (prepared) state.Prepare();
+    for (const ArchiveCase& c : Cases()) {
+      SCOPED_TRACE(std::string(c.what) + (prepared ? ", prepared state" : ""));
+      TempDir dir;
+      std::vector<ZipFileEntry> files;
+      for (const Photo& photo : c.photos) {
+        const std::string path = dir.Write("photo" + std::to_string(files.size()), photo.bytes);
+        const timespec times[2] = {{photo.modified, 0}, {photo.modified, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        files.push_back({photo.name, path});
+      }
+      WriteWithLibzip(dir.File("libzip.zip"), c.texts, files);
+      const std::string expected = dir.Read("libzip.zip");
+      ASSERT_FALSE(expected.empty());
 
-    // Written directly...
-    ASSERT_TRUE(PlanDirectWrite(c.texts, files));
-    WriteZipFile(dir.File("direct.zip"), c.texts, files, state, "test");
-    EXPECT_EQ(Difference(dir.Read("direct.zip"), expected), "");
-    // ...and through libzip, as an archive that needs ZIP64 would be.
-    WriteZipFile(dir.File("through libzip.zip"), c.texts, files, state, "test", 0);
-    EXPECT_EQ(Difference(dir.Read("through libzip.zip"), expected), "");
+      // Written directly...
+      ASSERT_TRUE(PlanDirectWrite(c.texts, files));
+      WriteZipFile(dir.File("direct.zip"), c.texts, files, state, "test");
+      EXPECT_EQ(Difference(dir.Read("direct.zip"), expected), "");
+      // ...and through libzip, as an archive that needs ZIP64 would be.
+      WriteZipFile(dir.File("through libzip.zip"), c.texts, files, state, "test", 0);
+      EXPECT_EQ(Difference(dir.Read("through libzip.zip"), expected), "");
+    }
   }
 }
 
