@@ -60,6 +60,8 @@ std::string XmlReader::TagValue(const std::string& tag) const {
   return Dom().TagValue(tag, false);
 }
 
+std::string_view XmlReader::TagText(const std::string& tag) const { return Dom().TagText(tag, false); }
+
 HostForm& XmlReader::Current() const {
   if (CurrentForm == nullptr) throw Error::ObjectNotSet(kAppTitle);
   return *CurrentForm;

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/form_translator.h"
 #include "engine/keyed_collection.h"
@@ -101,6 +102,9 @@ class XmlReader final : public XmlEngine {
 
   // The value of an order tag in the loaded document ("" when absent).
   std::string TagValue(const std::string& tag) const;
+  // The same as a view, good until the next TagText or document load: for a
+  // value that is only tested or copied into a field.
+  std::string_view TagText(const std::string& tag) const;
   // The current form; raises error 91 when there is none.
   HostForm& Current() const;
   // The XML reader, the report document and the current translator; each

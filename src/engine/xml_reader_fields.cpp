@@ -41,10 +41,10 @@ void AppendPart(std::string& text, const std::string& separator, const std::stri
 bool XmlReader::SetAlias(const std::string& ifxTag, const std::string& fieldAddr) {
   ErrorHandler handler(services_, ClassName, "SetAlias");
   bool result = false;
-  std::string v;
-  if (!handler.Run([&] { v = TagValue(ifxTag); })) return result;
+  std::string_view v;
+  if (!handler.Run([&] { v = TagText(ifxTag); })) return result;
   if (v.empty()) return result;  // the field keeps whatever it held
-  if (!handler.Run([&] { Current().AddField(fieldAddr, std::move(v)); })) return result;
+  if (!handler.Run([&] { Current().AddField(fieldAddr, v); })) return result;
   result = true;
   return result;
 }
@@ -52,8 +52,8 @@ bool XmlReader::SetAlias(const std::string& ifxTag, const std::string& fieldAddr
 void XmlReader::CheckAlias(const std::string& ifxTag, const std::string& fieldAddr,
                            const std::string& fieldTag, const TextList& fieldAttr) {
   ErrorHandler handler(services_, ClassName, "CheckAlias");
-  std::string v;
-  if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
+  std::string_view v;
+  if (!handler.Run([&] { v = TagText(ifxTag); })) return;
   if (v == fieldTag) {
     handler.Run([&] { Current().AddField(fieldAddr, "X"); });
     return;
@@ -155,8 +155,8 @@ void XmlReader::ParseAddress(const std::string& fieldAddr, const std::string& ci
 void XmlReader::ParseExtended(const std::string& ifxTag, const std::string& fieldAddr,
                               bool bLaunchable) {
   ErrorHandler handler(services_, ClassName, "ParseExtended");
-  std::string v;
-  if (!handler.Run([&] { v = TagValue(ifxTag); })) return;
+  std::string_view v;
+  if (!handler.Run([&] { v = TagText(ifxTag); })) return;
   if (v.empty()) return;
   if (bLaunchable) {
     handler.Run([&] { Current().AddField(fieldAddr, v); });
@@ -188,11 +188,11 @@ int32_t XmlReader::Licensing(int16_t aprIndex) {
   }
   bool licence = false;
   bool certificate = false;
-  if (!handler.Run([&] { licence = !TagValue(std::string(prefix) + "STATELICNUM").empty(); })) {
+  if (!handler.Run([&] { licence = !TagText(std::string(prefix) + "STATELICNUM").empty(); })) {
     return result;
   }
   if (!handler.Run(
-          [&] { certificate = !TagValue(std::string(prefix) + "STATECERTNUM").empty(); })) {
+          [&] { certificate = !TagText(std::string(prefix) + "STATECERTNUM").empty(); })) {
     return result;
   }
   if (licence && !certificate) {

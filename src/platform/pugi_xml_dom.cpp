@@ -78,12 +78,16 @@ void PugiXmlDom::LoadAlias(const std::string& path) {
 }
 
 std::string PugiXmlDom::TagValue(const std::string& tag, bool skipAlias) const {
+  return std::string(TagText(tag, skipAlias));
+}
+
+std::string_view PugiXmlDom::TagText(const std::string& tag, bool skipAlias) const {
   if (!root_) return "";
   if (!skipAlias) {
     std::optional<XmlPath> storage;
-    if (const XmlPath* path = aliases_.Find(tag, storage)) return path->Evaluate(root_, index_);
+    if (const XmlPath* path = aliases_.Find(tag, storage)) return path->Text(root_, index_, joined_);
   }
-  return XmlPath::EvaluateTag(tag, root_, index_);
+  return XmlPath::TagText(tag, root_, index_, joined_);
 }
 
 }  // namespace ombrel

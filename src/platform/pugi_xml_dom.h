@@ -30,6 +30,7 @@ class PugiXmlDom : public XmlDom {
   // Raises an error when the file cannot be read; the table is then empty.
   void LoadAlias(const std::string& path) override;
   std::string TagValue(const std::string& tag, bool skipAlias) const override;
+  std::string_view TagText(const std::string& tag, bool skipAlias) const override;
 
  private:
   void Unload();
@@ -40,6 +41,7 @@ class PugiXmlDom : public XmlDom {
   pugi::xml_node root_;  // the document element; null when nothing is loaded
   ElementIndex index_;   // of document_
   AliasTable aliases_;
+  mutable std::string joined_;  // the last TagText of an element with children
 };
 
 }  // namespace ombrel

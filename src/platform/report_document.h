@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/error.h"
 
@@ -17,9 +18,9 @@ class HostForm {
   virtual std::string Version() const = 0;
   virtual void SetVersion(const std::string& version) = 0;
   // Any address is accepted; a later write to the same field replaces the
-  // value. The value is taken by value so that a caller done with its text
-  // can hand it over instead of having it copied.
-  virtual void AddField(const std::string& fieldAddr, std::string value) = 0;
+  // value. The form keeps a copy of the value: the caller's text may be a
+  // view into the order document.
+  virtual void AddField(const std::string& fieldAddr, std::string_view value) = 0;
   virtual void AddTitle(const std::string& fieldAddr, const std::string& title) = 0;
   virtual std::string Form() const = 0;
 };

@@ -35,7 +35,7 @@ std::optional<uint64_t> RptForm::AddressKey(std::string_view address) {
   return FieldList::Key(*line, *field);
 }
 
-void RptForm::AddField(const std::string& fieldAddr, std::string value) {
+void RptForm::AddField(const std::string& fieldAddr, std::string_view value) {
   if (const auto key = AddressKey(fieldAddr)) fields_.Set(*key, value);
 }
 

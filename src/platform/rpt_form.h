@@ -21,7 +21,7 @@ class RptForm : public HostForm {
 
   std::string Version() const override { return version_; }
   void SetVersion(const std::string& version) override { version_ = version; }
-  void AddField(const std::string& fieldAddr, std::string value) override;
+  void AddField(const std::string& fieldAddr, std::string_view value) override;
   void AddTitle(const std::string& fieldAddr, const std::string& title) override;
   std::string Form() const override { return id_; }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ombrel {
 
@@ -34,6 +35,17 @@ class XmlDom {
   virtual void LoadAlias(const std::string& path) = 0;
   // The value of an order tag; skipAlias True reads the tag as a path only.
   virtual std::string TagValue(const std::string& tag, bool skipAlias) const = 0;
+  // TagValue as a view, good until the next TagText or LoadXml: a value that
+  // is only tested, or copied into a report field, then needs no string of
+  // its own. This default keeps a copy; a reader that holds the document
+  // hands out the document's own text.
+  virtual std::string_view TagText(const std::string& tag, bool skipAlias) const {
+    lastText_ = TagValue(tag, skipAlias);
+    return lastText_;
+  }
+
+ private:
+  mutable std::string lastText_;
 };
 
 }  // namespace ombrel

@@ -36,19 +36,30 @@ pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
   return pugi::xml_node();
 }
 
-}  // namespace
-
-std::string TextContent(pugi::xml_node element) {
+// The text content of an element: all text below it, in document order
+// (text parsed into an element's own value comes first in it). A leaf, the
+// common case, has its text as its value, read where it stands; any other
+// element's is put together in scratch.
+std::string_view TextContent(pugi::xml_node element, std::string& scratch) {
   const pugi::xml_node first = element.first_child();
-  if (!first) return element.value();  // the common case: a leaf with its text as its value
-  std::string text = element.value();
+  if (!first) return element.value();
+  scratch = element.value();
   for (pugi::xml_node node = first; node; node = NextInside(node, element)) {
     if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata || node.type() == pugi::node_element) {
-      text += node.value();
+      scratch += node.value();
     }
   }
-  return text;
+  return scratch;
 }
+
+// value as a string of its own: scratch itself when value was put together
+// there, else a copy.
+std::string Owned(std::string_view value, std::string& scratch) {
+  if (!value.empty() && value.data() == scratch.data()) return std::move(scratch);
+  return std::string(value);
+}
+
+}  // namespace
 
 std::optional<XmlPath::StepView> XmlPath::ParseStep(std::string_view text, bool last) {
   StepView step;
@@ -103,7 +114,7 @@ uint32_t XmlPath::Follow(uint32_t current, const StepView& step, const ElementIn
                                         : index.FirstChild(current, step.name, step.index);
 }
 
-std::string XmlPath::AttributeValue(pugi::xml_node current, const StepView& step) {
+std::string_view XmlPath::AttributeValue(pugi::xml_node current, const StepView& step) {
   for (pugi::xml_attribute attribute = current.first_attribute(); attribute;
        attribute = attribute.next_attribute()) {
     if (step.name == attribute.name()) return attribute.value();
@@ -112,6 +123,11 @@ std::string XmlPath::AttributeValue(pugi::xml_node current, const StepView& step
 }
 
 std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) const {
+  std::string scratch;
+  return Owned(Text(from, index, scratch), scratch);
+}
+
+std::string_view XmlPath::Text(pugi::xml_node from, const ElementIndex& index, std::string& scratch) const {
   uint32_t current = index.PositionOf(from);
   for (const Step& step : steps_) {
     if (current == ElementIndex::kNone) return "";
@@ -119,7 +135,7 @@ std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) co
     if (view.kind == Kind::kAttribute) return AttributeValue(index.NodeAt(current), view);
     current = Follow(current, view, index);
   }
-  return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
+  return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current), scratch);
 }
 
 // Reads the steps of text one at a time and follows each at once. A step
@@ -129,8 +145,8 @@ std::string XmlPath::Evaluate(pugi::xml_node from, const ElementIndex& index) co
 // Each step is read in one pass over its bytes, the name up to the first
 // mark or "\": a translation walks a thousand tags, and searching the text
 // for each mark in turn costs more than the walk's lookups.
-std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
-                          const ElementIndex& index) {
+std::string_view XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
+                               const ElementIndex& index, std::string& scratch) {
   if (!text.empty() && text.front() == '\\') text.remove_prefix(1);
   if (text.empty()) return "";
   const std::size_t size = text.size();
@@ -174,12 +190,13 @@ std::string XmlPath::Walk(std::string_view text, bool splitAfterParenthesis, pug
       step.index = text.substr(open + 1, close - open - 1);
     }
     current = Follow(current, step, index);
-    if (next == kLast) return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current));
+    if (next == kLast) return current == ElementIndex::kNone ? "" : TextContent(index.NodeAt(current), scratch);
     start = next;
   }
 }
 
-std::string XmlPath::LastAttribute(std::string_view step, bool splitAfterParenthesis, pugi::xml_node current) {
+std::string_view XmlPath::LastAttribute(std::string_view step, bool splitAfterParenthesis,
+                                        pugi::xml_node current) {
   // "@NAME" with nothing after it: no "\", and in a tag no ")" but a last one.
   if (step.size() < 2 || step.find('\\') != std::string_view::npos) return "";
   if (splitAfterParenthesis) {
@@ -191,12 +208,19 @@ std::string XmlPath::LastAttribute(std::string_view step, bool splitAfterParenth
 
 std::string XmlPath::EvaluateText(std::string_view text, pugi::xml_node from,
                                   const ElementIndex& index) {
-  return Walk(text, false, from, index);
+  std::string scratch;
+  return Owned(Walk(text, false, from, index, scratch), scratch);
 }
 
 std::string XmlPath::EvaluateTag(std::string_view tag, pugi::xml_node from,
                                  const ElementIndex& index) {
-  return Walk(tag, true, from, index);
+  std::string scratch;
+  return Owned(Walk(tag, true, from, index, scratch), scratch);
+}
+
+std::string_view XmlPath::TagText(std::string_view tag, pugi::xml_node from, const ElementIndex& index,
+                                  std::string& scratch) {
+  return Walk(tag, true, from, index, scratch);
 }
 
 }  // namespace ombrel

@@ -29,6 +29,9 @@ class XmlPath {
   // The value under from, a node of the document index was built from; ""
   // when nothing matches.
   std::string Evaluate(pugi::xml_node from, const ElementIndex& index) const;
+  // The same as it stands in the document, good while the document is; or,
+  // for an element with children, put together in scratch.
+  std::string_view Text(pugi::xml_node from, const ElementIndex& index, std::string& scratch) const;
 
   // What Parse(text)->Evaluate(from, index) gives ("" when text is not a
   // path), read step by step without building the path: a translation reads
@@ -40,6 +43,10 @@ class XmlPath {
   // ")", so "COMP(2)SALESPRICE" is COMP(2)\SALESPRICE.
   static std::string EvaluateTag(std::string_view tag, pugi::xml_node from,
                                  const ElementIndex& index);
+  // The same as it stands in the document, or put together in scratch, as
+  // for Text.
+  static std::string_view TagText(std::string_view tag, pugi::xml_node from, const ElementIndex& index,
+                                  std::string& scratch);
 
  private:
   enum class Kind { kChild, kDescendant, kAttribute };
@@ -60,18 +67,15 @@ class XmlPath {
   // the one at current.
   static uint32_t Follow(uint32_t current, const StepView& step, const ElementIndex& index);
   // The value of an attribute step at current.
-  static std::string AttributeValue(pugi::xml_node current, const StepView& step);
+  static std::string_view AttributeValue(pugi::xml_node current, const StepView& step);
   // The value of an attribute step met on a walk, step being the rest of the
   // text from its "@"; "" unless it is the last step.
-  static std::string LastAttribute(std::string_view step, bool splitAfterParenthesis, pugi::xml_node current);
-  static std::string Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
-                          const ElementIndex& index);
+  static std::string_view LastAttribute(std::string_view step, bool splitAfterParenthesis,
+                                        pugi::xml_node current);
+  static std::string_view Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
+                               const ElementIndex& index, std::string& scratch);
 
   std::vector<Step> steps_;
 };
-
-// The text content of an element: all text below it, in document order
-// (text parsed into an element's own value comes first in it).
-std::string TextContent(pugi::xml_node element);
 
 }  // namespace ombrel

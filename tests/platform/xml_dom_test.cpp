@@ -168,6 +168,31 @@ TEST_F(XmlDomTest, AliasesResolveTagsExactlyThenByPatternThenAsPaths) {
   EXPECT_EQ(dom_.TagValue("CITY", false), "Capital City");
 }
 
+// A tag's text as a view is the text TagValue gives: read in the document
+// for a leaf or an attribute, put together for an element with children,
+// found by alias or as a path, and nothing once no document is loaded.
+TEST_F(XmlDomTest, TagTextIsTheValueAsAView) {
+  dom_.LoadAlias(dir_.Write("global.ali",
+                            "CITY = SUBJECT\\CITY\n"
+                            "ALLMIXED = SUBJECT\\CDATAMIX\n"
+                            "COMP(#)SALESPRICE = COMPARABLES\\COMP(#)\\SALES\\@PRICE\n"
+                            "COMP#ADDR=~COMP(#)\\ADDR\n"));
+  const char* const tags[] = {"CITY",  "ALLMIXED", "COMP(2)SALESPRICE", "COMP12ADDR", "COMP(7)SALESPRICE",
+                              "SUBJECT\\MIXED", "SUBJECT\\NOTE", "SUBJECT\\BLANK", "SUBJECT\\EMPTY",
+                              "SUBJECT", "COMPARABLES\\COMP(1)\\SALES\\@PRICE", "PHOTO(2)FILE", "NOSUCH"};
+  for (const bool skipAlias : {false, true}) {
+    for (const char* tag : tags) {
+      SCOPED_TRACE(std::string(tag) + (skipAlias ? " skipping aliases" : ""));
+      const std::string value = dom_.TagValue(tag, skipAlias);
+      EXPECT_EQ(dom_.TagText(tag, skipAlias), value);
+    }
+  }
+  EXPECT_EQ(dom_.TagText("ALLMIXED", false), "a<b>cdef");
+  EXPECT_EQ(dom_.TagText("SUBJECT\\MIXED", false), "abc");  // the next one's own text
+  dom_.LoadXml("<ORDER>");
+  EXPECT_EQ(dom_.TagText("CITY", false), "");
+}
+
 TEST_F(XmlDomTest, AnUnreadableAliasFileRaisesAndLeavesNoTable) {
   dom_.LoadAlias(dir_.Write("global.ali", "CITY = SUBJECT\\CITY\n"));
   auto error = RaisedError([&] { dom_.LoadAlias(dir_.File("missing.ali")); });

@@ -28,7 +28,12 @@ constexpr const char* kDocument =
 // walk that reads the text step by step instead.
 std::string Parsed(std::string_view text, pugi::xml_node from, const ElementIndex& index) {
   const std::optional<XmlPath> path = XmlPath::Parse(text);
-  return path ? path->Evaluate(from, index) : "";
+  if (!path) return "";
+  // As a view, where it stands or put together in scratch, the same text.
+  std::string scratch = "(stale)";
+  const std::string value = path->Evaluate(from, index);
+  EXPECT_EQ(path->Text(from, index, scratch), value) << text;
+  return value;
 }
 
 // A tag read as a path: a step also ends after a ")" that neither ends the
@@ -44,7 +49,9 @@ std::string SplitAfterParentheses(std::string_view tag) {
 
 // Paths and tags are read step by step, each step followed at once, apart
 // from Parse: every text of up to six characters of names, numbers and the
-// marks must give what Parse and Evaluate give it.
+// marks must give what Parse and Evaluate give it, as a string and as a view
+// (of the document, or of the text put together for an element with
+// children).
 TEST(XmlPathTest, ReadingStepByStepGivesWhatTheParsedPathGives) {
   pugi::xml_document document;
   ASSERT_TRUE(document.load_string(kDocument));
@@ -61,6 +68,8 @@ TEST(XmlPathTest, ReadingStepByStepGivesWhatTheParsedPathGives) {
       ASSERT_EQ(path, Parsed(text, from, index)) << "path " << text;
       const std::string tag = XmlPath::EvaluateTag(text, from, index);
       ASSERT_EQ(tag, Parsed(SplitAfterParentheses(text), from, index)) << "tag " << text;
+      std::string scratch = "(stale)";
+      ASSERT_EQ(XmlPath::TagText(text, from, index, scratch), tag) << "tag as a view " << text;
       found += !path.empty() + !tag.empty();
     }
   };

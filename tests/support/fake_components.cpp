@@ -89,8 +89,8 @@ class FakeReportDocument::FormImpl : public HostForm {
   FormImpl(FakeFormRecord* record, FakeReportRecord* report) : record_(record), report_(report) {}
   std::string Version() const override { return record_->version; }
   void SetVersion(const std::string& version) override { record_->version = version; }
-  void AddField(const std::string& fieldAddr, std::string value) override {
-    Put(record_->fields, fieldAddr, value);
+  void AddField(const std::string& fieldAddr, std::string_view value) override {
+    Put(record_->fields, fieldAddr, std::string(value));
   }
   void AddTitle(const std::string& fieldAddr, const std::string& title) override {
     Put(record_->titles, fieldAddr, title);
