@@ -51,16 +51,31 @@ class LocalTextStream : public TextStream {
 
   std::string ReadAll() override {
     if (fd_.get() < 0) throw Error(err::kPathFileAccessError, kSource, "The file is closed: " + SenderText(path_));
+    // A regular file is read straight into a string of its size: a growing
+    // string would hold its old and new storage together, up to three times
+    // a large order, and a read through a buffer of its own would touch
+    // twice the memory.
     std::string text;
-    // Room for the whole file at once: a growing string would hold its old
-    // and new storage together, up to three times a large order.
     struct stat status {};
     if (::fstat(fd_.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
         static_cast<std::size_t>(status.st_size) <= kMaxTextSize) {
-      text.reserve(static_cast<std::size_t>(status.st_size));
+      text.resize(static_cast<std::size_t>(status.st_size));
     }
-    // Left uninitialised: read fills what is used, and clearing 64 KB cost
-    // more than reading a whole order.
+    std::size_t got = 0;
+    while (got < text.size()) {
+      const ssize_t n = ::read(fd_.get(), text.data() + got, text.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw ErrnoError(errno, kSource, path_);
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    if (got < text.size()) {
+      text.resize(got);  // the file got shorter since it was measured
+      return text;
+    }
+    // What a file of no known size holds, or what one gained since it was
+    // measured. Left uninitialised: read fills what is used, and clearing
+    // 64 KB cost more than reading a whole order.
     const std::unique_ptr<char[]> buffer(new char[kChunk]);
     for (;;) {
       const ssize_t n = ::read(fd_.get(), buffer.get(), kChunk);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "platform/error_matchers.h"
 #include "platform/file_system_object.h"
@@ -172,6 +173,20 @@ TEST_F(LocalFileSystemTest, OpenTextFileReadsTheBytesAsTheyAre) {
   EXPECT_NE(missing->description().find("missing.xml"), std::string::npos);
 
   EXPECT_TRUE(RaisedError([&] { fso_->OpenTextFile(dir_.path().string()); }));
+}
+
+// A file whose size is not known beforehand (a pipe) is read to its end too.
+TEST_F(LocalFileSystemTest, OpenTextFileReadsAPipeToItsEnd) {
+  const std::string path = dir_.File("order.fifo");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  std::string bytes;
+  for (int i = 0; bytes.size() < 300 * 1024; ++i) bytes += "<A N=\"" + std::to_string(i) + "\">x</A>\n";
+  std::thread writer([&] { std::ofstream(path, std::ios::binary) << bytes; });
+  const auto stream = fso_->OpenTextFile(path);
+  const std::string read = stream->ReadAll();
+  writer.join();
+  EXPECT_EQ(read.size(), bytes.size());
+  EXPECT_TRUE(read == bytes);
 }
 
 }  // namespace
