@@ -15,19 +15,13 @@ namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::EnvelopeEntry;
 using testing::RaisedError;
+using testing::Listing;
 using testing::TempDir;
 
 const std::string kOrder = "<?xml version=\"1.0\"?><ORDER><FORMNUM>1004</FORMNUM></ORDER>";
 const std::string kPhoto("\xFF\xD8\xFF\xE0\0\0JFIF\0\x85 photo bytes", 24);
 
 // The names in a folder, sorted.
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // An envelope of a main order, a supplemental order and a photo.
 EnvelopeBuilder ThreeDocuments() {
   EnvelopeBuilder builder;

@@ -18,15 +18,9 @@ namespace ombrel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Listing;
 using testing::TempDir;
 using Naming = PendingFile::Naming;
-
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 void WriteAll(const PendingFile& file, const std::string& bytes) {
   ASSERT_EQ(::write(file.fd(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));

@@ -25,6 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RaisedError;
+using testing::Listing;
 using testing::TempDir;
 
 // Every entry of a ZIP archive, by name; empty when it cannot be read.
@@ -60,13 +61,6 @@ std::vector<std::pair<std::string, std::string>> Elements(pugi::xml_node form, c
     out.emplace_back(node.attribute("ADDR").value(), node.child_value());
   }
   return out;
-}
-
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 class ReportDocumentTest : public ::testing::Test {

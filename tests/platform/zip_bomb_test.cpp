@@ -21,15 +21,9 @@ namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::EnvelopeEntry;
 using testing::SmallFileSystem;
+using testing::Listing;
 using testing::TempDir;
 using testing::WithStatedSize;
-
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 class ZipBombTest : public ::testing::Test {
  protected:

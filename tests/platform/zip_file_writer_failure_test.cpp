@@ -29,14 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RaisedError;
+using testing::Listing;
 using testing::TempDir;
-
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 std::string RandomBytes(std::size_t size) {
   std::mt19937 random(1);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ombrel::testing {
 
@@ -28,5 +29,8 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The names of what folder holds, sorted.
+std::vector<std::string> Listing(const std::filesystem::path& folder);
 
 }  // namespace ombrel::testing
