@@ -53,8 +53,8 @@ BenchWorkspace::BenchWorkspace(const std::string& base, std::unique_ptr<Componen
     return std::make_unique<Logger>(reporter, CreateSystemClock());
   };
   services.createEngine = [this](const EngineServices& engineServices) {
-    return std::make_unique<PresetReportEngine>(engineServices, targetFormDialog_, ReportPath(),
-                                                &translated_);
+    return std::make_unique<PresetReportEngine>(engineServices, catalogue_, targetFormDialog_,
+                                                ReportPath(), &translated_);
   };
   main_ = std::make_unique<Main>(std::move(services));
   if (!main_->Form_Load() || main_->Services().pixFolder != PixFolder()) {

@@ -9,10 +9,12 @@
 
 #include "bench_ui.h"
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "platform/components.h"
 #include "scratch_folder.h"
 #include "services/engine_services.h"
 #include "shell/main_form.h"
+#include "translators/catalogue.h"
 
 namespace ombrel::bench {
 
@@ -38,8 +40,10 @@ class BenchWorkspace {
 
   BenchUi& ui() { return ui_; }
   ComponentFactory& components() { return *components_; }
-  // The started program's services, and its target-form dialog.
+  // The started program's services, its catalogue of translators and its
+  // target-form dialog.
   const EngineServices& services() const { return main_->Services(); }
+  const TranslatorCatalogue& catalogue() const { return catalogue_; }
   Selector& targetFormDialog() { return targetFormDialog_; }
 
   // Presses the window's button with the Open dialog answering envelopePath.
@@ -53,7 +57,8 @@ class BenchWorkspace {
   ScratchFolder folder_;
   BenchUi ui_;
   std::unique_ptr<ComponentFactory> components_;
-  Selector targetFormDialog_;
+  TranslatorCatalogue catalogue_ = Catalogue();
+  Selector targetFormDialog_{catalogue_.targetForms};
   std::unique_ptr<Main> main_;
   bool translated_ = false;
 };

@@ -14,9 +14,10 @@ namespace ombrel::bench {
 
 class PresetReportEngine final : public XmlEngine {
  public:
-  PresetReportEngine(const EngineServices& services, Selector& targetFormDialog,
-                     std::string reportPath, bool* translated = nullptr)
-      : engine_(services, targetFormDialog),
+  PresetReportEngine(const EngineServices& services, const TranslatorCatalogue& catalogue,
+                     Selector& targetFormDialog, std::string reportPath,
+                     bool* translated = nullptr)
+      : engine_(services, catalogue, targetFormDialog),
         reportPath_(std::move(reportPath)),
         translated_(translated) {}
 

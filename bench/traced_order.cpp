@@ -10,12 +10,12 @@
 
 #include "bench_workspace.h"
 #include "engine/comment_heading.h"
-#include "engine/factory_table.h"
 #include "engine/incoming_form_selection.h"
 #include "engine/xml_reader.h"
 #include "recording_components.h"
 #include "support/recording_engine.h"
 #include "trace_call.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::bench {
 
@@ -48,7 +48,8 @@ TracedOrder TraceOrder(BenchWorkspace& workspace, const std::string& formNumber,
                        const std::vector<std::string>& photoNames, int firstComment) {
   std::string number = formNumber;
   std::unique_ptr<FormTranslator> translator =
-      IncomingFormSelection(workspace.services(), workspace.targetFormDialog(), number, "");
+      IncomingFormSelection(workspace.services(), workspace.catalogue(),
+                            workspace.targetFormDialog(), number, "");
   if (!translator) throw std::runtime_error("no translator for form " + formNumber);
   TracedOrder order;
   order.formNumber = formNumber;
@@ -162,7 +163,8 @@ FullOrders LearnFullOrders(const std::string& mainForm, const std::vector<std::s
     }
     asked->clear();
     std::string report = workspace.ReportPath();
-    const bool written = XmlReader(services, workspace.targetFormDialog()).Translate(report, paths[0]);
+    const bool written = XmlReader(services, workspace.catalogue(), workspace.targetFormDialog())
+                             .Translate(report, paths[0]);
     if (!written) throw std::runtime_error("the learning translation failed:\n" + workspace.Complaints());
     if (round == rounds) break;
     // The engine's own asks: give each a value in its document.

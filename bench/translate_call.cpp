@@ -10,7 +10,8 @@ bool TranslateOrder(BenchWorkspace& workspace, const std::string& orderPath,
   EngineServices services = workspace.services();
   services.envelopeFiles = &supplements;
   std::string report = reportPath;
-  return XmlReader(services, workspace.targetFormDialog()).Translate(report, orderPath);
+  return XmlReader(services, workspace.catalogue(), workspace.targetFormDialog())
+      .Translate(report, orderPath);
 }
 
 }  // namespace ombrel::bench

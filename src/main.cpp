@@ -15,6 +15,7 @@
 #include "shell/main_form.h"
 #include "shell/qt/envelope_icon.h"
 #include "shell/qt/main_window.h"
+#include "translators/catalogue.h"
 
 int main(int argc, char** argv) {
   using namespace ombrel;
@@ -31,14 +32,17 @@ int main(int argc, char** argv) {
     if (selectorWindow.isNull()) selectorWindow = new SelectorDialog(parent);
     return selectorWindow->Choose(request);
   });
+  // Every translator the program has; the engine knows them only as the
+  // rows of this catalogue.
+  const TranslatorCatalogue catalogue = Catalogue();
   // One target-form dialog for the run: each envelope's engine starts from
   // the choice made for the one before.
-  Selector targetFormDialog;
+  Selector targetFormDialog(catalogue.targetForms);
 
   int result = 0;
   {
     Main main(RealMainServices(ui, *components, [&](const EngineServices& services) {
-      return std::make_unique<XmlReader>(services, targetFormDialog);
+      return std::make_unique<XmlReader>(services, catalogue, targetFormDialog);
     }));
     if (main.Form_Load()) {
       MainWindow window(main);

@@ -1,7 +1,5 @@
 #include "engine/incoming_form_selection.h"
 
-#include "engine/factory_table.h"
-#include "engine/target_forms.h"
 #include "platform/sender_text.h"
 #include "services/error_handler.h"
 
@@ -25,12 +23,13 @@ void LogUnsupported(const EngineServices& services, const std::string& formText)
 }  // namespace
 
 std::unique_ptr<FormTranslator> SelectTargetForm(const EngineServices& services,
+                                                 const TranslatorCatalogue& catalogue,
                                                  Selector& targetFormDialog,
                                                  std::string& formNum) {
   const std::string code = targetFormDialog.Choose(services.TheUi());
 
   std::unique_ptr<FormTranslator> translator;
-  for (const TargetForm& form : TargetForms()) {
+  for (const TargetForm& form : catalogue.targetForms) {
     if (form.code != code) continue;
     translator = form.create();
     break;
@@ -40,6 +39,7 @@ std::unique_ptr<FormTranslator> SelectTargetForm(const EngineServices& services,
 }
 
 std::unique_ptr<FormTranslator> IncomingFormSelection(const EngineServices& services,
+                                                      const TranslatorCatalogue& catalogue,
                                                       Selector& targetFormDialog,
                                                       std::string& formNum,
                                                       const std::string& altForm) {
@@ -50,12 +50,12 @@ std::unique_ptr<FormTranslator> IncomingFormSelection(const EngineServices& serv
   std::string formText;  // how the messages name an unsupported form
   bool goOn = handler.Run([&] {
     if (formNum == kTargetFormNumber) {
-      result = SelectTargetForm(services, targetFormDialog, formNum);
+      result = SelectTargetForm(services, catalogue, targetFormDialog, formNum);
       return;
     }
     bool numberListed = false;
     const FactoryRow* match = nullptr;
-    for (const FactoryRow& row : FactoryTable()) {
+    for (const FactoryRow& row : catalogue.factoryTable) {
       if (row.formNumber != formNum) continue;
       numberListed = true;
       if (row.altFormRule == AltFormRule::kAny || row.altForm == altForm) {

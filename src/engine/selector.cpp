@@ -1,7 +1,6 @@
 #include "engine/selector.h"
 
 #include "engine/selector_layout.h"
-#include "engine/target_forms.h"
 #include "platform/error.h"
 #include "services/app_title.h"
 #include "services/file_utils.h"
@@ -11,7 +10,7 @@ namespace ombrel {
 void Selector::Build() {
   captions_.clear();
   tags_.clear();
-  for (const TargetForm& form : TargetForms()) {
+  for (const TargetForm& form : targetForms_) {
     const std::string code(form.code);
     captions_.push_back(ReadIniValue("QOR.INI", "Descriptions", code));
     tags_.push_back(code);

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/translator_catalogue.h"
 #include "platform/ui.h"
 
 namespace ombrel {
@@ -18,6 +20,9 @@ class Selector {
  public:
   // The designed option's code; also what a closed dialog answers.
   static constexpr const char* kInvalidCode = "Invalid";
+
+  // One option for each target form, in their order.
+  explicit Selector(std::span<const TargetForm> targetForms) : targetForms_(targetForms) {}
 
   // Builds the dialog on its first use, shows it modally and returns the code
   // of the chosen option, or "Invalid" when the user closed the dialog.
@@ -35,6 +40,7 @@ class Selector {
  private:
   void Build();
 
+  std::span<const TargetForm> targetForms_;
   std::vector<std::string> captions_;
   std::vector<std::string> tags_;  // each option's code
   std::optional<SelectorLayout> layout_;

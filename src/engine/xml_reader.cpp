@@ -21,10 +21,11 @@ constexpr const char* kAltFormPath = "\\~ALTFORM";
 
 }  // namespace
 
-XmlReader::XmlReader(const EngineServices& services, Selector& targetFormDialog)
-    : XmlReader(services, [&services, &targetFormDialog](std::string& formNum,
-                                                         const std::string& altForm) {
-        return IncomingFormSelection(services, targetFormDialog, formNum, altForm);
+XmlReader::XmlReader(const EngineServices& services, TranslatorCatalogue catalogue,
+                     Selector& targetFormDialog)
+    : XmlReader(services, [&services, catalogue, &targetFormDialog](std::string& formNum,
+                                                                    const std::string& altForm) {
+        return IncomingFormSelection(services, catalogue, targetFormDialog, formNum, altForm);
       }) {}
 
 XmlReader::XmlReader(const EngineServices& services, FormSelection selection)

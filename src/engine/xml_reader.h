@@ -22,6 +22,7 @@
 #include "engine/keyed_collection.h"
 #include "engine/photo_file.h"
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "engine/xml_engine.h"
 #include "platform/report_document.h"
 #include "platform/xml_dom.h"
@@ -32,13 +33,15 @@ namespace ombrel {
 class XmlReader final : public XmlEngine {
  public:
   // How the engine gets the translator of an order document's form number:
-  // the program's translator selection, IncomingFormSelection, unless a test
-  // hands in its own.
+  // the program's translator selection, IncomingFormSelection over the
+  // catalogue the program hands in, unless a test hands in its own.
   using FormSelection = std::function<std::unique_ptr<FormTranslator>(
       std::string& formNum, const std::string& altForm)>;
 
-  // services and targetFormDialog must outlive the engine.
-  XmlReader(const EngineServices& services, Selector& targetFormDialog);
+  // services and targetFormDialog must outlive the engine; the catalogue's
+  // tables live as long as the program.
+  XmlReader(const EngineServices& services, TranslatorCatalogue catalogue,
+            Selector& targetFormDialog);
   XmlReader(const EngineServices& services, FormSelection selection);
   ~XmlReader() override;
   XmlReader(const XmlReader&) = delete;

@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/factory_table.h"
-#include "engine/target_forms.h"
+#include "translators/factory_table.h"
+#include "translators/target_forms.h"
 
 namespace ombrel {
 namespace {

@@ -71,13 +71,14 @@ void TestTranslator::AppendAddenda() {
 }
 
 XmlReader::FormSelection TestSelection::Function(const EngineServices& services,
+                                                 const TranslatorCatalogue& catalogue,
                                                  Selector& targetFormDialog) {
-  return [this, &services, &targetFormDialog](
+  return [this, &services, catalogue, &targetFormDialog](
              std::string& formNum, const std::string& altForm) -> std::unique_ptr<FormTranslator> {
     calls.emplace_back(formNum, altForm);
     auto found = forms_.find(formNum);
     if (found == forms_.end()) {
-      return IncomingFormSelection(services, targetFormDialog, formNum, altForm);
+      return IncomingFormSelection(services, catalogue, targetFormDialog, formNum, altForm);
     }
     return std::make_unique<TestTranslator>(found->second.constants, journal,
                                             found->second.tables);

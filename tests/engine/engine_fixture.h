@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "engine/translator.h"
 #include "engine/xml_reader.h"
 #include "platform/error.h"
@@ -26,6 +27,7 @@
 #include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "translators/catalogue.h"
 
 namespace ombrel::testing::enginetest {
 
@@ -85,8 +87,8 @@ class TestTranslator final : public Translator {
 
 // A translator selection for the engine: the form numbers it knows give test
 // translators; any other number goes to the program's IncomingFormSelection
-// (with the services and the target-form dialog given to Function), so
-// unsupported numbers are reported as the program reports them.
+// (with the services, the catalogue and the target-form dialog given to
+// Function), so unsupported numbers are reported as the program reports them.
 class TestSelection {
  public:
   struct Form {
@@ -100,7 +102,9 @@ class TestSelection {
   }
   Form& form(const std::string& formNumber) { return forms_.at(formNumber); }
 
-  XmlReader::FormSelection Function(const EngineServices& services, Selector& targetFormDialog);
+  XmlReader::FormSelection Function(const EngineServices& services,
+                                    const TranslatorCatalogue& catalogue,
+                                    Selector& targetFormDialog);
 
   Journal journal = std::make_shared<std::vector<std::string>>();
   std::vector<std::pair<std::string, std::string>> calls;  // (form number, alternate form)
@@ -112,7 +116,8 @@ class TestSelection {
 // The services of one engine test: the scripted Ui, fake components, a log
 // in the temporary folder, the real file system, the envelope's files (none
 // until a test adds them), QOR.INI in the temporary folder (WINDIR), an alias
-// file, and a fresh target-form dialog.
+// file, the program's catalogue of translators, and a fresh target-form
+// dialog.
 class EngineTest : public ::testing::Test {
  protected:
   EngineTest();
@@ -123,9 +128,10 @@ class EngineTest : public ::testing::Test {
   std::vector<LogLine> LogLines() const { return ReadLogLines(logPath); }
   // Writes QOR.INI's [Descriptions] section with these code=caption lines.
   void WriteDescriptions(const std::vector<std::pair<std::string, std::string>>& captions);
-  // selection's Function on this test's services and target-form dialog.
+  // selection's Function on this test's services, catalogue and target-form
+  // dialog.
   XmlReader::FormSelection Selection(TestSelection& selection) {
-    return selection.Function(services, targetFormDialog);
+    return selection.Function(services, catalogue, targetFormDialog);
   }
 
   TempDir dir;
@@ -133,7 +139,8 @@ class EngineTest : public ::testing::Test {
   ScriptedUi ui;
   FakeComponents components;
   std::vector<FileRecord> envelopeFiles;
-  Selector targetFormDialog;
+  TranslatorCatalogue catalogue = Catalogue();
+  Selector targetFormDialog{catalogue.targetForms};
   // Refers to the members above; a test may point any of its members
   // elsewhere, or to nothing.
   EngineServices services;

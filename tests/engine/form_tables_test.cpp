@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/comment_heading.h"
-#include "engine/factory_table.h"
 #include "engine/form_version.h"
 #include "engine_fixture.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing::enginetest {
 namespace {

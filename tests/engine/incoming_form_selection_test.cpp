@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/factory_table.h"
 #include "engine/incoming_form_selection.h"
 #include "engine/translator.h"
 #include "platform/error.h"
 #include "platform/sender_text.h"
 #include "engine_fixture.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing::enginetest {
 namespace {
@@ -39,7 +39,8 @@ TEST_F(IncomingFormSelectionTest, EveryRowCreatesItsClass) {
     for (const std::string& altForm : altForms) {
       SCOPED_TRACE(std::string(row.formNumber) + ":" + altForm);
       std::string formNum(row.formNumber);
-      auto translator = IncomingFormSelection(services, targetFormDialog, formNum, altForm);
+      auto translator =
+          IncomingFormSelection(services, catalogue, targetFormDialog, formNum, altForm);
       EXPECT_EQ(formNum, row.formNumber);
       ASSERT_NE(translator, nullptr);
       EXPECT_EQ(ClassOf(*translator), row.className);
@@ -75,10 +76,10 @@ TEST(FactoryTableTest, ListsThirtyClassesAndTheDialog) {
 
 TEST_F(IncomingFormSelectionTest, Form2055IsSplitByTheAlternateForm) {
   std::string formNum = "2055";
-  auto plain = IncomingFormSelection(services, targetFormDialog, formNum, "");
+  auto plain = IncomingFormSelection(services, catalogue, targetFormDialog, formNum, "");
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(ClassOf(*plain), "FM2055");
-  auto freddie = IncomingFormSelection(services, targetFormDialog, formNum, "FHLMC");
+  auto freddie = IncomingFormSelection(services, catalogue, targetFormDialog, formNum, "FHLMC");
   ASSERT_NE(freddie, nullptr);
   EXPECT_EQ(ClassOf(*freddie), "QAR");
   EXPECT_EQ(formNum, "2055");
@@ -106,7 +107,8 @@ TEST_F(IncomingFormSelectionTest, NumbersAndAlternateFormsCompareExactly) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.formNum) + "/" + c.altForm);
     std::string formNum = c.formNum;
-    EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, c.altForm), nullptr);
+    EXPECT_EQ(IncomingFormSelection(services, catalogue, targetFormDialog, formNum, c.altForm),
+              nullptr);
     EXPECT_EQ(formNum, c.formNum);
     expectedBoxes.push_back(UnsupportedBox(c.named));
     expectedLog.push_back(UnsupportedLine(c.named));
@@ -135,7 +137,8 @@ TEST_F(IncomingFormSelectionTest, AHostileFormNumberIsShownShortAndOnOneLine) {
   std::vector<LogLine> expectedLog;
   for (const auto& c : kCases) {
     std::string formNum = c.formNum;
-    EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, c.altForm), nullptr);
+    EXPECT_EQ(IncomingFormSelection(services, catalogue, targetFormDialog, formNum, c.altForm),
+              nullptr);
     expectedBoxes.push_back(UnsupportedBox(c.named));
     expectedLog.push_back(UnsupportedLine(c.named));
   }
@@ -150,7 +153,7 @@ TEST_F(IncomingFormSelectionTest, AnErrorIsReportedUnderItsPlaceAndCancelEndsThe
   ui.AnswerBox(MsgResult::kOk);
   ui.AnswerBox(MsgResult::kCancel);
   std::string formNum = "9999";
-  EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, ""), nullptr);
+  EXPECT_EQ(IncomingFormSelection(services, catalogue, targetFormDialog, formNum, ""), nullptr);
   EXPECT_EQ(Render(ui.boxes),
             (std::vector<std::string>{
                 UnsupportedBox("9999"),
@@ -173,7 +176,7 @@ TEST_F(IncomingFormSelectionTest, AnErrorInTheDialogReachesTheSelectionsHandler)
   services.ui = &failing;
   failing.AnswerBox(MsgResult::kRetry);
   std::string formNum = "ORXDATA";
-  EXPECT_EQ(IncomingFormSelection(services, targetFormDialog, formNum, ""), nullptr);
+  EXPECT_EQ(IncomingFormSelection(services, catalogue, targetFormDialog, formNum, ""), nullptr);
   EXPECT_EQ(Render(failing.boxes),
             (std::vector<std::string>{ReporterBox(
                 "Error 5 in IncomingFormSelection:\nInvalid procedure call or argument",
@@ -182,6 +185,46 @@ TEST_F(IncomingFormSelectionTest, AnErrorInTheDialogReachesTheSelectionsHandler)
             (std::vector<LogLine>{ErrorLine("Error 5 in IncomingFormSelection [Ombrel]: "
                                             "Invalid procedure call or argument")}));
   services.ui = &ui;
+}
+
+// A translator that only a test's own catalogue lists.
+class CatalogueOnlyTranslator final : public Translator {
+ public:
+  CatalogueOnlyTranslator() : Translator({"CatalogueOnly", "TEST", "TST", "TST.RPT"}) {}
+  void EntrainMain() override {}
+  void AppendAddenda() override {}
+};
+
+TEST_F(IncomingFormSelectionTest, TakesEveryTranslatorFromTheCatalogueItIsHanded) {
+  static constexpr FactoryRow kRows[] = {
+      {kTargetFormNumber, AltFormRule::kAny, "", "", "", nullptr},
+      {"TEST", AltFormRule::kAny, "", "CatalogueOnly", "TST",
+       &CreateTranslator<CatalogueOnlyTranslator>},
+  };
+  static constexpr TargetForm kForms[] = {
+      {"TST", "CatalogueOnly", "TEST", &CreateTranslator<CatalogueOnlyTranslator>},
+  };
+  const TranslatorCatalogue own{kRows, kForms};
+  Selector ownDialog(own.targetForms);
+
+  std::string listed = "TEST";
+  auto translator = IncomingFormSelection(services, own, ownDialog, listed, "");
+  ASSERT_NE(translator, nullptr);
+  EXPECT_EQ(ClassOf(*translator), "CatalogueOnly");
+
+  // The program's own forms are unknown to a catalogue that does not list them.
+  std::string unlisted = "1004";
+  EXPECT_EQ(IncomingFormSelection(services, own, ownDialog, unlisted, ""), nullptr);
+  EXPECT_EQ(Render(ui.boxes), (std::vector<std::string>{UnsupportedBox("1004")}));
+
+  ui.AnswerSelector(0);
+  std::string chosen = "ORXDATA";
+  translator = IncomingFormSelection(services, own, ownDialog, chosen, "");
+  ASSERT_NE(translator, nullptr);
+  EXPECT_EQ(ClassOf(*translator), "CatalogueOnly");
+  EXPECT_EQ(chosen, "TEST");
+  ASSERT_EQ(ui.selectors.size(), 1u);
+  EXPECT_EQ(ui.selectors[0].optionCaptions.size(), 1u);
 }
 
 }  // namespace

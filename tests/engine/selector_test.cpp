@@ -7,8 +7,8 @@
 #include "engine/incoming_form_selection.h"
 #include "engine/selector.h"
 #include "engine/selector_layout.h"
-#include "engine/target_forms.h"
 #include "engine_fixture.h"
+#include "translators/target_forms.h"
 
 namespace ombrel::testing::enginetest {
 namespace {
@@ -63,7 +63,7 @@ TEST(SelectorLayoutTest, CentringHalvesByIntegerDivisionTowardZero) {
 class SelectTargetFormTest : public EngineTest {
  protected:
   std::unique_ptr<FormTranslator> Select(std::string& formNum) {
-    return IncomingFormSelection(services, targetFormDialog, formNum, "");
+    return IncomingFormSelection(services, catalogue, targetFormDialog, formNum, "");
   }
 };
 

@@ -43,7 +43,8 @@ class EndToEndTest : public ::testing::Test {
   TestSelection selection;
   ReportWorkspace workspace{"CITY = ~CITY\n", [this](const EngineServices& services) {
                               return std::make_unique<XmlReader>(
-                                  services, selection.Function(services, workspace.targetFormDialog));
+                                  services, selection.Function(services, workspace.catalogue,
+                                                               workspace.targetFormDialog));
                             }};
   ScriptedUi& ui = workspace.ui;
 };

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/factory_table.h"
 #include "engine/translator.h"
 #include "engine_fixture.h"
 #include "support/recording_engine.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing::enginetest {
 namespace {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "engine/xml_reader.h"
 #include "platform/sender_text.h"
 #include "shell/main_form.h"
@@ -30,6 +31,7 @@
 #include "support/report_reader.h"
 #include "support/small_file_system.h"
 #include "support/zip_size_claim.h"
+#include "translators/catalogue.h"
 
 namespace ombrel {
 namespace {
@@ -129,7 +131,7 @@ class HostileEnvelopeTest : public ShellTest {
     if (!program_) {
       MainServices services = Services();
       services.createEngine = [this](const EngineServices& engineServices) {
-        return std::make_unique<XmlReader>(engineServices, targetFormDialog_);
+        return std::make_unique<XmlReader>(engineServices, catalogue_, targetFormDialog_);
       };
       program_ = std::make_unique<Main>(std::move(services));
       EXPECT_TRUE(program_->Form_Load());
@@ -193,7 +195,8 @@ class HostileEnvelopeTest : public ShellTest {
   }
 
  private:
-  Selector targetFormDialog_;
+  TranslatorCatalogue catalogue_ = Catalogue();
+  Selector targetFormDialog_{catalogue_.targetForms};
   std::unique_ptr<Main> program_;
 };
 

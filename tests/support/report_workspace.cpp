@@ -35,7 +35,7 @@ ReportWorkspace::ReportWorkspace(
     services.createEngine = std::move(createEngine);
   } else {
     services.createEngine = [this](const EngineServices& engineServices) {
-      return std::make_unique<XmlReader>(engineServices, targetFormDialog);
+      return std::make_unique<XmlReader>(engineServices, catalogue, targetFormDialog);
     };
   }
   main_ = std::make_unique<Main>(std::move(services));

@@ -7,7 +7,8 @@
 //   kestrov/             Kestrov.exe, Alias/global.ali, Pix/ and XML/
 //   bin/Ombrel           the executable; its log is bin/Ombrel.LOG (LogPath)
 // The workspace's Main is handed its ui and components; the engine of each
-// envelope gets Main's services and the workspace's target-form dialog.
+// envelope gets Main's services, the program's catalogue of translators and
+// the workspace's target-form dialog.
 //
 //   ReportWorkspace workspace;
 //   OrderXml order;
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "engine/xml_engine.h"
 #include "platform/components.h"
 #include "platform/ui.h"
@@ -33,6 +35,7 @@
 #include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
+#include "translators/catalogue.h"
 
 namespace ombrel {
 class Main;
@@ -93,7 +96,8 @@ class ReportWorkspace {
 
   TempDir dirs;
   ScriptedUi ui;
-  Selector targetFormDialog;
+  TranslatorCatalogue catalogue = Catalogue();
+  Selector targetFormDialog{catalogue.targetForms};
   // Supplemental order documents ("OADI-SUP/XML") that OpenEnvelope puts in
   // the envelope after the main order, in this order.
   std::vector<std::string> supplementalOrders;

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/factory_table.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing {
 

@@ -19,6 +19,7 @@
 #include "services/logger.h"
 #include "support/recording_engine.h"
 #include "support/trace_fixtures.h"
+#include "translators/catalogue.h"
 
 namespace {
 
@@ -71,9 +72,10 @@ int main(int argc, char** argv) {
   services.log = logger.get();
   logger->StartLogging(logPath, 2);
 
-  ombrel::Selector targetFormDialog;
-  auto translator =
-      ombrel::IncomingFormSelection(services, targetFormDialog, formNumber, altForm);
+  const ombrel::TranslatorCatalogue catalogue = ombrel::Catalogue();
+  ombrel::Selector targetFormDialog(catalogue.targetForms);
+  auto translator = ombrel::IncomingFormSelection(services, catalogue, targetFormDialog,
+                                                  formNumber, altForm);
 
   services.log = nullptr;
   logger.reset();

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/factory_table.h"
 #include "support/trace_fixtures.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/factory_table.h"
 #include "support/recording_engine.h"
 #include "support/trace_calls.h"
+#include "translators/factory_table.h"
 
 namespace ombrel::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/factory_table.h"
+#include "translators/factory_table.h"
 
 #include <array>
 

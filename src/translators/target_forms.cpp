@@ -1,4 +1,4 @@
-#include "engine/target_forms.h"
+#include "translators/target_forms.h"
 
 #include <array>
 

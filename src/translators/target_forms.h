@@ -5,18 +5,10 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
-#include "engine/translator_creator.h"
+#include "engine/translator_catalogue.h"
 
 namespace ombrel {
-
-struct TargetForm {
-  std::string_view code;
-  std::string_view className;
-  std::string_view formNumber;  // the class's FormNumber
-  TranslatorCreator create;
-};
 
 std::span<const TargetForm> TargetForms();
 
