@@ -11,6 +11,7 @@
 #include <new>
 #include <optional>
 #include <set>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/errno_error.h"
@@ -34,6 +35,67 @@ Error Invalid(const std::string& why) { return Error(err::kPathFileAccessError, 
 Error Damaged(const std::string& entry, const std::string& why) {
   return Error(err::kPathFileAccessError, kSource,
                "The envelope's entry " + SenderText(entry) + " is damaged: " + why);
+}
+
+// The compression methods this reader promises, whatever libzip was built
+// with: stored, deflated and bzip2.
+bool IsReadableMethod(zip_int32_t method) {
+  return method == ZIP_CM_STORE || method == ZIP_CM_DEFLATE || method == ZIP_CM_BZIP2;
+}
+
+// The name the ZIP format gives a compression method, for the log.
+std::string MethodName(zip_int32_t method) {
+  switch (method) {
+    case 1: return "Shrink";
+    case 2: case 3: case 4: case 5: return "Reduce";
+    case 6: return "Implode";
+    case 9: return "Deflate64";
+    case 10: return "PKWARE DCL Implode";
+    case 14: return "LZMA";
+    case 18: return "IBM TERSE";
+    case 19: return "IBM LZ77";
+    case 93: return "Zstandard";
+    case 94: return "MP3";
+    case 95: return "XZ";
+    case 96: return "JPEG";
+    case 97: return "WavPack";
+    case 98: return "PPMd";
+    default: return "method " + std::to_string(method);
+  }
+}
+
+// Refuses an entry that cannot be read whatever its bytes: one protected by a
+// password, or compressed with a method this reader does not read. Checked
+// when the envelope is opened, for every entry it will read, so such an
+// envelope is refused before anything is written.
+void CheckReadable(zip_t* archive, zip_int64_t index, const std::string& entry) {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+    throw Damaged(entry, zip_strerror(archive));
+  }
+  if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
+    throw Invalid("The envelope's entry " + SenderText(entry) +
+                  " is protected by a password, so it cannot be read");
+  }
+  if ((stat.valid & ZIP_STAT_COMP_METHOD) && !IsReadableMethod(stat.comp_method)) {
+    throw Invalid("The envelope's entry " + SenderText(entry) + " is compressed with " +
+                  MethodName(stat.comp_method) +
+                  ", which cannot be read: entries must be stored, deflated or compressed with bzip2");
+  }
+}
+
+// Refuses an archive that holds two entries of one name: which of them an
+// entry name means would depend on the reader.
+void CheckNamesAreUnique(zip_t* archive) {
+  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  std::unordered_set<std::string> names;
+  names.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+    if (name == nullptr) throw Invalid(std::string("it is a damaged ZIP archive: ") + zip_strerror(archive));
+    if (!names.insert(name).second) throw Invalid("it holds two entries named " + SenderText(name));
+  }
 }
 
 // A name that can only mean a file directly inside the folder, and that a
@@ -159,8 +221,12 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       throw ErrnoCause(path.empty() ? ENOENT : errno, kSource, "Cannot open", path);
     }
     if (!S_ISREG(status.st_mode)) throw Invalid("it is not a file");
+    // Without ZIP_CHECKCONS: libzip would then refuse what common ZIP tools
+    // write (a local header that states the uncompressed size before a data
+    // descriptor, bytes after the end record). Each entry is read by its
+    // central record, and held to its size and checksum while it is read.
     int code = 0;
-    ZipArchivePtr archive(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    ZipArchivePtr archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
     if (!archive) {
       zip_error_t error;
       zip_error_init_with_code(&error, code);
@@ -168,8 +234,10 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       zip_error_fini(&error);
       throw Invalid("it is not a readable ZIP archive: " + text);
     }
+    CheckNamesAreUnique(archive.get());
     const zip_int64_t listingIndex = zip_name_locate(archive.get(), kListingEntry, 0);
     if (listingIndex < 0) throw Invalid(std::string("it holds no ") + kListingEntry);
+    CheckReadable(archive.get(), listingIndex, kListingEntry);
     const std::string bytes = ReadEntry(archive.get(), listingIndex, kListingEntry, kMaxListingSize);
     std::string why;
     std::optional<EnvelopeListing> listing = EnvelopeListing::Parse(bytes, &why);
@@ -192,9 +260,9 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       if (!entries.insert(entry).second) {
         throw Invalid(number + " repeats the entry " + SenderText(entry));
       }
-      if (zip_name_locate(archive.get(), entry.c_str(), 0) < 0) {
-        throw Invalid(number + " has no entry " + SenderText(entry) + " in the archive");
-      }
+      const zip_int64_t index = zip_name_locate(archive.get(), entry.c_str(), 0);
+      if (index < 0) throw Invalid(number + " has no entry " + SenderText(entry) + " in the archive");
+      CheckReadable(archive.get(), index, entry);
     }
     archive_ = std::move(archive);
     listing_ = std::move(*listing);
