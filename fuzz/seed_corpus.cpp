@@ -4,9 +4,12 @@
 //   fuzz-seeds OUT [DEMO]
 //
 // OUT/envelope   valid envelopes (several documents, stored entries, a
-//                listing in windows-1252 or UTF-16, an empty listing) and
+//                listing in windows-1252 or UTF-16, an empty listing, entries
+//                streamed with data descriptors as bsdtar and zip -fd write
+//                them, ZIP64 records, bytes after the archive) and
 //                hostile ones (names leaving the folder, repeated entries, a
-//                symbolic-link entry, a CRC error, truncated, oversized)
+//                symbolic-link entry, a CRC error, truncated, oversized, an
+//                entry named twice, a method that cannot be read, a password)
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
@@ -31,6 +34,7 @@
 
 #include "fuzz_input.h"
 #include "support/envelope_builder.h"
+#include "support/zip_layout.h"
 #include "support/zip_size_claim.h"
 
 namespace fs = std::filesystem;
@@ -38,6 +42,8 @@ using ombrel::fuzz::JoinFuzzInput;
 using ombrel::testing::EnvelopeBuilder;
 using ombrel::testing::EnvelopeEntry;
 using ombrel::testing::WithStatedSize;
+using ombrel::testing::ZipEntry;
+using ombrel::testing::ZipLayout;
 
 namespace {
 
@@ -196,6 +202,21 @@ void EnvelopeSeeds(const fs::path& out) {
     builder.SetEnvelopeXml("<ENVELOPE/>");
     builder.Write((out / "empty").string());
   }
+  {
+    // As ZIP tools write to a pipe: each local header gives CRC and compressed
+    // size 0 and the true size, and a data descriptor follows the data.
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order);
+    builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", std::string(500, 'j')).stored = true;
+    builder.Write((out / "streamed").string());
+    ZipLayout layout;
+    layout.entries = ombrel::testing::ReadZipEntries(ReadFile(out / "streamed"));
+    for (ZipEntry& entry : layout.entries) entry.streamed = true;
+    WriteSeed(out, "streamed", ombrel::testing::WriteZip(layout));
+    layout.zip64 = true;
+    layout.after.assign(1000, '\0');
+    WriteSeed(out, "streamed-zip64-padded", ombrel::testing::WriteZip(layout));
+  }
 }
 
 // A small envelope of an order and a photo, for the hostile variants.
@@ -269,6 +290,21 @@ void HostileEnvelopeSeeds(const fs::path& out) {
     WriteSeed(out, "bad-crc", damaged);
   }
   WriteSeed(out, "truncated", bytes.substr(0, bytes.size() * 2 / 3));
+  {
+    const std::string photo = plain.documents()[1].guid + plain.documents()[1].ext;
+    const auto variant = [&](const char* name, void (*change)(ZipEntry&), bool twice) {
+      ZipLayout layout;
+      layout.entries = ombrel::testing::ReadZipEntries(bytes);
+      for (ZipEntry& entry : layout.entries) {
+        if (entry.name == photo) change(entry);
+      }
+      if (twice) layout.entries.push_back(layout.entries.back());
+      WriteSeed(out, name, ombrel::testing::WriteZip(layout));
+    };
+    variant("named-twice", [](ZipEntry&) {}, true);
+    variant("deflate64", [](ZipEntry& entry) { entry.method = 9; }, false);
+    variant("password", [](ZipEntry& entry) { entry.flags |= 1; }, false);
+  }
   {
     const EnvelopeEntry& photo = plain.documents()[1];
     WriteSeed(out, "oversized", WithStatedSize(bytes, photo.guid + photo.ext, uint64_t{1} << 40));

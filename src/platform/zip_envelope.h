@@ -1,6 +1,10 @@
 // The envelope reader on libzip. OpenEnvelope accepts only an envelope whose
 // every document can be extracted under a plain file name of its own, so no
-// document can ever land outside the folder it is extracted into.
+// document can ever land outside the folder it is extracted into, and whose
+// entries it reads are stored, deflated or bzip2 without a password, in an
+// archive with no two entries of one name. Entries are read by the central
+// directory, so the archives of tools that stream (data descriptors) and
+// bytes after the archive read as well as a plain archive.
 #pragma once
 
 #include <string>
