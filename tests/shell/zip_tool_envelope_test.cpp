@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "engine/selector.h"
+#include "engine/translator_catalogue.h"
 #include "engine/xml_reader.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 #include "support/zip_layout.h"
+#include "translators/catalogue.h"
 
 namespace ombrel {
 namespace {
@@ -59,7 +61,7 @@ class ZipToolEnvelopeTest : public ShellTest {
     if (!program_) {
       MainServices services = Services();
       services.createEngine = [this](const EngineServices& engineServices) {
-        return std::make_unique<XmlReader>(engineServices, targetFormDialog_);
+        return std::make_unique<XmlReader>(engineServices, catalogue_, targetFormDialog_);
       };
       program_ = std::make_unique<Main>(std::move(services));
       EXPECT_TRUE(program_->Form_Load());
@@ -97,7 +99,8 @@ class ZipToolEnvelopeTest : public ShellTest {
   std::vector<ZipEntry> plain_;
 
  private:
-  Selector targetFormDialog_;
+  TranslatorCatalogue catalogue_ = Catalogue();
+  Selector targetFormDialog_{catalogue_.targetForms};
   std::unique_ptr<Main> program_;
 };
 
