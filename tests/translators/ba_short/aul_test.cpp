@@ -19,21 +19,6 @@ namespace {
 
 using ba_testing::Calls;
 
-TEST(AULTest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  AUL translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  // Only the state cell is written twice: the certificate's state, then the licence's.
-  EXPECT_EQ(ba_testing::FieldsWrittenTwice(calls, "AUL"), std::set<std::string>{"AUL|84|1"});
-
-  ASSERT_GE(calls.size(), 5u);
-  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"17|1\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"AUL\")");
-  EXPECT_EQ(calls[2], "ProcessAppraiserInfo(2, 2, \"AUL\")");
-  EXPECT_EQ(calls[3], "ProcessOffscrn()");
-  EXPECT_EQ(calls[4], "SetAlias(\"CASE_NO\", \"3|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"APPRAISERLICSTATEPROV\", \"84|1\")");
-}
-
 // Three address lines, each with its own parts passed and the rest empty;
 // the zip codes of lender and subject go to cells of their own.
 TEST(AULTest, AddressLinesAndBoxes) {

@@ -19,20 +19,6 @@ namespace {
 
 using ba_testing::Calls;
 
-TEST(BARTest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  BAR translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  // The review appraiser's state: the certificate's, then the licence's.
-  EXPECT_EQ(ba_testing::FieldsWrittenTwice(calls, "BAR"), std::set<std::string>{"BAR|57|3"});
-
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"5|1\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 3, \"BAR\")");
-  EXPECT_EQ(calls[2], "ProcessOffscrn()");
-  EXPECT_EQ(calls[3], "SetAlias(\"CASE_NO\", \"2|1\")");
-  EXPECT_EQ(calls.back(), "CheckAlias(\"REVAPPRAISERNOINSPECT\", \"31|3\", \"ON\", [])");
-}
-
 // From the property address to the end of the review questions, call by call:
 // the street is ParseAddress's fifth argument, and "NA" belongs to two
 // questions only.

@@ -41,26 +41,6 @@ Calls Concat(Calls a, const Calls& b) {
   return a;
 }
 
-TEST(CLITest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  CLI translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  // The case number stands twice, in two different cells.
-  EXPECT_TRUE(ba_testing::FieldsWrittenTwice(calls, "CLI").empty());
-  EXPECT_TRUE(ba_testing::Contains(calls, "SetAlias(\"CASE_NO\", \"2|1\")"));
-  EXPECT_TRUE(ba_testing::Contains(calls, "SetAlias(\"CASE_NO\", \"11|1\")"));
-
-  ASSERT_GE(calls.size(), 3u);
-  EXPECT_EQ(calls[0], "ProcessAppraiserInfo(1, 6, \"CLI\")");
-  EXPECT_EQ(calls[1], "ProcessOffscrn()");
-  EXPECT_EQ(calls[2], "SetAlias(\"CASE_NO\", \"2|1\")");
-  EXPECT_EQ(calls[20], "SetAlias(\"SOFTCOSTS\", \"17|1\")");
-  EXPECT_EQ(Calls(calls.end() - 4, calls.end()),
-            (Calls{"SetAlias(\"CONSTRCOMPLETEADD\", \"59|1\")",
-                   "SetAlias(\"CONSTRCOMPLETETOT\", \"60|1\")",
-                   "ParseExtended(\"INSPECTORCOMMENT\", \"64|1\", True)",
-                   "SetAlias(\"INSPECTORDTSIGNED\", \"66|2\")"}));
-}
-
 // The schedule's first and last lines, and a pool line, call by call; draws 6
 // to 10 are never read for the main form.
 TEST(CLITest, MainDrawScheduleHoldsDrawsOneToFive) {

@@ -1,5 +1,5 @@
 // The desktop valuation translator's tables, checked through the calls they
-// make on a recording engine: counts, section boundaries, the comparables
+// make on a recording engine: counts, the subject column, the comparables
 // template, the licence select and the headed comments.
 #include "translators/ba_short/dtv.h"
 
@@ -24,52 +24,6 @@ Calls ComparableBlock(const Calls& calls, int k) {
   std::ptrdiff_t at = ba_testing::IndexOf(calls, "MapValue(\"COMP(" + n + ")NUM\", \"" + n + "\")");
   if (at < 0 || at + 12 > static_cast<std::ptrdiff_t>(calls.size())) return {};
   return Calls(calls.begin() + at, calls.begin() + at + 12);
-}
-
-TEST(DTVTest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  DTV translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  EXPECT_TRUE(ba_testing::FieldsWrittenTwice(calls, "DT2").empty());
-
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"5|1\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"DT2\")");
-  EXPECT_EQ(calls[2], "ProcessOffscrn()");
-  EXPECT_EQ(calls[3], "SetAlias(\"CASE_NO\", \"2|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"APPRAISERLICCERTEXPDT\", \"207|3\")");
-  for (const std::string& call : calls) {
-    if (ba_testing::Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-}
-
-// Each row: the last call of one section and the first of the next.
-TEST(DTVTest, MainTableSectionsMeetInOrder) {
-  const std::vector<std::pair<std::string, std::string>> boundaries = {
-      {"SetAlias(\"FILENUM\", \"3|1\")",
-       "ParseAddress(\"7|1\", \"CITY\", \"STATEPROV\", \"ZIP\", \"PROPADDR\", \"\")"},
-      {"SetAlias(\"UNITNUM\", \"11|2\")",
-       "CheckAlias(\"DATAANALYSISTYPE\", \"24|1\", \"AVM\", [\"32|1\", \"MANUAL\"])"},
-      {"ParseExtended(\"AVMPARAMETERS\", \"28|1\", True)",
-       "SetAlias(\"SUBJECTADDRSTREET\", \"38|1\")"},
-      {"SetAlias(\"SUBJECTUNLABELEDTWODESC\", \"48|2\")", "MapValue(\"COMP(1)NUM\", \"1\")"},
-      {"SetAlias(\"COMP(3)UNLABELEDTWO\", \"48|5\")",
-       "ParseExtended(\"COMMENTSALESCOMPARE\", \"49|1\", True)"},
-      {"ParseExtended(\"COMMENTSALESCOMPARE\", \"49|1\", True)",
-       "CheckAlias(\"SUBJECTTRANSFERREDLISTED\", \"55|1\", \"NO\", [\"56|1\", \"YES\"])"},
-      {"ParseExtended(\"COMMENTS\", \"57|1\", True)", "SetAlias(\"ESTMARKETVALUEDT\", \"63|1\")"},
-      {"SetAlias(\"APPRAISERADDR\", \"206|1\")", "Licensing(1)"},
-  };
-  DTV translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  for (const auto& [last, first] : boundaries) {
-    SCOPED_TRACE(first);
-    std::ptrdiff_t at = ba_testing::IndexOf(calls, last);
-    ASSERT_GE(at, 0) << "missing: " << last;
-    ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(calls[at + 1], first);
-  }
 }
 
 TEST(DTVTest, SubjectColumnJoinsItsAddressAndRooms) {

@@ -1,6 +1,6 @@
 // The 2070 condition and marketability translator's tables, checked through
-// the calls they make on a recording engine: counts, section boundaries, the
-// box groups, the checklist's box order, the licence selects and the addenda.
+// the calls they make on a recording engine: counts, the checklist's box
+// order, the licence selects and the addenda.
 #include "translators/ba_short/fm2070.h"
 
 #include <gtest/gtest.h>
@@ -18,87 +18,6 @@ namespace ombrel {
 namespace {
 
 using ba_testing::Calls;
-
-TEST(FM2070Test, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FM2070 translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  EXPECT_TRUE(ba_testing::FieldsWrittenTwice(calls, "CMR").empty());
-
-  ASSERT_GE(calls.size(), 5u);
-  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"4|1\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"CMR\")");
-  EXPECT_EQ(calls[2], "ProcessAppraiserInfo(2, 2, \"CMR\")");
-  EXPECT_EQ(calls[3], "ProcessOffscrn()");
-  EXPECT_EQ(calls[4], "SetAlias(\"PROPADDR\", \"9|1\")");
-  EXPECT_EQ(calls.back(), "CheckAlias(\"INSPECTSUBJECTPROP\", \"78|3\", \"DID2\", [\"78|4\", "
-                          "\"DID\", \"79|1\", \"DIDNOT\"])");
-  for (const std::string& call : calls) {
-    if (ba_testing::Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-}
-
-// Each row: the last call of one section and the first of the next.
-TEST(FM2070Test, MainTableSectionsMeetInOrder) {
-  const std::vector<std::pair<std::string, std::string>> boundaries = {
-      {"ParseExtended(\"NBRHOODBOUNDARIES\", \"15|1\", True)",
-       "SetAlias(\"LENDERCLIENT\", \"16|1\")"},
-      {"ParseAddress(\"17|2\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
-       "\"APPRAISERSTREET\", \"APPRAISERADDR\")",
-       "CheckAlias(\"INTERIOREXTERIORINSPECT\", \"20|1\", \"ON\", [])"},
-      {"ParseExtended(\"PROPCHAROTHERDESC\", \"21|6\", True)",
-       "SetAlias(\"GENERALNUMSTORIES\", \"22|1\")"},
-      {"SetAlias(\"VIEW\", \"32|1\")", "CheckAlias(\"CARSTORAGENONE\", \"24|2\", \"ON\", [])"},
-      {"SetAlias(\"CONDOPARKINGNUMCARS\", \"26|2\")",
-       "CheckAlias(\"LOCATION\", \"28|2\", \"URBAN\", [\"28|3\", \"SUBURBAN\", \"28|4\", "
-       "\"RURAL\"])"},
-      {"CheckAlias(\"ALLEYPUBPRIV\", \"32|7\", \"PUBLIC\", [\"32|8\", \"PRIVATE\"])",
-       "SetAlias(\"SPECIFICZONING\", \"33|1\")"},
-      {"ParseExtended(\"ZONINGDESC\", \"33|2\", True)",
-       "CheckAlias(\"HABITABLEYRROUND\", \"35|1\", \"YES\", [\"35|2\", \"NO\"])"},
-      {"CheckAlias(\"FEATURESUTILITIES\", \"60|8\", \"ON\", [])",
-       "ParseExtended(\"COMMENTS\", \"62|1\", True)"},
-      {"CheckAlias(\"SUMMARYADVERSEATYPICAL\", \"71|1\", \"ON\", [])",
-       "SetAlias(\"APPRAISER\", \"75|1\")"},
-      {"CheckAlias(\"APPRAISERINSPECT\", \"78|1\", \"INTERIOREXTERIOR\", [\"78|2\", "
-       "\"EXTERIOR\"])",
-       "SetAlias(\"SUPAPPRAISER\", \"75|2\")"},
-  };
-  FM2070 translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  for (const auto& [last, first] : boundaries) {
-    SCOPED_TRACE(first);
-    std::ptrdiff_t at = ba_testing::IndexOf(calls, last);
-    ASSERT_GE(at, 0) << "missing: " << last;
-    ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(calls[at + 1], first);
-  }
-}
-
-// The calls whose arguments the table's notation most easily turns round.
-TEST(FM2070Test, MainTableArgumentsStandInTheirPlaces) {
-  const std::vector<std::string> expected = {
-      "ParseAddress(\"16|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
-      "\"LENDERCLIENTZIP\", \"LENDERCLIENTSTREET\", \"\")",
-      "CheckAlias(\"CONDOPARKINGTYPE\", \"27|2\", \"NONE\", [\"27|3\", \"SURFACELOT\", \"27|4\", "
-      "\"GARAGE\"])",
-      "CheckAlias(\"CONDOPARKINGASSIGNEDOWNED\", \"27|5\", \"ASSIGNED\", [\"27|6\", \"OWNED\"])",
-      "CheckAlias(\"ELECTRICPUBLIC\", \"30|2\", \"ON\", [\"30|3\", \"OFF\"])",
-      "CheckAlias(\"GASPUBLIC\", \"32|2\", \"ON\", [\"32|3\", \"OFF\"])",
-      "CheckAlias(\"WATERPUBLIC\", \"30|5\", \"ON\", [])",
-      "CheckAlias(\"WATEROTHER\", \"30|6\", \"PRIVATE\", [])",
-      "CheckAlias(\"STREETMAINTENPUBPRIV\", \"30|7\", \"PUBLIC\", [\"30|8\", \"PRIVATE\"])",
-      "CheckAlias(\"HIGHESTBESTUSE\", \"51|1\", \"PRESENTUSE\", [\"51|2\", \"OTHER\"])",
-      "CheckAlias(\"SUMMARYAPPRAISALPERFORM\", \"70|1\", \"ON\", [])",
-      "SetAlias(\"SUPAPPRAISERDTPROPINSP\", \"76|3\")",
-  };
-  FM2070 translator;
-  Calls calls = ba_testing::MainCalls(translator);
-  for (const std::string& call : expected) {
-    EXPECT_TRUE(ba_testing::Contains(calls, call)) << "missing: " << call;
-  }
-}
 
 // Every YES/NO question of the checklist, with the value its first box takes.
 TEST(FM2070Test, ChecklistQuestionsTakeTheirBoxesInOrder) {

@@ -1,7 +1,7 @@
 // The ERC translator's tables, checked through the calls they make on a
-// recording engine: counts, section boundaries, the listing and sale
-// comparable columns, the licence blocks, the overflow form's guards, the
-// photos, and the translator's own phone splitting with its error handling.
+// recording engine: counts, the listing and sale comparable columns, the
+// licence blocks, the overflow form's guards, the photos, and the
+// translator's own phone splitting with its error handling.
 #include "translators/erc/erc.h"
 
 #include <gtest/gtest.h>
@@ -61,138 +61,6 @@ Calls MainCallsOn(const std::map<std::string, std::string>& values) {
 }
 
 // ---------------------------------------------------------------------------
-
-TEST(ERCTest, MainTableWritesEachFieldOnceAndItsCommentsOnTheForm) {
-  ERC translator;
-  const Calls calls = MainCalls(translator);
-  ExpectDistinctWellFormedAddresses(calls);
-  // Every comment goes into its own field of "ER3", none into the addendum.
-  for (const std::string& call : calls) {
-    if (Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-}
-
-TEST(ERCTest, MainTableOpensWithTheSignerBlocksAndEndsWithTheInspection) {
-  ERC translator;
-  const Calls calls = MainCalls(translator);
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(calls[0], "ProcessAppraiserInfo(1, 1, \"ER3\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(2, 2, \"ER3\")");
-  EXPECT_EQ(calls[2], "ProcessOffscrn()");
-  EXPECT_EQ(calls[3], "SetAlias(\"CASE_NO\", \"3|2\")");
-  EXPECT_EQ(calls.back(), kLastMainCall);
-}
-
-// Each row: the last call of one section and the first call of the next,
-// which must follow it directly.
-TEST(ERCTest, MainTableSectionsMeetInOrder) {
-  const std::vector<std::pair<std::string, std::string>> boundaries = {
-      {"SetAlias(\"ESTMARKETVALUEDT\", \"11|2\")", "SetAlias(\"CASE_NO\", \"87|2\")"},
-      {"ParseAddress(\"100|1\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
-       "\"APPRAISERSTREET\", \"APPRAISERADDR\")",
-       "CheckAlias(\"PROPCURRENTLISTED\", \"101|1\", \"YES\", [\"101|2\", \"NO\"])"},
-      {"ParseExtended(\"CURRENTFINANCING\", \"112|1\", True)", "SetAlias(\"RETAXES\", \"117|1\")"},
-      {"ParseExtended(\"SPECIALASSESS\", \"121|1\", True)",
-       "CheckAlias(\"LOCATION\", \"124|1\", \"URBAN\", [\"124|2\", \"SUBURBAN\", \"124|3\", "
-       "\"RURAL\"])"},
-      {"ParseExtended(\"FACTORSMARKETABILITY\", \"140|1\", True)",
-       "SetAlias(\"DIMENSIONS\", \"151|1\")"},
-      {"ParseExtended(\"COMMENTSAPPARENT\", \"163|1\", True)", "SetAlias(\"CASE_NO\", \"173|2\")"},
-      {"SetAlias(\"ATTICFINISHED\", \"191|8\")",
-       "CheckAlias(\"RATINGQUALITYCONSTRUCT\", \"193|1\", \"EXCELLENT\", [\"193|2\", \"GOOD\", "
-       "\"193|3\", \"AVG\", \"193|4\", \"FAIR\", \"193|5\", \"POOR\"])"},
-      {"SetAlias(\"ABOVEGRADEAREASQFT\", \"209|4\")",
-       "CheckAlias(\"CONSTRUCTWRNTY\", \"210|1\", \"YES\", [\"210|2\", \"NO\"])"},
-      {"ParseExtended(\"PERSONALPROP\", \"251|1\", True)", "SetAlias(\"CASE_NO\", \"259|2\")"},
-      {"SetAlias(\"LISTSUBJECTUNLABTWODESC\", \"289|1\")", "MapValue(\"LISTCOMP(1)NUM\", \"1\")"},
-      {"ParseExtended(\"LISTCOMP(3)VALUEDIFFER\", \"300|1\", True)",
-       "ParseExtended(\"HISTORICTRENDS\", \"305|1\", True)"},
-      {"ParseExtended(\"ADDITIONALFACTORS\", \"328|1\", True)", "SetAlias(\"CASE_NO\", \"345|2\")"},
-      {"SetAlias(\"SUBJECTFORECASTING\", \"389|1\")", "MapValue(\"COMP(1)NUM\", \"1\")"},
-      {"ParseExtended(\"COMP(3)SIGDIFFERENCES\", \"407|1\", True)",
-       "ParseExtended(\"SALESCOMPDESCOTHER\", \"392|1\", True)"},
-      {"SetAlias(\"OWNER\", \"424|1\")", "SetAlias(\"CASE_NO\", \"431|2\")"},
-  };
-  ERC translator;
-  const Calls calls = MainCalls(translator);
-  for (const auto& [last, first] : boundaries) {
-    SCOPED_TRACE(first);
-    const int at = IndexOf(calls, last);
-    ASSERT_GE(at, 0) << "missing: " << last;
-    ASSERT_LT(at + 1, static_cast<int>(calls.size()));
-    EXPECT_EQ(calls[at + 1], first);
-  }
-}
-
-// The calls whose arguments the table's notation most easily turns round:
-// ticks that start past field 1 or reach onto another line, the two kinds of
-// rating, addresses with a street or a default, joins and repeated tags.
-TEST(ERCTest, MainTableArgumentsStandInTheirPlaces) {
-  const std::vector<std::string> expected = {
-      "ParseAddress(\"9|1\", \"CITY\", \"STATEPROV\", \"ZIP\", \"PROPADDR\", \"\")",
-      "SetAlias(\"APPRFILENUM\", \"10|2\")",
-      "CheckAlias(\"CURRENTOCCUPANT\", \"91|2\", \"OWNER\", [\"91|3\", \"TENANT\", \"91|4\", "
-      "\"VACANT\"])",
-      "SetAlias(\"PROPADDR\", \"92|1\")",
-      "ParseAddress(\"93|1\", \"CITY\", \"STATEPROV\", \"ZIP\", \"\", \"\")",
-      "ParseExtended(\"LEGALDESC\", \"94|1\", True)",
-      "CheckAlias(\"PROJTYPE\", \"96|3\", \"PUD\", [\"96|4\", \"CONDO\", \"96|5\", "
-      "\"COOPERATIVE\"])",
-      "ParseAddress(\"98|1\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
-      "\"LENDERCLIENTZIP\", \"LENDERCLIENTSTREET\", \"\")",
-      "SetAlias(\"APPRAISERFILENUM\", \"99|2\")",
-      "ParseExtended(\"TYPICALTAXESDESC\", \"118|3\", True)",
-      "CheckAlias(\"BUILTUP\", \"125|2\", \"OVER 75%\", [\"125|3\", \"25-75%\", \"125|4\", "
-      "\"UNDER 25%\"])",
-      "CheckAlias(\"GROWTHRATE\", \"126|1\", \"FULLYDEV\", [\"126|2\", \"RAPID\", \"126|3\", "
-      "\"STABLE\", \"126|4\", \"SLOW\"])",
-      "CheckAlias(\"MARKETINGTIME\", \"129|1\", \"UNDER 3 MOS.\", [\"129|2\", \"3-6 MOS.\", "
-      "\"129|3\", \"OVER 6 MOS.\"])",
-      "CheckAlias(\"LANDUSECHANGE\", \"131|3\", \"NOTLIKELY\", [\"132|3\", \"LIKELY\", \"132|4\", "
-      "\"INPROCESS\"])",
-      "CheckAlias(\"OCCUPANCYOWNER\", \"135|1\", \"ON\", [])",
-      "CheckAlias(\"INCENTIVES\", \"125|5\", \"YES\", [\"125|6\", \"NO\"])",
-      "CheckAlias(\"REOFORECLOSURE\", \"125|7\", \"YES\", [\"125|8\", \"NO\"])",
-      "CheckAlias(\"RATINGSCHOOL\", \"130|3\", \"EXCELLENT\", [\"130|4\", \"GOOD\", \"130|5\", "
-      "\"AVERAGE\", \"130|6\", \"FAIR\", \"130|7\", \"POOR\"])",
-      "CheckAlias(\"RATINGRECREATIONAL\", \"132|5\", \"EXCELLENT\", [\"132|6\", \"GOOD\", "
-      "\"132|7\", \"AVERAGE\", \"132|8\", \"FAIR\", \"132|9\", \"POOR\"])",
-      "CheckAlias(\"RATINGGENERALAPPEAR\", \"137|2\", \"EXCELLENT\", [\"137|3\", \"GOOD\", "
-      "\"137|4\", \"AVERAGE\", \"137|5\", \"FAIR\", \"137|6\", \"POOR\"])",
-      "CheckAlias(\"FEMAFLOODHAZARD\", \"161|2\", \"YES\", [\"161|3\", \"NO\"])",
-      "CheckAlias(\"STREETMAINTENPUBPRIV\", \"153|2\", \"PUBLIC\", [\"153|3\", \"PRIVATE\"])",
-      "SetAlias(\"STORMSEWEROTHER\", \"155|4\")",
-      "CheckAlias(\"EXTERIORMANUFACTUREDHOUSE\", \"177|4\", \"YES\", [])",
-      "CheckAlias(\"EXTERIORGUTTERDWNSPTSNONE\", \"179|3\", \"ON\", [])",
-      "SetAlias(\"CARSTORAGENUMCARS\", \"181|7\")",
-      "CheckAlias(\"RATINGAPPEAL\", \"202|1\", \"EXCELLENT\", [\"202|2\", \"GOOD\", \"202|3\", "
-      "\"AVG\", \"202|4\", \"FAIR\", \"202|5\", \"POOR\"])",
-      "SetAlias(\"UNLABELEDLEVEL\", \"207|1\")",
-      "SetAlias(\"UNLABELEDTWOOTHER\", \"208|12\")",
-      "Combine(\"273|1\", \" / \", 0, [\"LISTSUBJECTSITE\", \"LISTSUBJECTVIEW\"])",
-      "Combine(\"281|1\", \" / \", 0, [\"LISTSUBJECTBASEMENT\", \"LISTSUBJECTBASEMENTFIN\"])",
-      "SetAlias(\"SUBJECTSIGFEATURE3\", \"385|2\")",
-      "SetAlias(\"SALESCOMPUNLABELEDTWO\", \"388|1\")",
-      "SetAlias(\"SUBJECTUNLABELEDTWODESC\", \"388|2\")",
-      "ParseExtended(\"MARKETDATA\", \"413|1\", True)",
-      "SetAlias(\"OWNER\", \"424|1\")",
-      "ParseAddress(\"491|1\", \"APPRAISEDCITY\", \"APPRAISEDSTATEPROV\", \"APPRAISEDZIP\", "
-      "\"APPRAISEDPROPADDR\", \"\")",
-      "SetAlias(\"APPRAISERTAXID\", \"500|1\")",
-  };
-  ERC translator;
-  const Calls calls = MainCalls(translator);
-  for (const std::string& call : expected) {
-    EXPECT_TRUE(Contains(calls, call)) << "missing: " << call;
-  }
-  // The case and file numbers head each of the six pages.
-  for (int line : {3, 87, 173, 259, 345, 431}) {
-    EXPECT_TRUE(Contains(calls, "SetAlias(\"CASE_NO\", " + Q(Addr(line, 2)) + ")")) << line;
-    EXPECT_TRUE(Contains(calls, "SetAlias(\"FILENUM\", " + Q(Addr(line + 1, 1)) + ")")) << line;
-  }
-}
 
 TEST(ERCTest, ListingColumnsForListingComparablesOneToThree) {
   struct Case {

@@ -1,6 +1,6 @@
 // The 1004 translator's two tables, checked through the calls they make on a
-// recording engine: counts, section boundaries, the comparables templates,
-// the guards of the overflow forms and the photo, sketch and map calls.
+// recording engine: counts, the comparables templates, the guards of the
+// overflow forms and the photo, sketch and map calls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,91 +37,6 @@ Calls RunAddenda(std::map<std::string, std::string> values,
 }
 
 std::string N(int n) { return std::to_string(n); }
-
-// The first and last call of each section of the form, in the order they
-// must be made; this also pins the argument order of each member.
-TEST(FM1004Main, SectionsStartAndEndInOrder) {
-  const Calls calls = RunMain();
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), R"(SetAlias("TITLE", "2|1"))");
-  EXPECT_EQ(calls.back(),
-            R"(CheckAlias("INSPECTSUBJECTPROP", "162|3", "DID", ["162|4", "DIDNOT"]))");
-
-  const Calls boundaries = {
-      R"(ProcessAppraiserInfo(1, 1, "UA2"))",
-      R"(ProcessAppraiserInfo(2, 2, "UA2"))",
-      R"(ProcessOffscrn())",
-      // Subject
-      R"(SetAlias("PROPADDR", "4|1"))",
-      R"(ParseExtended("LEGALDESC", "5|1", True))",
-      R"(CheckAlias("CURRENTOCCUPANT", "7|3", "OWNER", ["7|4", "TENANT", "7|5", "VACANT"]))",
-      R"(SetAlias("CENSUSTRACT", "9|3"))",
-      // Sale, lender and appraiser
-      R"(SetAlias("SALESPRICE", "10|1"))",
-      R"(ParseAddress("11|2", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "LENDERCLIENTZIP", "LENDERCLIENTSTREET", ""))",
-      R"(SetAlias("APPRAISER", "12|1"))",
-      R"(ParseAddress("12|2", "APPRAISERCITY", "APPRAISERSTATEPROV", "APPRAISERZIP", "APPRAISERSTREET", "APPRAISERADDR"))",
-      // Neighborhood
-      R"(CheckAlias("LOCATION", "13|1", "URBAN", ["13|2", "SUBURBAN", "13|3", "RURAL"]))",
-      R"(CheckAlias("OCCUPANCYOWNER", "15|4", "ON", []))",
-      R"(SetAlias("SINGLEFAMPRICEHIGH", "16|6"))",
-      R"(CheckAlias("LANDUSECHANGE", "14|6", "NOTLIKELY", ["14|7", "LIKELY", "15|9", "INPROCESS"]))",
-      R"(ParseExtended("MARKETCONDITIONS", "30|1", True))",
-      // Planned unit development and site
-      R"(CheckAlias("PUDDEVELOPBUILD", "35|1", "YES", ["35|2", "NO"]))",
-      R"(ParseExtended("ELEMENTSRECREATIONAL", "37|1", True))",
-      R"(SetAlias("DIMENSIONS", "38|1"))",
-      R"(SetAlias("SITEAREA", "39|1"))",
-      R"(SetAlias("HIGHESTBESTUSEDESC", "42|3"))",
-      // Utilities, off-site improvements, site characteristics
-      R"(CheckAlias("ELECTRICPUBLIC", "44|1", "ON", []))",
-      R"(CheckAlias("ALLEYPUBPRIV", "48|4", "PUBLIC", ["48|5", "PRIVATE"]))",
-      R"(SetAlias("TOPOGRAPHY", "38|2"))",
-      R"(ParseExtended("COMMENTSAPPARENT", "49|1", True))",
-      // Improvements
-      R"(SetAlias("GENERALNUMUNITS", "53|1"))",
-      R"(SetAlias("GENERALEFFECTIVEAGEYRS", "59|1"))",
-      R"(Combine("59|4", "  ", 1, ["BASEMENTUNLABELED", "BASEMENTUNLABELEDDESC"]))",
-      R"(SetAlias("INSULATIONUNLABELEDTYPE", "59|5"))",
-      // Room list
-      R"(SetAlias("BASEMENTFOYER", "61|1"))",
-      R"(SetAlias("UNLABELEDAREASQFT", "64|13"))",
-      R"(SetAlias("ABOVEGRADEAREASQFT", "65|4"))",
-      // Interior to car storage
-      R"(SetAlias("INTERIORFLOORS", "67|1"))",
-      R"(Combine("73|1", "  ", 1, ["INTERIORUNLABELED", "INTERIORUNLABELEDDESC"]))",
-      R"(CheckAlias("KITCHENEQUIPDISHWASHER", "70|2", "ON", []))",
-      R"(CheckAlias("ATTICFINISHED", "73|4", "ON", []))",
-      R"(Combine("73|5", "  ", 1, ["AMENITIESUNLABELEDNAME", "AMENITIESUNLABELEDDESC"]))",
-      R"(SetAlias("CARSTORAGEDRIVEWAY", "73|7"))",
-      // Comments and cost approach
-      R"(ParseExtended("COMMENTADDITIONALFEATURES", "74|1", True))",
-      R"(ParseExtended("COMMENTADVERSECONDITIONS", "81|1", True))",
-      R"(SetAlias("ESTSITEVALUE", "88|1"))",
-      R"(SetAlias("ASISVALUE", "98|1"))",
-      R"(ParseExtended("COMMENTSONCOST", "90|4", True))",
-      // Sales comparison grid
-      R"(SetAlias("SUBJECTADDRSTREET", "101|1"))",
-      R"(ParseAddress("102|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "", ""))",
-      R"(SetAlias("SUBJECTPRIORSALEDATA", "145|1"))",
-      R"(MapValue("COMP(1)NUM", "1"))",
-      R"(SetAlias("COMP(3)PRIORSALEDATA", "145|4"))",
-      // Income approach, reconciliation, signatures
-      R"(ParseExtended("COMMENTSALESCOMPARE", "136|1", True))",
-      R"(CheckAlias("APPRAISALMADE", "151|1", "ASIS", ["151|2", "REPAIRSALTERATIONS", "151|3", "SUBJECTTOCOMPLETION"]))",
-      R"(SetAlias("ESTMARKETVALUE", "160|1"))",
-      R"(SetAlias("APPRAISER", "163|1"))",
-      R"(SetAlias("SUPAPPRAISERLICSTATEPROV", "166|4"))",
-  };
-  std::ptrdiff_t last = 0;
-  for (const std::string& call : boundaries) {
-    SCOPED_TRACE(call);
-    const std::ptrdiff_t at = IndexOf(calls, call);
-    ASSERT_NE(at, -1);
-    EXPECT_GT(at, last);
-    last = at;
-  }
-}
 
 // Comparables 1 to 3 in the grid of "UA2": one column each, every call of a
 // comparable before the next comparable's, 64 calls per comparable.

@@ -1,6 +1,6 @@
 // The 1073 translator's tables, checked through the calls they make on a
-// recording engine: counts, section boundaries, the comparables templates at
-// a few addresses each, the guards of the overflow forms and the photo calls.
+// recording engine: counts, the comparables templates at a few addresses
+// each, the guards of the overflow forms and the photo calls.
 #include "translators/form1004/fm1073.h"
 
 #include <gtest/gtest.h>
@@ -57,114 +57,6 @@ Calls ComparableBlock(const Calls& calls, int n) {
 }
 
 // ---------------------------------------------------------------------------
-
-TEST(FM1073Test, MainTableWritesEachFieldOnce) {
-  Calls calls = RunEntrainMain();
-  ExpectDistinctWellFormedAddresses(calls);
-}
-
-TEST(FM1073Test, MainTableOpensWithTheSignerBlocksAndTheReportProfile) {
-  Calls calls = RunEntrainMain();
-  ASSERT_GE(calls.size(), 5u);
-  EXPECT_EQ(calls[0], "SetAlias(\"TITLE\", \"2|1\")");
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"CN2\")");
-  EXPECT_EQ(calls[2], "ProcessAppraiserInfo(2, 2, \"CN2\")");
-  EXPECT_EQ(calls[3], "ProcessOffscrn()");
-  EXPECT_EQ(calls[4], "SetAlias(\"PROPADDR\", \"4|1\")");
-  EXPECT_EQ(calls.back(),
-            "CheckAlias(\"INSPECTSUBJECTPROP\", \"162|3\", \"DID\", [\"162|4\", \"DIDNOT\"])");
-}
-
-// Each row: the last call of one section and the first call of the next, which
-// must follow it directly.
-TEST(FM1073Test, MainTableSectionsMeetInOrder) {
-  const std::vector<std::pair<std::string, std::string>> boundaries = {
-      {"ParseAddress(\"12|2\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
-       "\"APPRAISERSTREET\", \"APPRAISERADDR\")",
-       "CheckAlias(\"LOCATION\", \"13|1\", \"URBAN\", [\"13|2\", \"SUBURBAN\", \"13|3\", "
-       "\"RURAL\"])"},
-      {"ParseExtended(\"MARKETCONDITIONS\", \"31|1\", True)",
-       "ParseExtended(\"SPECIFICZONING\", \"35|1\", True)"},
-      {"ParseExtended(\"COMMENTSAPPARENT\", \"44|1\", True)",
-       "SetAlias(\"GENERALNUMSTORIES\", \"47|1\")"},
-      {"CheckAlias(\"CONDOCOMMONELEMLEASED\", \"62|1\", \"YES\", [\"62|2\", \"NO\"])",
-       "SetAlias(\"BASEMENTFOYER\", \"64|1\")"},
-      {"SetAlias(\"ABOVEGRADEAREASQFT\", \"68|4\")", "SetAlias(\"GENERALFLOORNUM\", \"70|1\")"},
-      {"CheckAlias(\"INSULATIONUNLABELEDVALUE\", \"76|8\", \"ON\", [])",
-       "ParseExtended(\"COMMENTCONDITIONIMPROVE\", \"77|1\", True)"},
-      {"ParseExtended(\"COMMENTADVERSECONDITIONS\", \"81|1\", True)",
-       "SetAlias(\"UNITCHARGEMONTH\", \"88|1\")"},
-      {"ParseExtended(\"MARKETABILITY\", \"96|1\", True)",
-       "Combine(\"100|1\", \", #\", 0, [\"SUBJECTADDRSTREET\", \"SUBJECTUNITNUM\"])"},
-      {"SetAlias(\"SUBJECTPRIORSALEDATA\", \"145|1\")", "MapValue(\"COMP(1)NUM\", \"1\")"},
-      {"SetAlias(\"COMP(3)PRIORSALEDATA\", \"145|4\")",
-       "ParseExtended(\"COMMENTSALESCOMPARE\", \"138|1\", True)"},
-      {"ParseExtended(\"ANALYSISCURRENTAGREE\", \"147|1\", True)",
-       "SetAlias(\"INDICATEDVALUESALES\", \"149|1\")"},
-      {"SetAlias(\"INDICATEDVALUECOST\", \"151|1\")",
-       "CheckAlias(\"APPRAISALMADE\", \"152|1\", \"ASIS\", [\"152|2\", \"REPAIRSALTERATIONS\", "
-       "\"152|3\", \"SUBJECTTOCOMPLETION\"])"},
-      {"SetAlias(\"ESTMARKETVALUE\", \"160|1\")", "SetAlias(\"APPRAISER\", \"163|1\")"},
-  };
-  Calls calls = RunEntrainMain();
-  for (const auto& [last, first] : boundaries) {
-    SCOPED_TRACE(first);
-    int at = IndexOf(calls, last);
-    ASSERT_GE(at, 0) << "missing: " << last;
-    ASSERT_LT(at + 1, static_cast<int>(calls.size()));
-    EXPECT_EQ(calls[at + 1], first);
-  }
-}
-
-// The calls whose arguments the order of the table's notation most easily
-// turns round: box groups, addresses, joins and the misspelt tags of the order.
-TEST(FM1073Test, MainTableArgumentsStandInTheirPlaces) {
-  const std::vector<std::string> expected = {
-      "Combine(\"7|1\", \", #\", 0, [\"NBRHOODPROJNM\", \"PHASENUM\"])",
-      "CheckAlias(\"CURRENTOCCUPANT\", \"8|3\", \"OWNER\", [\"8|4\", \"TENANT\", \"8|5\", "
-      "\"VACANT\"])",
-      "ParseAddress(\"11|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
-      "\"LENDERCLIENTZIP\", "
-      "\"LENDERCLIENTSTREET\", \"\")",
-      "CheckAlias(\"BUILTUP\", \"14|2\", \"OVER 75%\", [\"14|3\", \"25-75%\", \"14|4\", \"UNDER "
-      "25%\"])",
-      "CheckAlias(\"MARKETINGTIME\", \"18|1\", \"UNDER 3 MOS.\", [\"18|2\", \"3-6 MOS.\", "
-      "\"18|3\", "
-      "\"OVER 6 MOS.\"])",
-      "CheckAlias(\"OCCUPANCYOWNER\", \"15|4\", \"ON\", [])",
-      "SetAlias(\"CONDOPRICEPREDOMINATE\", \"18|8\")",
-      "SetAlias(\"LANDUSEOTHER\", \"19|9\")",
-      "CheckAlias(\"ZONINGCOMPLIANCE\", \"36|1\", \"LEGAL\", [\"36|2\", \"LEGALNONCONFORMING\", "
-      "\"36|3\", \"ILLEGAL\", \"36|4\", \"NOZONING\"])",
-      "SetAlias(\"GENERALEFFECTIVEAGEYRS\", \"53|1\")",
-      "Combine(\"53|2\", \"  \", 1, [\"PARKINGUNLABELED\", \"PARKINGUNLABELEDDESC\"])",
-      "SetAlias(\"CONDOUNITSDATASRC\", \"53|5\")",
-      "CheckAlias(\"CONDOTYPE\", \"54|3\", \"ROWTOWNHOUSE\", [\"54|4\", \"GARDEN\", \"54|5\", "
-      "\"MIDRISE\", \"54|6\", \"HIGHRISE\", \"54|7\", \"OTHER\"])",
-      "SetAlias(\"UNLABELEDLEVEL\", \"67|1\")",
-      "SetAlias(\"UNLABELEDAREASQFT\", \"67|13\")",
-      "SetAlias(\"INTERIORBATHWAINSCOT\", \"76|1\")",
-      "Combine(\"76|4\", \"  \", 1, [\"AMENITIESUNLABELEDNAME\", \"AMENITIESUNLABELEDDESC\"])",
-      "Combine(\"76|7\", \"  \", 1, [\"INSULATIONUNLABELEDNAME\", \"INSULATIONUNLABELEDTYPE\"])",
-      "CheckAlias(\"MGMTGROUP\", \"94|1\", \"HOA\", [\"94|2\", \"SPONSORDEVELOPER\", \"94|3\", "
-      "\"MGMTAGENT\"])",
-      "SetAlias(\"SUBJECTBATH\", \"124|3\")",
-      "SetAlias(\"SALESCOMPUNLABELED\", \"134|1\")",
-      "SetAlias(\"SUBJECTUNLABELEDDESC\", \"134|2\")",
-      "SetAlias(\"INDICATEDVALUEINCOMETOT\", \"150|3\")",
-      "SetAlias(\"SUPAPPRAISERLICSTATEPROV\", \"166|4\")",
-  };
-  Calls calls = RunEntrainMain();
-  for (const std::string& call : expected) {
-    EXPECT_TRUE(Contains(calls, call)) << "missing: " << call;
-  }
-  // Every long text is written onto "CN2" itself.
-  for (const std::string& call : calls) {
-    if (Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-}
 
 // Addresses of the main form's comparable columns, one row per comparable
 // and line shape, written out rather than computed.

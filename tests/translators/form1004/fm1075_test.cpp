@@ -1,6 +1,6 @@
 // The 1075 translator's two tables, checked through a recording engine: call
-// counts, the order of the form's sections, the comparables templates, the odd
-// cells of the form, the guards of the overflow forms and the photo calls.
+// counts, the comparables templates, the odd cells of the form, the guards of
+// the overflow forms and the photo calls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,54 +68,6 @@ std::string MovedToOverflow(const std::string& call, int m, int n) {
   }
   out.append(last, renumbered.cend());
   return out;
-}
-
-TEST(FM1075MainTest, SectionsFollowEachOtherDownTheForm) {
-  struct Section {
-    const char* name;
-    const char* first;
-    const char* last;
-  };
-  const Section sections[] = {
-      {"title and signers", R"(SetAlias("TITLE", "3|1"))", R"(ProcessOffscrn())"},
-      {"subject", R"(SetAlias("PROPADDR", "5|1"))", R"(SetAlias("LOANCHARGEDESC", "11|3"))"},
-      {"lender and appraiser", R"(SetAlias("LENDERCLIENT", "12|1"))",
-       R"(ParseAddress("13|2", "APPRAISERCITY", "APPRAISERSTATEPROV", "APPRAISERZIP", "APPRAISERSTREET", "APPRAISERADDR"))"},
-      {"neighborhood", R"(CheckAlias("LOCATION", "14|1", "URBAN", ["14|2", "SUBURBAN", "14|3", "RURAL"]))",
-       R"(ParseExtended("MARKETCONDITIONS", "33|1", True))"},
-      {"site", R"(ParseExtended("SPECIFICZONING", "37|1", True))",
-       R"(ParseExtended("COMMENTSAPPARENT", "46|1", True))"},
-      {"project", R"(SetAlias("GENERALNUMUNITS", "50|1"))",
-       R"(ParseExtended("UNITSCOMPLETEDDESC", "62|3", True))"},
-      {"unit", R"(SetAlias("ABOVEGRADEROOMS", "64|1"))",
-       R"(ParseExtended("COMMENTADVERSECONDITIONS", "81|1", True))"},
-      {"unit charges", R"(SetAlias("NUMSHARESATTRIBUTABLE", "88|1"))",
-       R"(ParseExtended("COMMENTCOMPATIBILITY", "94|1", True))"},
-      {"utilities, fees, management", R"(CheckAlias("UTILITIESINCLUDNONE", "98|1", "ON", []))",
-       R"(ParseExtended("MARKETABILITY", "111|1", True))"},
-      {"data sources and particulars", R"(CheckAlias("DATASRCMGMTAGENT", "114|1", "ON", []))",
-       R"(ParseExtended("STOCKOWNERSHIPDESC", "140|3", True))"},
-      {"liens", R"(SetAlias("FIRSTLIENTYPE", "147|1"))", R"(SetAlias("OTHERLIENHOLDER", "154|3"))"},
-      {"project occupancy", R"(SetAlias("OWNEROCCUPIEDUNITS", "158|2"))",
-       R"(SetAlias("PROJOCCUPANCYPROJ", "165|3"))"},
-      {"subject column", R"(Combine("175|1", ", #", 0, ["SUBJECTADDRSTREET", "SUBJECTUNITNUM"]))",
-       R"(SetAlias("SUBJECTPRIORSALEDATA", "225|1"))"},
-      {"comparables", R"(MapValue("COMP(1)NUM", "1"))", R"(SetAlias("COMP(3)PRIORSALEDATA", "225|4"))"},
-      {"comments and reconciliation", R"(ParseExtended("COMMENTSALESCOMPARE", "215|1", True))",
-       R"(ParseExtended("FINALRECON", "235|1", True))"},
-      {"certification", R"(SetAlias("FORMREVISED", "239|1"))",
-       R"(CheckAlias("INSPECTSUBJECTPROP", "245|3", "DID", ["245|4", "DIDNOT"]))"},
-  };
-  Calls calls = MainCalls();
-  long expectedStart = 0;
-  for (const Section& section : sections) {
-    SCOPED_TRACE(section.name);
-    EXPECT_EQ(IndexOf(calls, section.first), expectedStart);
-    long end = IndexOf(calls, section.last);
-    EXPECT_GE(end, expectedStart);
-    expectedStart = end + 1;
-  }
-  EXPECT_EQ(expectedStart, static_cast<long>(calls.size()));
 }
 
 TEST(FM1075MainTest, ComparablesOneToThreeFollowTheTemplate) {

@@ -1,6 +1,6 @@
 // FM2055's two tables through the calls they make on a recording engine: the
-// counts, the sections' boundaries, the licence-state arms, the descriptions
-// that go to the extended comments addendum and the comparables templates.
+// counts, the licence-state arms, the descriptions that go to the extended
+// comments addendum and the comparables templates.
 #include "translators/form2055/fm2055.h"
 
 #include <gtest/gtest.h>
@@ -82,94 +82,6 @@ TEST(FM2055Main, LicenceStateArms) {
     EXPECT_EQ(calls[second - 1], SetAliasCall("SUPAPPRAISERSTATELICNUM", "236|2"));
     EXPECT_EQ(calls[second + 1], c.supervisor);
     EXPECT_EQ(calls[second + 2], SetAliasCall("SUPAPPRAISERLICCERTEXPDT", "238|2"));
-  }
-}
-
-// The first and last call of each section, in the order they must come;
-// this also pins the argument order of each member.
-TEST(FM2055Main, SectionsStartAndEndInOrder) {
-  FM2055 translator;
-  const Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), SetAliasCall("TITLE", "3|1"));
-  EXPECT_EQ(calls.back(), R"(CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", ["247|2", "DID"]))");
-
-  const Calls boundaries = {
-      R"(ProcessAppraiserInfo(1, 1, "DUQ"))",
-      R"(ProcessAppraiserInfo(2, 2, "DUQ"))",
-      R"(ProcessOffscrn())",
-      // Subject and sale
-      R"(SetAlias("PROPADDR", "6|1"))",
-      R"(ParseExtended("LEGALDESC", "7|1", True))",
-      R"(CheckAlias("CURRENTOCCUPANT", "9|3", "OWNER", ["9|4", "TENANT", "9|5", "VACANT"]))",
-      R"(SetAlias("CENSUSTRACT", "12|4"))",
-      // Neighborhood
-      R"(CheckAlias("LOCATION", "14|1", "URBAN", ["14|2", "SUBURBAN", "14|3", "RURAL"]))",
-      R"(CheckAlias("MARKETINGTIME", "16|4", "UNDER 3 MOS.", ["16|5", "3-6 MOS.", "16|6", "OVER 6 MOS."]))",
-      R"(SetAlias("CONDOAGEPREDOMINATE", "19|5"))",
-      // Site
-      R"(SetAlias("DIMENSIONS", "20|1"))",
-      R"(CheckAlias("ZONINGCOMPLIANCE", "22|1", "LEGAL", ["22|2", "LEGALNONCONFORMING", "22|3", "ILLEGAL", "22|4", "NOZONING"]))",
-      R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
-      // Sources of the property description
-      R"(CheckAlias("INTERIOREXTERIORINSPECT", "28|1", "ON", []))",
-      R"(ParseExtended("PROPCHAROTHERDESC", "29|6", True))",
-      // Improvements
-      R"(SetAlias("GENERALNUMSTORIES", "30|1"))",
-      R"(ParseExtended("COMMENTADVERSECONDITIONS", "35|3", True))",
-      // Comparable sales and listings
-      R"(SetAlias("NUMCOMPSALES", "37|1"))",
-      R"(SetAlias("COMPLISTINGPRICEHIGH", "38|3"))",
-      // Sales comparison grid
-      R"(SetAlias("SUBJECTADDRSTREET", "41|1"))",
-      R"(ParseAddress("42|1", "SUBJECTADDRCITY", "SUBJECTADDRSTATEPROV", "SUBJECTADDRZIP", "", ""))",
-      R"(SetAlias("SUBJECTPRIORSALEPRICE", "69|1"))",
-      R"(MapValue("COMP(1)NUM", "1"))",
-      R"(SetAlias("COMP(3)PRIORSALEPRICE", "69|4"))",
-      R"(ParseExtended("ANALYSISCURRENTAGREE", "70|1", True))",
-      R"(ParseExtended("COMMENTSALESCOMPARE", "72|1", True))",
-      // Reconciliation
-      R"(CheckAlias("APPRAISALMADE", "79|1", "ASIS", ["79|2", "SUBJECTTOCOMPLETION", "80|1", "REPAIRSALTERATIONS"]))",
-      R"(ParseExtended("CONDITIONAPPRAISAL", "80|2", True))",
-      R"(SetAlias("ESTMARKETVALUEDT", "82|2"))",
-      // PUD and condominium projects
-      R"(CheckAlias("PUDDEVELOPBUILD", "88|1", "YES", ["88|2", "NO"]))",
-      R"(ParseExtended("ELEMENTSRECREATIONAL", "97|1", True))",
-      R"(CheckAlias("CONDODEVELOPBUILD", "99|1", "YES", ["99|2", "NO"]))",
-      R"(CheckAlias("CONDOTYPE", "104|3", "ROWTOWNHOUSE", ["104|4", "GARDEN", "104|5", "MIDRISE", "104|6", "HIGHRISE", "104|7", "OTHER"]))",
-      R"(ParseExtended("CONDOELEMRECREATIONAL", "110|1", True))",
-      // Appraiser
-      R"(SetAlias("APPRAISER", "230|1"))",
-      R"(ParseAddress("233|1", "APPRAISERCITY", "APPRAISERSTATEPROV", "APPRAISERZIP", "", ""))",
-      R"(ParseAddress("249|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "LENDERCLIENTZIP", "LENDERCLIENTSTREET", ""))",
-      // Supervisory appraiser
-      R"(SetAlias("SUPAPPRAISER", "230|2"))",
-      R"(SetAlias("SUPSUPAPPRAISERDTSIGNED", "234|2"))",
-      R"(CheckAlias("INSPECTSUBJECTPROP", "242|2", "DIDNOT", ["243|2", "DID", "244|2", "DID2"]))",
-  };
-  std::ptrdiff_t previous = 0;
-  for (const std::string& call : boundaries) {
-    SCOPED_TRACE(call);
-    const std::ptrdiff_t at = IndexOf(calls, call);
-    EXPECT_GT(at, previous);
-    previous = at;
-  }
-  // Sections follow each other without a gap.
-  const std::pair<const char*, const char*> adjacent[] = {
-      {R"(ProcessOffscrn())", R"(SetAlias("PROPADDR", "6|1"))"},
-      {R"(SetAlias("CENSUSTRACT", "12|4"))", R"(CheckAlias("LOCATION", "14|1", "URBAN", ["14|2", "SUBURBAN", "14|3", "RURAL"]))"},
-      {R"(SetAlias("COMPLISTINGPRICEHIGH", "38|3"))", R"(SetAlias("SUBJECTADDRSTREET", "41|1"))"},
-      {R"(ParseExtended("COMMENTSALESCOMPARE", "72|1", True))", R"(CheckAlias("APPRAISALMADE", "79|1", "ASIS", ["79|2", "SUBJECTTOCOMPLETION", "80|1", "REPAIRSALTERATIONS"]))"},
-      {R"(SetAlias("ESTMARKETVALUEDT", "82|2"))", R"(CheckAlias("PUDDEVELOPBUILD", "88|1", "YES", ["88|2", "NO"]))"},
-      {R"(ParseExtended("CONDOELEMRECREATIONAL", "110|1", True))", R"(SetAlias("APPRAISER", "230|1"))"},
-      {R"(ParseAddress("249|1", "LENDERCLIENTCITY", "LENDERCLIENTSTATEPROV", "LENDERCLIENTZIP", "LENDERCLIENTSTREET", ""))", R"(SetAlias("SUPAPPRAISER", "230|2"))"},
-  };
-  for (const auto& [before, after] : adjacent) {
-    SCOPED_TRACE(before);
-    const std::ptrdiff_t at = IndexOf(calls, before);
-    ASSERT_GE(at, 0);
-    ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(calls[at + 1], after);
   }
 }
 

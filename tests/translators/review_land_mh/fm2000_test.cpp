@@ -36,27 +36,6 @@ Calls Addenda(const Values& values, const std::set<std::string>& refusedForms = 
 
 std::string N(int n) { return std::to_string(n); }
 
-TEST(FM2000Test, MainTableOpensWithTheReviewersAndWritesEachFieldOnce) {
-  const Calls calls = Main();
-  ExpectDistinctWellFormedAddresses(calls);
-  for (const std::string& call : calls) {
-    if (Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-  ASSERT_GE(calls.size(), 5u);
-  // The review appraisers, not the appraiser, sign this report.
-  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 5),
-            (Calls{SetAliasCall("TITLE", "1|1"), "ProcessAppraiserInfo(1, 3, \"FRR\")",
-                   "ProcessAppraiserInfo(2, 4, \"FRR\")", "ProcessOffscrn()",
-                   SetAliasCall("PROPADDR", "6|1")}));
-  EXPECT_EQ(calls.back(), SetAliasCall("UNDERWRITERDTSIGNED", "165|2"));
-  EXPECT_TRUE(Contains(calls,
-                       "ParseAddress(\"12|1\", \"REVAPPRAISERCITY\", "
-                       "\"REVAPPRAISERSTATEPROV\", \"REVAPPRAISERZIP\", "
-                       "\"REVAPPRAISERSTREET\", \"\")"));
-}
-
 // History row n: its number check, then six fields of line 23 + n.
 TEST(FM2000Test, HistoryRowsTakeLinesTwentyFourToTwentyEight) {
   const Calls calls = Main();

@@ -42,45 +42,6 @@ std::string ChecklistCall(const std::string& tag, int line, int field) {
          Q(l + N(field + 1)) + ", \"UNACCEPTABLE\", " + Q(l + N(field + 2)) + ", \"NA\"])";
 }
 
-TEST(FM2006Test, MainTableOpeningAndFieldsWrittenOnce) {
-  const Calls calls = Main();
-  for (const std::string& call : calls) {
-    if (Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-  // The appraised value goes to two fields on purpose; every other address once.
-  Calls others;
-  for (const std::string& call : calls) {
-    if (call != SetAliasCall("APPRAISEDVALUE", "77|2")) others.push_back(call);
-  }
-  ExpectDistinctWellFormedAddresses(others);
-  EXPECT_TRUE(Contains(calls, SetAliasCall("APPRAISEDVALUE", "12|1")));
-  EXPECT_TRUE(Contains(calls, SetAliasCall("APPRAISEDVALUE", "77|2")));
-
-  const Calls opening = {
-      "ProcessAppraiserInfo(1, 3, \"2006\")",
-      "ProcessAppraiserInfo(2, 4, \"2006\")",
-      "ProcessOffscrn()",
-      SetAliasCall("CASE_NUM", "2|1"),
-      SetAliasCall("LENDERCLIENT", "5|1"),
-      "ParseAddress(\"6|1\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", \"LENDERCLIENTZIP\", "
-      "\"LENDERCLIENTSTREET\", \"\")",
-      SetAliasCall("BORROWER", "8|1"),
-      "ParseAddress(\"9|1\", \"CITY\", \"STATEPROV\", \"ZIP\", \"PROPADDR\", \"\")",
-  };
-  ASSERT_GE(calls.size(), opening.size());
-  EXPECT_EQ(Calls(calls.begin(), calls.begin() + opening.size()), opening);
-  EXPECT_TRUE(Contains(calls,
-                       "ParseAddress(\"14|1\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", "
-                       "\"APPRAISERZIP\", \"APPRAISERSTREET\", \"\")"));
-  EXPECT_TRUE(Contains(calls,
-                       "ParseAddress(\"16|1\", \"REVAPPRAISERCITY\", "
-                       "\"REVAPPRAISERSTATEPROV\", \"REVAPPRAISERZIP\", "
-                       "\"REVAPPRAISERSTREET\", \"\")"));
-  EXPECT_EQ(calls.back(), "CheckAlias(\"REVSUMATTACHED\", \"81|2\", \"ON\", [])");
-}
-
 // The 44 checklist items in the form's order, with the texts and
 // percentages that stand between them.
 TEST(FM2006Test, ChecklistRowsInOrder) {

@@ -1,6 +1,6 @@
 // The land translator's tables, checked through the calls they make on a
-// recording engine: counts, section boundaries, the comparables template on
-// "LAR" and "larcmps", the licence cells, the guards and the photo calls.
+// recording engine: counts, the comparables template on "LAR" and "larcmps",
+// the licence cells, the guards and the photo calls.
 #include "translators/review_land_mh/land.h"
 
 #include <gtest/gtest.h>
@@ -31,92 +31,6 @@ Calls Addenda() {
 Calls Addenda(const Values& values, const std::set<std::string>& refusedForms = {}) {
   LAND translator;
   return AddendaCalls(translator, values, refusedForms);
-}
-
-TEST(LANDTest, MainTableWritesEachFieldOnceAndItsCommentsOnTheForm) {
-  const Calls calls = Main();
-  ExpectDistinctWellFormedAddresses(calls);
-  // Every long text is written onto "LAR" itself.
-  for (const std::string& call : calls) {
-    if (Member(call) == "ParseExtended") {
-      EXPECT_NE(call.find(", True)"), std::string::npos) << call;
-    }
-  }
-}
-
-TEST(LANDTest, MainTableSectionsOpenAndCloseInOrder) {
-  const Calls calls = Main();
-  ASSERT_GE(calls.size(), 5u);
-  EXPECT_EQ(calls[0], SetAliasCall("TITLE", "3|1"));
-  EXPECT_EQ(calls[1], "ProcessAppraiserInfo(1, 1, \"LAR\")");
-  EXPECT_EQ(calls[2], "ProcessAppraiserInfo(2, 2, \"LAR\")");
-  EXPECT_EQ(calls[3], "ProcessOffscrn()");
-  EXPECT_EQ(calls[4], SetAliasCall("BORROWER", "5|1"));
-  EXPECT_EQ(calls.back(),
-            "Compare(\"SUPAPPRAISERSTATELICNUM\", \"SUPAPPRAISERSTATECERTNUM\", \"83|8\", \"/\")");
-
-  // Each row: the last call of one section and the first call of the next.
-  const std::vector<std::pair<std::string, std::string>> boundaries = {
-      {SetAliasCall("APPRAISERINSTRUCTIONS", "12|3"),
-       "CheckAlias(\"LOCATION\", \"14|1\", \"URBAN\", [\"14|2\", \"SUBURBAN\", \"14|3\", "
-       "\"RURAL\"])"},
-      {"ParseExtended(\"FACTORSMARKETABILITY\", \"28|1\", True)",
-       SetAliasCall("DIMENSIONS", "32|1")},
-      {"ParseExtended(\"COMMENTSAPPARENT\", \"41|1\", True)",
-       SetAliasCall("SUBJECTADDRSTREET", "50|1")},
-      {SetAliasCall("SUBJECTFCONCESSION", "65|1"), MapValueCall("COMP(1)NUM", "1")},
-      {SetAliasCall("COMP(3)ADJUSTSALESPRICE", "68|6"),
-       "ParseExtended(\"COMMENTSALESCOMPARE\", \"69|1\", True)"},
-      {"ParseExtended(\"FINALRECON\", \"76|1\", True)", "ReadDirect(\"ESTMARKETVALUEDT\")"},
-      {SetAliasCall("APPRAISERDTSIGNED", "82|2"), "Licensing(1)"},
-      {"CheckAlias(\"INSPECTSUBJECTPROP\", \"80|1\", \"DID\", [\"80|2\", \"DIDNOT\"])",
-       SetAliasCall("SUPAPPRAISER", "82|3")},
-  };
-  for (const auto& [last, first] : boundaries) {
-    SCOPED_TRACE(first);
-    const std::ptrdiff_t at = IndexOf(calls, last);
-    ASSERT_GE(at, 0) << "missing: " << last;
-    ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(calls[at + 1], first);
-  }
-}
-
-// The calls whose arguments the table's notation most easily turns round:
-// box groups, the ratings' runs of four, joins and addresses.
-TEST(LANDTest, MainTableArgumentsStandInTheirPlaces) {
-  const std::vector<std::string> expected = {
-      "CheckAlias(\"PROPRIGHTS\", \"9|4\", \"FEE\", [\"9|5\", \"LEASEHOLD\", \"9|6\", "
-      "\"DEMINIMIS\"])",
-      "ParseAddress(\"11|2\", \"LENDERCLIENTCITY\", \"LENDERCLIENTSTATEPROV\", "
-      "\"LENDERCLIENTZIP\", \"LENDERCLIENTSTREET\", \"\")",
-      "CheckAlias(\"GROWTHRATE\", \"16|1\", \"FULLYDEV\", [\"16|2\", \"RAPID\", \"16|3\", "
-      "\"STABLE\", \"16|4\", \"SLOW\"])",
-      "CheckAlias(\"MARKETINGTIME\", \"19|1\", \"UNDER 3 MOS.\", [\"19|2\", \"3-6 MOS.\", "
-      "\"19|3\", \"OVER 6 MOS.\"])",
-      "CheckAlias(\"OCCUPANCYTENANT\", \"24|2\", \"ON\", [])",
-      "CheckAlias(\"RATINGEMPSTABILITY\", \"15|4\", \"GOOD\", [\"15|5\", \"AVERAGE\", \"15|6\", "
-      "\"FAIR\", \"15|7\", \"POOR\"])",
-      "CheckAlias(\"RATINGEMPLCONV\", \"16|5\", \"GOOD\", [\"16|6\", \"AVERAGE\", \"16|7\", "
-      "\"FAIR\", \"16|8\", \"POOR\"])",
-      "CheckAlias(\"RATINGRECREATIONAL\", \"20|6\", \"GOOD\", [\"20|7\", \"AVERAGE\", \"20|8\", "
-      "\"FAIR\", \"20|9\", \"POOR\"])",
-      "CheckAlias(\"RATINGDETCONDITIONS\", \"23|3\", \"GOOD\", [\"23|4\", \"AVERAGE\", \"23|5\", "
-      "\"FAIR\", \"23|6\", \"POOR\"])",
-      "CheckAlias(\"RATINGMARKETAPPEAL\", \"26|4\", \"GOOD\", [\"26|5\", \"AVERAGE\", \"26|6\", "
-      "\"FAIR\", \"26|7\", \"POOR\"])",
-      "Combine(\"32|2\", \" \", 0, [\"SITEAREA\", \"SITEAREAUNIT\"])",
-      "CheckAlias(\"CORNERLOT\", \"32|3\", \"YES\", [])",
-      "CheckAlias(\"STREETMAINTENPUBPRIV\", \"38|3\", \"PUBLIC\", [\"38|4\", \"PRIVATE\"])",
-      "CheckAlias(\"FEMAFLOODHAZARD\", \"40|4\", \"NO\", [\"40|5\", \"YES\"])",
-      "ParseAddress(\"51|1\", \"SUBJECTADDRCITY\", \"SUBJECTADDRSTATEPROV\", \"SUBJECTADDRZIP\", "
-      "\"\", \"\")",
-      SetAliasCall("SALESCOMPUNLABELEDFOUR", "63|1"),
-      "WriteDirect(\"79|1\", \"ESTMARKETVALUEDT\")",  // the split date of an order's text
-      SetAliasCall("ESTMARKETVALUE", "79|3"),
-  };
-  const Calls calls = Main();
-  for (const std::string& call : expected)
-    EXPECT_TRUE(Contains(calls, call)) << "missing: " << call;
 }
 
 // The licence cells of both signers, for each answer of Licensing: the state

@@ -1,6 +1,6 @@
 // The condominium project translator's table, checked through the calls it
-// makes on a recording engine: the signer blocks and profile first, the
-// stated calls, the unit template on its eight lines and the signing dates.
+// makes on a recording engine: the stated calls, the unit template on its
+// eight lines and the signing dates.
 #include "translators/supplemental/cna.h"
 
 #include <gtest/gtest.h>
@@ -10,57 +10,11 @@
 #include <vector>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(CNATest, MainTableWritesOnlyTheHeaderNumbersTwice) {
-  CNA translator;
-  Calls calls = MainCalls(translator);
-  // Only the header's case and file numbers are written twice.
-  testing::ExpectDistinctWellFormedAddresses(calls, {"2|1", "3|1"});
-}
-
-// The report profile and signer blocks come first, each signer block told to
-// end on "cna"; the project form's rows follow.
-TEST(CNATest, SignerBlocksAndProfileOpenTheTable) {
-  CNA translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_GE(calls.size(), 8u);
-  const Calls opening = {"ProcessAppraiserInfo(1, 1, \"cna\")",
-                         "ProcessAppraiserInfo(2, 2, \"cna\")",
-                         "ProcessOffscrn()",
-                         "SetAlias(\"CASE_NO\", \"2|1\")",
-                         "SetAlias(\"FILENUM\", \"3|1\")",
-                         "CheckAlias(\"PROJTYPE\", \"5|1\", \"CONDO\", [\"5|2\", \"PUD\"])",
-                         "SetAlias(\"COMMENTSIGCHANGES\", \"31|1\")",
-                         "ReadDirect(\"APPRAISERDTSIGNED\")"};
-  EXPECT_EQ(Calls(calls.begin(), calls.begin() + 8), opening);
-  EXPECT_EQ(calls[calls.size() - 3], "SetAlias(\"GENERALCOMMENTS\", \"157|1\")");
-  EXPECT_EQ(calls.back(), "WriteDirect(\"165|1\", \"APPRAISERDTSIGNED\")");
-}
-
-// The case and file numbers a second time lead into unit type 1, and the grid
-// totals follow unit type 8.
-TEST(CNATest, SectionsMeetInOrder) {
-  CNA translator;
-  Calls calls = MainCalls(translator);
-  const Calls runs[] = {
-      {"SetAlias(\"ADEQUACYSOUNDPROOFING\", \"78|1\")", "SetAlias(\"CASE_NO\", \"2|1\")",
-       "SetAlias(\"FILENUM\", \"3|1\")", "MapValue(\"UNIT(1)NUM\", \"1\")"},
-      {"SetAlias(\"UNIT(8)NUMCOMPLETED\", \"97|10\")", "SetAlias(\"UNITTOTMOASOCDUES\", \"98|1\")"},
-      {"SetAlias(\"COMMENTSCONDOPUDSALES\", \"132|1\")", "ReadDirect(\"APPRAISERDTSIGNED\")",
-       "WriteDirect(\"137|1\", \"APPRAISERDTSIGNED\")",
-       "SetAlias(\"ALTERATIONSMODREPAIRS\", \"139|1\")"},
-  };
-  for (const Calls& run : runs) {
-    SCOPED_TRACE(run.front());
-    EXPECT_EQ(Between(calls, run.front(), run.back()), run);
-  }
-}
 
 // Unit type n on line 89 + n, its calls written out for three of the eight.
 TEST(CNATest, UnitTemplateOnItsLine) {

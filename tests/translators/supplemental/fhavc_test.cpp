@@ -18,16 +18,6 @@ namespace {
 
 using namespace supplemental_testing;
 
-TEST(FHAVCTest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FHAVC translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"CASE_NO\", \"5|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"VCDESC(32)COMMENT\", \"328|3\")");
-  // No cell is written by two rows, though the item lines interleave.
-  testing::ExpectDistinctWellFormedAddresses(calls);
-}
-
 // Each item is its type check and then its box group: "YES" first, and for
 // items 13 to 85 "NO" in the next field of the same line; the first twelve
 // have "YES" only.

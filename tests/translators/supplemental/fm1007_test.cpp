@@ -1,6 +1,6 @@
 // The rent schedule translator's table, checked through the calls it makes on
-// a recording engine: the stated calls, the subject and signer rows, the rent
-// comparable template for each column and the street that guards a column.
+// a recording engine: the stated calls, the rent comparable template for each
+// column and the street that guards a column.
 #include "translators/supplemental/fm1007.h"
 
 #include <gtest/gtest.h>
@@ -11,49 +11,11 @@
 #include <vector>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(FM1007Test, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FM1007 translator;
-  Calls calls = MainCalls(translator);
-  EXPECT_EQ(calls.size(), 3u + 1 + 22 + 3 * 47 + 2 + 2 + 7 + 1 + 6);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"CASE_NO\", \"2|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"SUPAPPRAISERLICSTATEPROV\", \"81|4\")");
-  testing::ExpectDistinctWellFormedAddresses(calls);
-}
-
-TEST(FM1007Test, SectionsMeetInOrder) {
-  FM1007 translator;
-  Calls calls = MainCalls(translator);
-  const Calls runs[] = {
-      {"SetAlias(\"RENTSUBJECTADDRSTREET\", \"8|1\")",
-       "ParseAddress(\"9|1\", \"RENTSUBJECTADDRCITY\", \"RENTSUBJECTADDRSTATEPROV\", "
-       "\"RENTSUBJECTADDRZIP\", \"\", \"\")",
-       "SetAlias(\"RENTSUBJECTLEASEBEGINDT\", \"12|1\")"},
-      {"SetAlias(\"RENTSUBJECTBATH\", \"32|3\")", "SetAlias(\"RENTSUBJECTLIVINGSQFT\", \"33|1\")",
-       "SetAlias(\"RENT2SUBJECTADDITIONAL1\", \"34|1\")"},
-      {"SetAlias(\"RENT2SUBJECTADDITIONAL4\", \"37|1\")",
-       "SetAlias(\"RENTCOMP(1)STREET\", \"8|2\")", "MapValue(\"RENTCOMP(1)NUM\", \"1\")"},
-      {"SetAlias(\"RENTCOMP(3)INDMORENT\", \"40|3\")",
-       "SetAlias(\"COMMENTSRENTSCHEDULE\", \"42|1\")",
-       "SetAlias(\"FINALRECONMARKETRENT\", \"59|1\")", "ReadDirect(\"ESTMOMARKETRENTDT\")",
-       "WriteDirect(\"75|1\", \"ESTMOMARKETRENTDT\")", "SetAlias(\"ESTMOMARKETRENT\", \"75|3\")",
-       "SetAlias(\"APPRAISER\", \"78|1\")"},
-      {"SetAlias(\"APPRAISERLICSTATEPROV\", \"81|2\")",
-       "CheckAlias(\"INSPECTSUBJECTPROP\", \"77|3\", \"DID\", [\"77|4\", \"DIDNOT\"])",
-       "SetAlias(\"SUPAPPRAISER\", \"78|2\")"},
-  };
-  for (const Calls& run : runs) {
-    SCOPED_TRACE(run.front());
-    EXPECT_EQ(Between(calls, run.front(), run.back()), run);
-  }
-}
 
 // The calls of rent comparable n: from its street to its indicated rent.
 Calls Column(const Calls& calls, int n) {

@@ -12,21 +12,11 @@
 #include <vector>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(FM216Test, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FM216 translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"CASE_NO\", \"2|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"UNDERWRITERCOMMENT\", \"152|1\")");
-  testing::ExpectDistinctWellFormedAddresses(calls);
-}
 
 // Every MapValue checks a type tag and is followed by the item's own cells,
 // whose tags share the type tag's stem; the fifty expected values are the

@@ -10,21 +10,11 @@
 #include <vector>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(FM442Test, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FM442 translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"FILENUM\", \"7|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"APPRAISER\", \"61|3\")");
-  testing::ExpectDistinctWellFormedAddresses(calls);
-}
 
 // The street is ParseAddress's fifth argument, the first pair of a box group
 // its third and second; the checked answer writes no cell.

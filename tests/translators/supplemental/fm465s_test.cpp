@@ -9,23 +9,11 @@
 #include <string>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(FM465STest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  FM465S translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"CASE_NO\", \"7|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"APPRAISERLICCERTEXPDT\", \"80|1\")");
-  // The case number goes into two cells; no cell is written twice.
-  testing::ExpectDistinctWellFormedAddresses(calls);
-  EXPECT_TRUE(testing::Contains(calls, "SetAlias(\"CASE_NO\", \"17|1\")"));
-}
 
 // Each address is joined on one line with its street as the fifth argument;
 // the unit number sits between the appraiser's name and address.

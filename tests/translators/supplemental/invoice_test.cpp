@@ -11,21 +11,11 @@
 #include <vector>
 
 #include "supplemental_trace.h"
-#include "support/written_addresses.h"
 
 namespace ombrel {
 namespace {
 
 using namespace supplemental_testing;
-
-TEST(INVOICETest, MainTableOpensAndClosesAndWritesEachFieldOnce) {
-  INVOICE translator;
-  Calls calls = MainCalls(translator);
-  ASSERT_FALSE(calls.empty());
-  EXPECT_EQ(calls.front(), "SetAlias(\"APPRAISERCONAME\", \"5|1\")");
-  EXPECT_EQ(calls.back(), "SetAlias(\"INVOICEITEMTOTAMT\", \"58|1\")");
-  testing::ExpectDistinctWellFormedAddresses(calls);
-}
 
 // Three address lines without street; the lender's zip code a second time alone.
 TEST(INVOICETest, AddressLines) {
