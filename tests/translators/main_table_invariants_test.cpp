@@ -14,12 +14,11 @@
 #include <regex>
 #include <set>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "translators/factory_table.h"
+#include "factory_classes.h"
 #include "main_table_landmarks.h"
 #include "support/trace_calls.h"
 #include "support/written_addresses.h"
@@ -29,21 +28,6 @@ namespace {
 
 // The form that ParseExtended(..., False) writes into.
 constexpr std::string_view kAddendum = "extended comments addendum";
-
-std::vector<std::string_view> FactoryClasses() {
-  std::vector<std::string_view> names;
-  for (const FactoryRow& row : FactoryTable()) {
-    if (row.create != nullptr) names.push_back(row.className);
-  }
-  return names;
-}
-
-const FactoryRow& FactoryRowOf(std::string_view className) {
-  for (const FactoryRow& row : FactoryTable()) {
-    if (row.create != nullptr && row.className == className) return row;
-  }
-  throw std::logic_error("no factory row for " + std::string(className));
-}
 
 const MainTableLandmarks* LandmarksOf(std::string_view className) {
   for (const MainTableLandmarks& row : MainTableLandmarksTable()) {
@@ -56,7 +40,7 @@ const MainTableLandmarks* LandmarksOf(std::string_view className) {
 template <typename List>
 std::vector<std::string_view> ClassesListing(List MainTableLandmarks::*list) {
   std::vector<std::string_view> names;
-  for (std::string_view name : FactoryClasses()) {
+  for (std::string_view name : FactoryClassNames()) {
     const MainTableLandmarks* row = LandmarksOf(name);
     if (row != nullptr && !(row->*list).empty()) names.push_back(name);
   }
@@ -65,10 +49,6 @@ std::vector<std::string_view> ClassesListing(List MainTableLandmarks::*list) {
 
 bool Listed(const std::vector<std::string>& list, const std::string& text) {
   return std::find(list.begin(), list.end(), text) != list.end();
-}
-
-std::string ClassName(const ::testing::TestParamInfo<std::string_view>& info) {
-  return std::string(info.param);
 }
 
 // A class's main table traced on a full order, Licensing -2, with its row.
@@ -195,7 +175,7 @@ TEST_P(MainTableArgumentsTest, StandInTheirPlaces) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableTest, ::testing::ValuesIn(FactoryClasses()),
+INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableTest, ::testing::ValuesIn(FactoryClassNames()),
                          ClassName);
 INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableSectionsTest,
                          ::testing::ValuesIn(ClassesListing(&MainTableLandmarks::sections)),
@@ -207,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableArgumentsTest,
 // The landmarks table as a whole: one row per class of the factory, in the
 // factory's order, each naming the calls its table opens and closes with.
 TEST(MainTableLandmarksTest, OneRowPerClassInTheFactorysOrder) {
-  const std::vector<std::string_view> classes = FactoryClasses();
+  const std::vector<std::string_view> classes = FactoryClassNames();
   const std::span<const MainTableLandmarks> rows = MainTableLandmarksTable();
   for (std::size_t i = 0; i < std::max(classes.size(), rows.size()); ++i) {
     const std::string_view row = i < rows.size() ? rows[i].className : "(none)";
