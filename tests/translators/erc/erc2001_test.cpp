@@ -433,10 +433,5 @@ TEST(ERC2001Test, OverflowFormIsGuardedByStreetsAndBySetForm) {
   }
 }
 
-TEST(ERC2001Test, PhotosSketchesAndMapsComeLast) {
-  ERC2001 translator;
-  ExpectPhotosComeLast(AddendaCalls(translator, Values{}), ExpectedPhotoCalls(3));
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -516,10 +516,5 @@ TEST(ERCTest, OverflowFormIsGuardedByStreetsAndBySetForm) {
   }
 }
 
-TEST(ERCTest, PhotosSketchesAndMapsComeLast) {
-  ERC translator;
-  ExpectPhotosComeLast(AddendaCalls(translator, Values{}), ExpectedPhotoCalls(0));
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -1,6 +1,6 @@
 // Test helpers for the ERC and ERC2001 translators: the shared trace helpers
-// they use, an engine whose order, report, reads and writes a test scripts,
-// and the photo calls both forms end with.
+// they use, and an engine whose order, report, reads and writes a test
+// scripts.
 #pragma once
 
 #include <cstdint>
@@ -58,12 +58,5 @@ inline constexpr int32_t kScriptedErrorNumber = 1004;
 
 // "LISTCOMP(n)item".
 std::string ListComp(int n, const std::string& item);
-
-// The SetPhoto calls both forms end with: the subject, six comparables, 18
-// general photos, listingPhotos listing photos, then the sketch and maps.
-Calls ExpectedPhotoCalls(int listingPhotos);
-
-// Checks that the addenda end with exactly the expected photo calls.
-void ExpectPhotosComeLast(const Calls& calls, const Calls& expected);
 
 }  // namespace ombrel::erc_testing

@@ -508,36 +508,5 @@ TEST(FM1025Test, GuardsReadEveryStreetOfAGroupWithoutOne) {
   EXPECT_EQ(reads, expected);
 }
 
-TEST(FM1025Test, PhotosSketchesAndMapsComeLast) {
-  Calls calls = RunAppendAddenda({}, {});
-  Calls photos;
-  for (const std::string& call : calls) {
-    if (Member(call) == "SetPhoto") photos.push_back(call);
-  }
-  Calls expected = {"SetPhoto(\"SUBJECTFRONTVIEW\", \"SUB_1_3X5\")",
-                    "SetPhoto(\"SUBJECTREARVIEW\", \"SUB_2_3X5\")",
-                    "SetPhoto(\"SUBJECTSTREETVIEW\", \"SUB_3_3X5\")"};
-  for (int i = 1; i <= 9; ++i) {
-    expected.push_back("SetPhoto(\"COMP(" + N(i) + ")PHOTO\", \"CMP_" + N(i) + "_3X5\")");
-  }
-  for (int i = 1; i <= 18; ++i) {
-    expected.push_back("SetPhoto(\"ADDPHOTO(" + N(i) + ")\", \"GN_" + N(i) + "_3X5\")");
-  }
-  for (int i = 1; i <= 6; ++i) {
-    expected.push_back("SetPhoto(\"LISTPHOTO(" + N(i) + ")\", \"LCMP_" + N(i) + "_3X5\")");
-  }
-  for (int i = 1; i <= 9; ++i) {
-    expected.push_back("SetPhoto(\"RENTPHOTO(" + N(i) + ")\", \"RCMP_" + N(i) + "_3X5\")");
-  }
-  for (const char* row : {"\"FLOORPLAN\", \"SKETCH_SUBJECT\"", "\"PLATMAP\", \"SKETCH_SITE\"",
-                          "\"LOCATIONMAP\", \"MAP_LOCATION\"", "\"GENERALMAP\", \"MAP_GENERAL_1\"",
-                          "\"FLOODMAP\", \"MAP_FLOOD\""}) {
-    expected.push_back(std::string("SetPhoto(") + row + ")");
-  }
-  EXPECT_EQ(photos, expected);
-  ASSERT_GE(calls.size(), photos.size());
-  EXPECT_EQ(Calls(calls.end() - static_cast<long>(photos.size()), calls.end()), photos);
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -304,13 +304,5 @@ TEST(LANDTest, ComparablesFormIsGuardedByStreetsAndBySetForm) {
   }
 }
 
-TEST(LANDTest, PhotosSketchesAndMapsComeLast) {
-  const Calls calls = Addenda();
-  const Calls expected = PhotoCalls(9, 18, true);
-  ASSERT_GE(calls.size(), expected.size());
-  EXPECT_EQ(Calls(calls.end() - static_cast<std::ptrdiff_t>(expected.size()), calls.end()),
-            expected);
-}
-
 }  // namespace
 }  // namespace ombrel
