@@ -4,6 +4,13 @@ namespace ombrel::testing {
 
 // clang-format off
 std::span<const MainTableLandmarks> MainTableLandmarksTable() {
+  // The 2055 family's three descriptions that stand beside a box of the form
+  // go to the addendum, the box keeping its own field.
+  static const Calls kForm2055FamilyAddendum = {
+      R"(ParseExtended("HIGHESTBESTUSEDESC", "23|2", False))",
+      R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
+      R"(ParseExtended("PROPCONFORMNBRHOODDESC", "31|2", False))",
+  };
   static const std::vector<MainTableLandmarks> kRows = {
     {.className = "BA2071",
      .opening = {
@@ -41,6 +48,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(SetAlias("APPRAISERLICSTATEPROV", "84|1"))",
      },
+     // The state cell: the certificate's state, then the licence's.
      .fieldsWrittenTwice = {"84|1"}},
     {.className = "BAR",
      .opening = {
@@ -52,6 +60,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("REVAPPRAISERNOINSPECT", "31|3", "ON", []))",
      },
+     // The review appraiser's state: the certificate's, then the licence's.
      .fieldsWrittenTwice = {"57|3"}},
     {.className = "PFI",
      .opening = {
@@ -196,6 +205,8 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("INSPECTSUBJECTPROP", "500|1", "DID", ["500|2", "DIDNOT"]))",
      },
+     // The falling box of a trend stands twice in its tick, once for each
+     // spelling of "DECREASING".
      .fieldsWrittenTwice = {"31|3", "31|9", "262|3", "267|3", "268|3"},
      .sections = {
          {R"(SetAlias("APPRAISEREMAIL", "17|3"))",
@@ -627,11 +638,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", ["247|2", "DID"]))",
      },
-     .addendumComments = {
-         R"(ParseExtended("HIGHESTBESTUSEDESC", "23|2", False))",
-         R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
-         R"(ParseExtended("PROPCONFORMNBRHOODDESC", "31|2", False))",
-     },
+     .addendumComments = kForm2055FamilyAddendum,
      .sections = {
          {R"(ProcessOffscrn())"},
          // Subject and sale
@@ -694,11 +701,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", ["247|2", "DID"]))",
      },
-     .addendumComments = {
-         R"(ParseExtended("HIGHESTBESTUSEDESC", "23|2", False))",
-         R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
-         R"(ParseExtended("PROPCONFORMNBRHOODDESC", "31|2", False))",
-     }},
+     .addendumComments = kForm2055FamilyAddendum},
     {.className = "DAWI",
      .opening = {
          R"(ProcessAppraiserInfo(1, 1, "DAWI"))",
@@ -709,11 +712,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", ["247|2", "DID"]))",
      },
-     .addendumComments = {
-         R"(ParseExtended("HIGHESTBESTUSEDESC", "23|2", False))",
-         R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
-         R"(ParseExtended("PROPCONFORMNBRHOODDESC", "31|2", False))",
-     }},
+     .addendumComments = kForm2055FamilyAddendum},
     {.className = "FM2065",
      .opening = {
          R"(SetAlias("TITLE", "3|1"))",
@@ -725,11 +724,7 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
      .closing = {
          R"(CheckAlias("INSPECTCOMPSALES", "246|1", "DIDNOT", ["247|2", "DID"]))",
      },
-     .addendumComments = {
-         R"(ParseExtended("HIGHESTBESTUSEDESC", "23|2", False))",
-         R"(ParseExtended("APPARENTCONDITIONSDESC", "27|1", False))",
-         R"(ParseExtended("PROPCONFORMNBRHOODDESC", "31|2", False))",
-     }},
+     .addendumComments = kForm2055FamilyAddendum},
     {.className = "FM2070",
      .opening = {
          R"(SetAlias("TITLE", "4|1"))",
@@ -1043,6 +1038,8 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
          R"(SetAlias("APPRAISER", "61|3"))",
      }},
     {.className = "CNA",
+     // The signer blocks, each told to end on "cna", and the report profile
+     // come first.
      .opening = {
          R"(ProcessAppraiserInfo(1, 1, "cna"))",
          R"(ProcessAppraiserInfo(2, 2, "cna"))",
@@ -1058,12 +1055,15 @@ std::span<const MainTableLandmarks> MainTableLandmarksTable() {
          R"(ReadDirect("APPRAISERDTSIGNED"))",
          R"(WriteDirect("165|1", "APPRAISERDTSIGNED"))",
      },
+     // The header's case and file numbers, written again before unit type 1.
      .fieldsWrittenTwice = {"2|1", "3|1"},
      .sections = {
+         // The case and file numbers a second time lead into unit type 1.
          {R"(SetAlias("ADEQUACYSOUNDPROOFING", "78|1"))",
           R"(SetAlias("CASE_NO", "2|1"))",
           R"(SetAlias("FILENUM", "3|1"))",
           R"(MapValue("UNIT(1)NUM", "1"))"},
+         // The grid totals follow unit type 8.
          {R"(SetAlias("UNIT(8)NUMCOMPLETED", "97|10"))",
           R"(SetAlias("UNITTOTMOASOCDUES", "98|1"))"},
          {R"(SetAlias("COMMENTSCONDOPUDSALES", "132|1"))",
