@@ -175,6 +175,9 @@ TEST_P(MainTableArgumentsTest, StandInTheirPlaces) {
   }
 }
 
+// Every class opens, closes and writes its fields and long texts by its row;
+// sections and argument places are checked for the classes whose rows list
+// them, the trace fixtures pinning every call of every class besides.
 INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableTest, ::testing::ValuesIn(FactoryClassNames()),
                          ClassName);
 INSTANTIATE_TEST_SUITE_P(EveryClass, MainTableSectionsTest,
