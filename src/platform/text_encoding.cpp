@@ -1,13 +1,6 @@
 #include "platform/text_encoding.h"
 
 #include <array>
-#include <bit>
-#include <cstdint>
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace ombrel {
 
@@ -19,28 +12,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// The position of the first byte at or after pos that is not ASCII;
-// text.size() when there is none. Most order text is ASCII, and every order
-// is checked on every translation: sixteen bytes at a time where the
-// processor has them, else eight.
-std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
-  const char* const bytes = text.data();
-  const std::size_t size = text.size();
-#if defined(__SSE2__)
-  for (; pos + 16 <= size; pos += 16) {
-    const int high = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + pos)));
-    if (high != 0) return pos + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(high)));
-  }
-#endif
-  for (; pos + 8 <= size; pos += 8) {
-    uint64_t eight;
-    std::memcpy(&eight, bytes + pos, 8);
-    if ((eight & 0x8080808080808080ULL) != 0) break;
-  }
-  while (pos < size && static_cast<unsigned char>(bytes[pos]) < 0x80) ++pos;
-  return pos;
-}
 
 }  // namespace
 
@@ -80,7 +51,7 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos, bool& valid) {
 bool IsValidUtf8(std::string_view text) {
   std::size_t pos = 0;
   bool valid = true;
-  while ((pos = AsciiRunEnd(text, pos)) < text.size()) {
+  while (pos < text.size()) {
     NextCodePoint(text, pos, valid);
     if (!valid) return false;
   }

@@ -1,55 +1,25 @@
 #include "platform/xml_escape.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "platform/text_encoding.h"
 
 namespace ombrel {
 
 namespace {
 
-// Per byte: bit 0 set when it stands for itself in element text, bit 1 in
-// an attribute. That is printable ASCII but for the markup characters; the
-// quote only in element text.
-struct PlainBytes {
-  unsigned char bits[256] = {};
-  constexpr PlainBytes() {
-    for (int byte = 0x20; byte < 0x80; ++byte) {
-      if (byte == '&' || byte == '<' || byte == '>') continue;
-      bits[byte] = byte == '"' ? 1 : 3;
-    }
-  }
-};
-constexpr PlainBytes kPlain;
-
-constexpr uint64_t kOnes = 0x0101010101010101ull;
-constexpr uint64_t kHighs = 0x8080808080808080ull;
-
-// Whether any byte of eight is zero (exact, as a whole).
-constexpr uint64_t AnyZero(uint64_t eight) { return (eight - kOnes) & ~eight & kHighs; }
-
-// False when all eight bytes surely stand for themselves; true may be wrong,
-// and the bytes are then looked at one by one.
-bool MayNeedReference(uint64_t eight, bool attribute) {
-  uint64_t found = eight & kHighs;                        // not ASCII
-  found |= (eight - 0x20 * kOnes) & ~eight & kHighs;      // below a blank
-  found |= AnyZero(eight ^ ('&' * kOnes)) | AnyZero(eight ^ ('<' * kOnes)) | AnyZero(eight ^ ('>' * kOnes));
-  if (attribute) found |= AnyZero(eight ^ ('"' * kOnes));
-  return found != 0;
+// Whether c is written as it is: printable ASCII but for the markup
+// characters, and the quote only in element text.
+bool StandsForItself(char c, bool attribute) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 0x20 || byte >= 0x80) return false;
+  if (c == '&' || c == '<' || c == '>') return false;
+  return !(attribute && c == '"');
 }
 
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
-  const unsigned char mask = attribute ? 2 : 1;
   for (std::size_t pos = 0; pos < text.size();) {
-    // Most of a value needs no reference: copy such runs whole, found eight
-    // bytes at a time.
+    // Most of a value needs no reference: such runs are copied whole.
     std::size_t run = pos;
-    for (uint64_t eight; run + 8 <= text.size(); run += 8) {
-      std::memcpy(&eight, text.data() + run, 8);
-      if (MayNeedReference(eight, attribute)) break;
-    }
-    while (run < text.size() && (kPlain.bits[static_cast<unsigned char>(text[run])] & mask) != 0) ++run;
+    while (run < text.size() && StandsForItself(text[run], attribute)) ++run;
     if (run != pos) {
       out.append(text.substr(pos, run - pos));
       pos = run;

@@ -1,22 +1,12 @@
 #include "platform/xml_markup_count.h"
 
-#include <algorithm>
-#include <array>
-
-#if defined(__SSE2__) && defined(__x86_64__)
-#include <emmintrin.h>
-#endif
 
 namespace ombrel {
 
 namespace {
 
 // The characters of a start tag that the count looks at.
-constexpr auto kInTag = [] {
-  std::array<bool, 256> table{};
-  for (const unsigned char c : {'"', '\'', '=', '>'}) table[c] = true;
-  return table;
-}();
+bool MattersInTag(char c) { return c == '"' || c == '\'' || c == '=' || c == '>'; }
 
 // The position just after the first terminator at or after from; the end
 // of text when there is none.
@@ -114,43 +104,12 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
         if (c == '=' && ++count > limit) return count;
         ++at;
         // Names and blanks up to the next character that matters.
-        while (at < text.size() && !kInTag[static_cast<unsigned char>(text[at])]) ++at;
+        while (at < text.size() && !MattersInTag(text[at])) ++at;
       }
     }
     at = text.find('<', at);
   }
   return count;
-}
-
-std::size_t CountMarkupBytes(std::string_view text) {
-  const char* const bytes = text.data();
-  const std::size_t size = text.size();
-  std::size_t count = 0;
-  std::size_t at = 0;
-#if defined(__SSE2__) && defined(__x86_64__)
-  // Sixteen bytes at a time, each lane counting its matches in one byte:
-  // at most 255 rounds before the lanes are added up, so none overflows.
-  const __m128i less = _mm_set1_epi8('<');
-  const __m128i equals = _mm_set1_epi8('=');
-  while (size - at >= 16) {
-    const std::size_t end = at + std::min<std::size_t>((size - at) / 16, 255) * 16;
-    __m128i lanes = _mm_setzero_si128();
-    for (; at < end; at += 16) {
-      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
-      // A match compares as all ones, -1: subtracting it counts one.
-      lanes = _mm_sub_epi8(lanes, _mm_or_si128(_mm_cmpeq_epi8(chunk, less), _mm_cmpeq_epi8(chunk, equals)));
-    }
-    const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());  // two 64-bit sums of eight lanes
-    count += static_cast<std::size_t>(_mm_cvtsi128_si64(sums)) +
-             static_cast<std::size_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
-  }
-#endif
-  for (; at < size; ++at) count += bytes[at] == '<' || bytes[at] == '=';
-  return count;
-}
-
-bool MarkupWithinLimit(std::string_view text, std::size_t limit) {
-  return CountMarkupBytes(text) <= limit || CountElementsAndAttributes(text, limit) <= limit;
 }
 
 }  // namespace ombrel

@@ -15,15 +15,4 @@ namespace ombrel {
 // limit + 1: more than limit means too many.
 std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit);
 
-// The number of '<' and '=' bytes in text. Every element starts with a '<'
-// of its own and every attribute has a '=' of its own, so this is never less
-// than CountElementsAndAttributes; it is counted many bytes at a time, with
-// no regard to where each byte stands.
-std::size_t CountMarkupBytes(std::string_view text);
-
-// CountElementsAndAttributes(text, limit) <= limit. An order is checked on
-// every translation and holds far fewer '<' and '=' than the limit: then the
-// bytes alone show it, without the count.
-bool MarkupWithinLimit(std::string_view text, std::size_t limit);
-
 }  // namespace ombrel

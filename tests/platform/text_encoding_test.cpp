@@ -8,8 +8,8 @@ namespace ombrel {
 
 namespace {
 
-// ASCII is skipped many bytes at a time: a sequence after any length of it,
-// in any place of those blocks, is still checked, and so is what follows it.
+// A sequence is checked wherever it stands among ASCII text, and so is what
+// follows it.
 TEST(TextEncodingTest, Utf8IsCheckedAfterAsciiOfEveryLength) {
   const struct {
     const char* sequence;

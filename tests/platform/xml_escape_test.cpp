@@ -41,9 +41,8 @@ std::string RawMarkup(const std::string& written, bool attribute) {
   return "";
 }
 
-// Every ASCII byte at every position of plain runs of several lengths, so
-// that each lands in each place of an eight-byte block and in the tail after
-// the blocks.
+// Every ASCII byte at every position of plain runs of several lengths: at
+// the start, inside and at the end of a run that is copied whole.
 TEST(XmlEscapeTest, EveryAsciiByteAnywhereReadsBackAndLeavesNoMarkup) {
   for (std::size_t length : {1u, 7u, 8u, 9u, 16u, 23u}) {
     for (std::size_t at = 0; at < length; ++at) {
@@ -79,7 +78,7 @@ TEST(XmlEscapeTest, TextBeyondAsciiIsKeptOrReplaced) {
   };
   const Case cases[] = {
       {"prix 100 \xE2\x82\xAC net", "prix 100 \xE2\x82\xAC net"},   // UTF-8 kept
-      {"abcdefg\xC3\xA9hijklmnop", "abcdefg\xC3\xA9hijklmnop"},   // across a block's end
+      {"abcdefg\xC3\xA9hijklmnop", "abcdefg\xC3\xA9hijklmnop"},   // inside plain runs
       {"abcdefgh\xE9ijk", "abcdefgh\xEF\xBF\xBDijk"},             // not UTF-8: U+FFFD
       {"ab\xEF\xBF\xBE" "cd", "abcd"},                            // U+FFFE left out
   };
