@@ -3,8 +3,8 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <cstring>
-#include <functional>
+#include <string_view>
+#include <vector>
 
 #include "engine/text_compare.h"
 #include "services/file_utils.h"
@@ -18,38 +18,18 @@ bool IsPlainFileName(const std::string& name) {
          name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
-// A hash of name in capitals; names that are the same text have the same.
-uint64_t CapitalsKey(std::string_view name, std::string& buffer) {
-  buffer.assign(name);
-  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) {
-    for (char& c : buffer) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-  } else {
-    buffer = UpperText(name);
-  }
-  return std::hash<std::string_view>()(buffer);
-}
-
 }  // namespace
 
 void PictureFolder::List() {
   listed_ = true;
   DIR* folder = ::opendir(folder_.c_str());
   if (folder == nullptr) return;
-  std::string buffer;
   while (const dirent* entry = ::readdir(folder)) {
     const std::string_view name(entry->d_name);
     if (name == "." || name == "..") continue;
-    byKey_.push_back(Entry{CapitalsKey(name, buffer), static_cast<uint32_t>(names_.size()),
-                           static_cast<uint32_t>(name.size())});
-    names_ += name;
+    byCapitals_.emplace(UpperText(name), name);
   }
   ::closedir(folder);
-  std::sort(byKey_.begin(), byKey_.end(), [this](const Entry& a, const Entry& b) {
-    return a.key != b.key ? a.key < b.key : NameOf(a) < NameOf(b);
-  });
 }
 
 std::string PictureFolder::Find(const std::string& fileName) {
@@ -58,14 +38,12 @@ std::string PictureFolder::Find(const std::string& fileName) {
   if (CanReadFile(exact)) return exact;
 
   if (!listed_) List();
-  std::string buffer;
-  const uint64_t key = CapitalsKey(fileName, buffer);
-  auto it = std::lower_bound(byKey_.begin(), byKey_.end(), key,
-                             [](const Entry& entry, uint64_t at) { return entry.key < at; });
-  for (; it != byKey_.end() && it->key == key; ++it) {
-    const std::string_view name = NameOf(*it);
-    if (!SameText(name, fileName)) continue;
-    std::string candidate = folder_ + std::string(name);
+  const auto [first, last] = byCapitals_.equal_range(UpperText(fileName));
+  std::vector<std::string> names;
+  for (auto it = first; it != last; ++it) names.push_back(it->second);
+  std::sort(names.begin(), names.end());  // of several, the first in byte order
+  for (const std::string& name : names) {
+    std::string candidate = folder_ + name;
     if (CanReadFile(candidate)) return candidate;
   }
   return "";

@@ -4,10 +4,8 @@
 // the one meant.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace ombrel {
 
@@ -28,18 +26,11 @@ class PictureFolder {
   std::string Find(const std::string& fileName);
 
  private:
-  struct Entry {
-    uint64_t key;     // a hash of the name in capitals
-    uint32_t offset;  // the name in names_
-    uint32_t size;
-  };
   void List();
-  std::string_view NameOf(const Entry& entry) const { return std::string_view(names_).substr(entry.offset, entry.size); }
 
   std::string folder_;
   bool listed_ = false;
-  std::string names_;            // the folder's names, one after another
-  std::vector<Entry> byKey_;     // by key, then name in byte order
+  std::unordered_multimap<std::string, std::string> byCapitals_;  // the folder's names by UpperText
 };
 
 }  // namespace ombrel

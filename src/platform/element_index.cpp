@@ -1,15 +1,13 @@
 #include "platform/element_index.h"
 
 #include <algorithm>
-#include <compare>
 #include <functional>
-
-#include "platform/word_hash.h"
+#include <tuple>
 
 namespace ombrel {
 
 void ElementIndex::Clear() {
-  names_.Clear();
+  nameIds_.clear();
   elements_.clear();
   nameStart_.clear();
   byName_.clear();
@@ -17,29 +15,6 @@ void ElementIndex::Clear() {
   numbered_.clear();
   numberedChildren_.clear();
   byAddress_.clear();
-  lastNumbered_.valid = false;
-}
-
-std::optional<uint32_t> ElementIndex::Remembered(bool below, uint32_t from, std::string_view name,
-                                                 std::string_view n) const {
-  const LastNumbered& last = lastNumbered_;
-  if (!last.valid || last.from != from || last.below != below || !SameWords(last.n, n) ||
-      !SameWords(last.name, name)) {
-    return std::nullopt;
-  }
-  return last.found;
-}
-
-uint32_t ElementIndex::Remember(bool below, uint32_t from, std::string_view name, std::string_view n,
-                                uint32_t found) const {
-  LastNumbered& last = lastNumbered_;
-  last.valid = true;
-  last.below = below;
-  last.from = from;
-  last.found = found;
-  last.name.assign(name);
-  last.n.assign(n);
-  return found;
 }
 
 std::string_view ElementIndex::IndexKey(std::string_view n) {
@@ -66,7 +41,8 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
     uint32_t own = kNone;
     if (node.type() == pugi::node_element) {
       own = static_cast<uint32_t>(elements_.size());
-      elements_.push_back(Element{node, names_.Intern(node.name()), parent, own});
+      const auto id = nameIds_.try_emplace(node.name(), static_cast<uint32_t>(nameIds_.size())).first->second;
+      elements_.push_back(Element{node, id, parent, own});
     }
     // The depth is checked on this walk rather than on one of its own: a
     // document is loaded for every translation. An element's own text counts
@@ -101,7 +77,7 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
   // keeping that order, which leaves each name's group ordered by parent,
   // then position.
   const auto count = static_cast<uint32_t>(elements_.size());
-  std::vector<uint32_t> nameCount(names_.size() + 1, 0);
+  std::vector<uint32_t> nameCount(nameIds_.size() + 1, 0);
   for (const Element& element : elements_) ++nameCount[element.name + 1];
   for (std::size_t i = 1; i < nameCount.size(); ++i) nameCount[i] += nameCount[i - 1];
   nameStart_ = nameCount;
@@ -130,14 +106,10 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
     const pugi::xml_attribute n = elements_[i].node.attribute("N");
     if (n) {
       const std::string_view key = IndexKey(n.value());
-      numbered_.push_back(Numbered{elements_[i].name, i, KeyPrefix(key), key});
+      numbered_.push_back(Numbered{elements_[i].name, key, i});
     }
   }
-  std::sort(numbered_.begin(), numbered_.end(), [](const Numbered& a, const Numbered& b) {
-    if (KeyBefore(a, b)) return true;
-    if (KeyBefore(b, a)) return false;
-    return a.position < b.position;
-  });
+  std::sort(numbered_.begin(), numbered_.end());
   numberedChildren_.reserve(numbered_.size());
   uint32_t group = 0;
   for (uint32_t i = 0; i < numbered_.size(); ++i) {
@@ -183,39 +155,25 @@ std::pair<std::size_t, std::size_t> ElementIndex::NameRange(uint32_t name) const
   return {nameStart_[name], nameStart_[name + 1]};
 }
 
-uint64_t ElementIndex::KeyPrefix(std::string_view key) {
-  uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-  }
-  return prefix;
-}
-
-bool ElementIndex::KeyBefore(const Numbered& a, const Numbered& b) {
-  if (a.name != b.name) return a.name < b.name;
-  if (a.prefix != b.prefix) return a.prefix < b.prefix;
-  // The first eight bytes are the same. Keys no longer than that differ
-  // only in the zeros that pad the shorter one: it comes first, as it does
-  // when the bytes are compared.
-  if (a.key.size() <= 8 && b.key.size() <= 8) return a.key.size() < b.key.size();
-  return a.key < b.key;
+std::optional<uint32_t> ElementIndex::NameId(std::string_view name) const {
+  const auto found = nameIds_.find(name);
+  if (found == nameIds_.end()) return std::nullopt;
+  return found->second;
 }
 
 std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
                                                                 std::string_view key) const {
-  const Numbered at{name, 0, KeyPrefix(key), key};
-  const auto lo = std::lower_bound(numbered_.begin(), numbered_.end(), at, KeyBefore);
-  const auto hi = std::upper_bound(lo, numbered_.end(), at, KeyBefore);
+  const auto before = [this](const Numbered& a, const Numbered& b) {
+    ++comparisons_;
+    return std::tie(a.name, a.key) < std::tie(b.name, b.key);
+  };
+  const auto [lo, hi] = std::equal_range(numbered_.begin(), numbered_.end(), Numbered{name, key, 0}, before);
   return {static_cast<std::size_t>(lo - numbered_.begin()), static_cast<std::size_t>(hi - numbered_.begin())};
 }
 
 uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const {
   if (top == kNone || (top != kDocument && top >= elements_.size())) return kNone;
-  if (n) {
-    if (const std::optional<uint32_t> found = Remembered(true, top, name, *n)) return *found;
-  }
-  const uint32_t found = FirstBelowOf(top, names_.Find(name), n);
-  return n ? Remember(true, top, name, *n, found) : found;
+  return FirstBelowOf(top, NameId(name), n);
 }
 
 uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
@@ -228,12 +186,19 @@ uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
     const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
     const auto end = numbered_.begin() + static_cast<std::ptrdiff_t>(hi);
     const auto it = std::lower_bound(numbered_.begin() + static_cast<std::ptrdiff_t>(lo), end, first,
-                                     [](const Numbered& entry, uint32_t at) { return entry.position < at; });
+                                     [this](const Numbered& entry, uint32_t at) {
+                                       ++comparisons_;
+                                       return entry.position < at;
+                                     });
     if (it != end) found = it->position;
   } else {
     const auto [lo, hi] = NameRange(*id);
     const auto end = byName_.begin() + static_cast<std::ptrdiff_t>(hi);
-    const auto it = std::lower_bound(byName_.begin() + static_cast<std::ptrdiff_t>(lo), end, first);
+    const auto it = std::lower_bound(byName_.begin() + static_cast<std::ptrdiff_t>(lo), end, first,
+                                     [this](uint32_t position, uint32_t at) {
+                                       ++comparisons_;
+                                       return position < at;
+                                     });
     if (it != end) found = *it;
   }
   return found != kNone && found <= last ? found : kNone;
@@ -241,11 +206,7 @@ uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
 
 uint32_t ElementIndex::FirstChild(uint32_t parent, std::string_view name, std::optional<std::string_view> n) const {
   if (parent == kNone || (parent != kDocument && parent >= elements_.size())) return kNone;
-  if (n) {
-    if (const std::optional<uint32_t> found = Remembered(false, parent, name, *n)) return *found;
-  }
-  const uint32_t found = FirstChildOf(parent, names_.Find(name), n);
-  return n ? Remember(false, parent, name, *n, found) : found;
+  return FirstChildOf(parent, NameId(name), n);
 }
 
 uint32_t ElementIndex::FirstChildOf(uint32_t parent, std::optional<uint32_t> id,
@@ -256,7 +217,11 @@ uint32_t ElementIndex::FirstChildOf(uint32_t parent, std::optional<uint32_t> id,
     if (lo == hi) return kNone;
     const auto group = static_cast<uint32_t>(lo);
     const auto it = std::lower_bound(numberedChildren_.begin(), numberedChildren_.end(),
-                                     NumberedChild{group, parent, 0});
+                                     NumberedChild{group, parent, 0},
+                                     [this](const NumberedChild& a, const NumberedChild& b) {
+                                       ++comparisons_;
+                                       return a < b;
+                                     });
     if (it == numberedChildren_.end() || it->group != group || it->parent != parent) return kNone;
     return it->position;
   }
@@ -265,6 +230,7 @@ uint32_t ElementIndex::FirstChildOf(uint32_t parent, std::optional<uint32_t> id,
   const auto end = byParent_.begin() + static_cast<std::ptrdiff_t>(hi);
   const auto it = std::lower_bound(byParent_.begin() + static_cast<std::ptrdiff_t>(lo), end, parent,
                                    [this](uint32_t position, uint32_t at) {
+                                     ++comparisons_;
                                      return elements_[position].parent < at;
                                    });
   return it != end && elements_[*it].parent == parent ? *it : kNone;

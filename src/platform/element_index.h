@@ -15,14 +15,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
-
-#include "platform/name_ids.h"
 
 namespace ombrel {
 
@@ -65,43 +63,25 @@ class ElementIndex {
   // their leading zeros, any other text as it is.
   static std::string_view IndexKey(std::string_view n);
 
+  // How many entries of the index the lookups so far have compared, all
+  // told: a few dozen per lookup, however many elements share its name.
+  std::size_t comparisons() const { return comparisons_; }
+
  private:
   struct Element {
     pugi::xml_node node;
-    uint32_t name = 0;         // its number in names_
+    uint32_t name = 0;            // its number in nameIds_
     uint32_t parent = kDocument;  // the parent element's position
-    uint32_t last = 0;         // the position of its last descendant (its own when none)
+    uint32_t last = 0;            // the position of its last descendant (its own when none)
   };
-  // FirstBelow and FirstChild for the name numbered id (nothing: a name
-  // the document does not have), of a valid top or parent.
-  uint32_t FirstBelowOf(uint32_t top, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
-  uint32_t FirstChildOf(uint32_t parent, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
-  // The positions of the elements named name, in byName_ and byParent_.
-  std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
-  // The elements of that name whose N has that key, as a range of numbered_.
-  std::pair<std::size_t, std::size_t> NumberedRange(uint32_t name, std::string_view key) const;
-
-  NameIds names_;
-  std::vector<Element> elements_;  // by position: document order
-  // Positions grouped by name (nameStart_[name] is where a name's group
-  // begins): in byName_ each group in document order, in byParent_ by
-  // parent, then in document order.
-  std::vector<uint32_t> nameStart_;
-  std::vector<uint32_t> byName_;
-  std::vector<uint32_t> byParent_;
-  // The elements that have an attribute N: by name, key, then position. The
-  // key is a view into the document's own text.
+  // The elements that have an attribute N: ordered by name, key, then
+  // position. The key is a view into the document's own text.
   struct Numbered {
     uint32_t name;
-    uint32_t position;
-    // The key's first eight bytes as one number that orders as they do, so
-    // that most comparisons of keys (short numbers) are one of integers.
-    uint64_t prefix;
     std::string_view key;
+    uint32_t position;
+    auto operator<=>(const Numbered&) const = default;
   };
-  static uint64_t KeyPrefix(std::string_view key);
-  // Orders by name, then key as their bytes compare.
-  static bool KeyBefore(const Numbered& a, const Numbered& b);
   // The same elements by the start of their (name, key) range in numbered_,
   // parent, then position.
   struct NumberedChild {
@@ -110,29 +90,32 @@ class ElementIndex {
     uint32_t position;
     auto operator<=>(const NumberedChild&) const = default;
   };
+
+  // FirstBelow and FirstChild for the name numbered id (nothing: a name
+  // the document does not have), of a valid top or parent.
+  uint32_t FirstBelowOf(uint32_t top, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
+  uint32_t FirstChildOf(uint32_t parent, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
+  std::optional<uint32_t> NameId(std::string_view name) const;
+  // The positions of the elements named name, in byName_ and byParent_.
+  std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
+  // The elements of that name whose N has that key, as a range of numbered_.
+  std::pair<std::size_t, std::size_t> NumberedRange(uint32_t name, std::string_view key) const;
+
+  // The number of each distinct element name, from 0 up; the names are
+  // views into the document.
+  std::unordered_map<std::string_view, uint32_t> nameIds_;
+  std::vector<Element> elements_;  // by position: document order
+  // Positions grouped by name (nameStart_[name] is where a name's group
+  // begins): in byName_ each group in document order, in byParent_ by
+  // parent, then in document order.
+  std::vector<uint32_t> nameStart_;
+  std::vector<uint32_t> byName_;
+  std::vector<uint32_t> byParent_;
   std::vector<Numbered> numbered_;
   std::vector<NumberedChild> numberedChildren_;
-  // The last numbered step and what it found. A translation asks for the
-  // items of one comparable in a row ("COMP(2)SITE", "COMP(2)VIEW", ...):
-  // each then finds its "COMP(2)" here, without the name's hash and the
-  // binary searches of the keys.
-  struct LastNumbered {
-    bool valid = false;
-    bool below = false;  // a FirstBelow, not a FirstChild
-    uint32_t from = kNone;
-    uint32_t found = kNone;
-    std::string name;
-    std::string n;  // as asked, before IndexKey
-  };
-  // found when the last numbered step was this one; nothing otherwise.
-  std::optional<uint32_t> Remembered(bool below, uint32_t from, std::string_view name,
-                                     std::string_view n) const;
-  // Keeps the step as the last one; returns found.
-  uint32_t Remember(bool below, uint32_t from, std::string_view name, std::string_view n,
-                    uint32_t found) const;
-  mutable LastNumbered lastNumbered_;
   // Positions by the node's address, made when first needed.
   mutable std::vector<std::pair<const void*, uint32_t>> byAddress_;
+  mutable std::size_t comparisons_ = 0;
 };
 
 }  // namespace ombrel

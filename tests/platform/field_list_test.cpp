@@ -10,9 +10,9 @@
 namespace ombrel {
 namespace {
 
-// Far more fields than a form has, so that the table grows several times
-// past the room it starts with; then every other field written again, from
-// the last to the first: each keeps its first place and takes its last value.
+// Far more fields than a form has; then every other field written again,
+// from the last to the first: each keeps its first place and takes its last
+// value.
 TEST(FieldListTest, FieldsPastEveryGrowthKeepTheirFirstPlaceAndLastValue) {
   FieldList list;
   std::vector<std::pair<uint64_t, std::string>> expected;
@@ -36,8 +36,7 @@ TEST(FieldListTest, FieldsPastEveryGrowthKeepTheirFirstPlaceAndLastValue) {
   }
 }
 
-// The list keeps its own copies of the texts, in blocks it fills one after
-// another: texts of every size, from none to larger than any block, written
+// The list keeps its own copies of the texts: texts of every size, written
 // and rewritten, each still reads as written after all the others, and after
 // the list has been moved; the caller's text may change or go meanwhile.
 TEST(FieldListTest, EveryTextIsKeptAsWrittenWhateverItsSize) {
