@@ -1,10 +1,8 @@
 #include "platform/alias_table.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "platform/text_encoding.h"
-#include "platform/word_hash.h"
 
 namespace ombrel {
 
@@ -44,74 +42,6 @@ void Shape(std::string_view tag, std::string& shape, std::vector<std::string_vie
     } else {
       shape += tag[i++];
     }
-  }
-}
-
-// Bit 7 of each byte of the result is set where word holds a decimal digit,
-// and no other bit: each byte is looked at on its own, with no carry into
-// the next.
-uint64_t DigitBytes(uint64_t word) {
-  constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
-  const uint64_t value = word ^ 0x3030303030303030ull;                 // a digit becomes 0..9
-  const uint64_t tenOrMore = (value & kLow) + 0x7676767676767676ull;  // bit 7 set from 10 up
-  return ~(tenOrMore | value) & 0x8080808080808080ull;
-}
-
-// The position of the first decimal digit of text at or after from;
-// text.size() when there is none. Eight bytes at a time: most tags of a
-// translation have no digit, or one after a few letters.
-std::size_t NextDigit(std::string_view text, std::size_t from) {
-  const std::size_t size = text.size();
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; from + 8 <= size; from += 8) {
-      if (const uint64_t digits = DigitBytes(LoadWord64(text.data() + from))) {
-        return from + static_cast<std::size_t>(std::countr_zero(digits)) / 8;
-      }
-    }
-    if (from < size && size >= 8) {
-      // The last eight bytes, less those before from, looked at already.
-      const std::size_t start = size - 8;
-      const uint64_t digits = DigitBytes(LoadWord64(text.data() + start)) >> (8 * (from - start));
-      return digits == 0 ? size : from + static_cast<std::size_t>(std::countr_zero(digits)) / 8;
-    }
-  }
-  while (from < size && !IsDigit(text[from])) ++from;
-  return from;
-}
-
-constexpr uint64_t kShapeBasis = 0xCBF29CE484222325ull;
-
-// A shape is its literal parts between the '#' that stand for the runs of
-// digits, each hashed whole.
-uint64_t AddShapePart(uint64_t hash, std::string_view part) {
-  hash = (hash ^ WordHash(part)) * 0x9E3779B97F4A7C15ull;
-  return hash ^ (hash >> 29);
-}
-
-// A hash of what Shape makes of tag, computed without making it; a tag with
-// no digit gives 0. A tag with a '#' of its own may hash unlike its shape: no
-// pattern fits such a tag anyway.
-uint64_t ShapeHash(std::string_view tag) {
-  std::size_t digit = NextDigit(tag, 0);
-  if (digit == tag.size()) return 0;
-  uint64_t hash = AddShapePart(kShapeBasis, tag.substr(0, digit));
-  for (;;) {
-    std::size_t part = digit + 1;
-    while (part < tag.size() && IsDigit(tag[part])) ++part;
-    digit = NextDigit(tag, part);
-    hash = AddShapePart(hash, tag.substr(part, digit - part));
-    if (digit == tag.size()) return hash | 1;
-  }
-}
-
-// The hash ShapeHash gives every tag whose shape is key.
-uint64_t ShapeHashOfKey(std::string_view key) {
-  uint64_t hash = kShapeBasis;
-  for (;;) {
-    const std::size_t mark = key.find('#');
-    hash = AddShapePart(hash, key.substr(0, mark));
-    if (mark == std::string_view::npos) return hash | 1;
-    key.remove_prefix(mark + 1);
   }
 }
 
@@ -169,7 +99,6 @@ AliasTable AliasTable::Parse(std::string_view bytes) {
     if (equals == std::string_view::npos) continue;
     table.AddLine(lineNumber, TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
   }
-  std::sort(table.shapeHashes_.begin(), table.shapeHashes_.end());
   return table;
 }
 
@@ -194,8 +123,9 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
   }
   const std::size_t index = patterns_.size();
   if (regular) {
-    if (!byShape_.try_emplace(std::string(tag), index).second) return;  // an earlier line wins
-    shapeHashes_.push_back(ShapeHashOfKey(tag));
+    std::optional<std::size_t>& first = byShape_[std::string(tag)].regular;
+    if (first) return;  // an earlier line wins
+    first = index;
   } else {
     std::vector<std::string_view> runs;
     const std::string shape = PatternShape(tag, runs);
@@ -206,8 +136,7 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
                           ? RunForm{true, 0, 0}
                           : RunForm{false, first, run.size() - run.rfind('#') - 1});
     }
-    shapeHashes_.push_back(ShapeHashOfKey(shape));
-    std::vector<Family>& families = irregularByShape_[shape];
+    std::vector<Family>& families = byShape_[shape].families;
     auto family = std::find_if(families.begin(), families.end(),
                                [&](const Family& f) { return f.runs == forms; });
     if (family == families.end()) {
@@ -282,33 +211,25 @@ bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
 
 const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& storage) const {
   if (const auto exact = exact_.find(tag); exact != exact_.end()) return &exact->second.path;
-  // A tag without digits has no index, so no '#' pattern fits it; nor does
-  // one whose shape no pattern has, which most tags of a translation are:
-  // they are turned away without the shape being built.
-  if (byShape_.empty() && irregularByShape_.empty()) return nullptr;
-  const uint64_t shapeHash = ShapeHash(tag);
-  if (shapeHash == 0 || !std::binary_search(shapeHashes_.begin(), shapeHashes_.end(), shapeHash)) {
-    return nullptr;
-  }
-  // The scratch space is kept from one lookup to the next: a translation
-  // looks up a thousand tags.
-  std::string& shape = shapeScratch_;
-  std::vector<std::string_view>& runs = runsScratch_;  // the tag's runs of digits
-  runs.clear();
+  // A tag without digits has no index, so no '#' pattern fits it.
+  if (std::none_of(tag.begin(), tag.end(), IsDigit)) return nullptr;
+  std::string shape;
+  std::vector<std::string_view> runs;  // the tag's runs of digits
   Shape(tag, shape, runs);
+  const auto found = byShape_.find(shape);
+  if (found == byShape_.end()) return nullptr;
+  const ShapePatterns& patterns = found->second;
   const Pattern* best = nullptr;
   std::vector<std::string_view> bestDigits;
-  const auto found = byShape_.find(shape);
   // A '#' written in the tag itself is no index.
-  if (found != byShape_.end() && runs.size() + 1 == patterns_[found->second].tagParts.size()) {
-    best = &patterns_[found->second];
+  if (patterns.regular && runs.size() + 1 == patterns_[*patterns.regular].tagParts.size()) {
+    best = &patterns_[*patterns.regular];
     bestDigits = runs;
   }
   // Nor can a pattern whose text holds digits fit a tag with a '#' of its own.
-  const auto irregular = tag.find('#') == std::string::npos ? irregularByShape_.find(shape) : irregularByShape_.end();
-  if (irregular != irregularByShape_.end()) {
+  if (tag.find('#') == std::string::npos) {
     std::vector<std::string_view> digits;
-    for (const Family& family : irregular->second) {
+    for (const Family& family : patterns.families) {
       const std::optional<std::string> key = FixedDigits(family.runs, runs);
       if (!key) continue;
       const auto candidates = family.byDigits.find(*key);
@@ -316,6 +237,7 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
       for (std::size_t index : candidates->second) {
         const Pattern& pattern = patterns_[index];
         if (best != nullptr && best->line < pattern.line) break;  // the list is in file order
+        ++linesTried_;
         digits.clear();
         if (Match(pattern, tag, digits)) {
           best = &pattern;

@@ -11,7 +11,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +32,11 @@ class AliasTable {
   const XmlPath* Find(const std::string& tag, std::optional<XmlPath>& storage) const;
 
   std::size_t size() const { return exact_.size() + patterns_.size(); }
+
+  // How many lines with digits of their own the lookups so far have tried
+  // against their tags, all told: a measure of their work, which must not
+  // grow with the lines a file holds.
+  std::size_t linesTried() const { return linesTried_; }
 
  private:
   struct Pattern {
@@ -57,17 +61,18 @@ class AliasTable {
 
   std::unordered_map<std::string, Exact> exact_;
   std::vector<Pattern> patterns_;
-  // Patterns whose literals hold no digit and no "##", keyed by the tag with
-  // '#' in place of each index: a tag finds them by the same rewriting.
-  std::unordered_map<std::string, std::size_t> byShape_;
 
-  // The other patterns. Every run of digits in a tag that fits a pattern
-  // stands where the pattern has a run of digits and '#' (the pattern's
-  // "run"), so both have the same shape. A run with no '#' must be the tag's
-  // digits exactly; a run with '#' fixes the digits its tag run starts and
-  // ends with. Patterns whose runs have the same form share a family, where
-  // those fixed digits key a short list: a tag tries only the patterns whose
-  // fixed digits it has, however many lines the file holds.
+  // Every run of digits in a tag that fits a pattern stands where the
+  // pattern has a run of digits and '#' (the pattern's "run"), so both have
+  // the same shape: the text with each run as one '#'. A tag is looked up by
+  // its shape, and tries only the patterns of that shape.
+  //
+  // A pattern whose literals hold no digit and no "##" is "regular": it fits
+  // every tag of its shape. Of the others, a run with no '#' must be the
+  // tag's digits exactly; a run with '#' fixes the digits its tag run starts
+  // and ends with. Patterns whose runs have the same form share a family,
+  // where those fixed digits key a short list: a tag tries only the patterns
+  // whose fixed digits it has, however many lines the file holds.
   struct RunForm {
     bool exact = false;      // no '#': the whole run is fixed
     std::size_t lead = 0;    // digits before the first '#'
@@ -78,18 +83,17 @@ class AliasTable {
     std::vector<RunForm> runs;
     std::unordered_map<std::string, std::vector<std::size_t>> byDigits;  // patterns in file order
   };
+  struct ShapePatterns {
+    std::optional<std::size_t> regular;  // the first regular line of the shape
+    std::vector<Family> families;        // the other lines
+  };
   // The key of the digits fixed by runs in a tag whose digit runs are
   // tagRuns; nothing when a run is too short to hold them.
   static std::optional<std::string> FixedDigits(const std::vector<RunForm>& runs,
                                                 const std::vector<std::string_view>& tagRuns);
-  std::unordered_map<std::string, std::vector<Family>> irregularByShape_;
+  std::unordered_map<std::string, ShapePatterns> byShape_;
 
-  // A hash of every key of byShape_ and irregularByShape_, sorted: most
-  // tags have a shape no pattern has, and are turned away by it alone.
-  std::vector<uint64_t> shapeHashes_;
-
-  mutable std::string shapeScratch_;
-  mutable std::vector<std::string_view> runsScratch_;
+  mutable std::size_t linesTried_ = 0;
 };
 
 }  // namespace ombrel
