@@ -8,11 +8,10 @@
 // Its value is the text of the element or attribute reached, exactly as stored.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <pugixml.hpp>
 
@@ -34,8 +33,8 @@ class XmlPath {
   std::string_view Text(pugi::xml_node from, const ElementIndex& index, std::string& scratch) const;
 
   // What Parse(text)->Evaluate(from, index) gives ("" when text is not a
-  // path), read step by step without building the path: a translation reads
-  // thousands of paths once each.
+  // path), without keeping the path: a translation reads thousands of paths
+  // once each.
   static std::string EvaluateText(std::string_view text, pugi::xml_node from,
                                   const ElementIndex& index);
 
@@ -50,32 +49,22 @@ class XmlPath {
 
  private:
   enum class Kind { kChild, kDescendant, kAttribute };
+  // A step as it stands in a text, its parts pointing into that text.
   struct Step {
     Kind kind = Kind::kChild;
-    std::string name;
-    std::optional<std::string> index;  // NAME(n)
-  };
-  // A step as it stands in a text, its parts pointing into that text.
-  struct StepView {
-    Kind kind = Kind::kChild;
     std::string_view name;
-    std::optional<std::string_view> index;
+    std::optional<std::string_view> index;  // NAME(n)
   };
-  static std::optional<StepView> ParseStep(std::string_view text, bool last);
-  static StepView View(const Step& step);
-  // The position of the element a child or descendant step leads to from
-  // the one at current.
-  static uint32_t Follow(uint32_t current, const StepView& step, const ElementIndex& index);
-  // The value of an attribute step at current.
-  static std::string_view AttributeValue(pugi::xml_node current, const StepView& step);
-  // The value of an attribute step met on a walk, step being the rest of the
-  // text from its "@"; "" unless it is the last step.
-  static std::string_view LastAttribute(std::string_view step, bool splitAfterParenthesis,
-                                        pugi::xml_node current);
-  static std::string_view Walk(std::string_view text, bool splitAfterParenthesis, pugi::xml_node from,
-                               const ElementIndex& index, std::string& scratch);
+  // The step of text that starts at at, at moved to the start of the next
+  // step (npos after the last); nothing when it is no step. In a tag a step
+  // also ends after its ")".
+  static std::optional<Step> ReadStep(std::string_view text, std::size_t& at, bool tag);
+  // The value of text read as a path (or a tag) from from, each step
+  // followed as it is read.
+  static std::string_view Walk(std::string_view text, bool tag, pugi::xml_node from, const ElementIndex& index,
+                               std::string& scratch);
 
-  std::vector<Step> steps_;
+  std::string text_;  // without a leading "\"; every step well-formed
 };
 
 }  // namespace ombrel
