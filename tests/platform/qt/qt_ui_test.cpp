@@ -1,6 +1,5 @@
 #include "platform/qt/qt_ui.h"
 
-#include <chrono>
 #include <functional>
 #include <string>
 
@@ -112,20 +111,22 @@ TEST_F(QtUiTest, MessageBoxShowsTextIconTitleAndButtons) {
 }
 
 // The box for an unsupported 60 MiB form number, as the engine words it:
-// the real box is up and answered well within a second.
-TEST_F(QtUiTest, TheBoxForAHugeFormNumberShowsAtOnce) {
+// the real box is up and shows the number cut short, not sixty megabytes to
+// lay out.
+TEST_F(QtUiTest, TheBoxForAHugeFormNumberShowsItCut) {
   const std::string formNumber(60 * 1024 * 1024, '9');
-  const auto start = std::chrono::steady_clock::now();
   bool shown = false;
+  QString text;
   WhenShown<QMessageBox>([&](QMessageBox* box) {
     shown = box->isVisible();
+    text = box->text();
     box->button(QMessageBox::Ok)->click();
   });
   ui.MessageBox("This translator does not support the " + SenderText(formNumber) + " form.",
                 MsgButtons::kOk, MsgIcon::kInformation, "Ombrel");
-  const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_TRUE(shown);
-  EXPECT_LT(elapsed, std::chrono::seconds(1));
+  EXPECT_EQ(text.toStdString(), "This translator does not support the " + std::string(kSenderTextLimit, '9') +
+                                    "\xE2\x80\xA6 [cut: 62914560 bytes in all] form.");
 }
 
 TEST_F(QtUiTest, AMessageBoxClosedOtherwiseAnswersItsEscapeButton) {
