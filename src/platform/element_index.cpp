@@ -173,11 +173,7 @@ std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
 
 uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const {
   if (top == kNone || (top != kDocument && top >= elements_.size())) return kNone;
-  return FirstBelowOf(top, NameId(name), n);
-}
-
-uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
-                                    std::optional<std::string_view> n) const {
+  const std::optional<uint32_t> id = NameId(name);
   if (!id) return kNone;
   const uint32_t first = top == kDocument ? 0 : top + 1;
   const uint32_t last = top == kDocument ? kDocument : elements_[top].last;
@@ -206,11 +202,7 @@ uint32_t ElementIndex::FirstBelowOf(uint32_t top, std::optional<uint32_t> id,
 
 uint32_t ElementIndex::FirstChild(uint32_t parent, std::string_view name, std::optional<std::string_view> n) const {
   if (parent == kNone || (parent != kDocument && parent >= elements_.size())) return kNone;
-  return FirstChildOf(parent, NameId(name), n);
-}
-
-uint32_t ElementIndex::FirstChildOf(uint32_t parent, std::optional<uint32_t> id,
-                                    std::optional<std::string_view> n) const {
+  const std::optional<uint32_t> id = NameId(name);
   if (!id) return kNone;
   if (n) {
     const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));

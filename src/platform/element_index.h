@@ -91,10 +91,7 @@ class ElementIndex {
     auto operator<=>(const NumberedChild&) const = default;
   };
 
-  // FirstBelow and FirstChild for the name numbered id (nothing: a name
-  // the document does not have), of a valid top or parent.
-  uint32_t FirstBelowOf(uint32_t top, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
-  uint32_t FirstChildOf(uint32_t parent, std::optional<uint32_t> id, std::optional<std::string_view> n) const;
+  // The number of name; nothing for a name the document does not have.
   std::optional<uint32_t> NameId(std::string_view name) const;
   // The positions of the elements named name, in byName_ and byParent_.
   std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
