@@ -3,8 +3,8 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
-#include <vector>
 
 #include "engine/text_compare.h"
 #include "services/file_utils.h"
@@ -20,6 +20,12 @@ bool IsPlainFileName(const std::string& name) {
 
 }  // namespace
 
+// The key of a name: a folder may hold many thousands of files, which are
+// sorted by a number, not by their text.
+std::size_t PictureFolder::KeyOf(std::string_view name) {
+  return std::hash<std::string>()(UpperText(name));
+}
+
 void PictureFolder::List() {
   listed_ = true;
   DIR* folder = ::opendir(folder_.c_str());
@@ -27,9 +33,10 @@ void PictureFolder::List() {
   while (const dirent* entry = ::readdir(folder)) {
     const std::string_view name(entry->d_name);
     if (name == "." || name == "..") continue;
-    byCapitals_.emplace(UpperText(name), name);
+    byKey_.push_back(Entry{KeyOf(name), std::string(name)});
   }
   ::closedir(folder);
+  std::sort(byKey_.begin(), byKey_.end());
 }
 
 std::string PictureFolder::Find(const std::string& fileName) {
@@ -38,12 +45,12 @@ std::string PictureFolder::Find(const std::string& fileName) {
   if (CanReadFile(exact)) return exact;
 
   if (!listed_) List();
-  const auto [first, last] = byCapitals_.equal_range(UpperText(fileName));
-  std::vector<std::string> names;
-  for (auto it = first; it != last; ++it) names.push_back(it->second);
-  std::sort(names.begin(), names.end());  // of several, the first in byte order
-  for (const std::string& name : names) {
-    std::string candidate = folder_ + name;
+  const std::size_t key = KeyOf(fileName);
+  auto it = std::lower_bound(byKey_.begin(), byKey_.end(), key,
+                             [](const Entry& entry, std::size_t at) { return entry.key < at; });
+  for (; it != byKey_.end() && it->key == key; ++it) {
+    if (!SameText(it->name, fileName)) continue;  // another name of the same key
+    std::string candidate = folder_ + it->name;
     if (CanReadFile(candidate)) return candidate;
   }
   return "";

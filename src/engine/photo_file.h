@@ -4,8 +4,11 @@
 // the one meant.
 #pragma once
 
+#include <compare>
+#include <cstddef>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <vector>
 
 namespace ombrel {
 
@@ -26,11 +29,17 @@ class PictureFolder {
   std::string Find(const std::string& fileName);
 
  private:
+  static std::size_t KeyOf(std::string_view name);
   void List();
 
   std::string folder_;
   bool listed_ = false;
-  std::unordered_multimap<std::string, std::string> byCapitals_;  // the folder's names by UpperText
+  struct Entry {
+    std::size_t key;   // the hash of the name in capitals
+    std::string name;
+    auto operator<=>(const Entry&) const = default;
+  };
+  std::vector<Entry> byKey_;  // the folder's names by key, then in byte order
 };
 
 }  // namespace ombrel

@@ -33,15 +33,14 @@ std::vector<std::string> SplitAtHash(std::string_view text) {
 // go to digits.
 void Shape(std::string_view tag, std::string& shape, std::vector<std::string_view>& digits) {
   shape.clear();
-  for (std::size_t i = 0; i < tag.size();) {
-    if (IsDigit(tag[i])) {
-      const std::size_t start = i;
-      while (i < tag.size() && IsDigit(tag[i])) ++i;
-      digits.push_back(tag.substr(start, i - start));
-      shape += '#';
-    } else {
-      shape += tag[i++];
-    }
+  shape.reserve(tag.size());
+  for (auto at = tag.begin(); at != tag.end();) {
+    const auto run = std::find_if(at, tag.end(), IsDigit);
+    shape.append(at, run);
+    if (run == tag.end()) break;
+    at = std::find_if_not(run, tag.end(), IsDigit);
+    digits.emplace_back(run, at);
+    shape += '#';
   }
 }
 
@@ -213,22 +212,25 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
   if (const auto exact = exact_.find(tag); exact != exact_.end()) return &exact->second.path;
   // A tag without digits has no index, so no '#' pattern fits it.
   if (std::none_of(tag.begin(), tag.end(), IsDigit)) return nullptr;
-  std::string shape;
-  std::vector<std::string_view> runs;  // the tag's runs of digits
+  // The scratch space is kept from one lookup to the next: a translation
+  // looks up a thousand tags, most of them with digits.
+  std::string& shape = shapeScratch_;
+  std::vector<std::string_view>& runs = runsScratch_;  // the tag's runs of digits
+  runs.clear();
   Shape(tag, shape, runs);
   const auto found = byShape_.find(shape);
   if (found == byShape_.end()) return nullptr;
   const ShapePatterns& patterns = found->second;
   const Pattern* best = nullptr;
-  std::vector<std::string_view> bestDigits;
+  std::vector<std::string_view>& digits = digitsScratch_;  // what a line's indexes take
   // A '#' written in the tag itself is no index.
   if (patterns.regular && runs.size() + 1 == patterns_[*patterns.regular].tagParts.size()) {
     best = &patterns_[*patterns.regular];
-    bestDigits = runs;
+    digits = runs;
   }
   // Nor can a pattern whose text holds digits fit a tag with a '#' of its own.
   if (tag.find('#') == std::string::npos) {
-    std::vector<std::string_view> digits;
+    std::vector<std::string_view> tried;
     for (const Family& family : patterns.families) {
       const std::optional<std::string> key = FixedDigits(family.runs, runs);
       if (!key) continue;
@@ -238,17 +240,17 @@ const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& 
         const Pattern& pattern = patterns_[index];
         if (best != nullptr && best->line < pattern.line) break;  // the list is in file order
         ++linesTried_;
-        digits.clear();
-        if (Match(pattern, tag, digits)) {
+        tried.clear();
+        if (Match(pattern, tag, tried)) {
           best = &pattern;
-          bestDigits = digits;
+          digits.swap(tried);
           break;
         }
       }
     }
   }
   if (best == nullptr) return nullptr;
-  storage = Fill(*best, bestDigits);
+  storage = Fill(*best, digits);
   return storage ? &*storage : nullptr;
 }
 

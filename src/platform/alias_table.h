@@ -93,6 +93,9 @@ class AliasTable {
                                                 const std::vector<std::string_view>& tagRuns);
   std::unordered_map<std::string, ShapePatterns> byShape_;
 
+  mutable std::string shapeScratch_;
+  mutable std::vector<std::string_view> runsScratch_;
+  mutable std::vector<std::string_view> digitsScratch_;
   mutable std::size_t linesTried_ = 0;
 };
 

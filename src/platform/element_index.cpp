@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <tuple>
 
 namespace ombrel {
 
@@ -161,14 +160,11 @@ std::optional<uint32_t> ElementIndex::NameId(std::string_view name) const {
   return found->second;
 }
 
-std::pair<std::size_t, std::size_t> ElementIndex::NumberedRange(uint32_t name,
-                                                                std::string_view key) const {
-  const auto before = [this](const Numbered& a, const Numbered& b) {
+std::vector<ElementIndex::Numbered>::const_iterator ElementIndex::FirstNumbered(const Numbered& at) const {
+  return std::lower_bound(numbered_.begin(), numbered_.end(), at, [this](const Numbered& a, const Numbered& b) {
     ++comparisons_;
-    return std::tie(a.name, a.key) < std::tie(b.name, b.key);
-  };
-  const auto [lo, hi] = std::equal_range(numbered_.begin(), numbered_.end(), Numbered{name, key, 0}, before);
-  return {static_cast<std::size_t>(lo - numbered_.begin()), static_cast<std::size_t>(hi - numbered_.begin())};
+    return a < b;
+  });
 }
 
 uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::optional<std::string_view> n) const {
@@ -179,14 +175,9 @@ uint32_t ElementIndex::FirstBelow(uint32_t top, std::string_view name, std::opti
   const uint32_t last = top == kDocument ? kDocument : elements_[top].last;
   uint32_t found = kNone;
   if (n) {
-    const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
-    const auto end = numbered_.begin() + static_cast<std::ptrdiff_t>(hi);
-    const auto it = std::lower_bound(numbered_.begin() + static_cast<std::ptrdiff_t>(lo), end, first,
-                                     [this](const Numbered& entry, uint32_t at) {
-                                       ++comparisons_;
-                                       return entry.position < at;
-                                     });
-    if (it != end) found = it->position;
+    const Numbered at{*id, IndexKey(*n), first};
+    const auto it = FirstNumbered(at);
+    if (it != numbered_.end() && it->name == at.name && it->key == at.key) found = it->position;
   } else {
     const auto [lo, hi] = NameRange(*id);
     const auto end = byName_.begin() + static_cast<std::ptrdiff_t>(hi);
@@ -205,17 +196,18 @@ uint32_t ElementIndex::FirstChild(uint32_t parent, std::string_view name, std::o
   const std::optional<uint32_t> id = NameId(name);
   if (!id) return kNone;
   if (n) {
-    const auto [lo, hi] = NumberedRange(*id, IndexKey(*n));
-    if (lo == hi) return kNone;
-    const auto group = static_cast<uint32_t>(lo);
-    const auto it = std::lower_bound(numberedChildren_.begin(), numberedChildren_.end(),
-                                     NumberedChild{group, parent, 0},
-                                     [this](const NumberedChild& a, const NumberedChild& b) {
-                                       ++comparisons_;
-                                       return a < b;
-                                     });
-    if (it == numberedChildren_.end() || it->group != group || it->parent != parent) return kNone;
-    return it->position;
+    const Numbered at{*id, IndexKey(*n), 0};
+    const auto it = FirstNumbered(at);
+    if (it == numbered_.end() || it->name != at.name || it->key != at.key) return kNone;
+    const auto group = static_cast<uint32_t>(it - numbered_.begin());
+    const auto child = std::lower_bound(numberedChildren_.begin(), numberedChildren_.end(),
+                                        NumberedChild{group, parent, 0},
+                                        [this](const NumberedChild& a, const NumberedChild& b) {
+                                          ++comparisons_;
+                                          return a < b;
+                                        });
+    if (child == numberedChildren_.end() || child->group != group || child->parent != parent) return kNone;
+    return child->position;
   }
   // A name's group is ordered by parent; the document's children come last.
   const auto [lo, hi] = NameRange(*id);

@@ -95,8 +95,8 @@ class ElementIndex {
   std::optional<uint32_t> NameId(std::string_view name) const;
   // The positions of the elements named name, in byName_ and byParent_.
   std::pair<std::size_t, std::size_t> NameRange(uint32_t name) const;
-  // The elements of that name whose N has that key, as a range of numbered_.
-  std::pair<std::size_t, std::size_t> NumberedRange(uint32_t name, std::string_view key) const;
+  // The first entry of numbered_ that does not come before at.
+  std::vector<Numbered>::const_iterator FirstNumbered(const Numbered& at) const;
 
   // The number of each distinct element name, from 0 up; the names are
   // views into the document.

@@ -1,5 +1,6 @@
 #include "platform/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ombrel {
@@ -49,11 +50,15 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos, bool& valid) {
 }
 
 bool IsValidUtf8(std::string_view text) {
-  std::size_t pos = 0;
+  // Most order text is ASCII, which needs no decoding.
+  const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
   bool valid = true;
-  while (pos < text.size()) {
+  for (auto at = std::find_if_not(text.begin(), text.end(), isAscii); at != text.end();
+       at = std::find_if_not(at, text.end(), isAscii)) {
+    auto pos = static_cast<std::size_t>(at - text.begin());
     NextCodePoint(text, pos, valid);
     if (!valid) return false;
+    at = text.begin() + static_cast<std::ptrdiff_t>(pos);
   }
   return true;
 }

@@ -1,5 +1,7 @@
 #include "platform/xml_escape.h"
 
+#include <algorithm>
+
 #include "platform/text_encoding.h"
 
 namespace ombrel {
@@ -18,8 +20,9 @@ bool StandsForItself(char c, bool attribute) {
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
   for (std::size_t pos = 0; pos < text.size();) {
     // Most of a value needs no reference: such runs are copied whole.
-    std::size_t run = pos;
-    while (run < text.size() && StandsForItself(text[run], attribute)) ++run;
+    const auto runEnd = std::find_if_not(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(),
+                                         [attribute](char c) { return StandsForItself(c, attribute); });
+    const auto run = static_cast<std::size_t>(runEnd - text.begin());
     if (run != pos) {
       out.append(text.substr(pos, run - pos));
       pos = run;

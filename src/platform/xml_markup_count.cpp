@@ -1,5 +1,7 @@
 #include "platform/xml_markup_count.h"
 
+#include <algorithm>
+
 
 namespace ombrel {
 
@@ -104,7 +106,8 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
         if (c == '=' && ++count > limit) return count;
         ++at;
         // Names and blanks up to the next character that matters.
-        while (at < text.size() && !MattersInTag(text[at])) ++at;
+        at = static_cast<std::size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                                                    MattersInTag) - text.begin());
       }
     }
     at = text.find('<', at);

@@ -1,10 +1,14 @@
 #include "platform/xml_path.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ombrel {
 
 namespace {
+
+// The characters a name ends at: the marks of a step and the separator.
+bool EndsName(char c) { return c == '(' || c == ')' || c == '@' || c == '~' || c == '\\'; }
 
 // The next node after node in document order, staying inside top's subtree.
 pugi::xml_node NextInside(pugi::xml_node node, pugi::xml_node top) {
@@ -61,7 +65,8 @@ std::optional<XmlPath::Step> XmlPath::ReadStep(std::string_view text, std::size_
     step.kind = Kind::kDescendant;
     rest.remove_prefix(1);
   }
-  step.name = rest.substr(0, rest.find_first_of("()@~\\"));
+  const auto nameEnd = std::find_if(rest.begin(), rest.end(), EndsName);
+  step.name = rest.substr(0, static_cast<std::size_t>(nameEnd - rest.begin()));
   if (step.name.empty()) return std::nullopt;
   rest.remove_prefix(step.name.size());
   const std::size_t restStart = text.size() - rest.size();
