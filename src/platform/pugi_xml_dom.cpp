@@ -40,7 +40,7 @@ void PugiXmlDom::LoadXml(std::string text) {
   }
   DecodeXmlTextInPlace(text);
   if (HasNulCharacter(text)) return;
-  if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) {
+  if (!MarkupWithinLimit(text, kMaxElements)) {
     limitReached_ = "too many elements (more than " + std::to_string(kMaxElements) +
                     " elements and attributes)";
     return;

@@ -115,4 +115,9 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
   return count;
 }
 
+bool MarkupWithinLimit(std::string_view text, std::size_t limit) {
+  const auto bytes = std::count_if(text.begin(), text.end(), [](char c) { return c == '<' || c == '='; });
+  return static_cast<std::size_t>(bytes) <= limit || CountElementsAndAttributes(text, limit) <= limit;
+}
+
 }  // namespace ombrel

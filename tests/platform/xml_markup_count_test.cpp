@@ -98,7 +98,7 @@ TEST(XmlMarkupCountTest, StopsPastTheLimitAndAtTheEndOfBrokenText) {
   }
 }
 
-TEST(XmlMarkupCountTest, OnlyMarkupCountsTowardsTheLimit) {
+TEST(XmlMarkupCountTest, WithinTheLimitWhenTheCountIsWhateverTheBytes) {
   const struct {
     const char* text;
     std::size_t limit;
@@ -118,7 +118,8 @@ TEST(XmlMarkupCountTest, OnlyMarkupCountsTowardsTheLimit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.text) + " within " + std::to_string(c.limit));
-    EXPECT_EQ(CountElementsAndAttributes(c.text, c.limit) <= c.limit, c.within);
+    EXPECT_EQ(MarkupWithinLimit(c.text, c.limit), c.within);
+    EXPECT_EQ(MarkupWithinLimit(c.text, c.limit), CountElementsAndAttributes(c.text, c.limit) <= c.limit);
   }
 }
 
