@@ -5,10 +5,12 @@
 #include <zip.h>
 
 #include <cerrno>
+#include <memory>
 
 #include "platform/errno_error.h"
 #include "platform/error.h"
 #include "platform/sender_text.h"
+#include "platform/size_checked_file_source.h"
 
 namespace ombrel {
 
@@ -98,6 +100,9 @@ zip_int64_t FileTargetCallback(void* state, void* data, zip_uint64_t length,
 
 void WriteZipWithLibzip(int fd, const std::string& path, const std::vector<ZipTextEntry>& texts,
                         const std::vector<ZipFileEntry>& files, const std::string& source) {
+  // The photos' sources, which libzip reads only in zip_close: they outlive
+  // the archive.
+  std::vector<std::unique_ptr<SizeCheckedFileSource>> photos;
   FileTarget target;
   target.fd = fd;
   zip_error_init(&target.error);
@@ -145,7 +150,8 @@ void WriteZipWithLibzip(int fd, const std::string& path, const std::vector<ZipTe
   for (const ZipFileEntry& file : files) {
     if (!failure.empty()) break;
     // Photos are compressed already.
-    add(file.name, zip_source_file(archive, file.path.c_str(), 0, -1), ZIP_CM_STORE, 0);
+    photos.push_back(std::make_unique<SizeCheckedFileSource>(file.path));
+    add(file.name, photos.back()->Create(archive), ZIP_CM_STORE, 0);
   }
   // zip_close writes everything, reading each image file only now.
   if (failure.empty() && zip_close(archive) == 0) {
@@ -156,6 +162,9 @@ void WriteZipWithLibzip(int fd, const std::string& path, const std::vector<ZipTe
   zip_discard(archive);
   zip_error_fini(&target.error);
   if (target.writeErrno != 0) throw ErrnoCause(target.writeErrno, source, "Cannot write", path);
+  for (const auto& photo : photos) {
+    if (photo->ChangedSize()) failure = SenderText(photo->path()) + " changed size while it was being copied";
+  }
   throw Error(err::kPathFileAccessError, source,
               "Cannot write " + SenderText(path) + ": " + failure);
 }

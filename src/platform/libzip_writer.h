@@ -1,6 +1,8 @@
-// Writes a ZIP archive into an empty file through libzip: the archives the
-// direct writer does not take (see zip_plan.h), above all those that need
-// ZIP64 records, stay exactly what libzip makes of them.
+// Writes a ZIP archive into an empty file through libzip: texts deflated at
+// the fastest level, files stored as they are with their own time, every
+// entry marked as a plain file that its owner may write and everyone read
+// (0644). libzip writes straight into the file, through no temporary file of
+// its own, and adds ZIP64 records only to an archive that needs them.
 #pragma once
 
 #include <string>

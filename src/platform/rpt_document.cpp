@@ -10,7 +10,6 @@
 #include "platform/path_names.h"
 #include "platform/xml_escape.h"
 #include "platform/zip_file_writer.h"
-#include "platform/zip_write_state.h"
 
 namespace ombrel {
 
@@ -71,12 +70,6 @@ bool IsPlainExtension(const std::string& extension) {
 }
 
 }  // namespace
-
-RptDocument::RptDocument() : RptDocument(std::make_shared<ZipWriteState>()) {}
-
-RptDocument::RptDocument(std::shared_ptr<ZipWriteState> writeState) : writeState_(std::move(writeState)) {}
-
-RptDocument::~RptDocument() = default;
 
 HostForm* RptDocument::AddForm(const std::string& formId) {
   if (formId.empty()) return nullptr;
@@ -159,7 +152,7 @@ bool RptDocument::WriteReport(const std::string& path) {
     texts[0].name = "REPORT.XML";
     texts[0].bytes = ReportXml();
     texts[0].modified = std::time(nullptr);
-    WriteZipFile(path, texts, files, *writeState_, kSource);
+    WriteZipFile(path, texts, files, kSource);
     return true;
   } catch (const Error& error) {
     writeFailure_ = error;

@@ -13,17 +13,8 @@
 
 namespace ombrel {
 
-class ZipWriteState;
-
 class RptDocument : public ReportDocument {
  public:
-  // With a state of its own for writing the report.
-  RptDocument();
-  // Writing through writeState, which the documents of one program share so
-  // that its buffers are made once: one report written at a time.
-  explicit RptDocument(std::shared_ptr<ZipWriteState> writeState);
-  ~RptDocument() override;
-
   void SetSkeleton(const std::string& skeleton) override { skeleton_ = skeleton; }
   HostForm* AddForm(const std::string& formId) override;
   HostForm* GetForm(const std::string& formId) override;
@@ -48,7 +39,6 @@ class RptDocument : public ReportDocument {
   std::vector<std::unique_ptr<RptForm>> forms_;
   std::vector<std::unique_ptr<RptImage>> images_;
   std::optional<Error> writeFailure_;
-  std::shared_ptr<ZipWriteState> writeState_;
 };
 
 }  // namespace ombrel

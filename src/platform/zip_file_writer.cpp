@@ -12,8 +12,6 @@
 #include "platform/path_names.h"
 #include "platform/pending_file.h"
 #include "platform/sender_text.h"
-#include "platform/zip_direct_writer.h"
-#include "platform/zip_plan.h"
 
 namespace ombrel {
 
@@ -31,8 +29,7 @@ mode_t FinalMode(const std::string& path) {
 }  // namespace
 
 void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
-                  const std::vector<ZipFileEntry>& files, ZipWriteState& state, const std::string& source,
-                  std::uint64_t zip64Limit) {
+                  const std::vector<ZipFileEntry>& files, const std::string& source) {
   const std::string name = FileNamePart(path);
   if (name.empty() || path.back() == '/') {
     throw Error(err::kPathFileAccessError, source,
@@ -47,11 +44,7 @@ void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& text
 
   RemoveStaleTemporaries(folder);
   PendingFile file(folder, source);
-  if (const auto fileSizes = PlanDirectWrite(texts, files, zip64Limit)) {
-    WriteZipDirectly(file.fd(), path, texts, files, *fileSizes, state, source);
-  } else {
-    WriteZipWithLibzip(file.fd(), path, texts, files, source);
-  }
+  WriteZipWithLibzip(file.fd(), path, texts, files, source);
   if (::fchmod(file.fd(), FinalMode(path)) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
   if (::fsync(file.fd()) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
   file.ReplaceAs(path);

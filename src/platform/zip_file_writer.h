@@ -3,25 +3,14 @@
 // the path's name only when it is complete, so a failure, or a kill at any
 // moment, leaves whatever was at the path untouched and no partial file. The
 // next write into the folder removes a temporary that a killed one left.
-//
-// The archive's bytes are those libzip writes for the same entries. Most
-// archives are written directly, deflating through a state kept between
-// archives (ZipWriteState); the rest, above all those that need ZIP64
-// records, through libzip itself (zip_plan.h says which).
+// The archive itself is libzip's (libzip_writer.h).
 #pragma once
 
-#include <cstdint>
 #include <ctime>
 #include <string>
 #include <vector>
 
 namespace ombrel {
-
-class ZipWriteState;
-
-// The first value a size or offset field of the plain ZIP records cannot
-// hold: libzip writes ZIP64 records from there on.
-inline constexpr std::uint64_t kZipFieldLimit = 0xFFFFFFFF;
 
 struct ZipTextEntry {
   std::string name;
@@ -34,12 +23,11 @@ struct ZipFileEntry {
   std::string path;  // read when the archive is written; stored as it is, with its time
 };
 
-// Writes the whole archive to path, its entries marked as plain files that
-// their owner may write and everyone read (0644). Raises the error that says
-// why it could not, with source as the error's source. Archives that would
-// reach zip64Limit bytes go through libzip (tests lower the limit).
+// Writes the whole archive to path: the texts, then the files, in the order
+// given, each marked as a plain file that its owner may write and everyone
+// read (0644). Raises the error that says why it could not, with source as
+// the error's source; a file that changes size while it is copied is one.
 void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& texts,
-                  const std::vector<ZipFileEntry>& files, ZipWriteState& state, const std::string& source,
-                  std::uint64_t zip64Limit = kZipFieldLimit);
+                  const std::vector<ZipFileEntry>& files, const std::string& source);
 
 }  // namespace ombrel

@@ -17,7 +17,6 @@
 
 #include "platform/error_matchers.h"
 #include "platform/rpt_document.h"
-#include "platform/zip_write_state.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -314,41 +313,6 @@ TEST_F(ReportDocumentTest, EntriesAreStoredReadableByAllAndWritableByTheOwnerOnl
     EXPECT_EQ(attributes >> 16, static_cast<zip_uint32_t>(S_IFREG | 0644));
   }
   zip_discard(archive);
-}
-
-// The documents of one program write through one kept state: each report is
-// whole whatever the one before it left there, a large one or a failed one.
-TEST_F(ReportDocumentTest, DocumentsSharingAWriteStateEachWriteTheirOwnReport) {
-  const auto state = std::make_shared<ZipWriteState>();
-  RptDocument large(state);
-  RptDocument small(state);
-  std::string longValue;
-  for (std::size_t i = 0; longValue.size() < 3 * ZipWriteState::kBufferSize; ++i) {
-    longValue += std::to_string(i * 7919) + ' ';
-  }
-  large.AddForm("UA2")->AddField("1|1", longValue);
-  const std::string front = dir_.Write("front.jpg", std::string(ZipWriteState::kBufferSize + 3, 'f'));
-  large.AddImage("SUB_1_3X5")->AttachFile(front);
-  small.AddForm("UA2")->AddField("1|1", "short");
-  small.AddImage("SUB_1_3X5")->AttachFile(dir_.Write("rear.jpg", "rear"));
-  const std::string rear = dir_.File("rear.jpg");
-
-  for (int round = 0; round < 2; ++round) {
-    SCOPED_TRACE(round);
-    ASSERT_TRUE(large.WriteReport(dir_.File("LARGE.RPT")));
-    fs::remove(rear);  // the small one fails midway
-    EXPECT_FALSE(small.WriteReport(dir_.File("SMALL.RPT")));
-    dir_.Write("rear.jpg", "rear");
-    ASSERT_TRUE(small.WriteReport(dir_.File("SMALL.RPT")));
-
-    pugi::xml_document document;
-    EXPECT_EQ(Elements(LoadReportXml(dir_.File("LARGE.RPT"), document).child("FORM"), "FIELD"),
-              (std::vector<std::pair<std::string, std::string>>{{"1|1", longValue}}));
-    EXPECT_EQ(ReadArchive(dir_.File("LARGE.RPT")).at("IMAGES/IMAGE1.jpg"), dir_.Read("front.jpg"));
-    EXPECT_EQ(Elements(LoadReportXml(dir_.File("SMALL.RPT"), document).child("FORM"), "FIELD"),
-              (std::vector<std::pair<std::string, std::string>>{{"1|1", "short"}}));
-    EXPECT_EQ(ReadArchive(dir_.File("SMALL.RPT")).at("IMAGES/IMAGE1.jpg"), "rear");
-  }
 }
 
 // A real kill in the middle of the write: the child writes a report whose
