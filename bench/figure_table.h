@@ -14,7 +14,7 @@ struct Figure {
   double value = 0;
   double reference = 0;
   std::string unit;       // of value and reference: "ms", "us", "ns", "MiB"
-  std::string target;     // "<= 1.5x", "< 50 MiB"; "" when none
+  std::string target;     // "<= 1.2x", "< 50 MiB"; "" when none
   std::optional<bool> met;  // nothing when there is no target
 };
 
