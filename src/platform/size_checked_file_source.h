@@ -36,9 +36,9 @@ class SizeCheckedFileSource {
   std::string path_;
   zip_source_t* file_ = nullptr;  // libzip's source of the file
   zip_error_t error_{};           // the last failure, for ZIP_SOURCE_ERROR
-  bool sized_ = false;            // whether the file's size was known when it was opened
-  zip_uint64_t size_ = 0;         // that size
-  zip_uint64_t copied_ = 0;       // bytes read since
+  bool sized_ = false;            // whether the file states a size (a pipe does not)
+  zip_uint64_t size_ = 0;         // that size, as libzip's file source found it
+  zip_uint64_t copied_ = 0;       // bytes read since the source was opened
   bool changedSize_ = false;
 };
 
