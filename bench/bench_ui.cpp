@@ -1,6 +1,6 @@
 #include "bench_ui.h"
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel::bench {
 

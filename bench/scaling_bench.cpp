@@ -13,7 +13,7 @@
 
 #include "interleaved_timing.h"
 #include "peak_memory.h"
-#include "platform/pugi_xml_dom.h"
+#include "platform/xml/pugi_xml_dom.h"
 #include "translate_call.h"
 
 namespace ombrel::bench {

@@ -12,7 +12,7 @@
 
 #include "figure_table.h"
 #include "median_reporter.h"
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 
 namespace ombrel::bench {
 

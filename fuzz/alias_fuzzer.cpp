@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "platform/pugi_xml_dom.h"
+#include "platform/xml/pugi_xml_dom.h"
 #include "scratch_folder.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/error.h"
-#include "platform/zip_envelope.h"
+#include "platform/envelope/zip_envelope.h"
+#include "platform/errors/error.h"
 #include "scratch_folder.h"
 
 namespace ombrel::fuzz {

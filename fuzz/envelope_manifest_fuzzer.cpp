@@ -20,7 +20,7 @@
 
 #include "envelope_checks.h"
 #include "fuzz_input.h"
-#include "platform/envelope_listing.h"
+#include "platform/envelope/envelope_listing.h"
 #include "scratch_folder.h"
 
 namespace {

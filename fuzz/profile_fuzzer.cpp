@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "platform/profile.h"
-#include "platform/profile_file.h"
+#include "platform/settings/profile.h"
+#include "platform/settings/profile_file.h"
 #include "scratch_folder.h"
 
 namespace {

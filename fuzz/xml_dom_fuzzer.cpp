@@ -10,8 +10,8 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "platform/envelope_listing.h"
-#include "platform/pugi_xml_dom.h"
+#include "platform/envelope/envelope_listing.h"
+#include "platform/xml/pugi_xml_dom.h"
 #include "scratch_folder.h"
 
 namespace {

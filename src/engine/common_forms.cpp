@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/dates.h"
+#include "platform/text/dates.h"
 #include "services/error_handler.h"
 
 namespace ombrel {

@@ -1,6 +1,6 @@
 #include "engine/incoming_form_selection.h"
 
-#include "platform/sender_text.h"
+#include "platform/text/sender_text.h"
 #include "services/error_handler.h"
 
 namespace ombrel {

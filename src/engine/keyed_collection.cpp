@@ -1,7 +1,7 @@
 #include "engine/keyed_collection.h"
 
 #include "engine/text_compare.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/app_title.h"
 
 namespace ombrel {

@@ -1,7 +1,7 @@
 #include "engine/selector.h"
 
 #include "engine/selector_layout.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/app_title.h"
 #include "services/file_utils.h"
 

@@ -1,7 +1,7 @@
 #include "engine/translator.h"
 
 #include "engine/common_forms.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel {
 

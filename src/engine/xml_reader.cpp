@@ -5,8 +5,8 @@
 
 #include "engine/form_version.h"
 #include "engine/incoming_form_selection.h"
-#include "platform/error.h"
-#include "platform/sender_text.h"
+#include "platform/errors/error.h"
+#include "platform/text/sender_text.h"
 #include "services/error_handler.h"
 #include "services/file_dialogs.h"
 #include "services/file_utils.h"

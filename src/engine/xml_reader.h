@@ -24,8 +24,8 @@
 #include "engine/selector.h"
 #include "engine/translator_catalogue.h"
 #include "engine/xml_engine.h"
-#include "platform/report_document.h"
-#include "platform/xml_dom.h"
+#include "platform/report/report_document.h"
+#include "platform/xml/xml_dom.h"
 #include "services/engine_services.h"
 
 namespace ombrel {

@@ -7,7 +7,7 @@
 
 #include "engine/text_compare.h"
 #include "engine/xml_reader.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/error_handler.h"
 
 namespace ombrel {

@@ -1,8 +1,8 @@
 #include "platform/components.h"
 
-#include "platform/pugi_xml_dom.h"
-#include "platform/rpt_document.h"
-#include "platform/zip_envelope.h"
+#include "platform/envelope/zip_envelope.h"
+#include "platform/report/rpt_document.h"
+#include "platform/xml/pugi_xml_dom.h"
 
 namespace ombrel {
 

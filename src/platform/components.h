@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "platform/envelope.h"
-#include "platform/file_system_object.h"
-#include "platform/report_document.h"
-#include "platform/xml_dom.h"
+#include "platform/envelope/envelope.h"
+#include "platform/files/file_system_object.h"
+#include "platform/report/report_document.h"
+#include "platform/xml/xml_dom.h"
 
 namespace ombrel {
 

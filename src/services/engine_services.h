@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platform/components.h"
-#include "platform/error.h"
-#include "platform/file_system_object.h"
+#include "platform/errors/error.h"
+#include "platform/files/file_system_object.h"
 #include "platform/ui.h"
 #include "services/app_title.h"
 #include "services/file_record.h"

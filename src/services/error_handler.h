@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel {
 

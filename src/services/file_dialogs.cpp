@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "platform/ui.h"
 #include "services/engine_services.h"
 #include "services/error_handler.h"

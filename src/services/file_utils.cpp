@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/profile.h"
+#include "platform/settings/profile.h"
 
 namespace ombrel {
 

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/error.h"
-#include "platform/sender_text.h"
+#include "platform/errors/error.h"
+#include "platform/text/sender_text.h"
 #include "services/engine_services.h"
 #include "services/error_handler.h"
 

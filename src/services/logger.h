@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/dates.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
+#include "platform/text/dates.h"
 
 namespace ombrel {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "platform/error.h"
-#include "platform/file_system_object.h"
+#include "platform/errors/error.h"
+#include "platform/files/file_system_object.h"
 #include "services/app_title.h"
 
 namespace ombrel {

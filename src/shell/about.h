@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/registry.h"
+#include "platform/settings/registry.h"
 #include "platform/ui.h"
 
 namespace ombrel {

@@ -8,10 +8,10 @@
 #include <string>
 #include <unordered_set>
 
-#include "platform/envelope.h"
-#include "platform/error.h"
-#include "platform/file_system_object.h"
-#include "platform/sender_text.h"
+#include "platform/envelope/envelope.h"
+#include "platform/errors/error.h"
+#include "platform/files/file_system_object.h"
+#include "platform/text/sender_text.h"
 #include "services/app_title.h"
 #include "services/error_handler.h"
 #include "services/file_dialogs.h"

@@ -1,7 +1,7 @@
 #include "shell/main_form.h"
 
-#include "platform/error.h"
-#include "platform/profile.h"
+#include "platform/errors/error.h"
+#include "platform/settings/profile.h"
 #include "services/app_title.h"
 #include "services/error_handler.h"
 #include "services/file_utils.h"

@@ -13,8 +13,8 @@
 
 #include "engine/xml_engine.h"
 #include "platform/components.h"
-#include "platform/file_system_object.h"
-#include "platform/registry.h"
+#include "platform/files/file_system_object.h"
+#include "platform/settings/registry.h"
 #include "platform/ui.h"
 #include "services/engine_services.h"
 #include "services/file_record.h"

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/app_title.h"
 
 namespace ombrel {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "support/recording_engine.h"
 #include "support/scripted_ui.h"
 

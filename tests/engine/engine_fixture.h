@@ -15,11 +15,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/selector.h"
-#include "engine/translator_catalogue.h"
 #include "engine/translator.h"
+#include "engine/translator_catalogue.h"
 #include "engine/xml_reader.h"
-#include "platform/error.h"
-#include "platform/file_system_object.h"
+#include "platform/errors/error.h"
+#include "platform/files/file_system_object.h"
 #include "services/engine_services.h"
 #include "services/file_record.h"
 #include "services/logger.h"

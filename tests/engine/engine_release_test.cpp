@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/xml_reader.h"
-#include "platform/error.h"
 #include "engine_fixture.h"
+#include "platform/errors/error.h"
 
 namespace ombrel::testing::enginetest {
 namespace {

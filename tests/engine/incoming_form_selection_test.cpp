@@ -7,9 +7,9 @@
 
 #include "engine/incoming_form_selection.h"
 #include "engine/translator.h"
-#include "platform/error.h"
-#include "platform/sender_text.h"
 #include "engine_fixture.h"
+#include "platform/errors/error.h"
+#include "platform/text/sender_text.h"
 #include "translators/factory_table.h"
 
 namespace ombrel::testing::enginetest {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/text_compare.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel {
 namespace {

@@ -31,7 +31,7 @@ TEST(IncludeRulesTest, AFileIsInTheLayerOfItsFirstFolder) {
     const char* path;
     std::optional<int> rank;
   } kCases[] = {
-      {"platform/error.h", 0},
+      {"platform/errors/error.h", 0},
       {"platform/xml/xml_dom.h", 0},  // a subfolder is its layer's
       {"platform/qt/qt_ui.cpp", 0},
       {"services/logger.cpp", 1},

@@ -15,12 +15,12 @@
 #include <string>
 #include <thread>
 
-#include "platform/error_matchers.h"
-#include "platform/alias_table.h"
-#include "platform/file_system_object.h"
-#include "platform/profile_file.h"
-#include "platform/pugi_xml_dom.h"
-#include "platform/zip_envelope.h"
+#include "platform/envelope/zip_envelope.h"
+#include "platform/errors/error_matchers.h"
+#include "platform/files/file_system_object.h"
+#include "platform/settings/profile_file.h"
+#include "platform/xml/alias_table.h"
+#include "platform/xml/pugi_xml_dom.h"
 #include "support/envelope_builder.h"
 #include "support/temp_dir.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/engine_services.h"
 #include "support/hooked_ui.h"
 #include "support/pinned_clock.h"

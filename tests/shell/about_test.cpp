@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "services/app_title.h"
 #include "shell/program_launcher.h"
 #include "shell_fixture.h"

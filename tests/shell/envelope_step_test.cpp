@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/envelope.h"
-#include "platform/sender_text.h"
+#include "platform/envelope/envelope.h"
+#include "platform/text/sender_text.h"
 #include "services/file_record.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"

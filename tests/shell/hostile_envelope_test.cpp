@@ -24,7 +24,7 @@
 #include "engine/selector.h"
 #include "engine/translator_catalogue.h"
 #include "engine/xml_reader.h"
-#include "platform/sender_text.h"
+#include "platform/text/sender_text.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/envelope_builder.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel::testing {
 

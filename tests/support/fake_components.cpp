@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel::testing {
 

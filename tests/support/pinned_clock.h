@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/dates.h"
+#include "platform/text/dates.h"
 #include "services/logger.h"
 
 namespace ombrel::testing {

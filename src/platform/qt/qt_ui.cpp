@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "platform/qt/qt_about_box.h"
 #include "platform/qt/qt_name_filters.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/text_encoding.h"
+#include "platform/text/text_encoding.h"
 
 namespace ombrel {
 

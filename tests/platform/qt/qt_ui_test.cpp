@@ -13,10 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/error.h"
-#include "platform/sender_text.h"
+#include "platform/errors/error.h"
 #include "platform/qt/qt_about_box.h"
 #include "platform/qt/qt_name_filters.h"
+#include "platform/text/sender_text.h"
 #include "support/qt_application.h"
 #include "support/temp_dir.h"
 

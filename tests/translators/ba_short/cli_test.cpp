@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ba_trace.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "support/scripted_ui.h"
 
 namespace ombrel {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "erc_trace.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel {
 namespace {

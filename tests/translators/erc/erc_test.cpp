@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "erc_trace.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "support/scripted_ui.h"
 
 namespace ombrel {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "platform/error.h"
+#include "platform/errors/error.h"
 
 namespace ombrel::erc_testing {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/common_forms.h"
-#include "platform/error.h"
+#include "platform/errors/error.h"
 #include "support/recording_engine.h"
 #include "support/trace_calls.h"
 #include "support/written_addresses.h"

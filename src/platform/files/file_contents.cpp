@@ -1,0 +1,72 @@
+#include "platform/files/file_contents.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace ombrel {
+
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+
+int OpenRegular(const std::string& path) {
+  return ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+}
+
+// Reads up to size bytes at offset; the count read, or -1.
+ssize_t ReadAt(int fd, char* buffer, std::size_t size, off_t offset) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<ssize_t>(done);
+}
+
+bool SameOpenContents(int first, int second) {
+  struct stat a {};
+  struct stat b {};
+  if (::fstat(first, &a) != 0 || ::fstat(second, &b) != 0 || !S_ISREG(a.st_mode) ||
+      !S_ISREG(b.st_mode) || a.st_size != b.st_size) {
+    return false;
+  }
+  std::vector<char> left(kChunk);
+  std::vector<char> right(kChunk);
+  for (off_t offset = 0; offset < a.st_size;) {
+    const ssize_t n = ReadAt(first, left.data(), kChunk, offset);
+    if (n <= 0 || ReadAt(second, right.data(), static_cast<std::size_t>(n), offset) != n ||
+        std::memcmp(left.data(), right.data(), static_cast<std::size_t>(n)) != 0) {
+      return false;
+    }
+    offset += n;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SameContents(int fd, const std::string& path) {
+  const int other = OpenRegular(path);
+  if (other < 0) return false;
+  const bool same = SameOpenContents(fd, other);
+  ::close(other);
+  return same;
+}
+
+bool SameContents(const std::string& first, const std::string& second) {
+  const int fd = OpenRegular(first);
+  if (fd < 0) return false;
+  const bool same = SameContents(fd, second);
+  ::close(fd);
+  return same;
+}
+
+}  // namespace ombrel

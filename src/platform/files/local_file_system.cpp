@@ -1,0 +1,241 @@
+// The file-system service on the local file system.
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "platform/errors/errno_error.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/file_system_object.h"
+#include "platform/files/path_names.h"
+#include "platform/text/sender_text.h"
+
+namespace ombrel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSource = "Scripting.FileSystemObject";
+constexpr std::size_t kChunk = 64 * 1024;
+
+// Closes a descriptor on every way out.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now, so a failing close (a full disk on some file systems) is seen.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+class LocalTextStream : public TextStream {
+ public:
+  LocalTextStream(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+
+  std::string ReadAll() override {
+    if (fd_.get() < 0) throw Error(err::kPathFileAccessError, kSource, "The file is closed: " + SenderText(path_));
+    // A regular file is read straight into a string of its size: a growing
+    // string would hold its old and new storage together, up to three times
+    // a large order, and a read through a buffer of its own would touch
+    // twice the memory.
+    std::string text;
+    struct stat status {};
+    if (::fstat(fd_.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+        static_cast<std::size_t>(status.st_size) <= kMaxTextSize) {
+      text.resize(static_cast<std::size_t>(status.st_size));
+    }
+    std::size_t got = 0;
+    while (got < text.size()) {
+      const ssize_t n = ::read(fd_.get(), text.data() + got, text.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw ErrnoError(errno, kSource, path_);
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    if (got < text.size()) {
+      text.resize(got);  // the file got shorter since it was measured
+      return text;
+    }
+    // What a file of no known size holds, or what one gained since it was
+    // measured. Left uninitialised: read fills what is used, and clearing
+    // 64 KB cost more than reading a whole order.
+    const std::unique_ptr<char[]> buffer(new char[kChunk]);
+    for (;;) {
+      const ssize_t n = ::read(fd_.get(), buffer.get(), kChunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw ErrnoError(errno, kSource, path_);
+      if (n == 0) return text;
+      if (text.size() + static_cast<std::size_t>(n) > kMaxTextSize) {
+        throw Error(err::kOutOfMemory, kSource,
+                    "Out of memory: " + SenderText(path_) + " is larger than " +
+                        std::to_string(kMaxTextSize / (1024 * 1024)) + " MB");
+      }
+      text.append(buffer.get(), static_cast<std::size_t>(n));
+    }
+  }
+
+  void Close() override {
+    if (fd_.get() >= 0) fd_.Close();
+  }
+
+ private:
+  FileDescriptor fd_;
+  std::string path_;
+};
+
+class LocalFileSystem : public FileSystemObject {
+ public:
+  bool FolderExists(const std::string& path) override {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+  }
+
+  bool FileExists(const std::string& path) override {
+    std::error_code ec;
+    return !path.empty() && fs::exists(path, ec) && !fs::is_directory(path, ec);
+  }
+
+  std::string GetParentFolderName(const std::string& path) override { return ParentFolderName(path); }
+  std::string GetBaseName(const std::string& path) override { return BaseNamePart(path); }
+  std::string GetExtensionName(const std::string& path) override { return ExtensionPart(path); }
+  std::string GetFileName(const std::string& path) override { return FileNamePart(path); }
+
+  std::string GetAbsolutePathName(const std::string& path) override {
+    std::error_code ec;
+    std::string absolute = fs::absolute(path, ec).lexically_normal().string();
+    if (ec) return path;
+    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    return absolute;
+  }
+
+  void MoveFile(const std::string& source, const std::string& destination) override {
+    struct stat status {};
+    if (source.empty() || ::lstat(source.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
+      throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(source));
+    }
+    std::string target = destination;
+    if (!target.empty() && target.back() == '/') target += FileNamePart(source);
+    const std::string folder = ParentFolderName(target);
+    if (target.empty() || !FolderExists(folder.empty() ? "." : folder)) {
+      throw Error(err::kPathNotFound, kSource, "Path not found: " + SenderText(target));
+    }
+    struct stat existing {};
+    if (::lstat(target.c_str(), &existing) == 0) {
+      throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
+    }
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
+    int error = errno;
+    if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
+      // The file system cannot refuse to replace in one step: a hard link
+      // either fails on an existing target or gives the file its new name.
+      if (::link(source.c_str(), target.c_str()) == 0) {
+        if (::unlink(source.c_str()) == 0) return;
+        error = errno;
+        ::unlink(target.c_str());
+        throw ErrnoError(error, kSource, source);
+      }
+      error = errno;
+      if (error == EPERM || error == ENOTSUP) {
+        // No hard links here either; the target was absent a moment ago.
+        if (::rename(source.c_str(), target.c_str()) == 0) return;
+        error = errno;
+      }
+    }
+    if (error == EXDEV) return CopyThenDelete(source, target, status);
+    if (error == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
+    throw ErrnoError(error, kSource, source + " -> " + target);
+  }
+
+  void DeleteFile(const std::string& path) override {
+    struct stat status {};
+    if (path.empty() || ::lstat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
+      throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(path));
+    }
+    if (::unlink(path.c_str()) != 0) throw ErrnoError(errno, kSource, path);
+  }
+
+  bool SameContents(const std::string& first, const std::string& second) override {
+    return ombrel::SameContents(first, second);
+  }
+
+  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override {
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw ErrnoError(path.empty() ? ENOENT : errno, kSource, path);
+    auto stream = std::make_unique<LocalTextStream>(fd, path);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+      throw Error(err::kPathFileAccessError, kSource, "Path/File access error: " + SenderText(path) + " is a folder");
+    }
+    return stream;
+  }
+
+ private:
+  // A move to another file system: the target is written completely (and
+  // flushed to disk) before the source goes; any failure leaves the source and
+  // removes the partial target.
+  static void CopyThenDelete(const std::string& source, const std::string& target,
+                             const struct stat& sourceStatus) {
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) throw ErrnoError(errno, kSource, source);
+    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              sourceStatus.st_mode & 07777));
+    if (out.get() < 0) {
+      if (errno == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
+      throw ErrnoError(errno, kSource, target);
+    }
+    auto fail = [&](int error, const std::string& path) {
+      out.Close();
+      ::unlink(target.c_str());
+      return ErrnoError(error, kSource, path);
+    };
+    std::vector<char> buffer(kChunk);
+    for (;;) {
+      const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw fail(errno, source);
+      if (n == 0) break;
+      for (ssize_t done = 0; done < n;) {
+        const ssize_t w = ::write(out.get(), buffer.data() + done, static_cast<std::size_t>(n - done));
+        if (w < 0 && errno == EINTR) continue;
+        if (w < 0) throw fail(errno, target);
+        done += w;
+      }
+    }
+    const struct timespec times[2] = {sourceStatus.st_atim, sourceStatus.st_mtim};
+    ::futimens(out.get(), times);
+    if (::fsync(out.get()) != 0) throw fail(errno, target);
+    if (!out.Close()) {
+      const int error = errno;
+      ::unlink(target.c_str());
+      throw ErrnoError(error, kSource, target);
+    }
+    if (::unlink(source.c_str()) != 0) {
+      const int error = errno;
+      ::unlink(target.c_str());
+      throw ErrnoError(error, kSource, source);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystemObject> CreateLocalFileSystem() { return std::make_unique<LocalFileSystem>(); }
+
+}  // namespace ombrel

@@ -1,0 +1,236 @@
+// The shapes of ZIP archive that ZIP tools other than libzip write, and those
+// the envelope reader cannot read: each envelope holds the same documents,
+// laid out byte by byte in one shape. One that reads gives exactly the plain
+// envelope's documents; one that does not is refused with its cause named,
+// and either way nothing is left beside the envelope and it is not changed.
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/envelope/zip_envelope.h"
+#include "support/envelope_builder.h"
+#include "support/temp_dir.h"
+#include "support/zip_layout.h"
+
+namespace ombrel {
+namespace {
+
+using testing::EnvelopeBuilder;
+using testing::EnvelopeEntry;
+using testing::Listing;
+using testing::TempDir;
+using testing::ZipEntry;
+using testing::ZipLayout;
+
+// Little-endian bytes, for the extra fields below.
+std::string Le(uint64_t value, int width) {
+  std::string out;
+  for (int i = 0; i < width; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return out;
+}
+
+// The extra fields Info-ZIP's zip writes: a time stamp and the owner.
+const std::string kInfoZipExtras = Le(0x5455, 2) + Le(5, 2) + Le(3, 1) + Le(0x6B1B553E, 4) +
+                                   Le(0x7875, 2) + Le(11, 2) + Le(1, 1) + Le(4, 1) + Le(1000, 4) +
+                                   Le(4, 1) + Le(1000, 4);
+// What WinZip's AES encryption writes beside an entry it encrypted: AE-2,
+// 256-bit key, the entry deflated.
+const std::string kAesExtra = Le(0x9901, 2) + Le(7, 2) + Le(2, 2) + "AE" + Le(3, 1) + Le(8, 2);
+
+std::string Order() {
+  std::string order = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ORDER><FORMNUM>1004</FORMNUM>";
+  for (int i = 1; i <= 40; ++i) order += "<COMP N=\"" + std::to_string(i) + "\"><PRICE>2" + std::to_string(i) + "0000</PRICE></COMP>";
+  return order + "</ORDER>\n";
+}
+
+class EnvelopeZipShapesTest : public ::testing::Test {
+ protected:
+  // An order and a supplemental order (deflated), and a photo (stored), in
+  // the envelope's own folder.
+  EnvelopeZipShapesTest() {
+    builder_.Add("order.xml", "OADI/XML", "APPRAISAL", Order());
+    builder_.Add("rent.xml", "OADI-SUP/XML", "", "<ORDER><FORMNUM>1007</FORMNUM></ORDER>");
+    std::string photo("\xFF\xD8\xFF\xE0\0\x10JFIF", 10);
+    for (int i = 0; i < 3000; ++i) photo += static_cast<char>((i * 7919) >> 3);
+    builder_.Add("front.jpg", "IMAGE/JPG", "SUBJECTFRONTVIEW", photo).stored = true;
+    builder_.Write(dir_.File("plain.env"));
+    plain_ = dir_.Read("plain.env");
+    std::filesystem::remove(dir_.File("plain.env"));
+  }
+
+  std::string EntryName(std::size_t document) {
+    const EnvelopeEntry& d = builder_.documents()[document];
+    return d.guid + d.ext;
+  }
+
+  EnvelopeBuilder builder_;
+  std::string plain_;
+  TempDir dir_;
+};
+
+TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsCause) {
+  const std::string order = EntryName(0);
+  const std::string photo = EntryName(2);
+  const auto entry = [](ZipLayout& layout, const std::string& name) -> ZipEntry& {
+    for (ZipEntry& e : layout.entries) {
+      if (e.name == name) return e;
+    }
+    throw std::runtime_error("no entry " + name);
+  };
+  const auto streamAll = [](ZipLayout& layout) {
+    for (ZipEntry& e : layout.entries) e.streamed = true;
+  };
+  enum Outcome { kReads, kRefused, kUnpackFails };
+  const struct {
+    const char* name;
+    std::function<void(ZipLayout&)> shape;
+    Outcome outcome;
+    std::string cause;  // Failure()'s description, for the two failures
+  } cases[] = {
+      // What common tools write.
+      {"every entry streamed, its local header giving CRC and compressed size 0 and the true size "
+       "(bsdtar, zip -fd, zip to a pipe)",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         for (ZipEntry& e : l.entries) e.extra = kInfoZipExtras;
+       },
+       kReads, ""},
+      {"streamed with ZIP64 records (bsdtar's zip64)",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         l.zip64 = true;
+       },
+       kReads, ""},
+      {"100 zero bytes after the end record (a padded transfer)", [](ZipLayout& l) { l.after.assign(100, '\0'); },
+       kReads, ""},
+      {"streamed and padded to a whole block (bsdtar to a pipe)",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         l.after.assign(4000, '\0');
+       },
+       kReads, ""},
+      // The central directory is what counts.
+      {"a local header stating another compression method than the central directory",
+       [&](ZipLayout& l) { entry(l, photo).localMethod = ZIP_CM_DEFLATE; }, kReads, ""},
+      // Entries no document names are never read, whatever they hold.
+      {"an entry no document names, compressed with LZMA and protected by a password",
+       [](ZipLayout& l) {
+         ZipEntry notes = l.entries.front();
+         notes.name = "notes.txt";
+         notes.method = 14;
+         notes.flags |= 1;
+         l.entries.push_back(notes);
+       },
+       kReads, ""},
+      // Which of two entries of one name is meant is up to the reader.
+      {"a document's entry twice, holding other bytes the second time",
+       [&](ZipLayout& l) {
+         ZipEntry copy = entry(l, photo);
+         copy.data = "other bytes";
+         copy.size = copy.data.size();
+         l.entries.push_back(copy);
+       },
+       kRefused, "it holds two entries named " + photo},
+      {"an entry no document names, twice",
+       [](ZipLayout& l) {
+         ZipEntry notes = l.entries.front();
+         notes.name = "notes.txt";
+         l.entries.push_back(notes);
+         l.entries.push_back(notes);
+       },
+       kRefused, "it holds two entries named notes.txt"},
+      // What cannot be read, named before anything is written.
+      {"a document in Deflate64", [&](ZipLayout& l) { entry(l, photo).method = 9; }, kRefused,
+       "The envelope's entry " + photo +
+           " is compressed with Deflate64, which cannot be read: entries must be stored, deflated or compressed "
+           "with bzip2"},
+      {"ENVELOPE.XML in LZMA", [&](ZipLayout& l) { entry(l, "ENVELOPE.XML").method = 14; }, kRefused,
+       "The envelope's entry ENVELOPE.XML is compressed with LZMA, which cannot be read: entries must be stored, "
+       "deflated or compressed with bzip2"},
+      {"a document in XZ", [&](ZipLayout& l) { entry(l, order).method = 95; }, kRefused,
+       "The envelope's entry " + order +
+           " is compressed with XZ, which cannot be read: entries must be stored, deflated or compressed with bzip2"},
+      {"a document in PPMd", [&](ZipLayout& l) { entry(l, order).method = 98; }, kRefused,
+       "The envelope's entry " + order +
+           " is compressed with PPMd, which cannot be read: entries must be stored, deflated or compressed with "
+           "bzip2"},
+      {"a document in a method of no name", [&](ZipLayout& l) { entry(l, photo).method = 77; }, kRefused,
+       "The envelope's entry " + photo +
+           " is compressed with method 77, which cannot be read: entries must be stored, deflated or compressed "
+           "with bzip2"},
+      {"a document protected by a password (ZIP's own encryption)",
+       [&](ZipLayout& l) { entry(l, photo).flags |= 1; }, kRefused,
+       "The envelope's entry " + photo + " is protected by a password, so it cannot be read"},
+      {"ENVELOPE.XML protected by a password (WinZip's AES)",
+       [&](ZipLayout& l) {
+         ZipEntry& e = entry(l, "ENVELOPE.XML");
+         e.flags |= 1;
+         e.method = 99;
+         e.extra = kAesExtra;
+       },
+       kRefused, "The envelope's entry ENVELOPE.XML is protected by a password, so it cannot be read"},
+      // libzip finds no central directory where the end record says it is;
+      // unchanged by the reader's change, kept to show the decision.
+      {"bytes before the archive that its offsets do not count (a self-extractor's stub)",
+       [](ZipLayout& l) { l.before = "MZ a program that unpacks the archive after it"; }, kRefused,
+       "it is not a readable ZIP archive: Not a zip archive"},
+      // Damage in a streamed entry is still found as it is unpacked, after
+      // the documents before it were written.
+      {"a streamed document whose bytes are damaged",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         entry(l, photo).data[2000] ^= 0x20;
+       },
+       kUnpackFails, "The envelope's entry " + photo + " is damaged: CRC error"},
+      {"a streamed document cut short, its sizes stating the whole",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         entry(l, photo).data.resize(1000);
+       },
+       kUnpackFails, "The envelope's entry " + photo + " is damaged: CRC error"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ZipLayout layout;
+    layout.entries = testing::ReadZipEntries(plain_);
+    c.shape(layout);
+    const std::filesystem::path folder = dir_.path() / c.name;
+    const std::string path = dir_.Write((folder / "MY.ENV").string(), testing::WriteZip(layout));
+    const std::string bytes = dir_.Read(path);
+
+    ZipEnvelope envelope;
+    const bool opened = envelope.OpenEnvelope(path);
+    EXPECT_EQ(opened, c.outcome != kRefused);
+    if (opened) {
+      EXPECT_EQ(envelope.Documents().Count(), 3U);
+      EXPECT_EQ(envelope.ExtractTo(folder.string(), 0), c.outcome == kReads);
+    } else {
+      EXPECT_EQ(envelope.Documents().Count(), 0U);
+    }
+    if (c.outcome == kReads) {
+      EXPECT_FALSE(envelope.Failure());
+      std::vector<std::string> expected = {"MY.ENV"};
+      for (std::size_t i = 0; i < builder_.documents().size(); ++i) {
+        EXPECT_EQ(dir_.Read((folder / EntryName(i)).string()), builder_.documents()[i].bytes);
+        expected.push_back(EntryName(i));
+      }
+      std::sort(expected.begin(), expected.end());
+      EXPECT_EQ(Listing(folder), expected);
+    } else {
+      ASSERT_TRUE(envelope.Failure());
+      EXPECT_EQ(envelope.Failure()->source(), "EnvKit.Envelope");
+      EXPECT_EQ(envelope.Failure()->description(), c.cause);
+      EXPECT_EQ(Listing(folder), std::vector<std::string>{"MY.ENV"});
+    }
+    EXPECT_EQ(dir_.Read(path), bytes);
+  }
+}
+
+}  // namespace
+}  // namespace ombrel

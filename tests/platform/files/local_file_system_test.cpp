@@ -1,0 +1,193 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "platform/errors/error_matchers.h"
+#include "platform/files/file_system_object.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RaisedError;
+using testing::TempDir;
+
+constexpr const char* kSource = "Scripting.FileSystemObject";
+
+class LocalFileSystemTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<FileSystemObject> fso_ = CreateLocalFileSystem();
+  TempDir dir_;
+};
+
+TEST_F(LocalFileSystemTest, NamePartsOfPaths) {
+  const struct {
+    const char* path;
+    const char* parent;
+    const char* file;
+    const char* base;
+    const char* extension;
+  } cases[] = {
+      {"/home/ann/XML/order.xml", "/home/ann/XML", "order.xml", "order", "xml"},
+      {"/home/ann/XML/", "/home/ann", "XML", "XML", ""},
+      {"/Kestrov.exe", "/", "Kestrov.exe", "Kestrov", "exe"},
+      {"/", "", "", "", ""},
+      {"order.tar.gz", "", "order.tar.gz", "order.tar", "gz"},
+      {"data/photo", "data", "photo", "photo", ""},
+      {"", "", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(fso_->GetParentFolderName(c.path), c.parent);
+    EXPECT_EQ(fso_->GetFileName(c.path), c.file);
+    EXPECT_EQ(fso_->GetBaseName(c.path), c.base);
+    EXPECT_EQ(fso_->GetExtensionName(c.path), c.extension);
+  }
+}
+
+TEST_F(LocalFileSystemTest, ExistsTellsFilesFromFolders) {
+  const std::string file = dir_.Write("a.txt", "x");
+  EXPECT_TRUE(fso_->FileExists(file));
+  EXPECT_FALSE(fso_->FolderExists(file));
+  EXPECT_TRUE(fso_->FolderExists(dir_.path().string()));
+  EXPECT_TRUE(fso_->FolderExists(dir_.str()));
+  EXPECT_FALSE(fso_->FileExists(dir_.path().string()));
+  EXPECT_FALSE(fso_->FileExists(dir_.File("missing")));
+  EXPECT_FALSE(fso_->FolderExists(dir_.File("missing")));
+  EXPECT_FALSE(fso_->FileExists(""));
+  EXPECT_FALSE(fso_->FolderExists(""));
+}
+
+TEST_F(LocalFileSystemTest, AbsolutePathIsNormalised) {
+  EXPECT_EQ(fso_->GetAbsolutePathName(dir_.str() + "Alias/../Alias/./global.ali"),
+            dir_.File("Alias/global.ali"));
+  EXPECT_EQ(fso_->GetAbsolutePathName(dir_.str()), dir_.path().string());
+  EXPECT_EQ(fso_->GetAbsolutePathName("rel/x.ali"), (fs::current_path() / "rel/x.ali").string());
+}
+
+TEST_F(LocalFileSystemTest, MoveFileMovesAndNeverOverwrites) {
+  const std::string source = dir_.Write("guid.xml", "order");
+  fso_->MoveFile(source, dir_.File("order.xml"));
+  EXPECT_FALSE(fs::exists(source));
+  EXPECT_EQ(dir_.Read("order.xml"), "order");
+
+  dir_.Write("other.xml", "other");
+  auto error = RaisedError([&] { fso_->MoveFile(dir_.File("other.xml"), dir_.File("order.xml")); });
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->number(), 58);
+  EXPECT_EQ(error->source(), kSource);
+  EXPECT_NE(error->description().find(dir_.File("order.xml")), std::string::npos);
+  EXPECT_EQ(dir_.Read("order.xml"), "order");
+  EXPECT_EQ(dir_.Read("other.xml"), "other");
+
+  // A destination ending in "/" is a folder to move into.
+  fs::create_directory(dir_.path() / "Pix");
+  fso_->MoveFile(dir_.File("other.xml"), dir_.str() + "Pix/");
+  EXPECT_EQ(dir_.Read("Pix/other.xml"), "other");
+}
+
+TEST_F(LocalFileSystemTest, MoveFileErrors) {
+  dir_.Write("a.xml", "a");
+  fs::create_directory(dir_.path() / "folder");
+  const struct {
+    const char* name;
+    std::string source;
+    std::string destination;
+    int32_t number;
+  } cases[] = {
+      {"missing source", dir_.File("missing.xml"), dir_.File("b.xml"), 53},
+      {"a folder as source", dir_.File("folder"), dir_.File("b"), 53},
+      {"missing target folder", dir_.File("a.xml"), dir_.File("nowhere/b.xml"), 76},
+      {"target is a folder", dir_.File("a.xml"), dir_.File("folder"), 58},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto error = RaisedError([&] { fso_->MoveFile(c.source, c.destination); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), c.number);
+    EXPECT_EQ(error->source(), kSource);
+  }
+  EXPECT_EQ(dir_.Read("a.xml"), "a");
+}
+
+TEST_F(LocalFileSystemTest, MoveFileAcrossFileSystemsCopiesThenDeletes) {
+  struct stat here {}, there {};
+  if (::stat(dir_.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+      here.st_dev == there.st_dev) {
+    GTEST_SKIP() << "no second file system to move to";
+  }
+  const std::string content(200 * 1024 + 17, '\x85');
+  const std::string source = dir_.Write("photo.jpg", content);
+  const fs::path target = fs::path("/dev/shm") / ("ombrel-move-" + std::to_string(::getpid()) + ".jpg");
+  fs::remove(target);
+  fso_->MoveFile(source, target.string());
+  EXPECT_FALSE(fs::exists(source));
+  std::ifstream in(target, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), content);
+
+  // Back again onto an existing file: refused, both stay.
+  dir_.Write("photo.jpg", "kept");
+  auto error = RaisedError([&] { fso_->MoveFile(target.string(), source); });
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->number(), 58);
+  EXPECT_TRUE(fs::exists(target));
+  EXPECT_EQ(dir_.Read("photo.jpg"), "kept");
+  fs::remove(target);
+}
+
+TEST_F(LocalFileSystemTest, DeleteFileRemovesOneFileOnly) {
+  const std::string file = dir_.Write("doc.xml", "x");
+  fso_->DeleteFile(file);
+  EXPECT_FALSE(fs::exists(file));
+
+  fs::create_directory(dir_.path() / "folder");
+  dir_.Write("folder/inside.txt", "y");
+  for (const std::string& path : {dir_.File("folder"), dir_.File("doc.xml"), std::string()}) {
+    SCOPED_TRACE(path);
+    auto error = RaisedError([&] { fso_->DeleteFile(path); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), 53);
+    EXPECT_EQ(error->source(), kSource);
+  }
+  EXPECT_EQ(dir_.Read("folder/inside.txt"), "y");
+}
+
+TEST_F(LocalFileSystemTest, OpenTextFileReadsTheBytesAsTheyAre) {
+  const std::string bytes = "<?xml version=\"1.0\"?>\r\n<A>Caf\xE9 \x85</A>\r\n";
+  auto stream = fso_->OpenTextFile(dir_.Write("order.xml", bytes));
+  EXPECT_EQ(stream->ReadAll(), bytes);
+  stream->Close();
+
+  EXPECT_EQ(fso_->OpenTextFile(dir_.Write("empty.xml", ""))->ReadAll(), "");
+
+  auto missing = RaisedError([&] { fso_->OpenTextFile(dir_.File("missing.xml")); });
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->number(), 53);
+  EXPECT_EQ(missing->source(), kSource);
+  EXPECT_NE(missing->description().find("missing.xml"), std::string::npos);
+
+  EXPECT_TRUE(RaisedError([&] { fso_->OpenTextFile(dir_.path().string()); }));
+}
+
+// A file whose size is not known beforehand (a pipe) is read to its end too.
+TEST_F(LocalFileSystemTest, OpenTextFileReadsAPipeToItsEnd) {
+  const std::string path = dir_.File("order.fifo");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  std::string bytes;
+  for (int i = 0; bytes.size() < 300 * 1024; ++i) bytes += "<A N=\"" + std::to_string(i) + "\">x</A>\n";
+  std::thread writer([&] { std::ofstream(path, std::ios::binary) << bytes; });
+  const auto stream = fso_->OpenTextFile(path);
+  const std::string read = stream->ReadAll();
+  writer.join();
+  EXPECT_EQ(read.size(), bytes.size());
+  EXPECT_TRUE(read == bytes);
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,109 @@
+#include "platform/files/pending_file.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/errors/error.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Listing;
+using testing::TempDir;
+using Naming = PendingFile::Naming;
+
+void WriteAll(const PendingFile& file, const std::string& bytes) {
+  ASSERT_EQ(::write(file.fd(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+}
+
+TEST(PendingFileTest, TakesItsNameOnlyWhenToldAndNeverReplacesByLinking) {
+  for (const Naming naming : {Naming::kUnnamedWherePossible, Naming::kNamed}) {
+    SCOPED_TRACE(naming == Naming::kNamed ? "named" : "unnamed");
+    TempDir dir;
+    dir.Write("taken.xml", "someone's file");
+    {
+      PendingFile file(dir.str(), "test", naming);
+      WriteAll(file, "new bytes");
+      // Whatever it is written under, it is never under a real name yet.
+      for (const std::string& name : Listing(dir.path())) {
+        EXPECT_TRUE(name == "taken.xml" || name.rfind(".ombrel-", 0) == 0) << name;
+      }
+      EXPECT_FALSE(file.LinkAs(dir.File("taken.xml")));
+      EXPECT_TRUE(file.LinkAs(dir.File("fresh.xml")));
+    }
+    EXPECT_EQ(Listing(dir.path()), (std::vector<std::string>{"fresh.xml", "taken.xml"}));
+    EXPECT_EQ(dir.Read("fresh.xml"), "new bytes");
+    EXPECT_EQ(dir.Read("taken.xml"), "someone's file");
+
+    {
+      PendingFile file(dir.str(), "test", naming);
+      WriteAll(file, "replacement");
+      file.ReplaceAs(dir.File("taken.xml"));
+    }
+    {
+      PendingFile abandoned(dir.str(), "test", naming);
+      WriteAll(abandoned, "never finished");
+    }
+    EXPECT_EQ(Listing(dir.path()), (std::vector<std::string>{"fresh.xml", "taken.xml"}));
+    EXPECT_EQ(dir.Read("taken.xml"), "replacement");
+  }
+}
+
+TEST(PendingFileTest, AFolderThatCannotTakeAFileIsTheError) {
+  TempDir dir;
+  for (const Naming naming : {Naming::kUnnamedWherePossible, Naming::kNamed}) {
+    try {
+      PendingFile file(dir.File("missing"), "test", naming);
+      ADD_FAILURE() << "made a file in a missing folder";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), err::kFileNotFound);
+      EXPECT_EQ(error.source(), "test");
+      EXPECT_EQ(error.description(),
+                "Cannot create a file in " + dir.File("missing") + ": No such file or directory");
+    }
+  }
+}
+
+// A process killed while writing under a temporary name leaves that file;
+// the next clean-up removes it, but never one that a live writer holds.
+TEST(PendingFileTest, TheTemporaryOfAKilledWriterIsRemovedAndALiveOneKept) {
+  TempDir dir;
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    PendingFile file(dir.str(), "test", Naming::kNamed);
+    const std::string bytes = "half a document";
+    if (::write(file.fd(), bytes.data(), bytes.size()) < 0) ::_exit(1);
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  const std::vector<std::string> left = Listing(dir.path());
+  ASSERT_EQ(left.size(), 1U);
+  EXPECT_EQ(left[0].rfind(".ombrel-", 0), 0U);
+
+  PendingFile live(dir.str(), "test", Naming::kNamed);
+  dir.Write(".ombrel-notes", "a user's file, not one of ours");
+  dir.Write(".ombrel-ABCDEFG", "nor this");
+  RemoveStaleTemporaries(dir.str());
+  const std::vector<std::string> kept = Listing(dir.path());
+  EXPECT_EQ(kept.size(), 3U);
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), left[0]), 0);
+  EXPECT_EQ(dir.Read(".ombrel-notes"), "a user's file, not one of ours");
+  EXPECT_EQ(dir.Read(".ombrel-ABCDEFG"), "nor this");
+  EXPECT_TRUE(live.LinkAs(dir.File("done.xml")));
+}
+
+}  // namespace
+}  // namespace ombrel
