@@ -21,17 +21,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/selector.h"
-#include "engine/translator_catalogue.h"
-#include "engine/xml_reader.h"
 #include "platform/text/sender_text.h"
-#include "shell/main_form.h"
-#include "shell_fixture.h"
+#include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 #include "support/small_file_system.h"
 #include "support/zip_size_claim.h"
-#include "translators/catalogue.h"
 
 namespace ombrel {
 namespace {
@@ -40,7 +35,7 @@ namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::EnvelopeEntry;
 using testing::ReadReport;
-using testing::ShellTest;
+using testing::RealEngineShellTest;
 using testing::ShownBox;
 using testing::SmallFileSystem;
 using testing::WithStatedSize;
@@ -117,29 +112,9 @@ const std::string kOrder1004 =
     "<ORDER><FORMNUM>1004</FORMNUM><BORROWER>Jordan Whitfield</BORROWER>"
     "<SUBJECTFRONTVIEW>front.jpg</SUBJECTFRONTVIEW></ORDER>\n";
 
-// The workspace of the shell tests, with an alias file and a program whose
-// engine is the real one.
-class HostileEnvelopeTest : public ShellTest {
+// Hostile envelopes through a program whose engine is the real one.
+class HostileEnvelopeTest : public RealEngineShellTest {
  protected:
-  HostileEnvelopeTest() { dirs.Write("kestrov/Alias/global.ali", "; no aliases: tags are paths\n"); }
-  ~HostileEnvelopeTest() override {
-    if (program_) program_->Form_Unload();
-  }
-
-  // The program, started once.
-  Main& Program() {
-    if (!program_) {
-      MainServices services = Services();
-      services.createEngine = [this](const EngineServices& engineServices) {
-        return std::make_unique<XmlReader>(engineServices, catalogue_, targetFormDialog_);
-      };
-      program_ = std::make_unique<Main>(std::move(services));
-      EXPECT_TRUE(program_->Form_Load());
-    }
-    return *program_;
-  }
-
-  std::string XmlDir() const { return kestrovDir + "/XML/"; }
   std::string Report(const std::string& name = "SMITH.RPT") const { return dataDir + "/DATA/" + name; }
   // The path of a file under the workspace as Snapshot names it.
   std::string Relative(const std::string& path) const {
@@ -193,11 +168,6 @@ class HostileEnvelopeTest : public ShellTest {
   static ShownBox Unwritable(const std::string& path) {
     return {"Unable to write report file\n" + path, MsgButtons::kOk, MsgIcon::kCritical, "Ombrel"};
   }
-
- private:
-  TranslatorCatalogue catalogue_ = Catalogue();
-  Selector targetFormDialog_{catalogue_.targetForms};
-  std::unique_ptr<Main> program_;
 };
 
 TEST_F(HostileEnvelopeTest, NamesThatLeaveTheEnvelopesFolderAreRefused) {

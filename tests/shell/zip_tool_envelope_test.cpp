@@ -14,15 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/selector.h"
-#include "engine/translator_catalogue.h"
-#include "engine/xml_reader.h"
-#include "shell/main_form.h"
-#include "shell_fixture.h"
+#include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 #include "support/zip_layout.h"
-#include "translators/catalogue.h"
 
 namespace ombrel {
 namespace {
@@ -31,7 +26,7 @@ namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::Listing;
 using testing::ReadReport;
-using testing::ShellTest;
+using testing::RealEngineShellTest;
 using testing::ShownBox;
 using testing::WrittenReport;
 using testing::ZipEntry;
@@ -42,10 +37,9 @@ const std::string kOrder =
     "<ORDER><FORMNUM>1004</FORMNUM><BORROWER>Jordan Whitfield</BORROWER>"
     "<SUBJECTFRONTVIEW>front.jpg</SUBJECTFRONTVIEW></ORDER>\n";
 
-class ZipToolEnvelopeTest : public ShellTest {
+class ZipToolEnvelopeTest : public RealEngineShellTest {
  protected:
   ZipToolEnvelopeTest() {
-    dirs.Write("kestrov/Alias/global.ali", "; no aliases: tags are paths\n");
     builder_.Add("ORDER.XML", "OADI/XML", "", kOrder);
     builder_.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", "\xFF\xD8\xFF\xE0 the front photo").stored = true;
     builder_.Add("notes.pdf", "APPLICATION/PDF", "NOTES", "%PDF-1.4 notes");
@@ -53,23 +47,7 @@ class ZipToolEnvelopeTest : public ShellTest {
     plain_ = testing::ReadZipEntries(dirs.Read("plain.env"));
     fs::remove(dirs.File("plain.env"));
   }
-  ~ZipToolEnvelopeTest() override {
-    if (program_) program_->Form_Unload();
-  }
 
-  Main& Program() {
-    if (!program_) {
-      MainServices services = Services();
-      services.createEngine = [this](const EngineServices& engineServices) {
-        return std::make_unique<XmlReader>(engineServices, catalogue_, targetFormDialog_);
-      };
-      program_ = std::make_unique<Main>(std::move(services));
-      EXPECT_TRUE(program_->Form_Load());
-    }
-    return *program_;
-  }
-
-  std::string XmlDir() const { return kestrovDir + "/XML/"; }
   std::string PhotoEntry() { return builder_.documents()[1].guid + builder_.documents()[1].ext; }
 
   // Presses the button with the envelope shape writes, answering the Save
@@ -98,10 +76,6 @@ class ZipToolEnvelopeTest : public ShellTest {
   EnvelopeBuilder builder_;
   std::vector<ZipEntry> plain_;
 
- private:
-  TranslatorCatalogue catalogue_ = Catalogue();
-  Selector targetFormDialog_{catalogue_.targetForms};
-  std::unique_ptr<Main> program_;
 };
 
 TEST_F(ZipToolEnvelopeTest, EachShapeGivesThePlainEnvelopesReport) {
