@@ -116,6 +116,8 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
 }
 
 bool MarkupWithinLimit(std::string_view text, std::size_t limit) {
+  // Each element and attribute takes at least one byte of text of its own.
+  if (text.size() <= limit) return true;
   const auto bytes = std::count_if(text.begin(), text.end(), [](char c) { return c == '<' || c == '='; });
   return static_cast<std::size_t>(bytes) <= limit || CountElementsAndAttributes(text, limit) <= limit;
 }

@@ -18,7 +18,8 @@ std::size_t CountElementsAndAttributes(std::string_view text, std::size_t limit)
 // CountElementsAndAttributes(text, limit) <= limit. Every element starts
 // with a '<' of its own and every attribute has a '=' of its own, and an
 // order holds far fewer of those bytes than the limit: then counting the
-// bytes, wherever they stand, shows it without following the markup.
+// bytes, wherever they stand, shows it without following the markup. A
+// text no longer than limit bytes, as an order is, needs not even that count.
 bool MarkupWithinLimit(std::string_view text, std::size_t limit);
 
 }  // namespace ombrel

@@ -109,6 +109,7 @@ TEST(XmlMarkupCountTest, WithinTheLimitWhenTheCountIsWhateverTheBytes) {
       {"<A/>", 1, true},
       {"<A B='1'/>", 1, false},
       {"<A B='1'/>", 2, true},
+      {"<A B='1'/>", 10, true},                   // no longer than the limit
       {"<A>1 = 1, 2 = 2</A>", 1, true},           // more '<' and '=' than the limit, not markup
       {"<A><B/></A>", 2, true},                   // end tags are no elements
       {"<A><!-- <B/><C/><D/> --></A>", 1, true},  // nor is what a comment holds
