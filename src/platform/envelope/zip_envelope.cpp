@@ -98,6 +98,20 @@ void CheckNamesAreUnique(zip_t* archive) {
   }
 }
 
+// The failure that the exception being handled stands for: our own error as
+// it is, and anything else that escaped a reader as fallback.
+Error CurrentFailure(const std::string& fallback) {
+  try {
+    throw;
+  } catch (const Error& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return Error(err::kOutOfMemory, kSource, "Out of memory");
+  } catch (...) {
+    return Invalid(fallback);
+  }
+}
+
 // A name that can only mean a file directly inside the folder, and that a
 // file can have.
 bool IsPlainFileName(const std::string& name) {
@@ -267,12 +281,8 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
     archive_ = std::move(archive);
     listing_ = std::move(*listing);
     return true;
-  } catch (const Error& error) {
-    failure_ = error;
-  } catch (const std::bad_alloc&) {
-    failure_ = Error(err::kOutOfMemory, kSource, "Out of memory");
   } catch (...) {
-    failure_ = Invalid("it cannot be read");
+    failure_ = CurrentFailure("it cannot be read");
   }
   archive_.reset();
   listing_ = EnvelopeListing();
@@ -296,12 +306,8 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
       ExtractEntry(archive_.get(), entry, prefix, prefix + entry, written, buffer);
     }
     return true;
-  } catch (const Error& error) {
-    failure_ = error;
-  } catch (const std::bad_alloc&) {
-    failure_ = Error(err::kOutOfMemory, kSource, "Out of memory");
   } catch (...) {
-    failure_ = Invalid("The envelope cannot be read");
+    failure_ = CurrentFailure("The envelope cannot be read");
   }
   for (const std::string& file : written) ::unlink(file.c_str());
   return false;
