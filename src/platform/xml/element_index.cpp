@@ -100,6 +100,9 @@ bool ElementIndex::Build(const pugi::xml_document& document, std::size_t maxDept
     for (uint32_t position : byParentOnly) byParent_[next[elements_[position].name]++] = position;
   }
 
+  // The elements that have an attribute N, by name, key, then position; and
+  // by key group, parent, then position. Keys are text, so these two are
+  // sorted by comparison.
   for (uint32_t i = 0; i < count; ++i) {
     // The first attribute N is the one a step compares, as pugixml finds it.
     const pugi::xml_attribute n = elements_[i].node.attribute("N");

@@ -5,10 +5,12 @@
 // is n, each with binary searches and never a scan of the elements between.
 //
 // Elements are known by their position in document order. The index is flat
-// arrays of positions, put in order by counting (no comparison sort), so it
-// costs a few bytes per element and is built in time linear in the document:
-// an order may hold a great many elements besides the few hundred a
-// translation asks for.
+// arrays of positions, so it costs a few bytes per element. The groups by
+// name and by parent, which every element joins, are put in order by
+// counting, in time linear in the document: an order may hold a great many
+// elements besides the few hundred a translation asks for. Only the elements
+// that have an attribute N are sorted by comparison, since their keys are
+// text; so is the table of addresses PositionOf makes when first asked.
 #pragma once
 
 #include <compare>
