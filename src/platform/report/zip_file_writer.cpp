@@ -3,19 +3,175 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zip.h>
 
 #include <cerrno>
+#include <memory>
 
 #include "platform/errors/errno_error.h"
 #include "platform/errors/error.h"
 #include "platform/files/path_names.h"
 #include "platform/files/pending_file.h"
-#include "platform/report/libzip_writer.h"
+#include "platform/report/size_checked_file_source.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
 
 namespace {
+
+constexpr zip_uint32_t kEntryMode = S_IFREG | 0644;
+
+// libzip writes the archive through this source straight into the pending
+// file: libzip makes no temporary file of its own, so a kill leaves none.
+struct FileTarget {
+  int fd = -1;
+  int writeErrno = 0;  // the first failure writing to fd
+  zip_error_t error{};
+};
+
+zip_int64_t Fail(FileTarget& target, int errnoValue) {
+  if (target.writeErrno == 0) target.writeErrno = errnoValue;
+  zip_error_set(&target.error, ZIP_ER_WRITE, errnoValue);
+  return -1;
+}
+
+zip_int64_t FileTargetCallback(void* state, void* data, zip_uint64_t length,
+                               zip_source_cmd_t command) {
+  FileTarget& target = *static_cast<FileTarget*>(state);
+  switch (command) {
+    case ZIP_SOURCE_SUPPORTS:
+      return zip_source_make_command_bitmap(
+          ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR,
+          ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL, ZIP_SOURCE_BEGIN_WRITE,
+          ZIP_SOURCE_COMMIT_WRITE, ZIP_SOURCE_ROLLBACK_WRITE, ZIP_SOURCE_WRITE,
+          ZIP_SOURCE_SEEK_WRITE, ZIP_SOURCE_TELL_WRITE, ZIP_SOURCE_REMOVE, -1);
+    case ZIP_SOURCE_STAT: {
+      // An empty file: the archive starts new.
+      auto* stat = static_cast<zip_stat_t*>(data);
+      zip_stat_init(stat);
+      stat->valid = ZIP_STAT_SIZE;
+      stat->size = 0;
+      return sizeof(*stat);
+    }
+    case ZIP_SOURCE_OPEN:
+    case ZIP_SOURCE_READ:
+    case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_SEEK:
+    case ZIP_SOURCE_TELL:
+      return 0;  // nothing to read: the file is empty
+    case ZIP_SOURCE_BEGIN_WRITE:
+      if (::ftruncate(target.fd, 0) != 0 || ::lseek(target.fd, 0, SEEK_SET) < 0) {
+        return Fail(target, errno);
+      }
+      return 0;
+    case ZIP_SOURCE_WRITE: {
+      const char* bytes = static_cast<const char*>(data);
+      zip_uint64_t done = 0;
+      while (done < length) {
+        const ssize_t n = ::write(target.fd, bytes + done, length - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return Fail(target, n < 0 ? errno : EIO);
+        done += static_cast<zip_uint64_t>(n);
+      }
+      return static_cast<zip_int64_t>(length);
+    }
+    case ZIP_SOURCE_SEEK_WRITE: {
+      auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &target.error);
+      if (args == nullptr) return -1;
+      if (::lseek(target.fd, args->offset, args->whence) < 0) return Fail(target, errno);
+      return 0;
+    }
+    case ZIP_SOURCE_TELL_WRITE: {
+      const off_t position = ::lseek(target.fd, 0, SEEK_CUR);
+      if (position < 0) return Fail(target, errno);
+      return position;
+    }
+    case ZIP_SOURCE_COMMIT_WRITE:
+    case ZIP_SOURCE_ROLLBACK_WRITE:
+    case ZIP_SOURCE_REMOVE:
+    case ZIP_SOURCE_FREE:
+      return 0;
+    case ZIP_SOURCE_ERROR:
+      return zip_error_to_data(&target.error, data, length);
+    default:
+      zip_error_set(&target.error, ZIP_ER_OPNOTSUPP, 0);
+      return -1;
+  }
+}
+
+// Writes the archive through libzip into fd, the empty pending file; path
+// is the archive's path, for messages. Raises the error that says why it
+// could not.
+void WriteArchive(int fd, const std::string& path, const std::vector<ZipTextEntry>& texts,
+                  const std::vector<ZipFileEntry>& files, const std::string& source) {
+  // The photos' sources, which libzip reads only in zip_close: they outlive
+  // the archive.
+  std::vector<std::unique_ptr<SizeCheckedFileSource>> photos;
+  FileTarget target;
+  target.fd = fd;
+  zip_error_init(&target.error);
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* output = zip_source_function_create(FileTargetCallback, &target, &error);
+  zip_t* archive =
+      output == nullptr ? nullptr : zip_open_from_source(output, ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (archive == nullptr) {
+    if (output != nullptr) zip_source_free(output);
+    const std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    zip_error_fini(&target.error);
+    throw Error(err::kPathFileAccessError, source, "Cannot write " + SenderText(path) + ": " + text);
+  }
+  zip_error_fini(&error);
+
+  // What went wrong, in words for the log; "" while all is well.
+  std::string failure;
+  // Adds an entry; its index, or -1 with failure set.
+  auto add = [&](const std::string& name, zip_source_t* entry, zip_int32_t method,
+                 zip_uint32_t level) -> zip_int64_t {
+    const zip_int64_t index =
+        entry == nullptr ? -1 : zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+      if (entry != nullptr) zip_source_free(entry);
+      failure = "Cannot add " + SenderText(name) + ": " + zip_strerror(archive);
+      return -1;
+    }
+    const auto at = static_cast<zip_uint64_t>(index);
+    zip_set_file_compression(archive, at, method, level);
+    zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX, kEntryMode << 16);
+    return index;
+  };
+  for (const ZipTextEntry& text : texts) {
+    if (!failure.empty()) break;
+    // The fastest level: libzip's default is the best compression, which took
+    // longer than the whole rest of a translation, to save a few KB beside
+    // the photos of the same report.
+    const zip_int64_t index =
+        add(text.name, zip_source_buffer(archive, text.bytes.data(), text.bytes.size(), 0),
+            ZIP_CM_DEFLATE, 1);
+    if (index >= 0) zip_file_set_mtime(archive, static_cast<zip_uint64_t>(index), text.modified, 0);
+  }
+  for (const ZipFileEntry& file : files) {
+    if (!failure.empty()) break;
+    // Photos are compressed already.
+    photos.push_back(std::make_unique<SizeCheckedFileSource>(file.path));
+    add(file.name, photos.back()->Create(archive), ZIP_CM_STORE, 0);
+  }
+  // zip_close writes everything, reading each image file only now.
+  if (failure.empty() && zip_close(archive) == 0) {
+    zip_error_fini(&target.error);
+    return;
+  }
+  if (failure.empty()) failure = zip_strerror(archive);
+  zip_discard(archive);
+  zip_error_fini(&target.error);
+  if (target.writeErrno != 0) throw ErrnoCause(target.writeErrno, source, "Cannot write", path);
+  for (const auto& photo : photos) {
+    if (photo->ChangedSize()) failure = SenderText(photo->path()) + " changed size while it was being copied";
+  }
+  throw Error(err::kPathFileAccessError, source,
+              "Cannot write " + SenderText(path) + ": " + failure);
+}
 
 // The mode the finished file gets: the replaced file's, else a new file's.
 mode_t FinalMode(const std::string& path) {
@@ -44,7 +200,7 @@ void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& text
 
   RemoveStaleTemporaries(folder);
   PendingFile file(folder, source);
-  WriteZipWithLibzip(file.fd(), path, texts, files, source);
+  WriteArchive(file.fd(), path, texts, files, source);
   if (::fchmod(file.fd(), FinalMode(path)) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
   if (::fsync(file.fd()) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
   file.ReplaceAs(path);
