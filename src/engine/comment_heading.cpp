@@ -1,7 +1,8 @@
 #include "engine/comment_heading.h"
 
 #include <array>
-#include <cctype>
+
+#include "platform/text/ascii_case.h"
 
 namespace ombrel {
 
@@ -86,17 +87,12 @@ constexpr std::array<CommentHeadingRow, 71> kRows{{
     {"VIE",     "5|1",   "SCOPE OF APPRAISAL"},
 }};
 
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 std::span<const CommentHeadingRow> CommentHeadingTable() { return kRows; }
 
 std::string CommentHeading(const std::string& formName, const std::string& fieldAddr) {
-  const std::string key = UpperCase(formName);
+  const std::string key = AsciiUppered(formName);
   for (const CommentHeadingRow& row : kRows) {
     if (row.formId == key && row.fieldAddr == fieldAddr) return std::string(row.heading);
   }

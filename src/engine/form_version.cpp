@@ -1,8 +1,8 @@
 #include "engine/form_version.h"
 
 #include <array>
-#include <cctype>
 
+#include "platform/text/ascii_case.h"
 #include "services/engine_services.h"
 
 namespace ombrel {
@@ -78,17 +78,12 @@ constexpr std::array<FormVersionRow, 64> kRows{{
     {"OFFSCRN",       "5"},
 }};
 
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 std::span<const FormVersionRow> FormVersionTable() { return kRows; }
 
 std::string FormVersion(const EngineServices& services, const std::string& formId) {
-  const std::string key = UpperCase(formId);
+  const std::string key = AsciiUppered(formId);
   for (const FormVersionRow& row : FormVersionTable()) {
     if (row.formId == key) return std::string(row.version);
   }

@@ -12,6 +12,7 @@
 #include "engine/text_compare.h"
 #include "engine/xml_reader.h"
 #include "platform/errors/error.h"
+#include "platform/text/ascii_case.h"
 #include "platform/text/sender_text.h"
 #include "services/engine_services.h"
 #include "services/error_handler.h"
@@ -30,8 +31,8 @@ T& Require(T* object) {
 // True for "COMP(d)PHOTO" with d one decimal digit, letters exactly so: the
 // photos of comparables 1 to 9, whose frames are renumbered.
 bool IsComparablePhotoTag(const std::string& tag) {
-  return tag.size() == 12 && tag.compare(0, 5, "COMP(") == 0 && tag[5] >= '0' &&
-         tag[5] <= '9' && tag.compare(6, 6, ")PHOTO") == 0;
+  return tag.size() == 12 && tag.compare(0, 5, "COMP(") == 0 && IsAsciiDigit(tag[5]) &&
+         tag.compare(6, 6, ")PHOTO") == 0;
 }
 
 // The length in bytes of the UTF-8 character that starts with lead.

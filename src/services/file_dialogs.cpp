@@ -1,8 +1,7 @@
 #include "services/file_dialogs.h"
 
-#include <cctype>
-
 #include "platform/errors/error.h"
+#include "platform/text/ascii_case.h"
 #include "platform/ui.h"
 #include "services/engine_services.h"
 #include "services/error_handler.h"
@@ -16,12 +15,11 @@ std::string ProperCase(const std::string& text) {
   std::string result = text;
   bool wordStart = true;
   for (char& c : result) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    if (std::isspace(u)) {
+    if (IsAsciiSpace(c)) {
       wordStart = true;
       continue;
     }
-    c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+    c = wordStart ? AsciiUpper(c) : AsciiLower(c);
     wordStart = false;
   }
   return result;

@@ -1,6 +1,7 @@
 #include "services/file_dialogs.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "support/hooked_ui.h"
 #include "support/pinned_clock.h"
 #include "support/temp_dir.h"
+#include "support/turkish_locale.h"
 
 namespace ombrel {
 namespace {
@@ -80,7 +82,9 @@ TEST_F(FileDialogsTest, FindFileShowsTheOpenDialogAsTheEnvelopeStepAsks) {
   EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(FileDialogsTest, SaveFileTitlesTheKindInProperCase) {
+// The same title in the user's locale, whatever it is: in a Turkish one the
+// C library's toupper('i') is not 'I' and its tolower('I') not 'i'.
+TEST_F(FileDialogsTest, SaveFileTitlesTheKindInProperCaseInEveryLocale) {
   struct Case {
     std::string fileType, title;
   };
@@ -89,21 +93,32 @@ TEST_F(FileDialogsTest, SaveFileTitlesTheKindInProperCase) {
       {"REPORT", "Save Report As..."},
       {"appraisal rePORT", "Save Appraisal Report As..."},
       {"", "Save  As..."},
+      {"invoice", "Save Invoice As..."},
+      {"INVOICE ITEMS", "Save Invoice Items As..."},
+      {"site\tplan", "Save Site\tPlan As..."},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.fileType);
-    ui.AnswerDialog("/corvana/DATA/Main St.RPT");
-    EXPECT_EQ(SaveFile(services, c.fileType, "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
-                       "/corvana/DATA/", "Main St"),
-              "/corvana/DATA/Main St.RPT");
-    const ShownDialog& shown = ui.dialogs.back();
-    EXPECT_EQ(shown.kind, ShownDialog::kSave);
-    EXPECT_EQ(shown.properties.DialogTitle, c.title);
-    EXPECT_EQ(shown.properties.Filter, "Appraisal Report|*.RPT|All Files|*.*");
-    EXPECT_EQ(shown.properties.DefaultExt, "*.rpt");
-    EXPECT_EQ(shown.properties.InitDir, "/corvana/DATA/");
-    EXPECT_EQ(shown.properties.FileName, "Main St");
-    EXPECT_EQ(shown.properties.Flags, 0x20080E);
+  for (const bool turkish : {false, true}) {
+    SCOPED_TRACE(turkish ? "Turkish locale" : "C locale");
+    std::optional<testing::TurkishLocale> locale;
+    if (turkish) {
+      locale.emplace();
+      ASSERT_TRUE(locale->active()) << testing::TurkishLocale::kMissing;
+    }
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.fileType);
+      ui.AnswerDialog("/corvana/DATA/Main St.RPT");
+      EXPECT_EQ(SaveFile(services, c.fileType, "Appraisal Report|*.RPT|All Files|*.*", "*.rpt",
+                         "/corvana/DATA/", "Main St"),
+                "/corvana/DATA/Main St.RPT");
+      const ShownDialog& shown = ui.dialogs.back();
+      EXPECT_EQ(shown.kind, ShownDialog::kSave);
+      EXPECT_EQ(shown.properties.DialogTitle, c.title);
+      EXPECT_EQ(shown.properties.Filter, "Appraisal Report|*.RPT|All Files|*.*");
+      EXPECT_EQ(shown.properties.DefaultExt, "*.rpt");
+      EXPECT_EQ(shown.properties.InitDir, "/corvana/DATA/");
+      EXPECT_EQ(shown.properties.FileName, "Main St");
+      EXPECT_EQ(shown.properties.Flags, 0x20080E);
+    }
   }
 }
 

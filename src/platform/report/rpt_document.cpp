@@ -64,7 +64,7 @@ std::size_t ExpectedSize(const std::vector<std::unique_ptr<RptForm>>& forms) {
 bool IsPlainExtension(const std::string& extension) {
   if (extension.empty() || extension.size() > 8) return false;
   for (char c : extension) {
-    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    if (!IsAsciiLetterOrDigit(c)) return false;
   }
   return true;
 }

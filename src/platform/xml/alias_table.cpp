@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/text/ascii_case.h"
 #include "platform/text/text_encoding.h"
 
 namespace ombrel {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -35,10 +34,10 @@ void Shape(std::string_view tag, std::string& shape, std::vector<std::string_vie
   shape.clear();
   shape.reserve(tag.size());
   for (auto at = tag.begin(); at != tag.end();) {
-    const auto run = std::find_if(at, tag.end(), IsDigit);
+    const auto run = std::find_if(at, tag.end(), IsAsciiDigit);
     shape.append(at, run);
     if (run == tag.end()) break;
-    at = std::find_if_not(run, tag.end(), IsDigit);
+    at = std::find_if_not(run, tag.end(), IsAsciiDigit);
     digits.emplace_back(run, at);
     shape += '#';
   }
@@ -46,7 +45,7 @@ void Shape(std::string_view tag, std::string& shape, std::vector<std::string_vie
 
 // tag with every run of digits and '#' replaced by one '#'; the runs in runs.
 std::string PatternShape(std::string_view tag, std::vector<std::string_view>& runs) {
-  const auto inRun = [](char c) { return IsDigit(c) || c == '#'; };
+  const auto inRun = [](char c) { return IsAsciiDigit(c) || c == '#'; };
   std::string shape;
   shape.reserve(tag.size());
   for (std::size_t i = 0; i < tag.size();) {
@@ -117,7 +116,7 @@ void AliasTable::AddLine(std::size_t line, std::string_view tag, std::string_vie
   bool regular = true;
   for (std::size_t i = 0; i < pattern.tagParts.size(); ++i) {
     const std::string& part = pattern.tagParts[i];
-    if (std::any_of(part.begin(), part.end(), IsDigit)) regular = false;
+    if (std::any_of(part.begin(), part.end(), IsAsciiDigit)) regular = false;
     if (part.empty() && i > 0 && i + 1 < pattern.tagParts.size()) regular = false;  // "##"
   }
   const std::size_t index = patterns_.size();
@@ -166,14 +165,14 @@ bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
   std::size_t literals = 0;
   for (const std::string& part : parts) literals += part.size();
   if (literals + hashes > tag.size() ||
-      static_cast<std::size_t>(std::count_if(tag.begin(), tag.end(), IsDigit)) < hashes) {
+      static_cast<std::size_t>(std::count_if(tag.begin(), tag.end(), IsAsciiDigit)) < hashes) {
     return false;
   }
   const std::size_t width = tag.size() + 1;
   // digitsFrom[o]: the length of the digit run that starts at o.
   std::vector<std::size_t> digitsFrom(width, 0);
   for (std::size_t o = tag.size(); o-- > 0;) {
-    if (IsDigit(tag[o])) digitsFrom[o] = digitsFrom[o + 1] + 1;
+    if (IsAsciiDigit(tag[o])) digitsFrom[o] = digitsFrom[o + 1] + 1;
   }
   // fits[p * width + o]: the parts from p on match tag from offset o to its end.
   std::vector<char> fits(parts.size() * width, 0);
@@ -211,7 +210,7 @@ bool AliasTable::Match(const Pattern& pattern, std::string_view tag,
 const XmlPath* AliasTable::Find(const std::string& tag, std::optional<XmlPath>& storage) const {
   if (const auto exact = exact_.find(tag); exact != exact_.end()) return &exact->second.path;
   // A tag without digits has no index, so no '#' pattern fits it.
-  if (std::none_of(tag.begin(), tag.end(), IsDigit)) return nullptr;
+  if (std::none_of(tag.begin(), tag.end(), IsAsciiDigit)) return nullptr;
   // The scratch space is kept from one lookup to the next: a translation
   // looks up a thousand tags, most of them with digits.
   std::string& shape = shapeScratch_;

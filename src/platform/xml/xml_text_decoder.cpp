@@ -1,7 +1,5 @@
 #include "platform/xml/xml_text_decoder.h"
 
-#include <cctype>
-
 #include "platform/text/ascii_case.h"
 #include "platform/text/text_encoding.h"
 
@@ -18,10 +16,10 @@ std::string DeclaredEncoding(std::string_view text) {
   std::size_t at = declaration.find("encoding");
   if (at == std::string_view::npos) return "";
   at += 8;
-  while (at < declaration.size() && std::isspace(static_cast<unsigned char>(declaration[at]))) ++at;
+  while (at < declaration.size() && IsAsciiSpace(declaration[at])) ++at;
   if (at >= declaration.size() || declaration[at] != '=') return "";
   ++at;
-  while (at < declaration.size() && std::isspace(static_cast<unsigned char>(declaration[at]))) ++at;
+  while (at < declaration.size() && IsAsciiSpace(declaration[at])) ++at;
   if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\'')) return "";
   const char quote = declaration[at++];
   const std::size_t close = declaration.find(quote, at);
@@ -77,8 +75,7 @@ bool HasNulCharacter(std::string_view text) {
     if (hex) ++i;
     const std::size_t digitsStart = i;
     bool allZero = true;
-    while (i < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[i]))
-                                   : std::isdigit(static_cast<unsigned char>(text[i])))) {
+    while (i < text.size() && (hex ? IsAsciiHexDigit(text[i]) : IsAsciiDigit(text[i]))) {
       if (text[i] != '0') allZero = false;
       ++i;
     }
