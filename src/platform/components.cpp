@@ -11,7 +11,7 @@ namespace {
 class RealComponents : public ComponentFactory {
  public:
   std::unique_ptr<FileSystemObject> CreateFileSystem() override { return CreateLocalFileSystem(); }
-  std::unique_ptr<Envelope> CreateEnvelope() override { return std::make_unique<ZipEnvelope>(); }
+  std::unique_ptr<Envelope> CreateEnvelope() override { return std::make_unique<ZipEnvelope>(CreateFileSystem()); }
   std::unique_ptr<XmlDom> CreateXmlDom() override { return std::make_unique<PugiXmlDom>(); }
   std::unique_ptr<ReportDocument> CreateReportDocument() override {
     return std::make_unique<RptDocument>();

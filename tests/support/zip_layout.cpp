@@ -79,6 +79,11 @@ std::string WriteZip(const ZipLayout& layout) {
   std::string out;
   std::vector<std::size_t> offsets;
   for (const ZipEntry& e : layout.entries) {
+    if (e.sharesDataOf) {
+      if (*e.sharesDataOf >= offsets.size()) throw std::runtime_error("an entry shares a later entry's data");
+      offsets.push_back(offsets[*e.sharesDataOf]);
+      continue;
+    }
     const bool zip64 = layout.zip64 || e.size >= kNeeds64 || e.data.size() >= kNeeds64;
     const uint16_t flags = e.streamed ? (e.flags | kDataDescriptorFlag) : e.flags;
     const uint64_t statedCompressedSize = e.streamed ? 0 : e.data.size();
@@ -169,7 +174,8 @@ std::string WriteZip(const ZipLayout& layout) {
   Put(out, layout.entries.size(), 2);
   Put(out, directorySize, 4);
   Put(out, directory, 4);
-  Put(out, 0, 2);
+  Put(out, layout.comment.size(), 2);
+  out += layout.comment;
   return layout.before + out + layout.after;
 }
 

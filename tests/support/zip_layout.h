@@ -6,6 +6,7 @@
 // without those tools.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +31,10 @@ struct ZipEntry {
   bool streamed = false;
   // The compression method the local header states, when it is not method.
   std::optional<uint16_t> localMethod;
+  // The index of an earlier entry whose local header and data this entry's
+  // central record points at, writing none of its own: overlapping entries,
+  // as ZIP bombs share one compressed kernel.
+  std::optional<std::size_t> sharesDataOf;
 };
 
 struct ZipLayout {
@@ -38,6 +43,7 @@ struct ZipLayout {
   // sizes in a ZIP64 extra field, a streamed entry's descriptor has 8-byte
   // sizes, and ZIP64 end records precede the end record.
   bool zip64 = false;
+  std::string comment;  // the archive's comment, after its end record
   std::string before;  // bytes before the archive, which its offsets do not count
   std::string after;   // bytes after the end record
 };

@@ -30,14 +30,18 @@ class Envelope {
  public:
   virtual ~Envelope() = default;
   // Validates the envelope. False (never an error) for anything that is not a
-  // well-formed envelope whose every document name is a plain file name.
+  // well-formed envelope whose every document name is a plain file name, no
+  // two of its documents would be one file, and whose documents would not
+  // unpack far beyond the envelope's own size.
   virtual bool OpenEnvelope(const std::string& path) = 0;
-  // Extracts every document to folder/GUID+EXT. Never overwrites a file: a
-  // file already under such a name that holds exactly the document's bytes
-  // (left there by an interrupted run) is taken as extracted; any other is a
-  // failure. On a failure removes what this call wrote and returns False.
-  // Each document is written under no name (or a temporary one) until it is
-  // complete, so a kill leaves no partial file under a document's name.
+  // Extracts every document to folder/GUID+EXT, or none. Refuses before
+  // writing anything when the documents' stated sizes together exceed the
+  // folder's free space. Never overwrites a file: a file already under such a
+  // name that holds exactly the document's bytes is taken as extracted; any
+  // other is a failure. On a failure removes what this call wrote and returns
+  // False. Every document is written before any has its name, so a kill
+  // leaves none under its name, and the next call in the folder clears what
+  // a killed one left.
   virtual bool ExtractTo(const std::string& folder, int32_t flags) = 0;
   virtual const EnvelopeDocuments& Documents() const = 0;
   // Why the last OpenEnvelope or ExtractTo returned False, naming the file

@@ -3,20 +3,24 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <new>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "platform/envelope/archive_tail.h"
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
 #include "platform/files/pending_file.h"
+#include "platform/files/pending_folder.h"
+#include "platform/text/ascii_case.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
@@ -28,6 +32,21 @@ constexpr const char* kListingEntry = "ENVELOPE.XML";
 constexpr zip_uint64_t kMaxListingSize = 16 * 1024 * 1024;
 // Extraction streams through one buffer of this size, whatever the entry's size.
 constexpr std::size_t kChunk = 64 * 1024;
+// An envelope whose documents state more than this many times the envelope's
+// own size, and more than the floor, is a ZIP bomb (docs/formats.md says why
+// these figures).
+constexpr uint64_t kMaxExpansion = 100;
+constexpr uint64_t kExpansionFloor = uint64_t{100} * 1024 * 1024;
+// An archive has one end record; libzip reads the central directory once for
+// each it finds in the last 64 KiB, so more than this many are not read.
+constexpr std::size_t kMaxEndRecords = 16;
+// The least an entry takes in an archive besides its compressed data: a local
+// header and a central record of 30 and 46 bytes, each with the entry's name.
+constexpr uint64_t kLocalHeaderSize = 30;
+constexpr uint64_t kCentralRecordSize = 46;
+constexpr uint64_t kEndRecordSize = 22;
+// The largest size a file can have.
+constexpr uint64_t kMaxFileSize = static_cast<uint64_t>(std::numeric_limits<off_t>::max());
 
 // What makes an envelope unusable, in words for the log.
 Error Invalid(const std::string& why) { return Error(err::kPathFileAccessError, kSource, why); }
@@ -94,7 +113,62 @@ void CheckNamesAreUnique(zip_t* archive) {
   for (zip_int64_t i = 0; i < count; ++i) {
     const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
     if (name == nullptr) throw Invalid(std::string("it is a damaged ZIP archive: ") + zip_strerror(archive));
-    if (!names.insert(name).second) throw Invalid("it holds two entries named " + SenderText(name));
+    if (names.insert(name).second) continue;
+    if (*name == '\0') throw Invalid("it holds two entries with an empty name");
+    throw Invalid("it holds two entries named " + SenderText(name));
+  }
+}
+
+uint64_t SaturatingAdd(uint64_t a, uint64_t b) {
+  return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max() : a + b;
+}
+
+uint64_t SaturatingMultiply(uint64_t a, uint64_t b) {
+  return b != 0 && a > std::numeric_limits<uint64_t>::max() / b ? std::numeric_limits<uint64_t>::max()
+                                                                  : a * b;
+}
+
+// Why libzip failed to read an entry, in words for the log: an archive cut
+// short is said to be so.
+std::string ReadFailure(zip_file_t* file) {
+  if (zip_error_code_zip(zip_file_get_error(file)) == ZIP_ER_EOF) {
+    return "it is cut short: the file ends before the entry's data does";
+  }
+  return zip_file_strerror(file);
+}
+
+// Refuses an envelope two of whose documents would be one file: a FILENAME
+// equal to another document's FILENAME or entry name (every document passes
+// through the envelope's folder under both), or two entry names that differ
+// only in letter case. Letters are compared without their case, as the
+// file systems of Windows (vfat, NTFS) compare them: the folder may be on
+// one. A document whose FILENAME is its own entry name is one file already.
+void CheckNamesDoNotMeet(const EnvelopeListing& listing) {
+  struct Holder {
+    std::size_t document;
+    bool isEntry;
+  };
+  std::unordered_map<std::string, Holder> names;
+  const auto number = [](std::size_t i) { return "document " + std::to_string(i + 1); };
+  for (std::size_t i = 0; i < listing.Count(); ++i) {
+    const ListedDocument& document = listing.Document(i);
+    const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+    const auto [at, added] = names.emplace(AsciiLowered(entry), Holder{i, true});
+    if (!added) {
+      throw Invalid("The entries of " + number(at->second.document) + " and " + number(i) + " (" +
+                    SenderText(listing.Document(at->second.document).Attribute("GUID") +
+                               listing.Document(at->second.document).Attribute("EXT")) +
+                    ", " + SenderText(entry) + ") differ only in letter case: they would be one file");
+    }
+  }
+  for (std::size_t i = 0; i < listing.Count(); ++i) {
+    const std::string& fileName = listing.Document(i).Attribute("FILENAME");
+    const auto [at, added] = names.emplace(AsciiLowered(fileName), Holder{i, false});
+    if (added || at->second.document == i) continue;
+    std::string document = "Document " + std::to_string(i + 1);
+    throw Invalid(document + " is named \"" + SenderText(fileName) + "\", " +
+                  (at->second.isEntry ? "the name of the entry of " : "as is ") +
+                  number(at->second.document) + " (letter case aside): they would be one file");
   }
 }
 
@@ -138,14 +212,14 @@ std::string ReadEntry(zip_t* archive, zip_int64_t index, const std::string& entr
   zip_uint64_t done = 0;
   while (done < stat.size) {
     const zip_int64_t n = zip_fread(file.get(), bytes.data() + done, stat.size - done);
-    if (n < 0) throw Damaged(entry, zip_file_strerror(file.get()));
+    if (n < 0) throw Damaged(entry, ReadFailure(file.get()));
     if (n == 0) throw Damaged(entry, "it ends short of its stated size");
     done += static_cast<zip_uint64_t>(n);
   }
   // Reading on to the end is what makes libzip compare the checksum.
   char probe;
   const zip_int64_t n = zip_fread(file.get(), &probe, 1);
-  if (n < 0) throw Damaged(entry, zip_file_strerror(file.get()));
+  if (n < 0) throw Damaged(entry, ReadFailure(file.get()));
   if (n > 0) throw Damaged(entry, "it expands past its stated size");
   return bytes;
 }
@@ -162,25 +236,15 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
-// The bytes that can still be written in folder; nothing when it cannot be told.
-std::optional<zip_uint64_t> FreeSpace(const std::string& folder) {
-  struct statvfs status {};
-  if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
-  return static_cast<zip_uint64_t>(status.f_bavail) * status.f_frsize;
-}
-
-// Streams one entry into target, which must not hold a different file yet.
-// The document is written unnamed and takes target's name only when it is
-// complete. target is recorded in written once this call made it, so a later
-// failure removes it again. Raises the error that says why it failed.
+// Streams one entry into the pending folder under its own name; target is
+// the name it will have, for the log. Raises the error that says why it
+// failed.
 //
-// The entry's size as the archive states it is held to: an entry that states
-// more than the folder's free space is not begun (a ZIP bomb would fill the
-// disk before failing), and one that expands past its stated size, or ends
-// short of it, is damaged.
-void ExtractEntry(zip_t* archive, const std::string& entry, const std::string& folder,
-                  const std::string& target, std::vector<std::string>& written,
-                  std::vector<char>& buffer) {
+// The entry's size as the archive states it is held to: one that expands
+// past its stated size, or ends short of it, is damaged. The stated sizes
+// were checked against the free space before anything was written.
+void StageEntry(zip_t* archive, const std::string& entry, PendingFolder& pending,
+                const std::string& target, std::vector<char>& buffer) {
   const zip_int64_t index = zip_name_locate(archive, entry.c_str(), 0);
   if (index < 0) throw Damaged(entry, "it is missing");
   zip_stat_t stat;
@@ -189,52 +253,49 @@ void ExtractEntry(zip_t* archive, const std::string& entry, const std::string& f
       !(stat.valid & ZIP_STAT_SIZE)) {
     throw Damaged(entry, zip_strerror(archive));
   }
-  if (const std::optional<zip_uint64_t> free = FreeSpace(folder); free && stat.size > *free) {
-    throw Error(err::kDiskFull, kSource,
-                "Disk full: " + SenderText(entry) + " is over the size limit of the free space: " +
-                    std::to_string(stat.size) + " bytes, " + std::to_string(*free) +
-                    " free in " + SenderText(folder));
-  }
   ZipFilePtr file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
   if (!file) throw Damaged(entry, zip_strerror(archive));
-  PendingFile document(folder, kSource);
-  zip_uint64_t total = 0;
-  for (;;) {
-    // Never more than one byte past the stated size is asked for.
-    const zip_uint64_t wanted = std::min<zip_uint64_t>(buffer.size(), stat.size - total + 1);
-    const zip_int64_t n = zip_fread(file.get(), buffer.data(), wanted);
-    if (n < 0) throw Damaged(entry, zip_file_strerror(file.get()));
-    if (n == 0) break;
-    total += static_cast<zip_uint64_t>(n);
-    if (total > stat.size) throw Damaged(entry, "it expands past its stated size");
-    if (!WriteAll(document.fd(), buffer.data(), static_cast<std::size_t>(n))) {
-      throw ErrnoCause(errno, kSource, "Cannot write", target);
+  // One descriptor at a time, closed before the next entry.
+  const int fd = pending.Create(entry);
+  try {
+    zip_uint64_t total = 0;
+    for (;;) {
+      // Never more than one byte past the stated size is asked for.
+      const zip_uint64_t wanted = std::min<zip_uint64_t>(buffer.size(), stat.size - total + 1);
+      const zip_int64_t n = zip_fread(file.get(), buffer.data(), wanted);
+      if (n < 0) throw Damaged(entry, ReadFailure(file.get()));
+      if (n == 0) break;
+      total += static_cast<zip_uint64_t>(n);
+      if (total > stat.size) throw Damaged(entry, "it expands past its stated size");
+      if (!WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
+        throw ErrnoCause(errno, kSource, "Cannot write", target);
+      }
     }
+    if (total != stat.size) throw Damaged(entry, "it ends short of its stated size");
+  } catch (...) {
+    ::close(fd);
+    throw;
   }
-  if (total != stat.size) throw Damaged(entry, "it ends short of its stated size");
-  if (document.LinkAs(target)) {
-    written.push_back(target);
-    return;
-  }
-  // The same document, left by a run that was interrupted, is used as it is.
-  if (SameContents(document.fd(), target)) return;
-  throw Error(err::kFileAlreadyExists, kSource,
-              "File already exists: " + SenderText(target) +
-                  " holds other bytes than the envelope's document; it is left as it is");
+  if (::close(fd) != 0) throw ErrnoCause(errno, kSource, "Cannot write", target);
 }
 
 }  // namespace
+
+ZipEnvelope::ZipEnvelope(std::unique_ptr<FileSystemObject> files) : files_(std::move(files)) {}
 
 bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   archive_.reset();
   listing_ = EnvelopeListing();
   failure_.reset();
+  unpackedSize_ = 0;
   try {
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) {
       throw ErrnoCause(path.empty() ? ENOENT : errno, kSource, "Cannot open", path);
     }
     if (!S_ISREG(status.st_mode)) throw Invalid("it is not a file");
+    const uint64_t fileSize = static_cast<uint64_t>(status.st_size);
+    CheckTail(path, fileSize);
     // Without ZIP_CHECKCONS: libzip would then refuse what common ZIP tools
     // write (a local header that states the uncompressed size before a data
     // descriptor, bytes after the end record). Each entry is read by its
@@ -258,6 +319,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
     if (!listing) throw Invalid(why);
 
     std::set<std::string> entries;
+    std::vector<zip_int64_t> indexes;
     for (std::size_t i = 0; i < listing->Count(); ++i) {
       const ListedDocument& document = listing->Document(i);
       const std::string number = "Document " + std::to_string(i + 1);
@@ -277,7 +339,10 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       const zip_int64_t index = zip_name_locate(archive.get(), entry.c_str(), 0);
       if (index < 0) throw Invalid(number + " has no entry " + SenderText(entry) + " in the archive");
       CheckReadable(archive.get(), index, entry);
+      indexes.push_back(index);
     }
+    CheckNamesDoNotMeet(*listing);
+    unpackedSize_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
     archive_ = std::move(archive);
     listing_ = std::move(*listing);
     return true;
@@ -286,7 +351,68 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   }
   archive_.reset();
   listing_ = EnvelopeListing();
+  unpackedSize_ = 0;
   return false;
+}
+
+void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw ErrnoCause(errno, kSource, "Cannot open", path);
+  const std::optional<ArchiveTail> tail = LookAtArchiveTail(fd, fileSize);
+  const int error = errno;
+  ::close(fd);
+  if (!tail) throw ErrnoCause(error == 0 ? EIO : error, kSource, "Cannot read", path);
+  if (tail->endRecords > kMaxEndRecords) {
+    throw Invalid("it ends in " + std::to_string(tail->endRecords) +
+                  " end records of a ZIP archive, where an archive has one; more than " +
+                  std::to_string(kMaxEndRecords) + " are not read");
+  }
+  if (tail->endRecords == 0 && tail->startsWithEntry) {
+    throw Invalid("it is cut short: the ZIP archive's end record is missing");
+  }
+}
+
+uint64_t ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
+                                 const std::vector<zip_int64_t>& indexes, uint64_t fileSize) {
+  // What the entries read take in the file at the least, headers included:
+  // more than the file holds means entries share their bytes.
+  uint64_t packed = kEndRecordSize;
+  uint64_t unpacked = 0;
+  std::vector<zip_int64_t> read = indexes;
+  read.push_back(listingIndex);
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(read[i]), 0);
+    const std::string entry = name == nullptr ? "" : name;
+    if (zip_stat_index(archive, static_cast<zip_uint64_t>(read[i]), 0, &stat) != 0 ||
+        !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE)) {
+      throw Damaged(entry, zip_strerror(archive));
+    }
+    if (stat.size > kMaxFileSize) {
+      throw Invalid("The envelope's entry " + SenderText(entry) + " states a size of " +
+                    std::to_string(stat.size) + " bytes, which no file can have");
+    }
+    if (stat.comp_size > fileSize) {
+      throw Invalid("The envelope's entry " + SenderText(entry) + " states " +
+                    std::to_string(stat.comp_size) + " bytes of data, more than the " +
+                    std::to_string(fileSize) + " bytes of the whole envelope");
+    }
+    packed = SaturatingAdd(packed, kLocalHeaderSize + kCentralRecordSize + 2 * entry.size() + stat.comp_size);
+    if (i + 1 < read.size()) unpacked = SaturatingAdd(unpacked, stat.size);
+  }
+  if (packed > fileSize) {
+    throw Invalid("its entries overlap: the entries read state " + std::to_string(packed) +
+                  " bytes with their headers, more than the " + std::to_string(fileSize) +
+                  " bytes of the whole envelope");
+  }
+  const uint64_t limit = std::max(kExpansionFloor, SaturatingMultiply(kMaxExpansion, fileSize));
+  if (unpacked > limit) {
+    throw Invalid("it is a ZIP bomb: its documents state " + std::to_string(unpacked) + " bytes, more than " +
+                  std::to_string(kMaxExpansion) + " times the envelope's " + std::to_string(fileSize) +
+                  " bytes and more than " + std::to_string(kExpansionFloor) + " bytes");
+  }
+  return unpacked;
 }
 
 bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none defined*/) {
@@ -296,20 +422,41 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     return false;
   }
   const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-  std::vector<std::string> written;
+  const std::string here = prefix.empty() ? "." : prefix;
   try {
-    RemoveStaleTemporaries(prefix.empty() ? "." : prefix);
+    RemoveStaleTemporaries(here);
+    // Every document's stated size together, before a byte is written: a
+    // disk filled to its last byte fails other programs' writes too.
+    if (const std::optional<uint64_t> free = files_->FreeSpace(here); free && unpackedSize_ > *free) {
+      throw Error(err::kDiskFull, kSource,
+                  "Disk full: the envelope's documents take " + std::to_string(unpackedSize_) +
+                      " bytes, more than the " + std::to_string(*free) + " bytes free in " +
+                      SenderText(here));
+    }
+    // Every document is written before any has its name; a failure or a
+    // kill before Commit() leaves none under its name.
+    PendingFolder pending(here, kSource);
     std::vector<char> buffer(kChunk);
     for (std::size_t i = 0; i < listing_.Count(); ++i) {
       const ListedDocument& document = listing_.Document(i);
       const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
-      ExtractEntry(archive_.get(), entry, prefix, prefix + entry, written, buffer);
+      StageEntry(archive_.get(), entry, pending, prefix + entry, buffer);
     }
+    for (std::size_t i = 0; i < listing_.Count(); ++i) {
+      const ListedDocument& document = listing_.Document(i);
+      const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+      if (pending.Name(entry)) continue;
+      // The same document, left by a run that was interrupted, is used as it is.
+      if (SameContents(pending.PathOf(entry), prefix + entry)) continue;
+      throw Error(err::kFileAlreadyExists, kSource,
+                  "File already exists: " + SenderText(prefix + entry) +
+                      " holds other bytes than the envelope's document; it is left as it is");
+    }
+    pending.Commit();
     return true;
   } catch (...) {
     failure_ = CurrentFailure("The envelope cannot be read");
   }
-  for (const std::string& file : written) ::unlink(file.c_str());
   return false;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ombrel {
@@ -44,6 +46,10 @@ class FileSystemObject {
 
   // Deletes exactly one file; never a folder. Raises an error on failure.
   virtual void DeleteFile(const std::string& path) = 0;
+
+  // The bytes that can still be written in the folder; nothing when that
+  // cannot be told.
+  virtual std::optional<uint64_t> FreeSpace(const std::string& folder) = 0;
 
   // Opens a file for reading as text. Raises an error when it cannot be opened.
   virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -173,6 +174,12 @@ class LocalFileSystem : public FileSystemObject {
 
   bool SameContents(const std::string& first, const std::string& second) override {
     return ombrel::SameContents(first, second);
+  }
+
+  std::optional<uint64_t> FreeSpace(const std::string& folder) override {
+    struct statvfs status {};
+    if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
+    return static_cast<uint64_t>(status.f_bavail) * status.f_frsize;
   }
 
   std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/errors/errno_error.h"
+#include "platform/files/pending_folder.h"
 
 namespace ombrel {
 
@@ -21,7 +22,9 @@ constexpr char kPrefix[] = ".ombrel-";
 constexpr std::size_t kRandomLength = 6;
 constexpr int kAttempts = 100;
 
-std::string RandomName() {
+}  // namespace
+
+std::string NewTemporaryName() {
   static constexpr char kCharacters[] =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   static std::mt19937_64 engine{std::random_device{}()};
@@ -33,6 +36,8 @@ std::string RandomName() {
 bool IsTemporaryName(const std::string& name) {
   return name.size() == sizeof(kPrefix) - 1 + kRandomLength && name.rfind(kPrefix, 0) == 0;
 }
+
+namespace {
 
 std::string InFolder(const std::string& folder, const std::string& name) {
   return folder.back() == '/' ? folder + name : folder + "/" + name;
@@ -74,7 +79,7 @@ PendingFile::PendingFile(const std::string& folder, const std::string& source, N
     }
   }
   for (int attempt = 0; fd_ < 0 && attempt < kAttempts; ++attempt) {
-    const std::string name = InFolder(folder_, RandomName());
+    const std::string name = InFolder(folder_, NewTemporaryName());
     fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd_ >= 0) {
       temporary_ = name;
@@ -94,7 +99,7 @@ PendingFile::~PendingFile() {
 
 const std::string& PendingFile::TemporaryName() {
   for (int attempt = 0; temporary_.empty() && attempt < kAttempts; ++attempt) {
-    const std::string name = InFolder(folder_, RandomName());
+    const std::string name = InFolder(folder_, NewTemporaryName());
     if (LinkDescriptor(fd_, name)) {
       temporary_ = name;
     } else if (errno != EEXIST) {
@@ -142,12 +147,16 @@ void RemoveStaleTemporaries(const std::string& folder) {
     if (fd < 0) continue;
     struct stat opened {};
     struct stat named {};
-    // Only a regular file that no one holds, and still the one under that name.
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+    // Only one that no one holds, and still the one under that name.
+    if (::fstat(fd, &opened) == 0 && (S_ISREG(opened.st_mode) || S_ISDIR(opened.st_mode)) &&
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
         ::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
-      ::unlinkat(dirFd, name.c_str(), 0);
+      if (S_ISDIR(opened.st_mode)) {
+        ClearPendingFolder(dirFd, fd, name);
+      } else {
+        ::unlinkat(dirFd, name.c_str(), 0);
+      }
     }
     ::close(fd);
   }

@@ -49,8 +49,15 @@ class PendingFile {
   bool placed_ = false;
 };
 
-// Deletes the temporaries in folder that no PendingFile holds open any more.
-// Never raises; what cannot be deleted stays.
+// Deletes the temporaries in folder that no PendingFile holds open any more,
+// and the pending folders (see pending_folder.h) that no PendingFolder holds,
+// with every name their files were given in folder. Never raises; what
+// cannot be deleted stays.
 void RemoveStaleTemporaries(const std::string& folder);
+
+// A new name for a temporary: ".ombrel-" and six random letters or digits.
+std::string NewTemporaryName();
+// Whether name has the form NewTemporaryName gives.
+bool IsTemporaryName(const std::string& name);
 
 }  // namespace ombrel

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -194,6 +198,26 @@ TEST_F(EnvelopeTest, TheFailureSaysWhichDocumentAndWhy) {
        },
        "ENVELOPE.XML has too many elements and attributes (over 1000000)"},
       {"no manifest", [](EnvelopeBuilder& b) { b.OmitEnvelopeXml(); }, "it holds no ENVELOPE.XML"},
+      // Two documents that would be one file in the folder they pass through.
+      {"a FILENAME another document has", [](EnvelopeBuilder& b) { b.documents()[1].fileName = "order.xml"; },
+       "Document 2 is named \"order.xml\", as is document 1 (letter case aside): they would be one file"},
+      {"a FILENAME another document has, in other letter case",
+       [](EnvelopeBuilder& b) { b.documents()[2].fileName = "Order.XML"; },
+       "Document 3 is named \"Order.XML\", as is document 1 (letter case aside): they would be one file"},
+      {"the order's FILENAME is the photo's entry name",
+       [&](EnvelopeBuilder& b) { first(b).fileName = b.documents()[2].guid + b.documents()[2].ext; },
+       "Document 1 is named \"{photo}\", the name of the entry of document 3 (letter case aside): they would "
+       "be one file"},
+      {"two entry names that differ only in letter case",
+       [&](EnvelopeBuilder& b) {
+         first(b).guid = "6F9619FF-8B86-D011-B42D-00C04FC964FF";
+         b.documents()[1].guid = "6f9619ff-8b86-d011-b42d-00c04fc964ff";
+         b.documents()[1].ext = first(b).ext;
+       },
+       "The entries of document 1 and document 2 (6F9619FF-8B86-D011-B42D-00C04FC964FF.xml, "
+       "6f9619ff-8b86-d011-b42d-00c04fc964ff.xml) differ only in letter case: they would be one file"},
+      {"a FILENAME that is the document's own entry name",
+       [&](EnvelopeBuilder& b) { first(b).fileName = first(b).guid + first(b).ext; }, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,13 +227,17 @@ TEST_F(EnvelopeTest, TheFailureSaysWhichDocumentAndWhy) {
     if (const auto at = description.find("{first}"); at != std::string::npos) {
       description.replace(at, 7, first(builder).guid + first(builder).ext);
     }
+    if (const auto at = description.find("{photo}"); at != std::string::npos) {
+      description.replace(at, 7, builder.documents()[2].guid + builder.documents()[2].ext);
+    }
     EXPECT_EQ(envelope_.OpenEnvelope(Write(builder)), description.empty());
     if (description.empty()) {
       EXPECT_FALSE(envelope_.Failure());
-    } else {
-      ASSERT_TRUE(envelope_.Failure());
+    } else if (envelope_.Failure()) {
       EXPECT_EQ(envelope_.Failure()->source(), "EnvKit.Envelope");
       EXPECT_EQ(envelope_.Failure()->description(), description);
+    } else {
+      ADD_FAILURE() << "no failure";
     }
   }
 }
@@ -259,6 +287,77 @@ TEST_F(EnvelopeTest, ACorruptEntryFailsTheExtractionAndLeavesNothing) {
   fs::create_directory(dir_.path() / "out");
   EXPECT_FALSE(envelope_.ExtractTo(dir_.File("out"), 0));
   EXPECT_TRUE(Listing(dir_.path() / "out").empty());
+}
+
+// A transfer that stopped early, or a file cut while it is read: the log
+// says the envelope is cut short.
+TEST_F(EnvelopeTest, AnEnvelopeCutShortSaysSo) {
+  EnvelopeBuilder builder = ThreeDocuments();
+  EnvelopeEntry& photo = builder.documents()[2];
+  photo.bytes = std::string(100000, 'p');
+  photo.stored = true;
+  const std::string path = Write(builder);
+  const std::string bytes = dir_.Read("MY.ENV");
+  for (const std::size_t cut : {bytes.size() - 10, bytes.size() / 2, std::size_t{100}}) {
+    SCOPED_TRACE(cut);
+    dir_.Write("MY.ENV", bytes.substr(0, cut));
+    EXPECT_FALSE(envelope_.OpenEnvelope(path));
+    ASSERT_TRUE(envelope_.Failure());
+    EXPECT_EQ(envelope_.Failure()->description(), "it is cut short: the ZIP archive's end record is missing");
+  }
+
+  // Cut after it was opened: the photo's data now ends early.
+  dir_.Write("MY.ENV", bytes);
+  ASSERT_TRUE(envelope_.OpenEnvelope(path));
+  fs::resize_file(path, bytes.find(std::string(1000, 'p')) + 1000);
+  fs::create_directory(dir_.path() / "out");
+  EXPECT_FALSE(envelope_.ExtractTo(dir_.File("out"), 0));
+  ASSERT_TRUE(envelope_.Failure());
+  EXPECT_EQ(envelope_.Failure()->description(),
+            "The envelope's entry " + photo.guid + photo.ext +
+                " is damaged: it is cut short: the file ends before the entry's data does");
+  EXPECT_TRUE(Listing(dir_.path() / "out").empty());
+}
+
+// A real kill in the middle of the unpacking: the child may write files of
+// at most 64 KiB, so the system kills it (SIGXFSZ) as it writes the photo,
+// after the order is complete. No document is under its name then, and the
+// next unpacking in the folder clears what the killed one left.
+TEST_F(EnvelopeTest, AKillDuringTheUnpackingLeavesNoDocumentUnderItsName) {
+  EnvelopeBuilder builder;
+  builder.Add("order.xml", "OADI/XML", "APPRAISAL", kOrder);
+  builder.Add("front.jpg", "IMAGE/JPG", "", std::string(200000, 'p')).stored = true;
+  builder.Add("rent.xml", "OADI-SUP/XML", "", "<ORDER><FORMNUM>1007</FORMNUM></ORDER>");
+  const std::string path = Write(builder);
+  ASSERT_TRUE(envelope_.OpenEnvelope(path));
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit noCore{0, 0};
+    const rlimit smallFiles{64 * 1024, 64 * 1024};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    ::setrlimit(RLIMIT_FSIZE, &smallFiles);
+    envelope_.ExtractTo(dir_.str(), 0);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  const std::vector<std::string> left = Listing(dir_.path());
+  ASSERT_EQ(left.size(), 2U);
+  EXPECT_EQ(left[0].rfind(".ombrel-", 0), 0U);
+  EXPECT_EQ(left[1], "MY.ENV");
+
+  ASSERT_TRUE(envelope_.ExtractTo(dir_.str(), 0));
+  std::vector<std::string> expected = {"MY.ENV"};
+  for (const EnvelopeEntry& entry : builder.documents()) {
+    EXPECT_EQ(dir_.Read(entry.guid + entry.ext), entry.bytes);
+    expected.push_back(entry.guid + entry.ext);
+  }
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(dir_.path()), expected);
 }
 
 TEST_F(EnvelopeTest, AFailedOpenForgetsTheEnvelopeBefore) {
