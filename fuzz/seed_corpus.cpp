@@ -9,7 +9,8 @@
 //                them, ZIP64 records, bytes after the archive) and
 //                hostile ones (names leaving the folder, repeated entries, a
 //                symbolic-link entry, a CRC error, truncated, oversized, an
-//                entry named twice, a method that cannot be read, a password)
+//                entry named twice, a method that cannot be read, a password,
+//                entries sharing one kernel, copies of the end record)
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
@@ -309,6 +310,44 @@ void HostileEnvelopeSeeds(const fs::path& out) {
     const EnvelopeEntry& photo = plain.documents()[1];
     WriteSeed(out, "oversized", WithStatedSize(bytes, photo.guid + photo.ext, uint64_t{1} << 40));
     WriteSeed(out, "understated", WithStatedSize(bytes, photo.guid + photo.ext, 16));
+  }
+  {
+    // Three more photos whose central records point at the first photo's
+    // local header and data: overlapping entries sharing one kernel.
+    EnvelopeBuilder builder = OrderAndPhoto();
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) builder.Add(name, "IMAGE/JPG", "", "");
+    ZipLayout layout;
+    layout.entries = ombrel::testing::ReadZipEntries(BytesOf(builder, scratch));
+    const EnvelopeEntry& photo = builder.documents()[1];
+    std::size_t kernel = 0;
+    while (kernel < layout.entries.size() && layout.entries[kernel].name != photo.guid + photo.ext) ++kernel;
+    for (std::size_t i = 2; i < builder.documents().size() && kernel < layout.entries.size(); ++i) {
+      const EnvelopeEntry& shared = builder.documents()[i];
+      for (ZipEntry& entry : layout.entries) {
+        if (entry.name != shared.guid + shared.ext) continue;
+        entry = layout.entries[kernel];
+        entry.name = shared.guid + shared.ext;
+        entry.sharesDataOf = kernel;
+      }
+    }
+    WriteSeed(out, "overlap-bomb", ombrel::testing::WriteZip(layout));
+  }
+  {
+    // Copies of the end record after it, and end records nested in each
+    // other's comments to the end of the file.
+    const std::string end = bytes.substr(bytes.size() - 22);
+    std::string copies = bytes;
+    for (int i = 0; i < 40; ++i) copies += end;
+    WriteSeed(out, "end-record-copies", copies);
+    ZipLayout layout;
+    layout.entries = ombrel::testing::ReadZipEntries(bytes);
+    for (std::size_t i = 0; i < 40; ++i) {
+      std::string record = end;
+      record[20] = static_cast<char>(layout.comment.size() & 0xFF);
+      record[21] = static_cast<char>(layout.comment.size() >> 8);
+      layout.comment = record + layout.comment;
+    }
+    WriteSeed(out, "end-records-nested", ombrel::testing::WriteZip(layout));
   }
 }
 
