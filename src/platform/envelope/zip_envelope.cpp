@@ -142,8 +142,21 @@ std::string ReadFailure(zip_file_t* file) {
 // through the envelope's folder under both), or two entry names that differ
 // only in letter case. Letters are compared without their case, as the
 // file systems of Windows (vfat, NTFS) compare them: the folder may be on
-// one. A document whose FILENAME is its own entry name is one file already.
-void CheckNamesDoNotMeet(const EnvelopeListing& listing) {
+// one. A document whose FILENAME is its own entry name is one file already,
+// and two documents of one FILENAME whose entries state the same size and
+// checksum are one document twice: the step places it once.
+void CheckNamesDoNotMeet(zip_t* archive, const EnvelopeListing& listing,
+                         const std::vector<zip_int64_t>& indexes) {
+  const auto sameBytes = [&](std::size_t a, std::size_t b) {
+    zip_stat_t first;
+    zip_stat_t second;
+    zip_stat_init(&first);
+    zip_stat_init(&second);
+    return zip_stat_index(archive, static_cast<zip_uint64_t>(indexes[a]), 0, &first) == 0 &&
+           zip_stat_index(archive, static_cast<zip_uint64_t>(indexes[b]), 0, &second) == 0 &&
+           (first.valid & second.valid & ZIP_STAT_SIZE) && (first.valid & second.valid & ZIP_STAT_CRC) &&
+           first.size == second.size && first.crc == second.crc;
+  };
   struct Holder {
     std::size_t document;
     bool isEntry;
@@ -165,6 +178,7 @@ void CheckNamesDoNotMeet(const EnvelopeListing& listing) {
     const std::string& fileName = listing.Document(i).Attribute("FILENAME");
     const auto [at, added] = names.emplace(AsciiLowered(fileName), Holder{i, false});
     if (added || at->second.document == i) continue;
+    if (!at->second.isEntry && sameBytes(at->second.document, i)) continue;
     std::string document = "Document " + std::to_string(i + 1);
     throw Invalid(document + " is named \"" + SenderText(fileName) + "\", " +
                   (at->second.isEntry ? "the name of the entry of " : "as is ") +
@@ -341,7 +355,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       CheckReadable(archive.get(), index, entry);
       indexes.push_back(index);
     }
-    CheckNamesDoNotMeet(*listing);
+    CheckNamesDoNotMeet(archive.get(), *listing, indexes);
     unpackedSize_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
     archive_ = std::move(archive);
     listing_ = std::move(*listing);

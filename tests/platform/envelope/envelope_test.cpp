@@ -201,6 +201,12 @@ TEST_F(EnvelopeTest, TheFailureSaysWhichDocumentAndWhy) {
       // Two documents that would be one file in the folder they pass through.
       {"a FILENAME another document has", [](EnvelopeBuilder& b) { b.documents()[1].fileName = "order.xml"; },
        "Document 2 is named \"order.xml\", as is document 1 (letter case aside): they would be one file"},
+      {"a FILENAME another document has, with the same bytes: one document twice",
+       [](EnvelopeBuilder& b) {
+         b.documents()[1].fileName = "order.xml";
+         b.documents()[1].bytes = kOrder;
+       },
+       ""},
       {"a FILENAME another document has, in other letter case",
        [](EnvelopeBuilder& b) { b.documents()[2].fileName = "Order.XML"; },
        "Document 3 is named \"Order.XML\", as is document 1 (letter case aside): they would be one file"},
