@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -475,6 +477,99 @@ TEST_F(EnvelopeStepTest, TheStepChecksEveryNameBeforeItMoves) {
   EXPECT_FALSE(fs::exists(kestrovDir + "/escaped.xml"));
   EXPECT_EQ(dirs.Read("kestrov/XML/{LAX}.xml"), "<ORDER/>");
   EXPECT_TRUE(translations.empty());
+}
+
+// The engine's part of the step. An error in making the engine or in its
+// Translate is shown under "Open" and logged; Retry runs the same statement
+// again (a new engine, or the same engine's Translate; never the making
+// again when it gave no engine), Cancel ends the step with every document
+// left where it was placed.
+struct ShownError {
+  int32_t number;
+  const char* source;
+  const char* description;
+};
+const ShownError kRaised = {5, "Engine", "Invalid procedure call"};
+const ShownError kNoEngine = {91, "Ombrel", "Object variable or With block variable not set"};
+
+struct EngineCase {
+  const char* what;
+  int failingCreations;     // raise before a creation succeeds
+  bool createsNothing;      // a creation that succeeds gives no engine
+  int failingTranslations;  // raise before a Translate succeeds
+  std::vector<MsgResult> answers;
+  int creations;
+  std::size_t translations;
+  std::vector<ShownError> errors;  // in the order shown
+  bool documentsLeft;
+};
+
+class EnvelopeStepEngineTest : public EnvelopeStepTest,
+                               public ::testing::WithParamInterface<EngineCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    EnvelopeStepTest, EnvelopeStepEngineTest,
+    ::testing::Values(
+        EngineCase{"no engine made, Cancel",
+                   1, false, 0, {MsgResult::kCancel}, 1, 0, {kRaised}, true},
+        EngineCase{"an engine made at the Retry",
+                   1, false, 0, {MsgResult::kRetry}, 2, 1, {kRaised}, false},
+        EngineCase{"an empty engine, Retry then Cancel",
+                   0, true, 0, {MsgResult::kRetry, MsgResult::kCancel}, 1, 0,
+                   {kNoEngine, kNoEngine}, true},
+        EngineCase{"Translate raises, Retry",
+                   0, false, 1, {MsgResult::kRetry}, 1, 2, {kRaised}, false},
+        EngineCase{"Translate raises, Cancel",
+                   0, false, 1, {MsgResult::kCancel}, 1, 1, {kRaised}, true}),
+    [](const ::testing::TestParamInfo<EngineCase>& info) { return std::to_string(info.index); });
+
+TEST_P(EnvelopeStepEngineTest, RetryRunsTheEngineStatementAgainAndCancelLeavesTheDocuments) {
+  const EngineCase& c = GetParam();
+  SCOPED_TRACE(c.what);
+  const Error raised(kRaised.number, kRaised.source, kRaised.description);
+  int creations = 0;
+  int failedTranslations = 0;
+  MainServices services = Services();
+  services.createEngine = [&](const EngineServices& engineServices) -> std::unique_ptr<XmlEngine> {
+    if (creations++ < c.failingCreations) throw raised;
+    if (c.createsNothing) return nullptr;
+    return std::make_unique<testing::ObservingEngine>(
+        engineServices, &translations, [&](const testing::ObservingEngine::Call&) {
+          if (failedTranslations < c.failingTranslations) {
+            ++failedTranslations;
+            throw raised;
+          }
+        });
+  };
+  Main main(std::move(services));
+  ASSERT_TRUE(main.Form_Load());
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "", "front photo");
+  Pick(builder);
+  for (MsgResult answer : c.answers) ui.AnswerBox(answer);
+  main.Open_Click();
+
+  EXPECT_EQ(creations, c.creations);
+  EXPECT_EQ(translations.size(), c.translations);
+  std::vector<std::string> boxes;
+  for (const ShownBox& box : ui.boxes) boxes.push_back(box.text);
+  std::vector<std::string> expectedBoxes;
+  std::vector<std::string> expectedLog = {"  ->"};
+  for (const ShownError& error : c.errors) {
+    const std::string number = std::to_string(error.number);
+    expectedBoxes.push_back("Error " + number + " in Open:\n" + error.description);
+    expectedLog.push_back("! Error " + number + " in Open [" + error.source + "]: " +
+                          error.description);
+  }
+  EXPECT_EQ(boxes, expectedBoxes);
+  EXPECT_EQ(LogTexts(), expectedLog);
+  if (c.documentsLeft) {
+    EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "Pix/front.jpg",
+                                                                "XML/main.xml", "XML/order.env"}));
+  } else {
+    EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+  }
 }
 
 }  // namespace
