@@ -47,180 +47,204 @@ void PlaceFile(FileSystemObject& fso, const std::string& source, const std::stri
   fso.MoveFile(source, target);
 }
 
-struct DocumentAttributes {
+}  // namespace
+
+// What the envelope says of one of its documents.
+struct Main::DocumentAttributes {
   std::string guid, ext, fileName, type, docType;
 };
 
-}  // namespace
-
 void Main::Open_Click() {
-  const EngineServices& g = engineServices_;
   // Every error of the step is reported under "Open"; Retry runs the failed
   // operation again, Cancel ends the step at once and leaves every file where
   // it is.
-  ErrorHandler handler(g, "Open");
+  ErrorHandler handler(engineServices_, "Open");
 
-  // 1. The step's own file-system service.
+  // The step's own file-system service, the envelope the user picks, its
+  // reader and its validation.
   std::unique_ptr<FileSystemObject> fso;
-  if (!handler.Repeat([&] {
-        if (g.components == nullptr) throw Error::ObjectNotSet(kAppTitle);
-        fso = g.components->CreateFileSystem();
-        if (!fso) throw Error::ObjectNotSet(kAppTitle);
-      })) {
-    return;
+  if (!CreateStepFileSystem(handler, fso)) return;
+  const std::string path = FindFile(engineServices_, "envelope",
+                                    "Envelope Files|*.env|All Files|*.*", "*.env", xmlFolder_,
+                                    "MY.ENV");
+  if (path.empty()) return;
+  std::unique_ptr<Envelope> envelope;
+  if (!OpenEnvelope(handler, path, envelope)) return;
+
+  // Extraction into the envelope's own folder, and a new, empty collection.
+  std::string folder;
+  if (!UnpackEnvelope(handler, *fso, *envelope, path, folder)) return;
+  envelopeFiles_.clear();
+
+  // Each document renamed, classified and recorded.
+  std::size_t count = 0;
+  if (!handler.Repeat([&] { count = envelope->Documents().Count(); })) return;
+  for (std::size_t i = 0; i < count; ++i) {
+    DocumentAttributes document;
+    if (!ReadDocumentAttributes(handler, *envelope, i, document)) return;
+    FileRecord record;
+    if (!PlaceDocument(handler, *fso, folder, document, record)) return;
+    if (!ClassifyDocument(handler, *fso, document, record)) return;
+    if (!record.Name.empty()) envelopeFiles_.push_back(record);
   }
 
-  // 2. The envelope the user picks.
-  const std::string path = FindFile(g, "envelope", "Envelope Files|*.env|All Files|*.*", "*.env",
-                                    xmlFolder_, "MY.ENV");
-  if (path.empty()) return;
+  if (!TranslateLastMainOrder(handler)) return;
+  // Whatever the translation did, every document file goes; the envelope
+  // itself stays as it was.
+  DeleteDocumentFiles(handler, *fso);
+}
 
-  // 3. The envelope reader.
-  std::unique_ptr<Envelope> envelope;
-  if (!handler.Repeat([&] { envelope = g.components->CreateEnvelope(); })) return;
+bool Main::CreateStepFileSystem(ErrorHandler& handler,
+                                std::unique_ptr<FileSystemObject>& fso) const {
+  return handler.Repeat([&] {
+    if (engineServices_.components == nullptr) throw Error::ObjectNotSet(kAppTitle);
+    fso = engineServices_.components->CreateFileSystem();
+    if (!fso) throw Error::ObjectNotSet(kAppTitle);
+  });
+}
+
+bool Main::OpenEnvelope(ErrorHandler& handler, const std::string& path,
+                        std::unique_ptr<Envelope>& envelope) const {
+  const EngineServices& g = engineServices_;
+  if (!handler.Repeat([&] { envelope = g.components->CreateEnvelope(); })) return false;
   if (!envelope) {
     handler.Repeat([&] { g.TheLog().LogEvent("Unable to create EnvKit.Envelope.", kLogError); });
     handler.Repeat([&] {
       g.TheUi().MessageBox("Unable to create Envelope object.", MsgButtons::kOk, MsgIcon::kCritical,
-                         "Object Error");
+                           "Object Error");
     });
-    return;
+    return false;
   }
 
-  // 4. Validation.
   bool opened = false;
-  if (!handler.Repeat([&] { opened = envelope->OpenEnvelope(path); })) return;
-  if (!opened) {
-    // The box keeps to its words; the log says why.
-    if (!handler.Repeat([&] {
-          if (const std::optional<Error> failure = envelope->Failure()) {
-            g.TheLog().LogEvent("Invalid envelope file: " + SenderText(path) + ": " +
-                                    failure->description(),
-                                kLogError);
-          }
-        })) {
-      return;
-    }
-    handler.Repeat([&] {
-      g.TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
+  if (!handler.Repeat([&] { opened = envelope->OpenEnvelope(path); })) return false;
+  if (opened) return true;
+  // The box keeps to its words; the log says why.
+  if (!handler.Repeat([&] {
+        if (const std::optional<Error> failure = envelope->Failure()) {
+          g.TheLog().LogEvent("Invalid envelope file: " + SenderText(path) + ": " +
+                                  failure->description(),
+                              kLogError);
+        }
+      })) {
+    return false;
+  }
+  handler.Repeat([&] {
+    g.TheUi().MessageBox("Invalid envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kInformation, kAppTitle);
-    });
-    return;
-  }
+  });
+  return false;
+}
 
-  // 5. Extraction into the envelope's own folder.
-  std::string folder;
-  if (!handler.Repeat([&] { folder = AddBackslash(fso->GetParentFolderName(path)); })) return;
+bool Main::UnpackEnvelope(ErrorHandler& handler, FileSystemObject& fso, Envelope& envelope,
+                          const std::string& path, std::string& folder) const {
+  const EngineServices& g = engineServices_;
+  if (!handler.Repeat([&] { folder = AddBackslash(fso.GetParentFolderName(path)); })) return false;
   bool extracted = false;
-  if (!handler.Repeat([&] { extracted = envelope->ExtractTo(folder, 0); })) return;
-  if (!extracted) {
-    if (!handler.Repeat([&] {
-          g.TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
-        })) {
-      return;
-    }
-    if (!handler.Repeat([&] {
-          if (const std::optional<Error> failure = envelope->Failure()) {
-            g.TheLog().LogEvent(failure->description(), kLogError);
-          }
-        })) {
-      return;
-    }
-    handler.Repeat([&] {
-      g.TheUi().MessageBox("Unable to unpack envelope file\n" + SenderText(path), MsgButtons::kOk,
+  if (!handler.Repeat([&] { extracted = envelope.ExtractTo(folder, 0); })) return false;
+  if (extracted) return true;
+  if (!handler.Repeat([&] {
+        g.TheLog().LogEvent("Unable to unpack envelope file: " + SenderText(path), kLogError);
+      })) {
+    return false;
+  }
+  if (!handler.Repeat([&] {
+        if (const std::optional<Error> failure = envelope.Failure()) {
+          g.TheLog().LogEvent(failure->description(), kLogError);
+        }
+      })) {
+    return false;
+  }
+  handler.Repeat([&] {
+    g.TheUi().MessageBox("Unable to unpack envelope file\n" + SenderText(path), MsgButtons::kOk,
                          MsgIcon::kCritical, kAppTitle);
-    });
-    return;
-  }
+  });
+  return false;
+}
 
-  // 6. A new, empty collection.
-  envelopeFiles_.clear();
+bool Main::ReadDocumentAttributes(ErrorHandler& handler, const Envelope& envelope,
+                                  std::size_t i, DocumentAttributes& d) const {
+  return handler.Repeat([&] {
+    const EnvelopeDocument& document = envelope.Documents().Item(i);
+    d.guid = document.Attribute("GUID");
+    d.ext = document.Attribute("EXT");
+    d.fileName = document.Attribute("FILENAME");
+    d.type = document.Attribute("TYPE");
+    d.docType = document.Attribute("DOCTYPE");
+  });
+}
 
-  // 7. Each document renamed, recorded and classified.
-  std::size_t count = 0;
-  if (!handler.Repeat([&] { count = envelope->Documents().Count(); })) return;
-  for (std::size_t i = 0; i < count; ++i) {
-    DocumentAttributes d;
+bool Main::PlaceDocument(ErrorHandler& handler, FileSystemObject& fso, const std::string& folder,
+                         const DocumentAttributes& d, FileRecord& rec) const {
+  const std::string source = folder + d.guid + d.ext;
+  const std::string target = folder + d.fileName;
+  rec.Name = target;
+  return handler.Repeat([&] {
+    RequirePlainName(d.guid + d.ext);
+    RequirePlainName(d.fileName);
+    PlaceFile(fso, source, target);
+  });
+}
+
+bool Main::ClassifyDocument(ErrorHandler& handler, FileSystemObject& fso,
+                            const DocumentAttributes& d, FileRecord& rec) const {
+  const EngineServices& g = engineServices_;
+  rec.Description = d.type;
+  rec.ImageKey = d.docType;
+  if (rec.Description == "OADI/XML") {
+    rec.Classification = FileRecord::kMainOrder;
+  } else if (rec.Description == "OADI-SUP/XML") {
+    rec.Classification = FileRecord::kSupplementalOrder;
+  } else if (rec.Description == "IMAGE/JPG") {
+    // Photos go on to the picture folder.
+    rec.Classification = FileRecord::kImage;
+    const std::string picture = g.pixFolder + d.fileName;
     if (!handler.Repeat([&] {
-          const EnvelopeDocument& document = envelope->Documents().Item(i);
-          d.guid = document.Attribute("GUID");
-          d.ext = document.Attribute("EXT");
-          d.fileName = document.Attribute("FILENAME");
-          d.type = document.Attribute("TYPE");
-          d.docType = document.Attribute("DOCTYPE");
-        })) {
-      return;
-    }
-    FileRecord rec;
-    const std::string source = folder + d.guid + d.ext;
-    const std::string target = folder + d.fileName;
-    rec.Name = target;
-    if (!handler.Repeat([&] {
-          RequirePlainName(d.guid + d.ext);
           RequirePlainName(d.fileName);
-          PlaceFile(*fso, source, target);
+          PlaceFile(fso, rec.Name, picture);
         })) {
-      return;
+      return false;
     }
-    rec.Description = d.type;
-    rec.ImageKey = d.docType;
-
-    if (rec.Description == "OADI/XML") {
-      rec.Classification = FileRecord::kMainOrder;
-    } else if (rec.Description == "OADI-SUP/XML") {
-      rec.Classification = FileRecord::kSupplementalOrder;
-    } else if (rec.Description == "IMAGE/JPG") {
-      rec.Classification = FileRecord::kImage;
-      const std::string picture = g.pixFolder + d.fileName;
-      if (!handler.Repeat([&] {
-            RequirePlainName(d.fileName);
-            PlaceFile(*fso, target, picture);
-          })) {
-        return;
-      }
-      rec.Name = picture;
-    } else {
-      rec.Classification = FileRecord::kOther;
-      if (!handler.Repeat([&] {
-            g.TheLog().LogEvent("File " + SenderText(rec.Name) + " has unexpected type: " +
-                                    SenderText(rec.Description),
-                                kLogInformation);
-          })) {
-        return;
-      }
-    }
-    if (!rec.Name.empty()) envelopeFiles_.push_back(rec);
+    rec.Name = picture;
+  } else {
+    rec.Classification = FileRecord::kOther;
+    return handler.Repeat([&] {
+      g.TheLog().LogEvent("File " + SenderText(rec.Name) + " has unexpected type: " +
+                              SenderText(rec.Description),
+                          kLogInformation);
+    });
   }
+  return true;
+}
 
-  // 8. The envelope's last main order document goes to a new engine; the
+bool Main::TranslateLastMainOrder(ErrorHandler& handler) {
+  // The envelope's last main order document goes to a new engine; the
   // earlier ones are not translated.
   for (auto it = envelopeFiles_.rbegin(); it != envelopeFiles_.rend(); ++it) {
     if (it->Classification != FileRecord::kMainOrder) continue;
     const std::string xmlFile = it->Name;
     if (!handler.Repeat([&] {
           if (!services_.createEngine) throw Error::ObjectNotSet(kAppTitle);
-          engine_ = services_.createEngine(g);
+          engine_ = services_.createEngine(engineServices_);
         })) {
-      return;
+      return false;
     }
-    if (!handler.Repeat([&] {
-          if (!engine_) throw Error::ObjectNotSet(kAppTitle);
-          std::string rptFile;
-          engine_->Translate(rptFile, xmlFile);
-        })) {
-      return;
-    }
-    break;
+    return handler.Repeat([&] {
+      if (!engine_) throw Error::ObjectNotSet(kAppTitle);
+      std::string rptFile;
+      engine_->Translate(rptFile, xmlFile);
+    });
   }
+  return true;
+}
 
-  // 9. Whatever the translation did, every document file goes; the envelope
-  // itself stays as it was.
+void Main::DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const {
   // Two documents of one name can only both be recorded when their bytes
   // are the same; they share one file, which goes once.
   std::unordered_set<std::string> deleted;
   for (const FileRecord& rec : envelopeFiles_) {
     if (!deleted.insert(rec.Name).second) continue;
-    if (!handler.Repeat([&] { fso->DeleteFile(rec.Name); })) return;
+    if (!handler.Repeat([&] { fso.DeleteFile(rec.Name); })) return;
   }
 }
 

@@ -6,6 +6,7 @@
 // EngineServices that refer to them.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,9 @@
 #include "services/logger.h"
 
 namespace ombrel {
+
+class Envelope;
+class ErrorHandler;
 
 // What the main window is given to run with.
 struct MainServices {
@@ -77,6 +81,28 @@ class Main {
   const XmlEngine* Engine() const { return engine_.get(); }
 
  private:
+  // Open_Click's steps, in the order it takes them. Each runs its statements
+  // through handler and returns False when the envelope step ends there.
+  struct DocumentAttributes;
+  bool CreateStepFileSystem(ErrorHandler& handler, std::unique_ptr<FileSystemObject>& fso) const;
+  // Creates the envelope's reader and validates the envelope at path.
+  bool OpenEnvelope(ErrorHandler& handler, const std::string& path,
+                    std::unique_ptr<Envelope>& envelope) const;
+  // Extracts the documents into folder, the envelope's own.
+  bool UnpackEnvelope(ErrorHandler& handler, FileSystemObject& fso, Envelope& envelope,
+                      const std::string& path, std::string& folder) const;
+  bool ReadDocumentAttributes(ErrorHandler& handler, const Envelope& envelope,
+                              std::size_t i, DocumentAttributes& d) const;
+  // Gives the document's extracted file (GUID and extension) its own name
+  // in folder; rec.Name is that path.
+  bool PlaceDocument(ErrorHandler& handler, FileSystemObject& fso, const std::string& folder,
+                     const DocumentAttributes& d, FileRecord& rec) const;
+  // Records the document's type, moving a photo to the picture folder.
+  bool ClassifyDocument(ErrorHandler& handler, FileSystemObject& fso, const DocumentAttributes& d,
+                        FileRecord& rec) const;
+  bool TranslateLastMainOrder(ErrorHandler& handler);
+  void DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const;
+
   MainServices services_;
   EngineServices engineServices_;
   std::unique_ptr<Logger> eventLog_;
