@@ -1,6 +1,7 @@
 #include "support/trace_calls.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "support/recording_engine.h"
@@ -54,6 +55,14 @@ Calls UpTo(const Calls& calls, const std::string& first, const std::string& next
   const std::ptrdiff_t end = IndexOf(calls, next, begin + 1);
   if (end < 0) return {};
   return Calls(calls.begin() + begin, calls.begin() + end);
+}
+
+Calls Among(const Calls& calls, const Calls& kinds) {
+  Calls among;
+  std::copy_if(calls.begin(), calls.end(), std::back_inserter(among), [&](const std::string& c) {
+    return std::find(kinds.begin(), kinds.end(), c) != kinds.end();
+  });
+  return among;
 }
 
 std::string Member(const std::string& call) { return call.substr(0, call.find('(')); }

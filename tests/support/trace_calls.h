@@ -48,6 +48,10 @@ Calls Between(const Calls& calls, const std::string& first, const std::string& l
 // equal to next after it; empty when either is missing.
 Calls UpTo(const Calls& calls, const std::string& first, const std::string& next);
 
+// The calls that are among kinds, in the order made: what a guarded part of a
+// table wrote, whatever rows a deliberate change puts around it.
+Calls Among(const Calls& calls, const Calls& kinds);
+
 // The member a call names: "SetAlias" of SetAlias("CITY", "8|1").
 std::string Member(const std::string& call);
 std::size_t CountMember(const Calls& calls, const std::string& member);

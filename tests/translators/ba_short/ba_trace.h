@@ -16,6 +16,7 @@
 namespace ombrel::ba_testing {
 
 using testing::AddendaCalls;
+using testing::Among;
 using testing::Between;
 using testing::Calls;
 using testing::Contains;

@@ -79,7 +79,9 @@ TEST(FM2070Test, LicenceSelectArms) {
         "\"EXTERIOR\"])");
     Calls supervisor = {"SetAlias(\"SUPAPPRAISERDTSIGNED\", \"76|4\")", "Licensing(2)"};
     supervisor.insert(supervisor.end(), c.supervisor.begin(), c.supervisor.end());
-    supervisor.push_back(calls.back());
+    supervisor.push_back(
+        "CheckAlias(\"INSPECTSUBJECTPROP\", \"78|3\", \"DID2\", [\"78|4\", \"DID\", \"79|1\", "
+        "\"DIDNOT\"])");
     EXPECT_EQ(ba_testing::Between(calls, appraiser.front(), appraiser.back()), appraiser);
     EXPECT_EQ(ba_testing::Between(calls, supervisor.front(), supervisor.back()), supervisor);
   }

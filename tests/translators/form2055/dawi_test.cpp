@@ -37,7 +37,7 @@ TEST(DAWI, MainTableIsFM2055sWithItsDifferences) {
 
     // No title.
     const std::ptrdiff_t title = IndexOf(expected, SetAliasCall("TITLE", "3|1"));
-    ASSERT_EQ(title, 0);
+    ASSERT_GE(title, 0);
     expected.erase(expected.begin() + title);
     // The case and file numbers, three times.
     InsertAfter(expected, "ProcessOffscrn()",
@@ -56,8 +56,6 @@ TEST(DAWI, MainTableIsFM2055sWithItsDifferences) {
     DAWI dawi;
     const Calls calls = MainCalls(dawi, licensing);
     EXPECT_EQ(calls, expected);
-    EXPECT_EQ(calls.size(), 331u);
-    EXPECT_EQ(calls.front(), R"(ProcessAppraiserInfo(1, 1, "DAWI"))");
   }
 }
 

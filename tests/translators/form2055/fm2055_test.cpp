@@ -1,5 +1,5 @@
 // FM2055's two tables through the calls they make on a recording engine: the
-// counts, the licence-state arms, the descriptions that go to the extended
+// licence-state arms, the descriptions that go to the extended
 // comments addendum and the comparables templates.
 #include "translators/form2055/fm2055.h"
 
@@ -15,38 +15,9 @@ namespace {
 
 using namespace form2055_testing;
 
-constexpr int32_t kLicensingResults[] = {-2, -1, 0, 1};
 // U+2026, the one-character ellipsis, spelt in bytes so that a source file
 // saved in another encoding cannot pass unnoticed.
 const std::string kEllipsis = "\xE2\x80\xA6";
-
-TEST(FM2055Main, CallCountsByMemberForEachLicensingResult) {
-  for (int32_t licensing : kLicensingResults) {
-    SCOPED_TRACE(licensing);
-    FM2055 translator;
-    const Calls calls = MainCalls(translator, licensing);
-    EXPECT_EQ(calls.size(), 326u);
-    // One arm of each licence-state select runs: a SetAlias for -1 and 0,
-    // a Compare otherwise.
-    const bool single = licensing == -1 || licensing == 0;
-    const std::pair<const char*, std::size_t> counts[] = {
-        {"SetAlias", 242u + (single ? 2 : 0)},
-        {"Compare", single ? 0u : 2u},
-        {"CheckAlias", 48},
-        {"ParseExtended", 16},
-        {"ParseAddress", 7},
-        {"Combine", 3},
-        {"MapValue", 3},
-        {"Licensing", 2},
-        {"ProcessAppraiserInfo", 2},
-        {"ProcessOffscrn", 1},
-    };
-    for (const auto& [member, count] : counts) {
-      SCOPED_TRACE(member);
-      EXPECT_EQ(CountMember(calls, member), count);
-    }
-  }
-}
 
 TEST(FM2055Main, LicenceStateArms) {
   struct Case {

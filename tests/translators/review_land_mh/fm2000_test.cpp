@@ -40,8 +40,7 @@ std::string N(int n) { return std::to_string(n); }
 TEST(FM2000Test, HistoryRowsTakeLinesTwentyFourToTwentyEight) {
   const Calls calls = Main();
   const std::ptrdiff_t first = IndexOf(calls, MapValueCall("ASKING(1)NUM", "1"));
-  ASSERT_EQ(first, 18);
-  EXPECT_EQ(calls[first - 1], SetAliasCall("REVAPPRAISERTAXID", "13|2"));
+  ASSERT_GE(first, 0);
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE("row " + N(n));
     const std::string line = N(23 + n);
@@ -82,20 +81,24 @@ TEST(FM2000Test, ReviewQuestionsAndTheirComments) {
       {"REVIEWNBRHOODECONOMY", 135, false, "REVIEWNBRHOODECONOMYCOMMENTS", "136|1"},
   };
   const Calls calls = Main();
-  const std::ptrdiff_t first = IndexOf(calls, SetAliasCall("DATASCR(5)INFO", "28|6")) + 1;
+  const auto boxes = [](const Question& q) {
+    const std::string line = N(q.line);
+    std::string call = "CheckAlias(" + Q(q.tag) + ", " + Q(line + "|1") + ", \"YES\", [" +
+                       Q(line + "|2") + ", \"NO\"";
+    if (q.na) call += ", " + Q(line + "|3") + ", \"NA\"";
+    return call + "])";
+  };
+  const std::ptrdiff_t first = IndexOf(calls, boxes(questions.front()));
+  ASSERT_GE(first, 0);
   for (std::size_t i = 0; i < questions.size(); ++i) {
     const Question& q = questions[i];
     SCOPED_TRACE(q.tag);
-    const std::string line = N(q.line);
-    std::string boxes = "CheckAlias(" + Q(q.tag) + ", " + Q(line + "|1") + ", \"YES\", [" +
-                        Q(line + "|2") + ", \"NO\"";
-    if (q.na) boxes += ", " + Q(line + "|3") + ", \"NA\"";
-    boxes += "])";
     const std::ptrdiff_t at = first + 2 * static_cast<std::ptrdiff_t>(i);
     ASSERT_LT(at + 1, static_cast<std::ptrdiff_t>(calls.size()));
-    EXPECT_EQ(calls[at], boxes);
+    EXPECT_EQ(calls[at], boxes(q));
     EXPECT_EQ(calls[at + 1], "ParseExtended(" + Q(q.comment) + ", " + Q(q.commentAddr) + ", True)");
   }
+  ASSERT_LT(first + 26, static_cast<std::ptrdiff_t>(calls.size()));
   EXPECT_EQ(calls[first + 26], "ParseExtended(\"REVIEWSUBJECTCOOPACCURATE\", \"144|1\", True)");
 }
 

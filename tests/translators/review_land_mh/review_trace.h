@@ -16,6 +16,7 @@
 namespace ombrel::review_testing {
 
 using testing::AddendaCalls;
+using testing::Between;
 using testing::Calls;
 using testing::Contains;
 using testing::CountByMember;

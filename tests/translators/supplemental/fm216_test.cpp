@@ -70,8 +70,7 @@ TEST(FM216Test, UtilitiesTickOwnerOrTenant) {
 TEST(FM216Test, MiscellaneousLinesFromZero) {
   FM216 translator;
   Calls calls = MainCalls(translator);
-  Calls run = {"SetAlias(\"IEPROJREPRES\", \"67|1\")", "MapValue(\"IEPROJMISC(0)TYPE\", \"MISC0\")",
-               "SetAlias(\"IEPROJMISC(0)\", \"68|1\")"};
+  Calls run = {"MapValue(\"IEPROJMISC(0)TYPE\", \"MISC0\")", "SetAlias(\"IEPROJMISC(0)\", \"68|1\")"};
   for (int m = 1; m <= 8; ++m) {
     const std::string n = std::to_string(m);
     const std::string line = std::to_string(68 + m);
@@ -79,9 +78,6 @@ TEST(FM216Test, MiscellaneousLinesFromZero) {
     run.push_back("SetAlias(\"IEPROJMISC(" + n + ")DESC\", \"" + line + "|1\")");
     run.push_back("SetAlias(\"IEPROJMISC(" + n + ")\", \"" + line + "|2\")");
   }
-  run.push_back("MapValue(\"IEPROJTOTALOPEXTYPE\", \"TOTALOPEX\")");
-  run.push_back("SetAlias(\"IEPROJTOTALOPEX\", \"78|1\")");
-  run.push_back("SetAlias(\"CASE_NO\", \"85|1\")");
   EXPECT_EQ(Between(calls, run.front(), run.back()), run);
 }
 

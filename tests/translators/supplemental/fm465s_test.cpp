@@ -28,8 +28,6 @@ TEST(FM465STest, AddressLines) {
       "SetAlias(\"UNITNUM\", \"14|3\")",
       "ParseAddress(\"16|2\", \"APPRAISERCITY\", \"APPRAISERSTATEPROV\", \"APPRAISERZIP\", "
       "\"APPRAISERSTREET\", \"\")",
-      "SetAlias(\"CASE_NO\", \"17|1\")",
-      "SetAlias(\"FMCASE_NO\", \"18|1\")",
   };
   EXPECT_EQ(Between(calls, run.front(), run.back()), run);
 }
