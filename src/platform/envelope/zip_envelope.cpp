@@ -392,8 +392,9 @@ uint64_t ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
   // more than the file holds means entries share their bytes.
   uint64_t packed = kEndRecordSize;
   uint64_t unpacked = 0;
+  // Each entry once: a document may be ENVELOPE.XML itself.
   std::vector<zip_int64_t> read = indexes;
-  read.push_back(listingIndex);
+  if (std::find(read.begin(), read.end(), listingIndex) == read.end()) read.push_back(listingIndex);
   for (std::size_t i = 0; i < read.size(); ++i) {
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -413,7 +414,7 @@ uint64_t ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
                     std::to_string(fileSize) + " bytes of the whole envelope");
     }
     packed = SaturatingAdd(packed, kLocalHeaderSize + kCentralRecordSize + 2 * entry.size() + stat.comp_size);
-    if (i + 1 < read.size()) unpacked = SaturatingAdd(unpacked, stat.size);
+    if (i < indexes.size()) unpacked = SaturatingAdd(unpacked, stat.size);
   }
   if (packed > fileSize) {
     throw Invalid("its entries overlap: the entries read state " + std::to_string(packed) +

@@ -222,6 +222,13 @@ TEST_F(EnvelopeTest, TheFailureSaysWhichDocumentAndWhy) {
        },
        "The entries of document 1 and document 2 (6F9619FF-8B86-D011-B42D-00C04FC964FF.xml, "
        "6f9619ff-8b86-d011-b42d-00c04fc964ff.xml) differ only in letter case: they would be one file"},
+      {"a document whose entry is ENVELOPE.XML itself, counted once",
+       [&](EnvelopeBuilder& b) {
+         b.documents()[1].guid = "ENVELOPE";
+         b.documents()[1].ext = ".XML";
+         b.documents()[1].writeEntry = false;
+       },
+       ""},
       {"a FILENAME that is the document's own entry name",
        [&](EnvelopeBuilder& b) { first(b).fileName = first(b).guid + first(b).ext; }, ""},
   };
