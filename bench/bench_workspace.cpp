@@ -50,7 +50,7 @@ BenchWorkspace::BenchWorkspace(const std::string& base, std::unique_ptr<Componen
   services.components = components_.get();
   services.executablePath = folder_.File("bin/Ombrel");
   services.createLogger = [](const EngineServices& reporter) {
-    return std::make_unique<Logger>(reporter, CreateSystemClock());
+    return std::make_unique<Logger>(reporter, CreateSystemClock(), CreateLocalFileSystem());
   };
   services.createEngine = [this](const EngineServices& engineServices) {
     return std::make_unique<PresetReportEngine>(engineServices, catalogue_, targetFormDialog_,

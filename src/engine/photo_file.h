@@ -4,18 +4,19 @@
 // the one meant.
 #pragma once
 
-#include <compare>
-#include <cstddef>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "platform/files/file_system_object.h"
 
 namespace ombrel {
 
 class PictureFolder {
  public:
-  // folder ends in "/".
-  explicit PictureFolder(std::string folder) : folder_(std::move(folder)) {}
+  // folder ends in "/"; files is how it is read, and must outlive this.
+  PictureFolder(FileSystemObject& files, std::string folder)
+      : files_(files), folder_(std::move(folder)) {}
 
   const std::string& folder() const { return folder_; }
 
@@ -29,17 +30,14 @@ class PictureFolder {
   std::string Find(const std::string& fileName);
 
  private:
-  static std::size_t KeyOf(std::string_view name);
   void List();
 
+  FileSystemObject& files_;
   std::string folder_;
   bool listed_ = false;
-  struct Entry {
-    std::size_t key;   // the hash of the name in capitals
-    std::string name;
-    auto operator<=>(const Entry&) const = default;
-  };
-  std::vector<Entry> byKey_;  // the folder's names by key, then in byte order
+  // The folder's names, each after its text in capitals, sorted: the names
+  // that differ only in letter case stand together, in byte order.
+  std::vector<std::pair<std::string, std::string>> byCapitals_;
 };
 
 }  // namespace ombrel

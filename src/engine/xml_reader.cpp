@@ -214,7 +214,7 @@ bool XmlReader::LoadAliases(TranslateStep& step) {
     return false;
   }
   return step([&] {
-    if (!CanReadFile(aliasPath)) {
+    if (!services_.TheFileSystem().CanReadFile(aliasPath)) {
       step.Stop();
       Box("Can't find alias file.", MsgIcon::kCritical);
     } else {

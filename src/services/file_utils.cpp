@@ -1,9 +1,5 @@
 #include "services/file_utils.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/settings/profile.h"
 
 namespace ombrel {
@@ -11,18 +7,6 @@ namespace ombrel {
 std::string AddBackslash(const std::string& path) {
   if (path.empty() || path.back() == '/') return path;
   return path + "/";
-}
-
-bool CanReadFile(const std::string& path) {
-  if (path.empty()) return false;
-  // Non-blocking, so a FIFO cannot hang the program; only a regular file
-  // counts, since on Linux a folder opens for reading too.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info {};
-  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  ::close(fd);
-  return regular;
 }
 
 std::string ReadIniValue(const std::string& settingsFile, const std::string& section,

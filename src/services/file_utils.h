@@ -8,9 +8,6 @@ namespace ombrel {
 // path + "/" when path is not empty and does not end in "/".
 std::string AddBackslash(const std::string& path);
 
-// True when path names a file that can be opened for reading. Reports nothing.
-bool CanReadFile(const std::string& path);
-
 // One value of a settings file, blanks around it removed; "" when absent, when
 // only blanks, or when settingsFile is empty.
 std::string ReadIniValue(const std::string& settingsFile, const std::string& section,

@@ -1,10 +1,8 @@
 #include "services/logger.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 
 #include "platform/errors/error.h"
 #include "platform/text/sender_text.h"
@@ -27,7 +25,8 @@ const char* Mark(int32_t msgType) {
 }
 
 // The program's own error for a failed operation on the log file.
-Error LogFileError(int errorNumber, const std::string& what, const std::string& path) {
+Error LogFileError(std::error_code cause, const std::string& what, const std::string& path) {
+  const int errorNumber = cause.value();
   int32_t number = err::kPathFileAccessError;
   std::string text = "Path/File access error";
   switch (errorNumber) {
@@ -71,8 +70,9 @@ class BusyScope {
 
 }  // namespace
 
-Logger::Logger(const EngineServices& services, std::unique_ptr<Clock> clock)
-    : services_(services), clock_(std::move(clock)) {}
+Logger::Logger(const EngineServices& services, std::unique_ptr<Clock> clock,
+               std::unique_ptr<FileSystemObject> files)
+    : services_(services), clock_(std::move(clock)), files_(std::move(files)) {}
 
 Logger::~Logger() = default;
 
@@ -99,33 +99,23 @@ void Logger::LogEvent(const std::string& msgText, int32_t msgType) {
   // and free for others between events. Retry runs the failed operation again;
   // Cancel gives the line up.
   ErrorHandler handler(services_, "Logger::LogEvent");
-  int fd = -1;
+  std::unique_ptr<AppendStream> file;
   if (!handler.Repeat([&] {
-        fd = ::open(logTarget_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0) throw LogFileError(errno, "open", logTarget_);
+        std::error_code error;
+        file = files_->OpenForAppend(logTarget_, error);
+        if (!file) throw LogFileError(error, "open", logTarget_);
       })) {
     return;
   }
   std::size_t written = 0;
   const bool wrote = handler.Repeat([&] {
-    while (written < line.size()) {
-      const ssize_t n = ::write(fd, line.data() + written, line.size() - written);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        throw LogFileError(errno, "write to", logTarget_);
-      }
-      written += static_cast<std::size_t>(n);
+    if (const std::error_code error = file->Write(line, written)) {
+      throw LogFileError(error, "write to", logTarget_);
     }
   });
-  if (!wrote) {
-    ::close(fd);
-    return;
-  }
+  if (!wrote) return;  // the file closes as it goes
   handler.Repeat([&] {
-    if (fd < 0) return;  // a failed close still releases the descriptor
-    const int result = ::close(fd);
-    fd = -1;
-    if (result != 0) throw LogFileError(errno, "close", logTarget_);
+    if (const std::error_code error = file->Close()) throw LogFileError(error, "close", logTarget_);
   });
 }
 

@@ -1,7 +1,9 @@
 // The log writer: one line per event, appended to the log file beside the
 // executable; the file is opened and closed for every line. Its own failures
 // go to the error reporter of the services it was given, never through the
-// log itself.
+// log itself. It writes through a file-system service of its own: the log
+// starts before the program's file-system service is created, and ends after
+// it is released.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "platform/errors/error.h"
+#include "platform/files/file_system_object.h"
 #include "platform/text/dates.h"
 
 namespace ombrel {
@@ -28,8 +31,9 @@ std::unique_ptr<Clock> CreateSystemClock();
 class Logger {
  public:
   // services: how the log's own failures are reported; it must outlive the
-  // Logger.
-  Logger(const EngineServices& services, std::unique_ptr<Clock> clock);
+  // Logger. files: how the log file is written; not null.
+  Logger(const EngineServices& services, std::unique_ptr<Clock> clock,
+         std::unique_ptr<FileSystemObject> files);
   ~Logger();
 
   void StartLogging(const std::string& newTarget, int32_t newMode);
@@ -42,6 +46,7 @@ class Logger {
  private:
   const EngineServices& services_;
   std::unique_ptr<Clock> clock_;
+  std::unique_ptr<FileSystemObject> files_;
   std::string logTarget_;
   bool busy_ = false;  // a line is being written (or its failure reported)
 };

@@ -25,7 +25,7 @@ MainServices RealMainServices(
   services.components = &components;
   services.executablePath = ExecutablePath();
   services.createLogger = [](const EngineServices& reporter) {
-    return std::make_unique<Logger>(reporter, CreateSystemClock());
+    return std::make_unique<Logger>(reporter, CreateSystemClock(), CreateLocalFileSystem());
   };
   services.createEngine = std::move(createEngine);
   services.openRegistry = [] { return CreateIniRegistry(WindowsDirectory()); };

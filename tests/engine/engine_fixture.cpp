@@ -53,7 +53,7 @@ std::vector<LogLine> ReadLogLines(const std::string& path) {
 }
 
 std::unique_ptr<Logger> CreateTestLogger(const EngineServices& services, const std::string& path) {
-  auto logger = std::make_unique<Logger>(services, std::make_unique<FixedClock>());
+  auto logger = std::make_unique<Logger>(services, std::make_unique<FixedClock>(), CreateLocalFileSystem());
   logger->StartLogging(path, 2);
   return logger;
 }

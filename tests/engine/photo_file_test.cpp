@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
+#include "platform/files/file_system_object.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -13,6 +15,7 @@ using ombrel::testing::TempDir;
 
 TEST(PhotoFileTest, FindsTheExactFileElseOneDifferingOnlyInCase) {
   TempDir pix;
+  const std::unique_ptr<FileSystemObject> files = CreateLocalFileSystem();
   pix.Write("front.jpg", "jpeg");
   pix.Write("REAR.JPG", "jpeg");
   pix.Write("Side.Jpg", "jpeg");
@@ -40,12 +43,12 @@ TEST(PhotoFileTest, FindsTheExactFileElseOneDifferingOnlyInCase) {
       {"../outside.jpg", ""},
       {"sub\\inner.jpg", ""},
   };
-  PictureFolder folder(pix.str());
+  PictureFolder folder(*files, pix.str());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string expected = *c.found == '\0' ? "" : pix.str() + c.found;
     EXPECT_EQ(folder.Find(c.name), expected);
-    EXPECT_EQ(PictureFolder(pix.str()).Find(c.name), expected);  // before any listing
+    EXPECT_EQ(PictureFolder(*files, pix.str()).Find(c.name), expected);  // before any listing
   }
 }
 
@@ -53,26 +56,28 @@ TEST(PhotoFileTest, FindsTheExactFileElseOneDifferingOnlyInCase) {
 // exactly is still read from the disk each time.
 TEST(PhotoFileTest, ListsTheFolderOnceForNamesDifferingInCase) {
   TempDir pix;
+  const std::unique_ptr<FileSystemObject> files = CreateLocalFileSystem();
   pix.Write("front.jpg", "jpeg");
-  PictureFolder folder(pix.str());
+  PictureFolder folder(*files, pix.str());
   EXPECT_EQ(folder.Find("rear.jpg"), "");
   pix.Write("REAR.JPG", "jpeg");
   pix.Write("side.jpg", "jpeg");
   EXPECT_EQ(folder.Find("rear.jpg"), "");
   EXPECT_EQ(folder.Find("side.jpg"), pix.str() + "side.jpg");
   EXPECT_EQ(folder.Find("FRONT.JPG"), pix.str() + "front.jpg");
-  EXPECT_EQ(PictureFolder(pix.str()).Find("rear.jpg"), pix.str() + "REAR.JPG");
+  EXPECT_EQ(PictureFolder(*files, pix.str()).Find("rear.jpg"), pix.str() + "REAR.JPG");
 }
 
 TEST(PhotoFileTest, NeverReachesOutsideThePictureFolder) {
   TempDir root;
+  const std::unique_ptr<FileSystemObject> files = CreateLocalFileSystem();
   root.Write("secret.txt", "key");
   root.Write("Pix/front.jpg", "jpeg");
   const std::string pix = root.str() + "Pix/";
-  PictureFolder folder(pix);
+  PictureFolder folder(*files, pix);
   EXPECT_EQ(folder.Find("../secret.txt"), "");
   EXPECT_EQ(folder.Find(root.File("secret.txt")), "");
-  EXPECT_EQ(PictureFolder(root.str() + "Missing/").Find("front.jpg"), "");
+  EXPECT_EQ(PictureFolder(*files, root.str() + "Missing/").Find("front.jpg"), "");
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ class FileDialogsTest : public ::testing::Test {
  protected:
   FileDialogsTest() {
     log_ = std::make_unique<Logger>(
-        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
+        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())),
+        CreateLocalFileSystem());
     services.ui = &ui;
     services.log = log_.get();
     log_->StartLogging(dir.File("Ombrel.LOG"), 2);

@@ -1,7 +1,5 @@
 #include "services/file_utils.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 
@@ -35,35 +33,6 @@ TEST(AddBackslashTest, AppendsTheSeparatorOnlyToANonEmptyPathThatLacksIt) {
     const std::string before = c.path;
     EXPECT_EQ(AddBackslash(c.path), c.expected);
     EXPECT_EQ(c.path, before);
-  }
-}
-
-TEST(CanReadFileTest, IsTrueOnlyForARegularFileThatOpens) {
-  TempDir dir;
-  const std::string file = dir.Write("photo.jpg", "bytes");
-  const std::string empty = dir.Write("empty.txt", "");
-  std::filesystem::create_directories(dir.File("folder"));
-  const std::string fifo = dir.File("pipe");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-
-  struct Case {
-    std::string what, path;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"a file", file, true},
-      {"an empty file", empty, true},
-      {"a folder", dir.File("folder"), false},
-      {"a folder with a trailing separator", dir.str() + "folder/", false},
-      {"a missing file", dir.File("missing.jpg"), false},
-      {"a file inside a missing folder", dir.File("none/photo.jpg"), false},
-      {"a file used as a folder", file + "/x", false},
-      {"a FIFO (must not hang)", fifo, false},
-      {"an empty path", "", false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(CanReadFile(c.path), c.expected);
   }
 }
 

@@ -1,8 +1,12 @@
 #include "services/logger.h"
 
+#include <cerrno>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +14,7 @@
 #include "services/error_handler.h"
 #include "support/hooked_ui.h"
 #include "support/pinned_clock.h"
+#include "support/scripted_append_files.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -17,6 +22,7 @@ namespace {
 
 using testing::HookedUi;
 using testing::PinnedClock;
+using testing::ScriptedAppendFiles;
 using testing::ShownBox;
 using testing::TempDir;
 
@@ -29,7 +35,7 @@ class LoggerTest : public ::testing::Test {
 
   // A logger that reports its failures through services, without being its log.
   std::unique_ptr<Logger> NewLogger() {
-    return std::make_unique<Logger>(services, std::make_unique<PinnedClock>(now));
+    return std::make_unique<Logger>(services, std::make_unique<PinnedClock>(now), CreateLocalFileSystem());
   }
   // A logger that is also the log of services, as the program's is.
   Logger& ProgramLogger() {
@@ -63,7 +69,7 @@ TEST_F(LoggerTest, WritesEachTypeWithItsMarkAfterTheDateField) {
   for (const Case& c : cases) {
     SCOPED_TRACE("type " + std::to_string(c.type));
     const std::string path = dir.File("type" + std::to_string(c.type) + ".LOG");
-    Logger logger(services, std::make_unique<PinnedClock>(now));
+    Logger logger(services, std::make_unique<PinnedClock>(now), CreateLocalFileSystem());
     logger.StartLogging(path, 2);
     logger.LogEvent("text", c.type);
     EXPECT_EQ(dir.Read(path), kStamp + "   ->\r\n" + c.expected);
@@ -200,6 +206,64 @@ TEST_F(LoggerTest, ALogThatIsAFolderFailsLikeAnyUnwritableLog) {
   ASSERT_EQ(ui.boxes.size(), 2U);
   EXPECT_EQ(ui.boxes[0], ui.boxes[1]);
   EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Logger::LogEvent:\n", 0), 0U) << ui.boxes[0].text;
+}
+
+// A write or a close of the log that fails shows its box like a failed open:
+// its own number and words, Retry and Cancel. Retry after a write that
+// stopped part way writes only the rest, so the line is in the log once.
+TEST_F(LoggerTest, AFailedWriteOrCloseShowsItsBoxAndRetryGoesOnWhereItStopped) {
+  const std::string path = "/logs/Ombrel.LOG";
+  const std::string line = kStamp + "   ->\r\n";
+  const std::error_code full(ENOSPC, std::generic_category());
+  const std::error_code io(EIO, std::generic_category());
+  struct Case {
+    std::string what;
+    std::deque<ScriptedAppendFiles::Script::WriteFailure> writeFailures;
+    std::deque<std::error_code> closeFailures;
+    std::vector<MsgResult> answers;
+    std::string box;      // the start of each box shown
+    std::size_t boxes;
+    std::string written;  // what the log holds after the line
+  };
+  const Case cases[] = {
+      {"a write stopped part way, then Retry", {{10, full}}, {}, {MsgResult::kRetry},
+       "Error 61 in Logger::LogEvent:\nDisk full: cannot write to the log file " + path +
+           " (No space left on device)",
+       1, line},
+      {"a write that fails, then Cancel", {{0, io}}, {}, {MsgResult::kCancel},
+       "Error 75 in Logger::LogEvent:\nPath/File access error: cannot write to the log file " + path +
+           " (Input/output error)",
+       1, ""},
+      {"two writes that stop part way", {{3, full}, {4, full}}, {}, {MsgResult::kRetry, MsgResult::kRetry},
+       "Error 61 in Logger::LogEvent:\nDisk full: cannot write to the log file ", 2, line},
+      {"a close that fails, then Retry", {}, {io}, {MsgResult::kRetry},
+       "Error 75 in Logger::LogEvent:\nPath/File access error: cannot close the log file " + path +
+           " (Input/output error)",
+       1, line},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto files = std::make_unique<ScriptedAppendFiles>();
+    ScriptedAppendFiles::Script& script = files->script();
+    script.writeFailures = c.writeFailures;
+    script.closeFailures = c.closeFailures;
+    HookedUi boxUi;
+    EngineServices reporter;
+    reporter.ui = &boxUi;
+    for (MsgResult answer : c.answers) boxUi.AnswerBox(answer);
+    Logger logger(reporter, std::make_unique<PinnedClock>(now), std::move(files));
+    reporter.log = &logger;
+
+    logger.StartLogging(path, 2);
+
+    ASSERT_EQ(boxUi.boxes.size(), c.boxes);
+    for (const ShownBox& box : boxUi.boxes) {
+      EXPECT_EQ(box.text.rfind(c.box, 0), 0U) << box.text;
+      EXPECT_EQ(box.buttons, MsgButtons::kRetryCancel);
+    }
+    EXPECT_EQ(script.files[path], c.written);
+    EXPECT_TRUE(boxUi.AllAnswersUsed());
+  }
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ class ReportErrorTest : public ::testing::Test {
  protected:
   ReportErrorTest() {
     log_ = std::make_unique<Logger>(
-        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())));
+        services, std::make_unique<PinnedClock>(std::make_shared<DateTime>(testing::TestNow())),
+        CreateLocalFileSystem());
     services.ui = &ui;
     services.log = log_.get();
     log_->StartLogging(LogPath(), 2);

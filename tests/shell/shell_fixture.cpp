@@ -66,7 +66,7 @@ MainServices ShellTest::Services() {
   services.executablePath = binDir + "/Ombrel";
   services.createLogger = [this](const EngineServices& reporter) -> std::unique_ptr<Logger> {
     if (!loggerCreated) return nullptr;
-    return std::make_unique<Logger>(reporter, std::make_unique<PinnedClock>(now));
+    return std::make_unique<Logger>(reporter, std::make_unique<PinnedClock>(now), CreateLocalFileSystem());
   };
   services.createEngine = [this](const EngineServices& engineServices) -> std::unique_ptr<XmlEngine> {
     return std::make_unique<ObservingEngine>(engineServices, &translations, onTranslate);

@@ -29,7 +29,7 @@ ReportWorkspace::ReportWorkspace(
   services.components = components_.get();
   services.executablePath = dirs.File("bin/Ombrel");
   services.createLogger = [](const EngineServices& reporter) {
-    return std::make_unique<Logger>(reporter, CreateSystemClock());
+    return std::make_unique<Logger>(reporter, CreateSystemClock(), CreateLocalFileSystem());
   };
   if (createEngine) {
     services.createEngine = std::move(createEngine);

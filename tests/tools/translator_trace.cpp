@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   ::close(fd);
-  auto logger = std::make_unique<ombrel::Logger>(services, ombrel::CreateSystemClock());
+  auto logger = std::make_unique<ombrel::Logger>(services, ombrel::CreateSystemClock(),
+                                                ombrel::CreateLocalFileSystem());
   services.log = logger.get();
   logger->StartLogging(logPath, 2);
 

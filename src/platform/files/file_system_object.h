@@ -7,6 +7,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace ombrel {
 
@@ -23,12 +26,34 @@ class TextStream {
   virtual void Close() = 0;
 };
 
+// A file opened to add to its end. Failures come back as the system's error
+// code rather than as an error of the program, so that the caller words them:
+// the log writer names its own file and step.
+class AppendStream {
+ public:
+  virtual ~AppendStream() = default;
+  // Writes bytes from written on, until all are written or a write fails;
+  // written counts what went, so a second call goes on where a failure
+  // stopped.
+  virtual std::error_code Write(std::string_view bytes, std::size_t& written) = 0;
+  // Closes the file now, so a failing close (a full disk on some file
+  // systems) is seen. A failed close still releases the file; closing again
+  // does nothing.
+  virtual std::error_code Close() = 0;
+};
+
 class FileSystemObject {
  public:
   virtual ~FileSystemObject() = default;
 
   virtual bool FolderExists(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
+  // True when path names a regular file that can be opened for reading.
+  // Reports nothing, and never waits: a FIFO is no file here.
+  virtual bool CanReadFile(const std::string& path) = 0;
+  // The names in the folder at path (files, folders and anything else), "."
+  // and ".." left out, in no particular order; none when it cannot be listed.
+  virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
   virtual std::string GetParentFolderName(const std::string& path) = 0;
   virtual std::string GetBaseName(const std::string& path) = 0;
   virtual std::string GetExtensionName(const std::string& path) = 0;
@@ -53,6 +78,12 @@ class FileSystemObject {
 
   // Opens a file for reading as text. Raises an error when it cannot be opened.
   virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;
+
+  // Opens a file to add to its end, creating it when missing (readable and
+  // writable by everyone the umask allows). nullptr, with error set, when it
+  // cannot be opened.
+  virtual std::unique_ptr<AppendStream> OpenForAppend(const std::string& path,
+                                                      std::error_code& error) = 0;
 };
 
 // The real service, on the local file system.

@@ -1,4 +1,5 @@
 // The file-system service on the local file system.
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/errors/errno_error.h"
@@ -101,6 +103,32 @@ class LocalTextStream : public TextStream {
   std::string path_;
 };
 
+class LocalAppendStream : public AppendStream {
+ public:
+  explicit LocalAppendStream(int fd) : fd_(fd) {}
+
+  std::error_code Write(std::string_view bytes, std::size_t& written) override {
+    while (written < bytes.size()) {
+      const ssize_t n = ::write(fd_.get(), bytes.data() + written, bytes.size() - written);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return std::error_code(errno, std::generic_category());
+      }
+      written += static_cast<std::size_t>(n);
+    }
+    return {};
+  }
+
+  std::error_code Close() override {
+    if (fd_.get() < 0) return {};
+    if (fd_.Close()) return {};
+    return std::error_code(errno, std::generic_category());
+  }
+
+ private:
+  FileDescriptor fd_;
+};
+
 class LocalFileSystem : public FileSystemObject {
  public:
   bool FolderExists(const std::string& path) override {
@@ -111,6 +139,28 @@ class LocalFileSystem : public FileSystemObject {
   bool FileExists(const std::string& path) override {
     std::error_code ec;
     return !path.empty() && fs::exists(path, ec) && !fs::is_directory(path, ec);
+  }
+
+  bool CanReadFile(const std::string& path) override {
+    if (path.empty()) return false;
+    // Non-blocking, so a FIFO cannot hang the program; only a regular file
+    // counts, since on Linux a folder opens for reading too.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    struct stat info {};
+    return ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode);
+  }
+
+  std::vector<std::string> ListFolder(const std::string& path) override {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(path.c_str()), ::closedir);
+    if (!folder) return names;
+    while (const dirent* entry = ::readdir(folder.get())) {
+      const std::string_view name(entry->d_name);
+      if (name == "." || name == "..") continue;
+      names.emplace_back(name);
+    }
+    return names;
   }
 
   std::string GetParentFolderName(const std::string& path) override { return ParentFolderName(path); }
@@ -191,6 +241,16 @@ class LocalFileSystem : public FileSystemObject {
       throw Error(err::kPathFileAccessError, kSource, "Path/File access error: " + SenderText(path) + " is a folder");
     }
     return stream;
+  }
+
+  std::unique_ptr<AppendStream> OpenForAppend(const std::string& path, std::error_code& error) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      error = std::error_code(errno, std::generic_category());
+      return nullptr;
+    }
+    error.clear();
+    return std::make_unique<LocalAppendStream>(fd);
   }
 
  private:

@@ -41,4 +41,9 @@ std::string ExtensionPart(const std::string& path) {
   return dot == std::string::npos ? "" : name.substr(dot + 1);
 }
 
+bool IsPlainFileName(std::string_view name) {
+  return !name.empty() && name.size() <= kMaxFileNameBytes && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
 }  // namespace ombrel

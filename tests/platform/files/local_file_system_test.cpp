@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 #include "platform/errors/error_matchers.h"
 #include "platform/files/file_system_object.h"
@@ -62,6 +65,84 @@ TEST_F(LocalFileSystemTest, ExistsTellsFilesFromFolders) {
   EXPECT_FALSE(fso_->FolderExists(dir_.File("missing")));
   EXPECT_FALSE(fso_->FileExists(""));
   EXPECT_FALSE(fso_->FolderExists(""));
+}
+
+TEST_F(LocalFileSystemTest, CanReadFileIsTrueOnlyForARegularFileThatOpens) {
+  const std::string file = dir_.Write("photo.jpg", "bytes");
+  const std::string empty = dir_.Write("empty.txt", "");
+  fs::create_directories(dir_.File("folder"));
+  const std::string fifo = dir_.File("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+  struct Case {
+    std::string what, path;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"a file", file, true},
+      {"an empty file", empty, true},
+      {"a folder", dir_.File("folder"), false},
+      {"a folder with a trailing separator", dir_.str() + "folder/", false},
+      {"a missing file", dir_.File("missing.jpg"), false},
+      {"a file inside a missing folder", dir_.File("none/photo.jpg"), false},
+      {"a file used as a folder", file + "/x", false},
+      {"a FIFO (must not hang)", fifo, false},
+      {"an empty path", "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(fso_->CanReadFile(c.path), c.expected);
+  }
+}
+
+TEST_F(LocalFileSystemTest, ListFolderGivesEveryNameOfTheFolderAndNoneOfAnother) {
+  const std::string pix = dir_.str() + "Pix/";
+  dir_.Write("Pix/front.jpg", "jpeg");
+  dir_.Write("Pix/FRONT.JPG", "jpeg");
+  dir_.Write("Pix/.hidden", "");
+  dir_.Write("Pix/sub/inner.jpg", "jpeg");
+  dir_.Write("outside.jpg", "jpeg");
+
+  const auto sorted = [](std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::string> expected{".hidden", "FRONT.JPG", "front.jpg", "sub"};
+  EXPECT_EQ(sorted(fso_->ListFolder(pix)), expected);
+  EXPECT_EQ(sorted(fso_->ListFolder(dir_.str() + "Pix")), expected);  // without the trailing "/" too
+
+  EXPECT_TRUE(fso_->ListFolder(dir_.File("Missing")).empty());
+  EXPECT_TRUE(fso_->ListFolder(dir_.File("outside.jpg")).empty());  // a file is no folder
+  EXPECT_TRUE(fso_->ListFolder("").empty());
+}
+
+TEST_F(LocalFileSystemTest, OpenForAppendAddsToTheEndAndGivesTheSystemsCode) {
+  const std::string path = dir_.File("Ombrel.LOG");
+  for (const std::string line : {"one\r\n", "two\r\n"}) {
+    std::error_code error = std::make_error_code(std::errc::io_error);
+    const std::unique_ptr<AppendStream> file = fso_->OpenForAppend(path, error);
+    ASSERT_TRUE(file);
+    EXPECT_FALSE(error);
+    std::size_t written = 0;
+    EXPECT_FALSE(file->Write(line, written));
+    EXPECT_EQ(written, line.size());
+    EXPECT_FALSE(file->Close());
+    EXPECT_FALSE(file->Close());  // closing again does nothing
+  }
+  EXPECT_EQ(dir_.Read(path), "one\r\ntwo\r\n");
+
+  std::error_code error;
+  EXPECT_FALSE(fso_->OpenForAppend(dir_.File("missing/Ombrel.LOG"), error));
+  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+  EXPECT_FALSE(fso_->OpenForAppend(dir_.path().string(), error));
+  EXPECT_EQ(error, std::errc::is_a_directory);
+
+  // A full disk: the open works, the write does not, and nothing counts as written.
+  const std::unique_ptr<AppendStream> full = fso_->OpenForAppend("/dev/full", error);
+  ASSERT_TRUE(full) << error.message();
+  std::size_t written = 0;
+  EXPECT_EQ(full->Write("line", written), std::errc::no_space_on_device);
+  EXPECT_EQ(written, 0U);
 }
 
 TEST_F(LocalFileSystemTest, AbsolutePathIsNormalised) {
