@@ -1,13 +1,13 @@
 #include "shell/main_form.h"
 
 #include "platform/errors/error.h"
+#include "platform/processes/program_launcher.h"
 #include "platform/settings/profile.h"
 #include "services/app_title.h"
 #include "services/error_handler.h"
 #include "services/file_utils.h"
 #include "shell/about.h"
 #include "shell/executable_path.h"
-#include "shell/program_launcher.h"
 
 namespace ombrel {
 

@@ -1,4 +1,4 @@
-#include "shell/program_launcher.h"
+#include "platform/processes/program_launcher.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -8,16 +8,21 @@
 #include <cstring>
 
 #include "platform/errors/error.h"
-#include "services/app_title.h"
 
 namespace ombrel {
+
+namespace {
+
+constexpr const char* kSource = "StartDetached";
+
+}  // namespace
 
 void StartDetached(const std::string& path) {
   // A pipe closed on exec tells whether the exec worked: the parent reads
   // either end-of-file (it did) or the child's errno (it did not).
   int status_pipe[2];
   if (::pipe2(status_pipe, O_CLOEXEC) != 0) {
-    throw Error(err::kPathFileAccessError, kAppTitle,
+    throw Error(err::kPathFileAccessError, kSource,
                 "Cannot start " + path + ": " + std::strerror(errno));
   }
   const pid_t child = ::fork();
@@ -42,7 +47,7 @@ void StartDetached(const std::string& path) {
   ::close(status_pipe[1]);
   if (child < 0) {
     ::close(status_pipe[0]);
-    throw Error(err::kPathFileAccessError, kAppTitle,
+    throw Error(err::kPathFileAccessError, kSource,
                 "Cannot start " + path + ": " + std::strerror(fork_error));
   }
   int child_status = 0;
@@ -55,7 +60,7 @@ void StartDetached(const std::string& path) {
   } while (n < 0 && errno == EINTR);
   ::close(status_pipe[0]);
   if (n > 0) {
-    throw Error(err::kFileNotFound, kAppTitle,
+    throw Error(err::kFileNotFound, kSource,
                 "Cannot start " + path + ": " + std::strerror(exec_error));
   }
 }
