@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "platform/files/file_system_object.h"
+#include "support/forwarding_file_system.h"
 
 namespace ombrel::testing {
 
-class ScriptedAppendFiles : public FileSystemObject {
+class ScriptedAppendFiles : public ForwardingFileSystem {
  public:
   // What the test sets and reads; shared with every file opened.
   struct Script {
@@ -33,33 +34,14 @@ class ScriptedAppendFiles : public FileSystemObject {
     std::vector<std::string> calls;            // "open P", "write P", "close P"
   };
 
-  ScriptedAppendFiles() : script_(std::make_shared<Script>()), local_(CreateLocalFileSystem()) {}
+  ScriptedAppendFiles() : script_(std::make_shared<Script>()) {}
 
   Script& script() { return *script_; }
 
   std::unique_ptr<AppendStream> OpenForAppend(const std::string& path, std::error_code& error) override;
 
-  bool FolderExists(const std::string& path) override { return local_->FolderExists(path); }
-  bool FileExists(const std::string& path) override { return local_->FileExists(path); }
-  bool CanReadFile(const std::string& path) override { return local_->CanReadFile(path); }
-  std::vector<std::string> ListFolder(const std::string& path) override { return local_->ListFolder(path); }
-  std::string GetParentFolderName(const std::string& path) override { return local_->GetParentFolderName(path); }
-  std::string GetBaseName(const std::string& path) override { return local_->GetBaseName(path); }
-  std::string GetExtensionName(const std::string& path) override { return local_->GetExtensionName(path); }
-  std::string GetFileName(const std::string& path) override { return local_->GetFileName(path); }
-  std::string GetAbsolutePathName(const std::string& path) override { return local_->GetAbsolutePathName(path); }
-  void MoveFile(const std::string& source, const std::string& destination) override {
-    local_->MoveFile(source, destination);
-  }
-  bool SameContents(const std::string& first, const std::string& second) override {
-    return local_->SameContents(first, second);
-  }
-  void DeleteFile(const std::string& path) override { local_->DeleteFile(path); }
-  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override { return local_->OpenTextFile(path); }
-
  private:
   std::shared_ptr<Script> script_;
-  std::unique_ptr<FileSystemObject> local_;
 };
 
 }  // namespace ombrel::testing
