@@ -11,6 +11,7 @@
 #include "platform/envelope/envelope.h"
 #include "platform/errors/error.h"
 #include "platform/files/file_system_object.h"
+#include "platform/files/path_names.h"
 #include "platform/text/sender_text.h"
 #include "services/app_title.h"
 #include "services/error_handler.h"
@@ -26,9 +27,7 @@ namespace {
 // put in. The reader already refuses other names; the step checks again
 // right before each move, since a name like "../x" would write elsewhere.
 void RequirePlainName(const std::string& name) {
-  const bool plain = !name.empty() && name != "." && name != ".." &&
-                     name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
-  if (!plain) {
+  if (!IsPlainFileName(name)) {
     throw Error(err::kPathFileAccessError, kAppTitle,
                 "The envelope names a document \"" + SenderText(name) +
                     "\", which is not a plain file name; it is not moved.");

@@ -449,6 +449,7 @@ TEST_F(EnvelopeStepTest, EachEnvelopeGetsANewEngine) {
 // never writes outside the envelope's folder.
 class LaxEnvelope : public Envelope, EnvelopeDocuments, EnvelopeDocument {
  public:
+  explicit LaxEnvelope(std::string fileName) : fileName_(std::move(fileName)) {}
   bool OpenEnvelope(const std::string&) override { return true; }
   bool ExtractTo(const std::string& folder, int32_t) override {
     std::ofstream(folder + "{LAX}.xml") << "<ORDER/>";
@@ -460,23 +461,36 @@ class LaxEnvelope : public Envelope, EnvelopeDocuments, EnvelopeDocument {
   const EnvelopeDocument& Item(std::size_t) const override { return *this; }
   std::string Attribute(const std::string& name) const override {
     const std::map<std::string, std::string> attributes = {
-        {"GUID", "{LAX}"}, {"EXT", ".xml"}, {"FILENAME", "../escaped.xml"}, {"TYPE", "OADI/XML"}};
+        {"GUID", "{LAX}"}, {"EXT", ".xml"}, {"FILENAME", fileName_}, {"TYPE", "OADI/XML"}};
     const auto it = attributes.find(name);
     return it == attributes.end() ? "" : it->second;
   }
+
+ private:
+  std::string fileName_;
 };
 
 TEST_F(EnvelopeStepTest, TheStepChecksEveryNameBeforeItMoves) {
   Main& main = StartedMain();
-  components.envelopeOverride = [] { return std::make_unique<LaxEnvelope>(); };
-  ui.AnswerDialog(XmlDir() + "order.env");
-  ui.AnswerBox(MsgResult::kCancel);
-  main.Open_Click();
-  ASSERT_EQ(ui.boxes.size(), 1U);
-  EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Open:\n", 0), 0U) << ui.boxes[0].text;
-  EXPECT_FALSE(fs::exists(kestrovDir + "/escaped.xml"));
-  EXPECT_EQ(dirs.Read("kestrov/XML/{LAX}.xml"), "<ORDER/>");
-  EXPECT_TRUE(translations.empty());
+  // A name longer than a file name can be is refused by the same rule, not
+  // left to the move to fail.
+  for (const std::string& fileName : {std::string("../escaped.xml"), std::string("..\\escaped.xml"),
+                                     std::string(256, 'x')}) {
+    SCOPED_TRACE(fileName);
+    components.envelopeOverride = [fileName] { return std::make_unique<LaxEnvelope>(fileName); };
+    ui.boxes.clear();
+    ui.AnswerDialog(XmlDir() + "order.env");
+    ui.AnswerBox(MsgResult::kCancel);
+    main.Open_Click();
+    ASSERT_EQ(ui.boxes.size(), 1U);
+    EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Open:\n", 0), 0U) << ui.boxes[0].text;
+    EXPECT_NE(ui.boxes[0].text.find("which is not a plain file name; it is not moved."), std::string::npos)
+        << ui.boxes[0].text;
+    EXPECT_FALSE(fs::exists(kestrovDir + "/escaped.xml"));
+    EXPECT_EQ(dirs.Read("kestrov/XML/{LAX}.xml"), "<ORDER/>");
+    fs::remove(dirs.File("kestrov/XML/{LAX}.xml"));
+    EXPECT_TRUE(translations.empty());
+  }
 }
 
 // The engine's part of the step. An error in making the engine or in its

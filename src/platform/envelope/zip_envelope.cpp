@@ -1,7 +1,6 @@
 #include "platform/envelope/zip_envelope.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include "platform/envelope/archive_tail.h"
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
+#include "platform/files/path_names.h"
 #include "platform/files/pending_file.h"
 #include "platform/files/pending_folder.h"
 #include "platform/text/ascii_case.h"
@@ -200,13 +200,6 @@ Error CurrentFailure(const std::string& fallback) {
   }
 }
 
-// A name that can only mean a file directly inside the folder, and that a
-// file can have.
-bool IsPlainFileName(const std::string& name) {
-  return !name.empty() && name.size() <= NAME_MAX && name != "." && name != ".." &&
-         name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
-}
-
 // The whole entry, its checksum verified; raises when it cannot be read.
 std::string ReadEntry(zip_t* archive, zip_int64_t index, const std::string& entry,
                       zip_uint64_t limit) {
@@ -344,7 +337,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
         if (!IsPlainFileName(*name)) {
           throw Invalid(number + " is named \"" + SenderText(*name) +
                         "\", which is not a plain file name of at most " +
-                        std::to_string(NAME_MAX) + " bytes");
+                        std::to_string(kMaxFileNameBytes) + " bytes");
         }
       }
       if (!entries.insert(entry).second) {
