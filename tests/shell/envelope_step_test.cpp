@@ -367,6 +367,28 @@ TEST_F(EnvelopeStepTest, TwoIdenticalDocumentsOfOneNameShareOneFile) {
   EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
 }
 
+// A document the envelope names after its own entry is already in place:
+// it is translated or moved on, never taken for a copy of itself and deleted.
+TEST_F(EnvelopeStepTest, ADocumentNamedAfterItsOwnEntryStaysInPlace) {
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("{ORDER}.xml", "OADI/XML", "", "<ORDER>main</ORDER>").guid = "{ORDER}";
+  builder.Add("{PHOTO}.jpg", "IMAGE/JPG", "SUBJECT FRONT", "front photo").guid = "{PHOTO}";
+  Pick(builder);
+  std::string mainText, photoBytes;
+  onTranslate = [&](const testing::ObservingEngine::Call& call) {
+    mainText = dirs.Read(call.xmlFile);
+    photoBytes = dirs.Read(PixDir() + "{PHOTO}.jpg");
+  };
+  main.Open_Click();
+
+  EXPECT_TRUE(ui.boxes.empty());
+  ASSERT_EQ(translations.size(), 1U);
+  EXPECT_EQ(mainText, "<ORDER>main</ORDER>");
+  EXPECT_EQ(photoBytes, "front photo");
+  EXPECT_EQ(FilesUnder(kestrovDir), (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
+}
+
 TEST_F(EnvelopeStepTest, RetryRunsTheSameMoveAgain) {
   Main& main = StartedMain();
   EnvelopeBuilder builder;

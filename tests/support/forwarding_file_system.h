@@ -32,6 +32,9 @@ class ForwardingFileSystem : public FileSystemObject {
   bool SameContents(const std::string& first, const std::string& second) override {
     return local_->SameContents(first, second);
   }
+  bool SameFile(const std::string& first, const std::string& second) override {
+    return local_->SameFile(first, second);
+  }
   void DeleteFile(const std::string& path) override { local_->DeleteFile(path); }
   std::optional<uint64_t> FreeSpace(const std::string& folder) override { return local_->FreeSpace(folder); }
   std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override { return local_->OpenTextFile(path); }

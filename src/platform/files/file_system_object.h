@@ -69,6 +69,11 @@ class FileSystemObject {
   // otherwise, and when either cannot be read.
   virtual bool SameContents(const std::string& first, const std::string& second) = 0;
 
+  // True when both paths name one file (as a name and itself, or a name
+  // differing only in letter case on a file system that folds case); False
+  // otherwise, and when either does not exist.
+  virtual bool SameFile(const std::string& first, const std::string& second) = 0;
+
   // Deletes exactly one file; never a folder. Raises an error on failure.
   virtual void DeleteFile(const std::string& path) = 0;
 

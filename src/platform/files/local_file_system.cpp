@@ -226,6 +226,12 @@ class LocalFileSystem : public FileSystemObject {
     return ombrel::SameContents(first, second);
   }
 
+  bool SameFile(const std::string& first, const std::string& second) override {
+    struct stat a {}, b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+  }
+
   std::optional<uint64_t> FreeSpace(const std::string& folder) override {
     struct statvfs status {};
     if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
