@@ -1,6 +1,7 @@
-// Many files written before any of them has its name, so that a kill, a crash
-// or a power cut at any moment leaves either all of them under their names or
-// none. They are written into a folder of their own beside their names,
+// Many files written before any of them has its name, so that a kill or a
+// crash at any moment, or a power cut while they are written, leaves either
+// all of them under their names or none. Nothing is flushed to disk: after a
+// power cut soon after they were named, a named file may be empty. They are written into a folder of their own beside their names,
 // ".ombrel-" and six characters (as a pending file's temporary is named),
 // locked while it is in use. Each is then given its name by a hard link while
 // the pending folder still holds it, and the pending folder goes only when
