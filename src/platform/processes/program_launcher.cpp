@@ -22,8 +22,11 @@ void StartDetached(const std::string& path) {
   // either end-of-file (it did) or the child's errno (it did not).
   int status_pipe[2];
   if (::pipe2(status_pipe, O_CLOEXEC) != 0) {
+    // Taken before the message is built: building it allocates, which may
+    // set errno, and the operands of "+" are evaluated in no fixed order.
+    const int pipe_error = errno;
     throw Error(err::kPathFileAccessError, kSource,
-                "Cannot start " + path + ": " + std::strerror(errno));
+                "Cannot start " + path + ": " + std::strerror(pipe_error));
   }
   const pid_t child = ::fork();
   if (child == 0) {
@@ -37,7 +40,7 @@ void StartDetached(const std::string& path) {
       [[maybe_unused]] const ssize_t n = ::write(status_pipe[1], &error, sizeof error);
       ::_exit(127);
     }
-    int error = errno;
+    const int error = errno;
     if (grandchild < 0) {
       [[maybe_unused]] const ssize_t n = ::write(status_pipe[1], &error, sizeof error);
     }
