@@ -163,8 +163,8 @@ bool XmlReader::LoadMainDocument(TranslateStep& step, const std::string& xmlFile
         if (formNum.empty()) {
           step.Stop();
           const std::string fileName = SenderText(services_.TheFileSystem().GetFileName(xmlFile));
-          // A document a limit of the reader refused reads as one without a
-          // form number; the log says which limit.
+          // A document the reader refused (a limit, a NUL) reads as one
+          // without a form number; the log says why.
           const std::string limit = Dom().LimitReached();
           if (!limit.empty()) {
             Log("Can't determine form type in " + fileName + ": " + limit, kLogError);

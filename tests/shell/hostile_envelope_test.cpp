@@ -246,6 +246,16 @@ TEST_F(HostileEnvelopeTest, BrokenEnvelopesAreReportedAndLeaveNothing) {
          return bytesOf(builder);
        },
        kInvalid, "ENVELOPE.XML is not well-formed: "},
+      {"manifest whose FILENAME holds a NUL written past 32 bits",
+       [&] {
+         EnvelopeBuilder builder = OrderPhotoAndNotes();
+         std::string listing = builder.ListingXml();
+         const std::string fileName = "FILENAME=\"ORDER.XML";
+         listing.insert(listing.find(fileName) + fileName.size(), "&#4294967296;.exe");
+         builder.SetEnvelopeXml(listing);
+         return bytesOf(builder);
+       },
+       kInvalid, "ENVELOPE.XML holds a NUL character"},
       {"manifest with a CRC error",
        [&] {
          EnvelopeBuilder builder = OrderPhotoAndNotes();
@@ -361,6 +371,9 @@ TEST_F(HostileEnvelopeTest, HostileOrderDocumentsEndAsTheirTextAllows) {
       {"a million elements and two", many, false,
        "too many elements (more than 1000000 elements and attributes)"},
       {"invalid UTF-8 without a declaration", windows1252, true, ""},
+      {"a NUL written past 32 bits in the form number",
+       "<ORDER><FORMNUM>1004&#4294967296;</FORMNUM><BORROWER>Smith</BORROWER></ORDER>", false,
+       "holds a NUL character"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

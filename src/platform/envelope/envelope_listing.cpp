@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include "platform/errors/error.h"
+#include "platform/xml/xml_character_fault.h"
 #include "platform/xml/xml_markup_count.h"
 #include "platform/xml/xml_single_root.h"
 #include "platform/xml/xml_text_decoder.h"
@@ -26,7 +27,9 @@ std::optional<EnvelopeListing> Refuse(std::string* why, std::string text) {
 
 std::optional<EnvelopeListing> EnvelopeListing::Parse(std::string_view bytes, std::string* why) {
   std::string text = DecodeXmlText(bytes);
-  if (HasNulCharacter(text)) return Refuse(why, "ENVELOPE.XML holds a NUL character");
+  if (const CharacterFault fault = FindCharacterFault(text); fault != CharacterFault::kNone) {
+    return Refuse(why, std::string("ENVELOPE.XML ") + CharacterFaultText(fault));
+  }
   // Parsed elements cost far more memory than their text: no listing needs
   // a million of them.
   if (CountElementsAndAttributes(text, kMaxElements) > kMaxElements) {

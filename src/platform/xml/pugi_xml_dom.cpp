@@ -4,6 +4,7 @@
 
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_bytes.h"
+#include "platform/xml/xml_character_fault.h"
 #include "platform/xml/xml_markup_count.h"
 #include "platform/xml/xml_single_root.h"
 #include "platform/xml/xml_text_decoder.h"
@@ -39,7 +40,10 @@ void PugiXmlDom::LoadXml(std::string text) {
     return;
   }
   DecodeXmlTextInPlace(text);
-  if (HasNulCharacter(text)) return;
+  if (const CharacterFault fault = FindCharacterFault(text); fault != CharacterFault::kNone) {
+    limitReached_ = CharacterFaultText(fault);
+    return;
+  }
   if (!MarkupWithinLimit(text, kMaxElements)) {
     limitReached_ = "too many elements (more than " + std::to_string(kMaxElements) +
                     " elements and attributes)";

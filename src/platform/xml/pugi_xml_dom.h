@@ -1,7 +1,9 @@
 // The XML reader on pugixml: one order document, read in whatever encoding it
 // came in, and the alias table that maps order tags to places in it. A
-// document that is not well-formed, too large, with too many elements or
-// nested too deep loads as empty: every path and tag then has no value.
+// document that is not well-formed, too large, with too many elements,
+// nested too deep, or holding a character the parser would read wrongly (a
+// NUL however it is written) loads as empty: every path and tag then has no
+// value.
 #pragma once
 
 #include <cstddef>

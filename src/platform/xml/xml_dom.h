@@ -25,8 +25,9 @@ class XmlDom {
   // loads as empty: every path and tag then has no value. The text is taken
   // by value so that a large order need not be held twice.
   virtual void LoadXml(std::string text) = 0;
-  // Why the last LoadXml loaded nothing when a limit of the reader refused
-  // the text ("too many elements", ...); "" when no limit did.
+  // Why the last LoadXml loaded nothing when the reader itself refused the
+  // text: a limit ("too many elements", ...) or a character the parser
+  // would read wrongly ("holds a NUL character"); "" when nothing did.
   virtual std::string LimitReached() const { return ""; }
   virtual XmlNode Root() const = 0;
   // The text of the path under node, "" when nothing matches.

@@ -67,21 +67,4 @@ void DecodeXmlTextInPlace(std::string& text) {
   text = DecodeXmlText(view);
 }
 
-bool HasNulCharacter(std::string_view text) {
-  if (text.find('\0') != std::string_view::npos) return true;
-  for (std::size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 2)) {
-    std::size_t i = at + 2;
-    const bool hex = i < text.size() && (text[i] == 'x');
-    if (hex) ++i;
-    const std::size_t digitsStart = i;
-    bool allZero = true;
-    while (i < text.size() && (hex ? IsAsciiHexDigit(text[i]) : IsAsciiDigit(text[i]))) {
-      if (text[i] != '0') allZero = false;
-      ++i;
-    }
-    if (i > digitsStart && allZero && i < text.size() && text[i] == ';') return true;
-  }
-  return false;
-}
-
 }  // namespace ombrel

@@ -19,9 +19,4 @@ std::string DecodeXmlText(std::string_view bytes);
 // already: a large order is then held once, not twice.
 void DecodeXmlTextInPlace(std::string& text);
 
-// True when the text holds a NUL character, raw or as a character reference
-// ("&#0;", "&#x0;"): no XML document may, and the parser would silently cut
-// the value there.
-bool HasNulCharacter(std::string_view text);
-
 }  // namespace ombrel

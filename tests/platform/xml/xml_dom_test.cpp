@@ -225,7 +225,7 @@ TEST_F(XmlDomTest, WhatIsNotAWellFormedDocumentLoadsAsEmpty) {
       {"text after the root", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>trailing", ""},
       {"empty text", "", ""},
       {"plain text", "FORMNUM 1004", ""},
-      {"NUL reference", "<ORDER><FORMNUM>10&#0;04</FORMNUM></ORDER>", ""},
+      {"NUL reference", "<ORDER><FORMNUM>10&#0;04</FORMNUM></ORDER>", "holds a NUL character"},
       {"nested too deep", deep, "too deep (more than 256 nested elements)"},
       {"too large", huge, "over the size limit (64 MB)"},
   };
