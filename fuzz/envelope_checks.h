@@ -68,7 +68,7 @@ inline void CheckEnvelope(const char* harness, const ScratchFolder& scratch,
       for (const char* attribute : {"GUID", "EXT", "FILENAME", "TYPE", "DOCTYPE", "", "guid"}) {
         (void)document.Attribute(attribute);
       }
-      const std::string name = document.Attribute("GUID") + document.Attribute("EXT");
+      const std::string name = document.EntryName();
       if (!IsPlainFileName(name) || !IsPlainFileName(document.Attribute("FILENAME"))) {
         Fail(harness, "an opened envelope names a document \"" + name + "\" / \"" +
                           document.Attribute("FILENAME") + "\"");
@@ -81,7 +81,7 @@ inline void CheckEnvelope(const char* harness, const ScratchFolder& scratch,
     } catch (const Error&) {
     }
     if (!names.empty() && keepFirst) {
-      kept = documents.Item(0).Attribute("GUID") + documents.Item(0).Attribute("EXT");
+      kept = documents.Item(0).EntryName();
       std::ofstream(folder / kept, std::ios::binary) << "kept";
       struct stat status {};
       if (::stat((folder / kept).c_str(), &status) == 0) keptInode = status.st_ino;

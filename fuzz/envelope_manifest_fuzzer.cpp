@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size % 3 == 0) {
     if (const std::optional<ombrel::EnvelopeListing> listing = ombrel::EnvelopeListing::Parse(manifest)) {
       for (std::size_t i = 0; i < listing->Count(); ++i) {
-        const ombrel::ListedDocument& document = listing->Document(i);
-        names.push_back(document.Attribute("GUID") + document.Attribute("EXT"));
+        names.push_back(listing->Document(i).EntryName());
       }
     }
   }

@@ -53,7 +53,7 @@ void PlaceFile(FileSystemObject& fso, const std::string& source, const std::stri
 
 // What the envelope says of one of its documents.
 struct Main::DocumentAttributes {
-  std::string guid, ext, fileName, type, docType;
+  std::string entryName, fileName, type, docType;
 };
 
 void Main::Open_Click() {
@@ -168,8 +168,7 @@ bool Main::ReadDocumentAttributes(ErrorHandler& handler, const Envelope& envelop
                                   std::size_t i, DocumentAttributes& d) const {
   return handler.Repeat([&] {
     const EnvelopeDocument& document = envelope.Documents().Item(i);
-    d.guid = document.Attribute("GUID");
-    d.ext = document.Attribute("EXT");
+    d.entryName = document.EntryName();
     d.fileName = document.Attribute("FILENAME");
     d.type = document.Attribute("TYPE");
     d.docType = document.Attribute("DOCTYPE");
@@ -178,11 +177,11 @@ bool Main::ReadDocumentAttributes(ErrorHandler& handler, const Envelope& envelop
 
 bool Main::PlaceDocument(ErrorHandler& handler, FileSystemObject& fso, const std::string& folder,
                          const DocumentAttributes& d, FileRecord& rec) const {
-  const std::string source = folder + d.guid + d.ext;
+  const std::string source = folder + d.entryName;
   const std::string target = folder + d.fileName;
   rec.Name = target;
   return handler.Repeat([&] {
-    RequirePlainName(d.guid + d.ext);
+    RequirePlainName(d.entryName);
     RequirePlainName(d.fileName);
     PlaceFile(fso, source, target);
   });

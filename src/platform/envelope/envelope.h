@@ -16,6 +16,9 @@ class EnvelopeDocument {
   virtual ~EnvelopeDocument() = default;
   // The document's attribute (GUID, EXT, FILENAME, TYPE, DOCTYPE); "" when absent.
   virtual std::string Attribute(const std::string& name) const = 0;
+  // The name of the document's entry in the archive, and of the file it is
+  // unpacked to: GUID followed by EXT.
+  std::string EntryName() const { return Attribute("GUID") + Attribute("EXT"); }
 };
 
 class EnvelopeDocuments {

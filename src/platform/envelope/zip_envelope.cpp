@@ -165,12 +165,11 @@ void CheckNamesDoNotMeet(zip_t* archive, const EnvelopeListing& listing,
   const auto number = [](std::size_t i) { return "document " + std::to_string(i + 1); };
   for (std::size_t i = 0; i < listing.Count(); ++i) {
     const ListedDocument& document = listing.Document(i);
-    const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+    const std::string entry = document.EntryName();
     const auto [at, added] = names.emplace(AsciiLowered(entry), Holder{i, true});
     if (!added) {
       throw Invalid("The entries of " + number(at->second.document) + " and " + number(i) + " (" +
-                    SenderText(listing.Document(at->second.document).Attribute("GUID") +
-                               listing.Document(at->second.document).Attribute("EXT")) +
+                    SenderText(listing.Document(at->second.document).EntryName()) +
                     ", " + SenderText(entry) + ") differ only in letter case: they would be one file");
     }
   }
@@ -331,7 +330,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       const ListedDocument& document = listing->Document(i);
       const std::string number = "Document " + std::to_string(i + 1);
       if (!document.Has("GUID")) throw Invalid(number + " has no GUID");
-      const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+      const std::string entry = document.EntryName();
       const std::string& fileName = document.Attribute("FILENAME");
       for (const std::string* name : {&entry, &fileName}) {
         if (!IsPlainFileName(*name)) {
@@ -446,13 +445,11 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     PendingFolder pending(here, kSource);
     std::vector<char> buffer(kChunk);
     for (std::size_t i = 0; i < listing_.Count(); ++i) {
-      const ListedDocument& document = listing_.Document(i);
-      const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+      const std::string entry = listing_.Document(i).EntryName();
       StageEntry(archive_.get(), entry, pending, prefix + entry, buffer);
     }
     for (std::size_t i = 0; i < listing_.Count(); ++i) {
-      const ListedDocument& document = listing_.Document(i);
-      const std::string entry = document.Attribute("GUID") + document.Attribute("EXT");
+      const std::string entry = listing_.Document(i).EntryName();
       if (pending.Name(entry)) continue;
       // The same document, left by a run that was interrupted, is used as it is.
       if (SameContents(pending.PathOf(entry), prefix + entry)) continue;
