@@ -274,6 +274,7 @@ TEST_F(EnvelopeTest, ADocumentLeftByAnInterruptedRunIsUsed) {
   dir_.Write(order.guid + order.ext, kOrder);
   dir_.Write(photo.guid + photo.ext, "a different photo");
   EXPECT_FALSE(envelope_.ExtractTo(dir_.str(), 0));
+  ASSERT_TRUE(envelope_.Failure());
   EXPECT_EQ(envelope_.Failure()->number(), err::kFileAlreadyExists);
   EXPECT_EQ(envelope_.Failure()->description(),
             "File already exists: " + dir_.File(photo.guid + photo.ext) +
