@@ -66,12 +66,14 @@ class FileSystemObject {
   virtual void MoveFile(const std::string& source, const std::string& destination) = 0;
 
   // True when both are regular files holding exactly the same bytes; False
-  // otherwise, and when either cannot be read.
+  // otherwise, when either cannot be read, and when either is a symbolic
+  // link.
   virtual bool SameContents(const std::string& first, const std::string& second) = 0;
 
   // True when both paths name one file (as a name and itself, or a name
   // differing only in letter case on a file system that folds case); False
-  // otherwise, and when either does not exist.
+  // otherwise, and when either does not exist. A symbolic link is a file of
+  // its own, not the file it points at.
   virtual bool SameFile(const std::string& first, const std::string& second) = 0;
 
   // Deletes exactly one file; never a folder. Raises an error on failure.

@@ -1,7 +1,5 @@
 // The file-system service on the local file system.
-#include <dirent.h>
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -15,6 +13,8 @@
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
 #include "platform/files/file_system_object.h"
+#include "platform/files/folder_names.h"
+#include "platform/files/no_replace_rename.h"
 #include "platform/files/path_names.h"
 #include "platform/text/sender_text.h"
 
@@ -110,10 +110,11 @@ class LocalAppendStream : public AppendStream {
   std::error_code Write(std::string_view bytes, std::size_t& written) override {
     while (written < bytes.size()) {
       const ssize_t n = ::write(fd_.get(), bytes.data() + written, bytes.size() - written);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        return std::error_code(errno, std::generic_category());
-      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return std::error_code(errno, std::generic_category());
+      // Nothing written and no error: the file takes no more, and asking
+      // again would only spin.
+      if (n == 0) return std::error_code(EIO, std::generic_category());
       written += static_cast<std::size_t>(n);
     }
     return {};
@@ -152,15 +153,7 @@ class LocalFileSystem : public FileSystemObject {
   }
 
   std::vector<std::string> ListFolder(const std::string& path) override {
-    std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(path.c_str()), ::closedir);
-    if (!folder) return names;
-    while (const dirent* entry = ::readdir(folder.get())) {
-      const std::string_view name(entry->d_name);
-      if (name == "." || name == "..") continue;
-      names.emplace_back(name);
-    }
-    return names;
+    return FolderNames(path);
   }
 
   std::string GetParentFolderName(const std::string& path) override { return ParentFolderName(path); }
@@ -191,24 +184,8 @@ class LocalFileSystem : public FileSystemObject {
     if (::lstat(target.c_str(), &existing) == 0) {
       throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
     }
-    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
-    int error = errno;
-    if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
-      // The file system cannot refuse to replace in one step: a hard link
-      // either fails on an existing target or gives the file its new name.
-      if (::link(source.c_str(), target.c_str()) == 0) {
-        if (::unlink(source.c_str()) == 0) return;
-        error = errno;
-        ::unlink(target.c_str());
-        throw ErrnoError(error, kSource, source);
-      }
-      error = errno;
-      if (error == EPERM || error == ENOTSUP) {
-        // No hard links here either; the target was absent a moment ago.
-        if (::rename(source.c_str(), target.c_str()) == 0) return;
-        error = errno;
-      }
-    }
+    const int error = RenameNoReplace(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str());
+    if (error == 0) return;
     if (error == EXDEV) return CopyThenDelete(source, target, status);
     if (error == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
     throw ErrnoError(error, kSource, source + " -> " + target);
@@ -227,8 +204,10 @@ class LocalFileSystem : public FileSystemObject {
   }
 
   bool SameFile(const std::string& first, const std::string& second) override {
+    // A symbolic link is a file of its own here, never the file it points
+    // at: a link left under a document's name is not that document.
     struct stat a {}, b {};
-    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
   }
 
@@ -288,6 +267,7 @@ class LocalFileSystem : public FileSystemObject {
         const ssize_t w = ::write(out.get(), buffer.data() + done, static_cast<std::size_t>(n - done));
         if (w < 0 && errno == EINTR) continue;
         if (w < 0) throw fail(errno, target);
+        if (w == 0) throw fail(EIO, target);
         done += w;
       }
     }

@@ -1,17 +1,18 @@
 #include "platform/files/pending_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
 #include <random>
-#include <vector>
 
 #include "platform/errors/errno_error.h"
+#include "platform/files/file_identity.h"
+#include "platform/files/file_lock.h"
+#include "platform/files/folder_names.h"
+#include "platform/files/no_replace_rename.h"
 #include "platform/files/pending_folder.h"
 
 namespace ombrel {
@@ -56,18 +57,6 @@ bool LinkDescriptor(int fd, const std::string& path) {
   return false;
 }
 
-// Gives the file at source the name target unless target exists; errno is
-// set on failure (EEXIST when target exists).
-bool LinkNoReplace(const std::string& source, const std::string& target) {
-  if (::link(source.c_str(), target.c_str()) == 0) {
-    ::unlink(source.c_str());
-    return true;
-  }
-  if (errno != EPERM && errno != ENOTSUP) return false;
-  // A file system without hard links.
-  return ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
-}
-
 }  // namespace
 
 PendingFile::PendingFile(const std::string& folder, const std::string& source, Naming naming)
@@ -80,16 +69,29 @@ PendingFile::PendingFile(const std::string& folder, const std::string& source, N
   }
   for (int attempt = 0; fd_ < 0 && attempt < kAttempts; ++attempt) {
     const std::string name = InFolder(folder_, NewTemporaryName());
-    fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-      temporary_ = name;
-    } else if (errno != EEXIST) {
+    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
       throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
+    }
+    // Locked until the file is closed, so RemoveStaleTemporaries leaves it
+    // alone; and still the file made above: a clean-up in another process
+    // may have taken it for stale before the lock, and deleted it.
+    const FileLockResult locked = TryLockFile(fd);
+    if (locked == FileLockResult::kFailed) {
+      const int error = errno;
+      if (NamesOpenFile(AT_FDCWD, name, fd)) ::unlink(name.c_str());
+      ::close(fd);
+      throw ErrnoCause(error, source_, "Cannot create a file in", folder_);
+    }
+    if (locked == FileLockResult::kLocked && NamesOpenFile(AT_FDCWD, name, fd)) {
+      fd_ = fd;
+      temporary_ = name;
+    } else {
+      ::close(fd);
     }
   }
   if (fd_ < 0) throw ErrnoCause(EEXIST, source_, "Cannot create a file in", folder_);
-  // Held until the file is closed, so RemoveStaleTemporaries leaves it alone.
-  ::flock(fd_, LOCK_EX | LOCK_NB);
 }
 
 PendingFile::~PendingFile() {
@@ -112,12 +114,11 @@ const std::string& PendingFile::TemporaryName() {
 
 bool PendingFile::LinkAs(const std::string& path) {
   if (placed_) return false;
-  const bool linked =
-      temporary_.empty() ? LinkDescriptor(fd_, path) : LinkNoReplace(temporary_, path);
-  if (!linked) {
-    if (errno == EEXIST) return false;
-    throw ErrnoCause(errno, source_, "Cannot create", path);
-  }
+  const int error = temporary_.empty()
+                        ? (LinkDescriptor(fd_, path) ? 0 : errno)
+                        : RenameNoReplace(AT_FDCWD, temporary_.c_str(), AT_FDCWD, path.c_str());
+  if (error == EEXIST) return false;
+  if (error != 0) throw ErrnoCause(error, source_, "Cannot create", path);
   temporary_.clear();
   placed_ = true;
   return true;
@@ -135,32 +136,27 @@ void PendingFile::ReplaceAs(const std::string& path) {
 }
 
 void RemoveStaleTemporaries(const std::string& folder) {
-  DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (directory == nullptr) return;
-  const int dirFd = ::dirfd(directory);
-  std::vector<std::string> names;
-  while (const dirent* entry = ::readdir(directory)) {
-    if (IsTemporaryName(entry->d_name)) names.emplace_back(entry->d_name);
-  }
-  for (const std::string& name : names) {
-    const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat opened {};
+  const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd < 0) return;
+  for (const std::string& name : FolderNames(dirFd)) {
+    if (!IsTemporaryName(name)) continue;
     struct stat named {};
+    if (::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISDIR(named.st_mode)) {
+      RemoveStalePendingFolder(dirFd, name);
+      continue;
+    }
+    if (!S_ISREG(named.st_mode)) continue;
+    // Opened for writing, as a lock that NFS honours needs.
+    const int fd = ::openat(dirFd, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) continue;
     // Only one that no one holds, and still the one under that name.
-    if (::fstat(fd, &opened) == 0 && (S_ISREG(opened.st_mode) || S_ISDIR(opened.st_mode)) &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
-      if (S_ISDIR(opened.st_mode)) {
-        ClearPendingFolder(dirFd, fd, name);
-      } else {
-        ::unlinkat(dirFd, name.c_str(), 0);
-      }
+    if (TryLockFile(fd) == FileLockResult::kLocked && NamesOpenFile(dirFd, name, fd)) {
+      ::unlinkat(dirFd, name.c_str(), 0);
     }
     ::close(fd);
   }
-  ::closedir(directory);
+  ::close(dirFd);
 }
 
 }  // namespace ombrel

@@ -1,14 +1,16 @@
 #include "platform/files/pending_folder.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/errors/errno_error.h"
+#include "platform/files/file_identity.h"
+#include "platform/files/file_lock.h"
+#include "platform/files/folder_names.h"
+#include "platform/files/no_replace_rename.h"
 #include "platform/files/pending_file.h"
 
 namespace ombrel {
@@ -16,28 +18,23 @@ namespace ombrel {
 namespace {
 
 constexpr int kAttempts = 100;
+constexpr char kLock[] = "lock";
+constexpr char kFiles[] = "files";
+constexpr char kKept[] = "kept";
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+std::string InFolder(const std::string& folder, const std::string& name) {
+  return (folder.back() == '/' ? folder : folder + "/") + name;
 }
 
-// The names of the entries of the folder open as fd, "." and ".." aside.
-std::vector<std::string> Names(int fd) {
-  std::vector<std::string> names;
-  const int own = ::dup(fd);
-  if (own < 0) return names;
-  DIR* directory = ::fdopendir(own);
-  if (directory == nullptr) {
-    ::close(own);
-    return names;
-  }
-  ::rewinddir(directory);
-  while (const dirent* entry = ::readdir(directory)) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
-  }
-  ::closedir(directory);
-  return names;
+// Whether the name still is the file moved there: the same inode, and the
+// size and time of change a move keeps, so that an inode number reused for a
+// user's new file is not enough.
+bool StillMoved(int folderFd, const std::string& name, dev_t device, ino_t inode, off_t size,
+                const struct timespec& modified) {
+  struct stat named {};
+  return ::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(named.st_mode) &&
+         named.st_dev == device && named.st_ino == inode && named.st_size == size &&
+         named.st_mtim.tv_sec == modified.tv_sec && named.st_mtim.tv_nsec == modified.tv_nsec;
 }
 
 }  // namespace
@@ -46,94 +43,179 @@ PendingFolder::PendingFolder(const std::string& folder, const std::string& sourc
     : folder_(folder.empty() ? "." : folder), source_(source) {
   folderFd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd_ < 0) throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
-  for (int attempt = 0; fd_ < 0 && attempt < kAttempts; ++attempt) {
-    const std::string name = NewTemporaryName();
-    if (::mkdirat(folderFd_, name.c_str(), 0700) != 0) {
-      if (errno == EEXIST) continue;
-      const int error = errno;
-      ::close(folderFd_);
-      throw ErrnoCause(error, source_, "Cannot create a file in", folder_);
+  try {
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      if (Make(NewTemporaryName())) return;
     }
-    const int fd = ::openat(folderFd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat opened {};
-    struct stat named {};
-    // Locked, and still the folder made above: a clean-up in another process
-    // may have taken it for stale between the two, and deleted it.
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
-        ::fstatat(folderFd_, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named)) {
-      fd_ = fd;
-      name_ = name;
-    } else if (fd >= 0) {
-      ::close(fd);
-    }
-  }
-  if (fd_ < 0) {
+  } catch (...) {
     ::close(folderFd_);
-    throw ErrnoCause(EEXIST, source_, "Cannot create a file in", folder_);
+    throw;
   }
+  ::close(folderFd_);
+  throw ErrnoCause(EEXIST, source_, "Cannot create a file in", folder_);
+}
+
+bool PendingFolder::Make(const std::string& name) {
+  if (::mkdirat(folderFd_, name.c_str(), 0700) != 0) {
+    if (errno == EEXIST) return false;
+    throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
+  }
+  // From here each failure removes what was made. A folder without its lock
+  // file is empty, and an rmdir removes nothing else; one with its lock file
+  // is cleared while the lock is held.
+  auto fail = [&](int error) {
+    ::unlinkat(folderFd_, name.c_str(), AT_REMOVEDIR);
+    return ErrnoCause(error, source_, "Cannot create a file in", folder_);
+  };
+  const int fd = ::openat(folderFd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    // Gone already: a clean-up found it without a lock file, and removed it.
+    if (errno == ENOENT) return false;
+    throw fail(errno);
+  }
+  const int lock = ::openat(fd, kLock, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (lock < 0) {
+    const int error = errno;
+    ::close(fd);
+    if (error == ENOENT) return false;  // the same, a moment later
+    throw fail(error);
+  }
+  const FileLockResult locked = TryLockFile(lock);
+  const int lockError = errno;
+  if (locked == FileLockResult::kFailed) {
+    ::unlinkat(fd, kLock, 0);
+    ::close(lock);
+    ::close(fd);
+    throw fail(lockError);
+  }
+  // Locked, and still the folder and lock file made above: a clean-up in
+  // another process may have taken them for stale before the lock, and
+  // deleted them (it holds the lock while it does).
+  if (locked == FileLockResult::kHeld || !NamesOpenFile(folderFd_, name, fd) || !NamesOpenFile(fd, kLock, lock)) {
+    ::close(lock);
+    ::close(fd);
+    return false;
+  }
+  int files = -1;
+  if (::mkdirat(fd, kFiles, 0700) == 0) {
+    files = ::openat(fd, kFiles, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  }
+  if (files < 0) {
+    const int error = errno;
+    ClearPendingFolder(folderFd_, fd, name);
+    ::close(lock);
+    ::close(fd);
+    throw ErrnoCause(error, source_, "Cannot create a file in", folder_);
+  }
+  fd_ = fd;
+  lockFd_ = lock;
+  filesFd_ = files;
+  name_ = name;
+  return true;
 }
 
 PendingFolder::~PendingFolder() {
   if (!committed_) {
     for (const Given& given : moved_) {
-      struct stat named {};
-      if (::fstatat(folderFd_, given.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-          named.st_dev == given.device && named.st_ino == given.inode) {
+      if (StillMoved(folderFd_, given.name, given.device, given.inode, given.size, given.modified)) {
         ::unlinkat(folderFd_, given.name.c_str(), 0);
       }
     }
     ClearPendingFolder(folderFd_, fd_, name_);
   }
+  ::close(filesFd_);
+  ::close(lockFd_);
   ::close(fd_);
   ::close(folderFd_);
 }
 
 int PendingFolder::Create(const std::string& name) {
   const int fd =
-      ::openat(fd_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      ::openat(filesFd_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
   return fd;
 }
 
 std::string PendingFolder::PathOf(const std::string& name) const {
-  return (folder_.back() == '/' ? folder_ : folder_ + "/") + name_ + "/" + name;
+  return InFolder(folder_, name_ + "/" + kFiles + "/" + name);
 }
 
 bool PendingFolder::Name(const std::string& name) {
-  if (::linkat(fd_, name.c_str(), folderFd_, name.c_str(), 0) == 0) return true;
-  if (errno == EEXIST) return false;
-  if (errno == EPERM || errno == ENOTSUP) {
-    // A file system without hard links: the file moves out of the pending
-    // folder, and only this object knows to delete it on a failure.
-    struct stat staged {};
-    if (::fstatat(fd_, name.c_str(), &staged, AT_SYMLINK_NOFOLLOW) == 0 &&
-        ::renameat2(fd_, name.c_str(), folderFd_, name.c_str(), RENAME_NOREPLACE) == 0) {
-      moved_.push_back(Given{name, staged.st_dev, staged.st_ino});
-      return true;
-    }
+  if (hardLinks_) {
+    if (::linkat(filesFd_, name.c_str(), folderFd_, name.c_str(), 0) == 0) return true;
     if (errno == EEXIST) return false;
+    if (!NoHardLinks(errno)) throw ErrnoCause(errno, source_, "Cannot create", InFolder(folder_, name));
+    hardLinks_ = false;
   }
-  throw ErrnoCause(errno, source_, "Cannot create", (folder_.back() == '/' ? folder_ : folder_ + "/") + name);
+  // A file system without hard links: the file moves out of the pending
+  // folder, and only this object knows to delete it on a failure.
+  struct stat staged {};
+  int error = ::fstatat(filesFd_, name.c_str(), &staged, AT_SYMLINK_NOFOLLOW) == 0
+                  ? RenameNoReplace(filesFd_, name.c_str(), folderFd_, name.c_str())
+                  : errno;
+  if (error == 0) {
+    moved_.push_back(Given{name, staged.st_dev, staged.st_ino, staged.st_size, staged.st_mtim});
+    return true;
+  }
+  if (error == EEXIST) return false;
+  throw ErrnoCause(error, source_, "Cannot create", InFolder(folder_, name));
 }
 
 void PendingFolder::Commit() {
-  for (const std::string& name : Names(fd_)) ::unlinkat(fd_, name.c_str(), 0);
-  ::unlinkat(folderFd_, name_.c_str(), AT_REMOVEDIR);
+  // The one instant that decides: before the mark, a kill leaves a folder
+  // whose names a clean-up deletes; after it, one whose names it keeps.
+  const int kept = ::openat(fd_, kKept, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (kept < 0) throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
+  ::close(kept);
   committed_ = true;
+  ClearPendingFolder(folderFd_, fd_, name_);
 }
 
 void ClearPendingFolder(int folderFd, int fd, const std::string& name) {
-  for (const std::string& file : Names(fd)) {
-    struct stat pending {};
-    struct stat named {};
-    if (::fstatat(fd, file.c_str(), &pending, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISREG(pending.st_mode) &&
-        ::fstatat(folderFd, file.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(pending, named)) {
-      ::unlinkat(folderFd, file.c_str(), 0);
+  struct stat mark {};
+  const bool kept = ::fstatat(fd, kKept, &mark, AT_SYMLINK_NOFOLLOW) == 0;
+  const int files = ::openat(fd, kFiles, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (files >= 0) {
+    for (const std::string& file : FolderNames(files)) {
+      struct stat staged {};
+      struct stat named {};
+      if (::fstatat(files, file.c_str(), &staged, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      // The name goes before the file it shares, so that a kill between the
+      // two leaves nothing the next clean-up would miss.
+      if (!kept && S_ISREG(staged.st_mode) &&
+          ::fstatat(folderFd, file.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(staged, named)) {
+        ::unlinkat(folderFd, file.c_str(), 0);
+      }
+      ::unlinkat(files, file.c_str(), 0);
     }
-    ::unlinkat(fd, file.c_str(), 0);
+    ::close(files);
   }
+  // The mark goes only once no file is left whose name it decides.
+  if (::unlinkat(fd, kFiles, AT_REMOVEDIR) != 0 && errno != ENOENT) return;
+  ::unlinkat(fd, kKept, 0);
+  ::unlinkat(fd, kLock, 0);
   ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
+}
+
+void RemoveStalePendingFolder(int folderFd, const std::string& name) {
+  const int fd = ::openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  const int lock = ::openat(fd, kLock, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (lock < 0) {
+    // No lock file: a folder whose making was cut short, or whose clearing
+    // was, is empty; one being made right now loses it and takes another
+    // name. An rmdir removes only an empty folder.
+    if (errno == ENOENT) ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
+    ::close(fd);
+    return;
+  }
+  // Only one that no one holds, and still the one under that name.
+  if (TryLockFile(lock) == FileLockResult::kLocked && NamesOpenFile(folderFd, name, fd) &&
+      NamesOpenFile(fd, kLock, lock)) {
+    ClearPendingFolder(folderFd, fd, name);
+  }
+  ::close(lock);
+  ::close(fd);
 }
 
 }  // namespace ombrel

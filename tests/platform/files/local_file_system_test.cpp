@@ -173,6 +173,36 @@ TEST_F(LocalFileSystemTest, MoveFileMovesAndNeverOverwrites) {
   EXPECT_EQ(dir_.Read("Pix/other.xml"), "other");
 }
 
+// A symbolic link is a file of its own: never the file it points at, nor a
+// holder of its bytes, so a link left under a document's name is never taken
+// for that document.
+TEST_F(LocalFileSystemTest, ALinkIsNeverTheFileItPointsAt) {
+  const std::string document = dir_.Write("{GUID}.xml", "<ORDER/>");
+  const std::string copy = dir_.Write("copy.xml", "<ORDER/>");
+  const std::string link = dir_.File("order.xml");
+  fs::create_symlink("{GUID}.xml", link);
+  struct Row {
+    const char* what;
+    std::string first, second;
+    bool sameFile, sameContents;
+  };
+  for (const Row& row : {Row{"a name and itself", document, document, true, true},
+                         Row{"two files of the same bytes", document, copy, false, true},
+                         Row{"a link and its target", link, document, false, false},
+                         Row{"a target and its link", document, link, false, false},
+                         Row{"a link and a copy of its target", link, copy, false, false}}) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(fso_->SameFile(row.first, row.second), row.sameFile);
+    EXPECT_EQ(fso_->SameContents(row.first, row.second), row.sameContents);
+  }
+  // The link is a file that is there: a move onto it is refused, and it stays.
+  auto error = RaisedError([&] { fso_->MoveFile(document, link); });
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->number(), 58);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(dir_.Read("{GUID}.xml"), "<ORDER/>");
+}
+
 TEST_F(LocalFileSystemTest, MoveFileErrors) {
   dir_.Write("a.xml", "a");
   fs::create_directory(dir_.path() / "folder");

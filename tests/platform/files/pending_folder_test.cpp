@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/errors/error.h"
 #include "platform/files/pending_file.h"
 #include "support/temp_dir.h"
 
@@ -85,6 +87,33 @@ TEST(PendingFolderTest, WhatAKilledRunNamedGoesWithItsPendingFolder) {
   EXPECT_EQ(left, std::vector<std::string>{"c.xml"});
   EXPECT_EQ(dir.Read("c.xml"), "rent");
   EXPECT_TRUE(live.Name("e.xml"));
+}
+
+// A pending folder made but then not to be opened (a descriptor short) is
+// removed, and the error is the real cause, not a name that was taken.
+TEST(PendingFolderTest, OneThatCannotBeOpenedAfterItWasMadeIsRemovedAndSaysWhy) {
+  TempDir dir;
+  struct rlimit before {};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+  // Room for exactly one more descriptor: the folder's own.
+  const int lowest = ::dup(0);
+  ASSERT_GE(lowest, 0);
+  ::close(lowest);
+  struct rlimit tight = before;
+  tight.rlim_cur = static_cast<rlim_t>(lowest) + 1;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+  std::string failure;
+  int number = 0;
+  try {
+    PendingFolder pending(dir.str(), "test");
+  } catch (const Error& error) {
+    failure = error.description();
+    number = error.number();
+  }
+  ::setrlimit(RLIMIT_NOFILE, &before);
+  EXPECT_EQ(failure, "Cannot create a file in " + dir.str() + ": Too many open files");
+  EXPECT_EQ(number, 75);
+  EXPECT_TRUE(Listing(dir.path()).empty());
 }
 
 }  // namespace

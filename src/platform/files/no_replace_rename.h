@@ -1,0 +1,24 @@
+// Giving a file a new name in the same file system without ever replacing a
+// file that has that name, on every file system the program's folders may
+// live on.
+#pragma once
+
+namespace ombrel {
+
+// Renames from (in the folder open as fromFolder, or AT_FDCWD) to to (in
+// toFolder) unless something has that name. Returns 0, or the errno of the
+// failure: EEXIST when to exists. The first way the file system takes:
+//  1. a rename that refuses to replace (RENAME_NOREPLACE), one atomic step;
+//  2. where the file system has no such rename (EINVAL, ENOSYS, ENOTSUP): a
+//     hard link, which fails on an existing name, then the old name removed;
+//     if that removal fails, the new name goes again and its error is given;
+//  3. where it has no hard links either (EPERM, ENOTSUP, ENOSYS): a check
+//     that to is absent, then a plain rename. Between the two another
+//     process could give to a file, which the rename would replace: the one
+//     way that is not atomic (see docs/formats.md).
+int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* to);
+
+// Whether errno from a hard link means the file system has none.
+bool NoHardLinks(int error);
+
+}  // namespace ombrel
