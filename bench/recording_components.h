@@ -25,6 +25,9 @@ class RecordingComponents : public ComponentFactory {
   std::unique_ptr<ReportDocument> CreateReportDocument() override {
     return real_->CreateReportDocument();
   }
+  std::unique_ptr<WorkspaceLock> CreateWorkspaceLock(const std::string& folder) override {
+    return real_->CreateWorkspaceLock(folder);
+  }
 
   // What the XML readers created so far were asked; shared with them.
   std::shared_ptr<AskedTags> asked = std::make_shared<AskedTags>();

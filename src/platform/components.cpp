@@ -16,6 +16,9 @@ class RealComponents : public ComponentFactory {
   std::unique_ptr<ReportDocument> CreateReportDocument() override {
     return std::make_unique<RptDocument>();
   }
+  std::unique_ptr<WorkspaceLock> CreateWorkspaceLock(const std::string& folder) override {
+    return CreateFileWorkspaceLock(folder);
+  }
 };
 
 }  // namespace

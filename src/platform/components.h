@@ -4,9 +4,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/envelope/envelope.h"
 #include "platform/files/file_system_object.h"
+#include "platform/files/workspace_lock.h"
 #include "platform/report/report_document.h"
 #include "platform/xml/xml_dom.h"
 
@@ -19,9 +21,12 @@ class ComponentFactory {
   virtual std::unique_ptr<Envelope> CreateEnvelope() = 0;
   virtual std::unique_ptr<XmlDom> CreateXmlDom() = 0;
   virtual std::unique_ptr<ReportDocument> CreateReportDocument() = 0;
+  // The lock of the workspace whose folder is folder ("" or ending in "/").
+  virtual std::unique_ptr<WorkspaceLock> CreateWorkspaceLock(const std::string& folder) = 0;
 };
 
-// The real components: local files, libzip envelopes, pugixml, .RPT reports.
+// The real components: local files, libzip envelopes, pugixml, .RPT reports,
+// a lock file in the workspace.
 std::unique_ptr<ComponentFactory> CreateRealComponents();
 
 }  // namespace ombrel

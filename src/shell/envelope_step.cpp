@@ -70,6 +70,14 @@ void Main::Open_Click() {
                                     "Envelope Files|*.env|All Files|*.*", "*.env", xmlFolder_,
                                     "MY.ENV");
   if (path.empty()) return;
+  // From here to the step's end no other window converts an envelope in this
+  // workspace: their documents would meet in Pix/ and XML/, where one
+  // window's order could take the other's photo, and one window's clean-up
+  // delete the files the other still needs. Taken only once the envelope is
+  // picked, so a window idling in its Open dialog keeps no one waiting; held
+  // through the translation and its Save dialog.
+  std::unique_ptr<WorkspaceLock> lock;
+  if (!LockWorkspace(handler, lock)) return;
   std::unique_ptr<Envelope> envelope;
   if (!OpenEnvelope(handler, path, envelope)) return;
 
@@ -102,6 +110,41 @@ bool Main::CreateStepFileSystem(ErrorHandler& handler,
     if (engineServices_.components == nullptr) throw Error::ObjectNotSet(kAppTitle);
     fso = engineServices_.components->CreateFileSystem();
     if (!fso) throw Error::ObjectNotSet(kAppTitle);
+  });
+}
+
+bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) const {
+  const EngineServices& g = engineServices_;
+  if (!handler.Repeat([&] {
+        lock = g.TheComponents().CreateWorkspaceLock(orderProgramFolder_);
+        if (!lock) throw Error::ObjectNotSet(kAppTitle);
+      })) {
+    return false;
+  }
+  // While another window holds the lock, the error box says so; Retry tries
+  // again, Cancel ends the step before it has touched a file.
+  WorkspaceLockResult result = WorkspaceLockResult::kTaken;
+  if (!handler.Repeat([&] {
+        result = lock->TryTake();
+        if (result == WorkspaceLockResult::kHeld) {
+          throw Error(err::kPermissionDenied, kAppTitle,
+                      "Another window is converting an envelope in " +
+                          SenderText(orderProgramFolder_) +
+                          ". Press Retry when it has finished.");
+        }
+      })) {
+    return false;
+  }
+  if (result == WorkspaceLockResult::kTaken) return true;
+  // The lock cannot be had there at all (a read-only folder, a file system
+  // without locks), for any window: the step goes on as it would without
+  // the lock, and the log says that other windows were not kept out.
+  return handler.Repeat([&] {
+    const std::optional<Error> failure = lock->Failure();
+    g.TheLog().LogEvent("Other windows are not kept out of " + SenderText(orderProgramFolder_) +
+                            " during this step: " +
+                            (failure ? failure->description() : std::string("no lock")),
+                        kLogWarning);
   });
 }
 

@@ -87,6 +87,7 @@ bool Main::Form_Load() {
           g.aliasFolder = folder + "Alias/";
           g.pixFolder = folder + "Pix/";
           xmlFolder_ = folder + "XML/";
+          orderProgramFolder_ = folder;
         } else {
           end("This software is meant to be used with Kestrov.exe.", MsgIcon::kInformation,
               kAppTitle);

@@ -85,6 +85,9 @@ class Main {
   // through handler and returns False when the envelope step ends there.
   struct DocumentAttributes;
   bool CreateStepFileSystem(ErrorHandler& handler, std::unique_ptr<FileSystemObject>& fso) const;
+  // Takes the lock of the order program's folder for the rest of the step,
+  // waiting through the error box while another window holds it.
+  bool LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) const;
   // Creates the envelope's reader and validates the envelope at path.
   bool OpenEnvelope(ErrorHandler& handler, const std::string& path,
                     std::unique_ptr<Envelope>& envelope) const;
@@ -109,6 +112,9 @@ class Main {
   std::unique_ptr<FileSystemObject> fileSystem_;
   std::vector<FileRecord> envelopeFiles_;
   std::string xmlFolder_;  // ends in "/" once set
+  // Kestrov's folder, which the windows on one workspace share; ends in "/"
+  // once set.
+  std::string orderProgramFolder_;
   // The engine of the last envelope; released first at the shutdown.
   std::unique_ptr<XmlEngine> engine_;
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/envelope/envelope.h"
+#include "platform/files/workspace_lock.h"
 #include "platform/text/sender_text.h"
 #include "services/file_record.h"
 #include "shell/main_form.h"
@@ -28,11 +29,14 @@ using testing::ShellTest;
 using testing::ShownBox;
 using testing::ShownDialog;
 
-// Every file under root, as paths relative to it, sorted.
+// Every file under root, as paths relative to it, sorted; but the lock file
+// that every step leaves in the order program's folder (its own tests are in
+// one_step_per_workspace_test.cpp).
 std::vector<std::string> FilesUnder(const fs::path& root) {
   std::vector<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (!entry.is_directory()) files.push_back(fs::relative(entry.path(), root).string());
+    if (entry.is_directory() || entry.path().filename() == kWorkspaceLockFileName) continue;
+    files.push_back(fs::relative(entry.path(), root).string());
   }
   std::sort(files.begin(), files.end());
   return files;

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/workspace_lock.h"
 #include "platform/text/sender_text.h"
 #include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"
@@ -133,11 +134,13 @@ class HostileEnvelopeTest : public RealEngineShellTest {
 
   // Presses the button with the envelope at path, answering the Save dialog
   // with saveAs when given (no Save dialog is expected otherwise), and checks
-  // that the workspace is as before but for the log and the allowed paths.
+  // that the workspace is as before but for the log, the workspace's lock
+  // file and the allowed paths.
   void OpenAndCompare(const std::string& path, const std::optional<std::string>& saveAs,
                       std::set<std::string> allowed = {}) {
     Program();
     allowed.insert("bin/Ombrel.LOG");
+    allowed.insert(std::string("kestrov/") + kWorkspaceLockFileName);
     const auto before = Snapshot(dirs.path());
     ui.AnswerDialog(path);
     if (saveAs) ui.AnswerDialog(*saveAs);

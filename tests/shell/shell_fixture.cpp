@@ -30,6 +30,16 @@ std::unique_ptr<Envelope> ShellComponents::CreateEnvelope() {
   return real_->CreateEnvelope();
 }
 
+std::unique_ptr<WorkspaceLock> ShellComponents::CreateWorkspaceLock(const std::string& folder) {
+  switch (workspaceLockCreation) {
+    case Creation::kGivesNothing: return nullptr;
+    case Creation::kRaises:
+      throw Error(429, "Ombrel", "ActiveX component can't create object");
+    case Creation::kSucceeds: break;
+  }
+  return real_->CreateWorkspaceLock(folder);
+}
+
 ShellTest::ShellTest()
     : settingsDir(dirs.File("settings")),
       dataDir(dirs.File("corvana")),

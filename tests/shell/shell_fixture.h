@@ -26,8 +26,8 @@
 
 namespace ombrel::testing {
 
-// The real components, with the file system's and the envelope reader's
-// creation under the test's control.
+// The real components, with the file system's, the envelope reader's and the
+// workspace lock's creation under the test's control.
 class ShellComponents : public ComponentFactory {
  public:
   std::unique_ptr<FileSystemObject> CreateFileSystem() override;
@@ -36,9 +36,11 @@ class ShellComponents : public ComponentFactory {
   std::unique_ptr<ReportDocument> CreateReportDocument() override {
     return real_->CreateReportDocument();
   }
+  std::unique_ptr<WorkspaceLock> CreateWorkspaceLock(const std::string& folder) override;
 
   Creation fileSystemCreation = Creation::kSucceeds;
   Creation envelopeCreation = Creation::kSucceeds;
+  Creation workspaceLockCreation = Creation::kSucceeds;
   // When set, envelopes come from here instead of the real reader.
   std::function<std::unique_ptr<Envelope>()> envelopeOverride;
 

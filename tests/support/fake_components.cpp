@@ -190,6 +190,10 @@ std::unique_ptr<Envelope> FakeComponents::CreateEnvelope() {
   return CreateRealComponents()->CreateEnvelope();
 }
 
+std::unique_ptr<WorkspaceLock> FakeComponents::CreateWorkspaceLock(const std::string& folder) {
+  return CreateFileWorkspaceLock(folder);
+}
+
 std::unique_ptr<XmlDom> FakeComponents::CreateXmlDom() {
   creations.push_back("XMLDOM");
   if (xmlDomCreation == Creation::kGivesNothing) return nullptr;

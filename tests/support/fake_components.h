@@ -107,13 +107,14 @@ class FakeReportDocument : public ReportDocument {
 enum class Creation { kSucceeds, kGivesNothing, kRaises };
 
 // A factory of fakes. The file system is the real one (tests use temporary
-// folders); envelopes are the real reader.
+// folders); envelopes are the real reader, and so is the workspace's lock.
 class FakeComponents : public ComponentFactory {
  public:
   std::unique_ptr<FileSystemObject> CreateFileSystem() override;
   std::unique_ptr<Envelope> CreateEnvelope() override;
   std::unique_ptr<XmlDom> CreateXmlDom() override;
   std::unique_ptr<ReportDocument> CreateReportDocument() override;
+  std::unique_ptr<WorkspaceLock> CreateWorkspaceLock(const std::string& folder) override;
 
   std::map<std::string, FakeOrder> documents;  // what the XML reader answers, by text
   FakeReportBehaviour reportBehaviour;

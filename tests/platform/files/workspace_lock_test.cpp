@@ -1,0 +1,122 @@
+#include "platform/files/workspace_lock.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "support/small_file_system.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::SmallFileSystem;
+using testing::TempDir;
+
+// What a process other than this one is told when it tries the lock.
+WorkspaceLockResult TryInAnotherProcess(const std::string& folder) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const WorkspaceLockResult result = CreateFileWorkspaceLock(folder)->TryTake();
+    ::_exit(static_cast<int>(result));
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return static_cast<WorkspaceLockResult>(WIFEXITED(status) ? WEXITSTATUS(status) : 99);
+}
+
+// One holder at a time, whether the other is in this process or another;
+// the lock file is made empty where there is none, used as it is where there
+// is one, and stays when every holder has let go.
+TEST(WorkspaceLockTest, OneHolderAtATimeAndTheFileStays) {
+  for (const bool existing : {false, true}) {
+    SCOPED_TRACE(existing ? "a lock file left by an earlier run" : "no lock file yet");
+    TempDir dir;
+    const std::string file = dir.File(kWorkspaceLockFileName);
+    if (existing) dir.Write(kWorkspaceLockFileName, "a user's note");
+    const std::string bytes = existing ? "a user's note" : "";
+
+    auto first = CreateFileWorkspaceLock(dir.str());
+    auto second = CreateFileWorkspaceLock(dir.str());
+    EXPECT_EQ(fs::exists(file), existing);  // nothing is made before a try
+    EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);
+    EXPECT_TRUE(fs::is_regular_file(file));
+    EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kHeld);
+    EXPECT_EQ(second->Failure(), std::nullopt);
+    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kHeld);
+    EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);  // still its own
+
+    first.reset();
+    EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kTaken);
+    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kHeld);
+    second.reset();
+    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kTaken);
+    EXPECT_EQ(dir.Read(kWorkspaceLockFileName), bytes);
+  }
+}
+
+// Where no lock file can be made or locked, the try says so and why, naming
+// the file, and makes nothing anywhere.
+TEST(WorkspaceLockTest, WhatCannotBeALockFileIsToldApartFromAHeldLock) {
+  struct Case {
+    const char* what;
+    std::function<void(const TempDir&)> lay;
+    const char* folder;  // under the temporary folder
+    const char* cause;
+  };
+  const Case cases[] = {
+      {"a folder of the lock file's name",
+       [](const TempDir& dir) { fs::create_directories(dir.File(kWorkspaceLockFileName)); }, "",
+       "Is a directory"},
+      {"a link of the lock file's name, to a file not there",
+       [](const TempDir& dir) {
+         fs::create_symlink(dir.File("elsewhere"), dir.File(kWorkspaceLockFileName));
+       },
+       "", "Too many levels of symbolic links"},
+      {"a FIFO no one reads",
+       [](const TempDir& dir) {
+         ASSERT_EQ(::mkfifo(dir.File(kWorkspaceLockFileName).c_str(), 0666), 0);
+       },
+       "", "No such device or address"},
+      {"a folder that is not there", [](const TempDir&) {}, "missing/",
+       "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    c.lay(dir);
+    const std::string folder = dir.str() + c.folder;
+    const std::vector<std::string> before = testing::Listing(dir.path());
+    auto lock = CreateFileWorkspaceLock(folder);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      EXPECT_EQ(lock->TryTake(), WorkspaceLockResult::kUnavailable);
+      ASSERT_TRUE(lock->Failure().has_value());
+      EXPECT_EQ(lock->Failure()->description(), "Cannot create or open " + folder +
+                                                    kWorkspaceLockFileName + ": " + c.cause);
+    }
+    EXPECT_EQ(testing::Listing(dir.path()), before);
+  }
+}
+
+TEST(WorkspaceLockTest, AReadOnlyFolderHasNoLockFile) {
+  TempDir dir;
+  const std::string folder = dir.File("workspace");
+  fs::create_directories(folder);
+  SmallFileSystem disk(folder, 64 * 1024);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  ASSERT_TRUE(disk.MakeReadOnly());
+  auto lock = CreateFileWorkspaceLock(folder + "/");
+  EXPECT_EQ(lock->TryTake(), WorkspaceLockResult::kUnavailable);
+  ASSERT_TRUE(lock->Failure().has_value());
+  EXPECT_EQ(lock->Failure()->description(),
+            "Cannot create or open " + folder + "/Ombrel.lock: Read-only file system");
+}
+
+}  // namespace
+}  // namespace ombrel
