@@ -12,6 +12,7 @@
 
 #include "platform/errors/error.h"
 #include "platform/files/pending_file.h"
+#include "support/seam_control.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -84,7 +85,14 @@ TEST(PendingFolderTest, WhatAKilledRunNamedGoesWithItsPendingFolder) {
   EXPECT_EQ(PendingFolders(dir), 1U);
   std::vector<std::string> left = Listing(dir.path());
   left.erase(std::remove_if(left.begin(), left.end(), IsTemporaryName), left.end());
-  EXPECT_EQ(left, std::vector<std::string>{"c.xml"});
+  if (testing::SeamHasHardLinks()) {
+    EXPECT_EQ(left, std::vector<std::string>{"c.xml"});
+  } else {
+    // A name given by a move cannot be told from a user's file for certain
+    // once its giver is gone: it stays, whole.
+    EXPECT_EQ(left, (std::vector<std::string>{"a.xml", "c.xml"}));
+    EXPECT_EQ(dir.Read("a.xml"), "order");
+  }
   EXPECT_EQ(dir.Read("c.xml"), "rent");
   EXPECT_TRUE(live.Name("e.xml"));
 }

@@ -1,0 +1,128 @@
+// The pending folder where the file-system seam makes a call answer as
+// another file system would, or stops the process between two calls. These
+// run only under the seam (the seam.* tests).
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/errors/error.h"
+#include "platform/files/pending_file.h"
+#include "platform/files/pending_folder.h"
+#include "support/seam_control.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::Listing;
+using testing::TempDir;
+
+#define REQUIRE_SEAM() \
+  if (!testing::SeamLoaded()) GTEST_SKIP() << "runs under the file-system seam: the seam.* tests"
+
+void WriteFile(PendingFolder& pending, const std::string& name, const std::string& bytes) {
+  const int fd = pending.Create(name);
+  ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  ::close(fd);
+}
+
+// A clean-up in another process runs while a new pending folder is between
+// two of its first calls: after its mkdir (the folder has no lock file yet),
+// and after its lock file is made but not yet locked. The clean-up takes
+// the folder for stale and removes it; the new one notices, takes another
+// name, and works; nothing is left but what it named.
+TEST(PendingFolderSeamTest, OneTakenByACleanUpBeforeItsLockTriesAnotherName) {
+  REQUIRE_SEAM();
+  for (const long stop : {1L, 2L}) {
+    SCOPED_TRACE(stop == 1 ? "after its mkdir" : "after its lock file is made");
+    TempDir dir;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      testing::ArmSeam(stop, 0);
+      try {
+        PendingFolder pending(dir.str(), "test");
+        const int fd = pending.Create("a.xml");
+        const bool written = ::write(fd, "order", 5) == 5;
+        ::close(fd);
+        if (!written || !pending.Name("a.xml")) ::_exit(2);
+        pending.Commit();
+      } catch (const Error&) {
+        ::_exit(3);
+      }
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    const std::vector<std::string> taken = Listing(dir.path());
+    ASSERT_EQ(taken.size(), 1U);
+    RemoveStaleTemporaries(dir.str());
+    EXPECT_TRUE(Listing(dir.path()).empty()) << "the clean-up left " << taken[0];
+    ::kill(child, SIGCONT);
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"a.xml"});
+    EXPECT_EQ(dir.Read("a.xml"), "order");
+  }
+}
+
+// A lock the file system refuses (no lock daemon answers) is the error, in
+// the system's words; the pending folder made is gone.
+TEST(PendingFolderSeamTest, ALockRefusedIsTheCauseAndNothingIsLeft) {
+  REQUIRE_SEAM();
+  TempDir dir;
+  testing::RefuseLocks(true);
+  std::string failure;
+  try {
+    PendingFolder pending(dir.str(), "test");
+  } catch (const Error& error) {
+    failure = error.description();
+  }
+  std::string fileFailure;
+  try {
+    PendingFile file(dir.str(), "test", PendingFile::Naming::kNamed);
+  } catch (const Error& error) {
+    fileFailure = error.description();
+  }
+  testing::RefuseLocks(false);
+  EXPECT_EQ(failure, "Cannot create a file in " + dir.str() + ": No locks available");
+  EXPECT_EQ(fileFailure, "Cannot create a file in " + dir.str() + ": No locks available");
+  EXPECT_TRUE(Listing(dir.path()).empty());
+}
+
+// Names given by a move, where the file system has no hard links, are taken
+// back when the pending folder is dropped uncommitted, but only while each
+// is still the file moved there: one the user put in its place stays.
+TEST(PendingFolderSeamTest, NamesGivenByAMoveAreTakenBackButNeverAUsersFile) {
+  REQUIRE_SEAM();
+  TempDir dir;
+  dir.Write("b.xml", "the user's");
+  {
+    PendingFolder pending(dir.str(), "test");
+    WriteFile(pending, "a.xml", "order");
+    WriteFile(pending, "b.xml", "rent");
+    WriteFile(pending, "c.jpg", "photo");
+    EXPECT_TRUE(pending.Name("a.xml"));
+    EXPECT_FALSE(pending.Name("b.xml"));
+    EXPECT_TRUE(pending.Name("c.jpg"));
+    // The user replaces the photo just named with a file of their own.
+    ASSERT_EQ(::unlink(dir.File("c.jpg").c_str()), 0);
+    dir.Write("c.jpg", "the user's own photo");
+  }
+  std::vector<std::string> expected = {"b.xml", "c.jpg"};
+  EXPECT_EQ(Listing(dir.path()), expected);
+  EXPECT_EQ(dir.Read("b.xml"), "the user's");
+  EXPECT_EQ(dir.Read("c.jpg"), "the user's own photo");
+}
+
+}  // namespace
+}  // namespace ombrel

@@ -1,0 +1,292 @@
+// A preloaded library that makes the folders under one root answer as
+// another file system would, so that the tests run the program's own calls
+// against NFS or FAT without mounting either. Loaded with LD_PRELOAD; it
+// replaces the C library's entry points that the program calls through its
+// procedure linkage table, and calls the real ones through RTLD_NEXT.
+//
+//   OMBREL_FS_SEAM       the personality:
+//     local    answers as it is; only counts (see below)
+//     nfs      no O_TMPFILE (EOPNOTSUPP), no rename with flags (EINVAL), and
+//              flock() taken as the byte-range lock it becomes there: an
+//              exclusive one through a descriptor not open for writing is
+//              EBADF, so a folder can never be locked
+//     vfat     the kernel's vfat and exFAT: no hard links (EPERM), no
+//              O_TMPFILE (EOPNOTSUPP)
+//     fusefat  FAT through FUSE: no hard links (EPERM), no rename with flags
+//              (EINVAL), no O_TMPFILE (EOPNOTSUPP)
+//   OMBREL_FS_SEAM_ROOT  the folder under which these answers apply
+//
+// It also counts the calls that name, rename or remove a file under the
+// root (a file created, a folder made or removed, a link, a rename, an
+// unlink), and can stop or kill the process right after the k-th: the test
+// arms it with ombrel_seam_arm, found through dlsym.
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <signal.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+namespace {
+
+enum class Personality { kLocal, kNfs, kVfat, kFuseFat };
+
+struct Settings {
+  Personality personality = Personality::kLocal;
+  std::string name = "local";
+  std::string root;
+};
+
+const Settings& TheSettings() {
+  static const Settings settings = [] {
+    Settings s;
+    if (const char* name = getenv("OMBREL_FS_SEAM")) {
+      s.name = name;
+      if (s.name == "nfs") s.personality = Personality::kNfs;
+      if (s.name == "vfat") s.personality = Personality::kVfat;
+      if (s.name == "fusefat") s.personality = Personality::kFuseFat;
+    }
+    if (const char* root = getenv("OMBREL_FS_SEAM_ROOT")) s.root = root;
+    while (s.root.size() > 1 && s.root.back() == '/') s.root.pop_back();
+    return s;
+  }();
+  return settings;
+}
+
+long counted = 0;
+long stopAt = 0;
+long killAt = 0;
+bool refuseLocks = false;
+
+template <typename Function>
+Function Real(const char* name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+// The folder fd names, or the working folder for AT_FDCWD.
+std::string FolderOf(int fd) {
+  char buffer[PATH_MAX];
+  if (fd == AT_FDCWD) return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
+  char self[64];
+  snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+  const ssize_t n = readlink(self, buffer, sizeof buffer - 1);
+  return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : "";
+}
+
+bool UnderRoot(const std::string& path) {
+  const std::string& root = TheSettings().root;
+  return !root.empty() && (path == root || path.compare(0, root.size() + 1, root + "/") == 0);
+}
+
+bool Under(int folder, const char* path) {
+  if (path == nullptr || TheSettings().root.empty()) return false;
+  if (path[0] == '/') return UnderRoot(path);
+  return UnderRoot(FolderOf(folder) + "/" + path);
+}
+
+bool Is(Personality personality) { return TheSettings().personality == personality; }
+bool NoHardLinks() { return Is(Personality::kVfat) || Is(Personality::kFuseFat); }
+bool NoRenameFlags() { return Is(Personality::kNfs) || Is(Personality::kFuseFat); }
+bool NoTmpFile() { return !Is(Personality::kLocal); }
+
+// Called after each counted call, with its result; errno is kept.
+template <typename Result>
+Result Counted(bool under, Result result) {
+  if (!under) return result;
+  const int error = errno;
+  ++counted;
+  if (counted == killAt) raise(SIGKILL);
+  if (counted == stopAt) raise(SIGSTOP);
+  errno = error;
+  return result;
+}
+
+int Refuse(int error) {
+  errno = error;
+  return -1;
+}
+
+bool Creates(int flags) { return (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE; }
+
+int OpenAt(const char* symbol, int folder, const char* path, int flags, mode_t mode) {
+  const bool under = Under(folder, path);
+  if (under && (flags & O_TMPFILE) == O_TMPFILE && NoTmpFile()) return Refuse(EOPNOTSUPP);
+  using OpenAtFunction = int (*)(int, const char*, int, ...);
+  const int fd = Real<OpenAtFunction>(symbol)(folder, path, flags, mode);
+  return Creates(flags) ? Counted(under, fd) : fd;
+}
+
+int Open(const char* symbol, const char* path, int flags, mode_t mode) {
+  const bool under = Under(AT_FDCWD, path);
+  if (under && (flags & O_TMPFILE) == O_TMPFILE && NoTmpFile()) return Refuse(EOPNOTSUPP);
+  using OpenFunction = int (*)(const char*, int, ...);
+  const int fd = Real<OpenFunction>(symbol)(path, flags, mode);
+  return Creates(flags) ? Counted(under, fd) : fd;
+}
+
+mode_t ModeOf(int flags, va_list arguments) {
+  return Creates(flags) ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+}
+
+bool IsLockRequest(int command) {
+  return command == F_SETLK || command == F_SETLKW || command == F_OFD_SETLK || command == F_OFD_SETLKW;
+}
+
+int Fcntl(const char* symbol, int fd, int command, void* argument) {
+  if (refuseLocks && IsLockRequest(command) && UnderRoot(FolderOf(fd))) return Refuse(ENOLCK);
+  return Real<int (*)(int, int, ...)>(symbol)(fd, command, argument);
+}
+
+}  // namespace
+
+extern "C" {
+
+// The test's handle: the personality's name, and the counter.
+const char* ombrel_seam_personality() {
+  return TheSettings().name.c_str();
+}
+
+// Counts from 0 again; stops (SIGSTOP) the process right after call stop
+// and kills it (SIGKILL) right after call kill, 0 for never.
+void ombrel_seam_arm(long stop, long kill) {
+  counted = 0;
+  stopAt = stop;
+  killAt = kill;
+}
+
+// The calls counted since ombrel_seam_arm.
+long ombrel_seam_counted() { return counted; }
+
+// While on, every lock asked for on a file under the root is refused
+// (ENOLCK), as where no lock daemon answers.
+void ombrel_seam_refuse_locks(int on) { refuseLocks = on != 0; }
+
+int open(const char* path, int flags, ...) {
+  va_list arguments;
+  va_start(arguments, flags);
+  const mode_t mode = ModeOf(flags, arguments);
+  va_end(arguments);
+  return Open("open", path, flags, mode);
+}
+
+int open64(const char* path, int flags, ...) {
+  va_list arguments;
+  va_start(arguments, flags);
+  const mode_t mode = ModeOf(flags, arguments);
+  va_end(arguments);
+  return Open("open64", path, flags, mode);
+}
+
+int openat(int folder, const char* path, int flags, ...) {
+  va_list arguments;
+  va_start(arguments, flags);
+  const mode_t mode = ModeOf(flags, arguments);
+  va_end(arguments);
+  return OpenAt("openat", folder, path, flags, mode);
+}
+
+int openat64(int folder, const char* path, int flags, ...) {
+  va_list arguments;
+  va_start(arguments, flags);
+  const mode_t mode = ModeOf(flags, arguments);
+  va_end(arguments);
+  return OpenAt("openat64", folder, path, flags, mode);
+}
+
+int fcntl(int fd, int command, ...) {
+  va_list arguments;
+  va_start(arguments, command);
+  void* argument = va_arg(arguments, void*);
+  va_end(arguments);
+  return Fcntl("fcntl", fd, command, argument);
+}
+
+int fcntl64(int fd, int command, ...) {
+  va_list arguments;
+  va_start(arguments, command);
+  void* argument = va_arg(arguments, void*);
+  va_end(arguments);
+  return Fcntl("fcntl64", fd, command, argument);
+}
+
+int flock(int fd, int operation) {
+  if (UnderRoot(FolderOf(fd))) {
+    if (refuseLocks) return Refuse(ENOLCK);
+    if (Is(Personality::kNfs) && (operation & LOCK_EX) != 0 &&
+        (Real<int (*)(int, int, ...)>("fcntl")(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) {
+      return Refuse(EBADF);
+    }
+  }
+  return Real<int (*)(int, int)>("flock")(fd, operation);
+}
+
+int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) {
+  const bool under = Under(toFolder, to);
+  if (under && NoHardLinks()) return Counted(under, Refuse(EPERM));
+  using Function = int (*)(int, const char*, int, const char*, int);
+  const int result = Real<Function>("linkat")(fromFolder, from, toFolder, to, flags);
+  return Counted(under, result);
+}
+
+int link(const char* from, const char* to) { return linkat(AT_FDCWD, from, AT_FDCWD, to, 0); }
+
+int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags) {
+  const bool under = Under(toFolder, to) || Under(fromFolder, from);
+  if (under && flags != 0 && NoRenameFlags()) return Counted(under, Refuse(EINVAL));
+  using Function = int (*)(int, const char*, int, const char*, unsigned int);
+  const int result = Real<Function>("renameat2")(fromFolder, from, toFolder, to, flags);
+  return Counted(under, result);
+}
+
+int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
+  const bool under = Under(toFolder, to) || Under(fromFolder, from);
+  using Function = int (*)(int, const char*, int, const char*);
+  const int result = Real<Function>("renameat")(fromFolder, from, toFolder, to);
+  return Counted(under, result);
+}
+
+int rename(const char* from, const char* to) {
+  const bool under = Under(AT_FDCWD, to) || Under(AT_FDCWD, from);
+  const int result = Real<int (*)(const char*, const char*)>("rename")(from, to);
+  return Counted(under, result);
+}
+
+int unlinkat(int folder, const char* path, int flags) {
+  const bool under = Under(folder, path);
+  const int result = Real<int (*)(int, const char*, int)>("unlinkat")(folder, path, flags);
+  return Counted(under, result);
+}
+
+int unlink(const char* path) {
+  const bool under = Under(AT_FDCWD, path);
+  const int result = Real<int (*)(const char*)>("unlink")(path);
+  return Counted(under, result);
+}
+
+int rmdir(const char* path) {
+  const bool under = Under(AT_FDCWD, path);
+  const int result = Real<int (*)(const char*)>("rmdir")(path);
+  return Counted(under, result);
+}
+
+int mkdirat(int folder, const char* path, mode_t mode) {
+  const bool under = Under(folder, path);
+  const int result = Real<int (*)(int, const char*, mode_t)>("mkdirat")(folder, path, mode);
+  return Counted(under, result);
+}
+
+int mkdir(const char* path, mode_t mode) {
+  const bool under = Under(AT_FDCWD, path);
+  const int result = Real<int (*)(const char*, mode_t)>("mkdir")(path, mode);
+  return Counted(under, result);
+}
+
+}  // extern "C"

@@ -1,0 +1,26 @@
+// The test's side of the file-system seam (tests/support/file_system_seam):
+// whether it is loaded, as which file system, and its call counter. Found at
+// run time, so a test built into an ordinary test program skips where the
+// seam is not preloaded.
+#pragma once
+
+#include <string>
+
+namespace ombrel::testing {
+
+// Whether the seam is preloaded in this process.
+bool SeamLoaded();
+// Its personality: "local", "nfs", "vfat", "fusefat"; "" when not loaded.
+std::string SeamPersonality();
+// Whether files can have hard links under the seam's personality (or
+// without the seam).
+bool SeamHasHardLinks();
+// Counts from 0 again; the process stops (SIGSTOP) right after counted call
+// stop and is killed (SIGKILL) right after call kill; 0 for never.
+void ArmSeam(long stop, long kill);
+// The calls counted since ArmSeam.
+long SeamCounted();
+// While on, every lock on a file under the seam's root is refused (ENOLCK).
+void RefuseLocks(bool on);
+
+}  // namespace ombrel::testing
