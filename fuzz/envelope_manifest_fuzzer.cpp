@@ -9,7 +9,9 @@
 // and one entry per name given; for inputs whose length is a multiple of
 // three, also one entry for every document the manifest lists, so the
 // checks of names and entries are reached whatever the manifest says. The
-// envelope then goes through the checks of envelope_checks.h.
+// envelope then goes through the checks of envelope_checks.h; a manifest
+// that parses holds no reference to NUL or past U+10FFFF in an attribute
+// (see reference_oracle.h).
 #include <zip.h>
 
 #include <cstddef>
@@ -21,6 +23,8 @@
 #include "envelope_checks.h"
 #include "fuzz_input.h"
 #include "platform/envelope/envelope_listing.h"
+#include "platform/xml/xml_text_decoder.h"
+#include "reference_oracle.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -46,11 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string manifest(input.body);
 
   std::vector<std::string> names = input.queries;
-  if (size % 3 == 0) {
-    if (const std::optional<ombrel::EnvelopeListing> listing = ombrel::EnvelopeListing::Parse(manifest)) {
-      for (std::size_t i = 0; i < listing->Count(); ++i) {
-        names.push_back(listing->Document(i).EntryName());
-      }
+  const std::optional<ombrel::EnvelopeListing> listing = ombrel::EnvelopeListing::Parse(manifest);
+  if (listing) {
+    ombrel::fuzz::CheckReferenceVerdict("envelope_manifest", ombrel::DecodeXmlText(manifest), true, false);
+  }
+  if (size % 3 == 0 && listing) {
+    for (std::size_t i = 0; i < listing->Count(); ++i) {
+      names.push_back(listing->Document(i).EntryName());
     }
   }
 

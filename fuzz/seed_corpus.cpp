@@ -14,8 +14,9 @@
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
-// OUT/xml_dom    order documents in each encoding the reader takes, and a
-//                listing of an envelope
+// OUT/xml_dom    order documents in each encoding the reader takes,
+//                numeric references that wrap past 32 bits, and a listing
+//                of an envelope
 // OUT/alias      alias files
 // OUT/profile    settings files
 // DEMO, when given, is the folder of the demo order and alias file
@@ -31,6 +32,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz_input.h"
@@ -118,6 +120,19 @@ void XmlSeeds(const fs::path& out, const fs::path& demo) {
   deep += "<FORMNUM>2055</FORMNUM>";
   for (int i = 0; i < 40; ++i) deep += "</A>";
   WriteSeed(out, "nested", JoinFuzzInput(deep + "</ORDER>", {"~A(39)\\FORMNUM", "A(0)\\A(1)\\@N"}));
+  // References whose digits pugixml adds up past 32 bits: to 0, and to "A".
+  WriteSeed(out, "reference-wraps-to-nul",
+            JoinFuzzInput("<ORDER><FORMNUM>1004&#4294967296;</FORMNUM><X A='&#x100000000;'/></ORDER>",
+                          {"FORMNUM", "X\\@A"}));
+  WriteSeed(out, "reference-wraps-to-a",
+            JoinFuzzInput("<ORDER><FORMNUM>1004&#4294967361;</FORMNUM><X A='&#x100000041;'/></ORDER>",
+                          {"FORMNUM", "X\\@A"}));
+  // The same where they are no references, beside ones that are.
+  WriteSeed(out, "references-not-expanded",
+            JoinFuzzInput("<?xml version=\"1.0\"?><!DOCTYPE ORDER [<!ENTITY e \"&#4294967296;\">]>"
+                          "<ORDER><!-- &#0; --><X A=\"<!--\"/><FORMNUM>1004&#x10FFFF;&#65;</FORMNUM>"
+                          "<![CDATA[&#4294967296;]]><X A=\"-->\"/></ORDER>",
+                          {"FORMNUM"}));
   {
     EnvelopeBuilder listing;
     listing.Add("ORDER.XML", "OADI/XML", "", "");
@@ -387,6 +402,15 @@ void ManifestSeeds(const fs::path& out) {
                                          "FILENAME=\"a&#10;b\"/></ENVELOPE>",
                                          {"G1.XML"}));
   WriteSeed(out, "utf16", JoinFuzzInput(Utf16(builder.ListingXml(), false, true), entries));
+  // A FILENAME that pugixml would cut at a NUL (2^32), or read as "ORDER.XML/x" (2^32 + 47).
+  const std::pair<const char*, const char*> wrapping[] = {{"filename-reference-wraps", "&#4294967296;.exe"},
+                                                         {"filename-reference-wraps-to-slash", "&#4294967343;x"}};
+  for (const auto& [name, reference] : wrapping) {
+    std::string listing = builder.ListingXml();
+    const std::string fileName = "FILENAME=\"ORDER.XML";
+    listing.insert(listing.find(fileName) + fileName.size(), reference);
+    WriteSeed(out, name, JoinFuzzInput(listing, entries));
+  }
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // then ask the paths the program asks, the input's own path and tags, and a
 // set of tags that go through a fixed alias table (exact aliases, '#'
 // patterns, and tags read as paths). A document of an earlier load must
-// answer nothing. The same text is read as an envelope's ENVELOPE.XML too:
-// inside a fuzzed ZIP archive it would rarely survive the checksum.
+// answer nothing. A document that loads holds no reference to NUL or past
+// U+10FFFF in a value, and one refused for such a reference holds one in a
+// value (see reference_oracle.h). The same text is read as an envelope's
+// ENVELOPE.XML too, held to the same: inside a fuzzed ZIP archive it would
+// rarely survive the checksum.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,6 +15,9 @@
 #include "fuzz_input.h"
 #include "platform/envelope/envelope_listing.h"
 #include "platform/xml/pugi_xml_dom.h"
+#include "platform/xml/xml_character_fault.h"
+#include "platform/xml/xml_text_decoder.h"
+#include "reference_oracle.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -28,6 +34,14 @@ constexpr const char* kAliases =
 const char* const kTags[] = {"BORROWERNAME", "CITY",          "LENDERID",        "COMP(1)SALESPRICE",
                              "COMP(12)SALESPRICE", "COMP(2)PHOTO(3)", "UNIT0RENT", "FORMNUM",
                              "COMP(1)CITY", "ALTFORM", "", "(", "#", "COMP()SALESPRICE"};
+
+// Whether a reader's reason for a refusal is a faulty character.
+bool IsCharacterFault(const std::string& why, const std::string& prefix) {
+  for (const ombrel::CharacterFault fault : {ombrel::CharacterFault::kNul, ombrel::CharacterFault::kBeyondUnicode}) {
+    if (why == prefix + ombrel::CharacterFaultText(fault)) return true;
+  }
+  return false;
+}
 
 const char* const kPaths[] = {"\\~FORMNUM", "\\~ALTFORM", "ORDER", "~COMP(1)\\~CITY", "@N", "\\",
                               "COMPARABLES\\COMP(02)\\SALES\\@PRICE", "~A\\~A\\~A"};
@@ -60,13 +74,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       !dom.Value(before, "\\~FORMNUM").empty()) {
     __builtin_trap();  // a node of the previous document answered
   }
+  const std::string text = ombrel::DecodeXmlText(input.body);
+  ombrel::fuzz::CheckReferenceVerdict("xml_dom", text, root.handle() != nullptr,
+                                      IsCharacterFault(dom.LimitReached(), ""));
 
-  if (const std::optional<ombrel::EnvelopeListing> listing = ombrel::EnvelopeListing::Parse(input.body)) {
+  std::string why;
+  const std::optional<ombrel::EnvelopeListing> listing = ombrel::EnvelopeListing::Parse(input.body, &why);
+  if (listing) {
     for (std::size_t i = 0; i < listing->Count(); ++i) {
       for (const char* attribute : {"GUID", "EXT", "FILENAME", "TYPE", "DOCTYPE"}) {
         (void)listing->Item(i).Attribute(attribute);
       }
     }
   }
+  ombrel::fuzz::CheckReferenceVerdict("xml_dom", text, listing.has_value(),
+                                      !listing && IsCharacterFault(why, "ENVELOPE.XML "));
   return 0;
 }
