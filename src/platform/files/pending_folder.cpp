@@ -83,8 +83,8 @@ bool PendingFolder::Make(const std::string& name) {
   const FileLockResult locked = TryLockFile(lock);
   const int lockError = errno;
   if (locked == FileLockResult::kFailed) {
+    ::close(lock);  // before its name goes (see ClearPendingFolder)
     ::unlinkat(fd, kLock, 0);
-    ::close(lock);
     ::close(fd);
     throw fail(lockError);
   }
@@ -102,8 +102,7 @@ bool PendingFolder::Make(const std::string& name) {
   }
   if (files < 0) {
     const int error = errno;
-    ClearPendingFolder(folderFd_, fd, name);
-    ::close(lock);
+    ClearPendingFolder(folderFd_, fd, name, lock);
     ::close(fd);
     throw ErrnoCause(error, source_, "Cannot create a file in", folder_);
   }
@@ -121,10 +120,11 @@ PendingFolder::~PendingFolder() {
         ::unlinkat(folderFd_, given.name.c_str(), 0);
       }
     }
-    ClearPendingFolder(folderFd_, fd_, name_);
+    ::close(filesFd_);
+    ClearPendingFolder(folderFd_, fd_, name_, lockFd_);
+  } else {
+    ::close(filesFd_);
   }
-  ::close(filesFd_);
-  ::close(lockFd_);
   ::close(fd_);
   ::close(folderFd_);
 }
@@ -168,10 +168,12 @@ void PendingFolder::Commit() {
   if (kept < 0) throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
   ::close(kept);
   committed_ = true;
-  ClearPendingFolder(folderFd_, fd_, name_);
+  ::close(filesFd_);
+  filesFd_ = -1;
+  ClearPendingFolder(folderFd_, fd_, name_, lockFd_);
 }
 
-void ClearPendingFolder(int folderFd, int fd, const std::string& name) {
+void ClearPendingFolder(int folderFd, int fd, const std::string& name, int lockFd) {
   struct stat mark {};
   const bool kept = ::fstatat(fd, kKept, &mark, AT_SYMLINK_NOFOLLOW) == 0;
   const int files = ::openat(fd, kFiles, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -191,8 +193,12 @@ void ClearPendingFolder(int folderFd, int fd, const std::string& name) {
     ::close(files);
   }
   // The mark goes only once no file is left whose name it decides.
-  if (::unlinkat(fd, kFiles, AT_REMOVEDIR) != 0 && errno != ENOENT) return;
-  ::unlinkat(fd, kKept, 0);
+  const bool cleared = ::unlinkat(fd, kFiles, AT_REMOVEDIR) == 0 || errno == ENOENT;
+  if (cleared) ::unlinkat(fd, kKept, 0);
+  // Closed before its name goes: a FUSE file system keeps a file removed
+  // while open under a hidden name of its own, which would keep the folder.
+  ::close(lockFd);
+  if (!cleared) return;
   ::unlinkat(fd, kLock, 0);
   ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
 }
@@ -212,9 +218,10 @@ void RemoveStalePendingFolder(int folderFd, const std::string& name) {
   // Only one that no one holds, and still the one under that name.
   if (TryLockFile(lock) == FileLockResult::kLocked && NamesOpenFile(folderFd, name, fd) &&
       NamesOpenFile(fd, kLock, lock)) {
-    ClearPendingFolder(folderFd, fd, name);
+    ClearPendingFolder(folderFd, fd, name, lock);
+  } else {
+    ::close(lock);
   }
-  ::close(lock);
   ::close(fd);
 }
 

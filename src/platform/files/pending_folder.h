@@ -92,8 +92,9 @@ class PendingFolder {
 // that folder that is the same file as one in its files/; then its files,
 // its mark, its lock file and itself, in that order, so that a kill on the
 // way leaves a folder that is cleared the same way. The caller holds its
-// lock, or it has none. Never raises.
-void ClearPendingFolder(int folderFd, int fd, const std::string& name);
+// lock through lockFd, which this closes before the lock file goes. Never
+// raises.
+void ClearPendingFolder(int folderFd, int fd, const std::string& name, int lockFd);
 
 // Clears the pending folder name in the folder open as folderFd unless a
 // PendingFolder holds it. Never raises.

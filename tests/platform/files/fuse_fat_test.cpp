@@ -1,0 +1,140 @@
+// The unpacking and the save on a real FAT file system mounted through FUSE,
+// which has no hard links, no rename that refuses to replace and no
+// O_TMPFILE. Skips, saying why, where no such mount can be made.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/envelope/zip_envelope.h"
+#include "platform/files/pending_file.h"
+#include "platform/files/pending_folder.h"
+#include "support/envelope_builder.h"
+#include "support/fuse_fat_image.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::EnvelopeBuilder;
+using testing::EnvelopeEntry;
+using testing::FuseFatImage;
+using testing::Listing;
+using testing::TempDir;
+
+class FuseFatTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(dir_.path() / "fat");
+    fat_ = std::make_unique<FuseFatImage>(dir_.File("fat.img"), dir_.File("fat"));
+    if (!fat_->mounted()) GTEST_SKIP() << fat_->reason();
+  }
+
+  std::string Folder() const { return dir_.File("fat") + "/"; }
+  std::string Read(const std::string& name) const { return dir_.Read("fat/" + name); }
+  std::vector<std::string> Names() const { return Listing(dir_.path() / "fat"); }
+
+  TempDir dir_;
+  std::unique_ptr<FuseFatImage> fat_;  // unmounted before dir_ goes
+};
+
+TEST_F(FuseFatTest, AnEnvelopeUnpacksThereAndAFailedOneTakesBackEveryName) {
+  EnvelopeBuilder builder;
+  builder.Add("order.xml", "OADI/XML", "APPRAISAL", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>");
+  builder.Add("front.jpg", "IMAGE/JPG", "", std::string(100000, 'f'));
+  builder.Add("rent.xml", "OADI-SUP/XML", "", "<ORDER><FORMNUM>1007</FORMNUM></ORDER>");
+  // Written beside the mount and copied in: fusefat refuses a write that
+  // extends a file after a write over its start (EPERM), the way every ZIP
+  // writer patches its headers.
+  builder.Write(dir_.File("MY.ENV"));
+  std::ofstream(Folder() + "MY.ENV", std::ios::binary) << dir_.Read("MY.ENV");
+  ZipEnvelope envelope;
+  ASSERT_TRUE(envelope.OpenEnvelope(Folder() + "MY.ENV"));
+  ASSERT_TRUE(envelope.ExtractTo(Folder(), 0)) << envelope.Failure()->description();
+  std::vector<std::string> expected = {"MY.ENV"};
+  for (const EnvelopeEntry& entry : builder.documents()) {
+    EXPECT_EQ(Read(entry.guid + entry.ext), entry.bytes);
+    expected.push_back(entry.guid + entry.ext);
+  }
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(), expected);
+
+  // The last document's name held by a file of the user's: the two named
+  // before it by a move are taken back, the user's file stays.
+  for (const EnvelopeEntry& entry : builder.documents()) fs::remove(Folder() + entry.guid + entry.ext);
+  const EnvelopeEntry& last = builder.documents().back();
+  std::ofstream(Folder() + last.guid + last.ext) << "the user's own file";
+  EXPECT_FALSE(envelope.ExtractTo(Folder(), 0));
+  std::vector<std::string> left = {"MY.ENV", last.guid + last.ext};
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(Names(), left);
+  EXPECT_EQ(Read(last.guid + last.ext), "the user's own file");
+}
+
+// The report's file as the save gives it its name: written under a
+// temporary name (no O_TMPFILE there), then named by a check and a rename
+// (no hard links, no rename that refuses to replace), or renamed over the
+// report it replaces. (The whole save, through libzip, cannot run there:
+// fusefat refuses a write that extends a file after a write over its start,
+// which is how a ZIP writer patches its headers.)
+TEST_F(FuseFatTest, AReportsFileTakesItsNameThereAndReplacesAnother) {
+  std::ofstream(Folder() + "TAKEN.RPT") << "the user's own report";
+  for (const std::string& report : {std::string("REPORT.RPT"), std::string("TAKEN.RPT")}) {
+    PendingFile file(Folder(), "test");
+    ASSERT_EQ(::write(file.fd(), "PK new report", 13), 13);
+    EXPECT_EQ(file.LinkAs(Folder() + report), report == "REPORT.RPT");
+    if (report == "TAKEN.RPT") {
+      EXPECT_EQ(Read("TAKEN.RPT"), "the user's own report");
+      file.ReplaceAs(Folder() + report);
+    }
+  }
+  EXPECT_EQ(Names(), (std::vector<std::string>{"REPORT.RPT", "TAKEN.RPT"}));
+  EXPECT_EQ(Read("REPORT.RPT"), "PK new report");
+  EXPECT_EQ(Read("TAKEN.RPT"), "PK new report");
+}
+
+// What a killed run left there is told from what a live one holds: the
+// lock is honoured through FUSE. The name the killed one gave by a move stays
+// (see pending_folder.h), whole.
+TEST_F(FuseFatTest, ACleanUpThereRemovesWhatAKilledRunLeftAndKeepsALiveOne) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    PendingFolder pending(Folder(), "test");
+    for (const char* name : {"a.xml", "b.xml"}) {
+      const int fd = pending.Create(name);
+      if (::write(fd, "order", 5) != 5) ::_exit(1);
+      ::close(fd);
+    }
+    PendingFile file(Folder(), "test");
+    if (::write(file.fd(), "half", 4) != 4 || !pending.Name("a.xml")) ::_exit(1);
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(Names().size(), 3U);  // the pending folder, the temporary, a.xml
+
+  PendingFolder live(Folder(), "test");
+  RemoveStaleTemporaries(Folder());
+  std::vector<std::string> left = Names();
+  ASSERT_EQ(left.size(), 2U) << ::testing::PrintToString(left);
+  EXPECT_EQ(left[0].rfind(".ombrel-", 0), 0U);
+  EXPECT_EQ(left[1], "a.xml");
+  EXPECT_EQ(Read("a.xml"), "order");
+  const int fd = live.Create("c.xml");
+  ::close(fd);
+  EXPECT_TRUE(live.Name("c.xml"));
+}
+
+}  // namespace
+}  // namespace ombrel
