@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <string>
 
+#include "support/fuse_fat_image.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
@@ -16,6 +19,7 @@ namespace ombrel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FuseFatImage;
 using testing::SmallFileSystem;
 using testing::TempDir;
 
@@ -31,33 +35,51 @@ WorkspaceLockResult TryInAnotherProcess(const std::string& folder) {
   return static_cast<WorkspaceLockResult>(WIFEXITED(status) ? WEXITSTATUS(status) : 99);
 }
 
-// One holder at a time, whether the other is in this process or another;
-// the lock file is made empty where there is none, used as it is where there
-// is one, and stays when every holder has let go.
+// One holder at a time in folder, whether the other is in this process or
+// another; the lock file is made empty where there is none, used as it is
+// where there is one, and stays when every holder has let go.
+void ExpectOneHolderAtATime(const std::string& folder, bool existing) {
+  SCOPED_TRACE(existing ? "a lock file left by an earlier run" : "no lock file yet");
+  const std::string file = folder + kWorkspaceLockFileName;
+  const std::string bytes = existing ? "a user's note" : "";
+  if (existing) std::ofstream(file, std::ios::binary) << bytes;
+
+  auto first = CreateFileWorkspaceLock(folder);
+  auto second = CreateFileWorkspaceLock(folder);
+  EXPECT_EQ(fs::exists(file), existing);  // nothing is made before a try
+  EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);
+  EXPECT_TRUE(fs::is_regular_file(file));
+  EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kHeld);
+  EXPECT_EQ(second->Failure(), std::nullopt);
+  EXPECT_EQ(TryInAnotherProcess(folder), WorkspaceLockResult::kHeld);
+  EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);  // still its own
+
+  first.reset();
+  EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kTaken);
+  EXPECT_EQ(TryInAnotherProcess(folder), WorkspaceLockResult::kHeld);
+  second.reset();
+  EXPECT_EQ(TryInAnotherProcess(folder), WorkspaceLockResult::kTaken);
+  std::ifstream in(file, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+}
+
 TEST(WorkspaceLockTest, OneHolderAtATimeAndTheFileStays) {
   for (const bool existing : {false, true}) {
-    SCOPED_TRACE(existing ? "a lock file left by an earlier run" : "no lock file yet");
     TempDir dir;
-    const std::string file = dir.File(kWorkspaceLockFileName);
-    if (existing) dir.Write(kWorkspaceLockFileName, "a user's note");
-    const std::string bytes = existing ? "a user's note" : "";
+    ExpectOneHolderAtATime(dir.str(), existing);
+  }
+}
 
-    auto first = CreateFileWorkspaceLock(dir.str());
-    auto second = CreateFileWorkspaceLock(dir.str());
-    EXPECT_EQ(fs::exists(file), existing);  // nothing is made before a try
-    EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);
-    EXPECT_TRUE(fs::is_regular_file(file));
-    EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kHeld);
-    EXPECT_EQ(second->Failure(), std::nullopt);
-    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kHeld);
-    EXPECT_EQ(first->TryTake(), WorkspaceLockResult::kTaken);  // still its own
-
-    first.reset();
-    EXPECT_EQ(second->TryTake(), WorkspaceLockResult::kTaken);
-    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kHeld);
-    second.reset();
-    EXPECT_EQ(TryInAnotherProcess(dir.str()), WorkspaceLockResult::kTaken);
-    EXPECT_EQ(dir.Read(kWorkspaceLockFileName), bytes);
+// The same on FAT through FUSE, as an order program's folder on a USB stick.
+TEST(WorkspaceLockTest, OneHolderAtATimeOnFatThroughFuse) {
+  TempDir dir;
+  const std::string folder = dir.File("stick");
+  fs::create_directories(folder);
+  FuseFatImage stick(dir.File("stick.img"), folder, 8);
+  if (!stick.mounted()) GTEST_SKIP() << stick.reason();
+  for (const bool existing : {false, true}) {
+    if (existing) fs::remove(folder + "/" + kWorkspaceLockFileName);
+    ExpectOneHolderAtATime(folder + "/", existing);
   }
 }
 
