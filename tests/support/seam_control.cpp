@@ -38,4 +38,8 @@ void RefuseLocks(bool on) {
   if (const auto refuse = Find<void (*)(int)>("ombrel_seam_refuse_locks")) refuse(on ? 1 : 0);
 }
 
+void WriteNothing(bool on) {
+  if (const auto writeNothing = Find<void (*)(int)>("ombrel_seam_write_nothing")) writeNothing(on ? 1 : 0);
+}
+
 }  // namespace ombrel::testing

@@ -22,5 +22,8 @@ void ArmSeam(long stop, long kill);
 long SeamCounted();
 // While on, every lock on a file under the seam's root is refused (ENOLCK).
 void RefuseLocks(bool on);
+// While on, every write to a file under the seam's root writes nothing and
+// returns 0, as a file that takes no more bytes.
+void WriteNothing(bool on);
 
 }  // namespace ombrel::testing

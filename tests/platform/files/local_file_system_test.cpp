@@ -12,6 +12,7 @@
 
 #include "platform/errors/error_matchers.h"
 #include "platform/files/file_system_object.h"
+#include "support/seam_control.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -142,6 +143,22 @@ TEST_F(LocalFileSystemTest, OpenForAppendAddsToTheEndAndGivesTheSystemsCode) {
   ASSERT_TRUE(full) << error.message();
   std::size_t written = 0;
   EXPECT_EQ(full->Write("line", written), std::errc::no_space_on_device);
+  EXPECT_EQ(written, 0U);
+}
+
+// A write that writes nothing and reports no error (a file that takes no
+// more bytes) is a failure, not a reason to ask again forever. Made to
+// happen by the file-system seam, so this runs only under it.
+TEST_F(LocalFileSystemTest, AWriteThatWritesNothingIsAFailure) {
+  if (!testing::SeamLoaded()) GTEST_SKIP() << "runs under the file-system seam: the seam.* tests";
+  std::error_code error;
+  const std::unique_ptr<AppendStream> file = fso_->OpenForAppend(dir_.File("Ombrel.LOG"), error);
+  ASSERT_TRUE(file) << error.message();
+  std::size_t written = 0;
+  testing::WriteNothing(true);
+  const std::error_code failure = file->Write("line", written);
+  testing::WriteNothing(false);
+  EXPECT_EQ(failure, std::errc::io_error);
   EXPECT_EQ(written, 0U);
 }
 

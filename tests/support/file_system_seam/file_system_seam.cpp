@@ -16,7 +16,8 @@
 //              (EINVAL), no O_TMPFILE (EOPNOTSUPP)
 //   OMBREL_FS_SEAM_ROOT  the folder under which these answers apply
 //
-// It also counts the calls that name, rename or remove a file under the
+// A test can also have locks refused and writes write nothing. It also
+// counts the calls that name, rename or remove a file under the
 // root (a file created, a folder made or removed, a link, a rename, an
 // unlink), and can stop or kill the process right after the k-th: the test
 // arms it with ombrel_seam_arm, found through dlsym.
@@ -65,6 +66,7 @@ long counted = 0;
 long stopAt = 0;
 long killAt = 0;
 bool refuseLocks = false;
+bool writesNothing = false;
 
 template <typename Function>
 Function Real(const char* name) {
@@ -168,6 +170,15 @@ long ombrel_seam_counted() { return counted; }
 // While on, every lock asked for on a file under the root is refused
 // (ENOLCK), as where no lock daemon answers.
 void ombrel_seam_refuse_locks(int on) { refuseLocks = on != 0; }
+
+// While on, every write to a file under the root writes nothing and reports
+// no error (returns 0), as a file that takes no more bytes.
+void ombrel_seam_write_nothing(int on) { writesNothing = on != 0; }
+
+ssize_t write(int fd, const void* bytes, size_t size) {
+  if (writesNothing && size > 0 && UnderRoot(FolderOf(fd))) return 0;
+  return Real<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, size);
+}
 
 int open(const char* path, int flags, ...) {
   va_list arguments;
