@@ -100,6 +100,9 @@ PendingFile::~PendingFile() {
 }
 
 const std::string& PendingFile::TemporaryName() {
+  // Locked before it has a name, as a temporary made with one is: a clean-up
+  // in another window must not take it for stale.
+  if (temporary_.empty()) TryLockFile(fd_);
   for (int attempt = 0; temporary_.empty() && attempt < kAttempts; ++attempt) {
     const std::string name = InFolder(folder_, NewTemporaryName());
     if (LinkDescriptor(fd_, name)) {

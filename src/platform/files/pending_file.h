@@ -3,8 +3,12 @@
 // allows, it has no name at all until it is complete (O_TMPFILE), and a
 // process killed while writing it leaves nothing behind. Elsewhere it is
 // written under a short name of its own, ".ombrel-" and six characters, and
-// holds a lock for as long as it is open: RemoveStaleTemporaries deletes such
-// files that a killed run left, never one that is still being written.
+// holds a lock (TryLockFile, through its descriptor open for writing) for as
+// long as it is open: RemoveStaleTemporaries deletes such files that a killed
+// run left, never one that is still being written.
+//
+// It is given its name without replacing a file (RenameNoReplace) or, when
+// told, over the file that has it.
 #pragma once
 
 #include <string>
@@ -51,8 +55,10 @@ class PendingFile {
 
 // Deletes the temporaries in folder that no PendingFile holds open any more,
 // and the pending folders (see pending_folder.h) that no PendingFolder holds,
-// with every name their files were given in folder. Never raises; what
-// cannot be deleted stays.
+// with every name their files were given in folder unless they were kept.
+// Live is told from stale by each one's lock, taken here through a
+// descriptor open for writing, as NFS needs. Never raises; what cannot be
+// deleted stays.
 void RemoveStaleTemporaries(const std::string& folder);
 
 // A new name for a temporary: ".ombrel-" and six random letters or digits.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors/error.h"
+#include "support/seam_control.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -103,6 +104,46 @@ TEST(PendingFileTest, TheTemporaryOfAKilledWriterIsRemovedAndALiveOneKept) {
   EXPECT_EQ(dir.Read(".ombrel-notes"), "a user's file, not one of ours");
   EXPECT_EQ(dir.Read(".ombrel-ABCDEFG"), "nor this");
   EXPECT_TRUE(live.LinkAs(dir.File("done.xml")));
+}
+
+// A clean-up in another window may run at any moment of a save, also while
+// the file has just been given a temporary name to be renamed over the
+// report: it never takes the live file for stale. The save is stopped after
+// each call that names, renames or removes a file (through the file-system
+// seam, so this runs only under it) while the clean-up runs.
+TEST(PendingFileTest, ACleanUpAtAnyMomentOfASaveLeavesItsFileAlone) {
+  if (!testing::SeamLoaded()) GTEST_SKIP() << "stops a save through the file-system seam: the seam.* tests";
+  for (long stop = 1;; ++stop) {
+    SCOPED_TRACE("stopped after call " + std::to_string(stop));
+    TempDir dir;
+    dir.Write("REPORT.RPT", "the report before");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      testing::ArmSeam(stop, 0);
+      try {
+        PendingFile file(dir.str(), "test");
+        if (::write(file.fd(), "the new report", 14) != 14) ::_exit(2);
+        file.ReplaceAs(dir.File("REPORT.RPT"));
+      } catch (const Error&) {
+        ::_exit(3);
+      }
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+    const bool stopped = WIFSTOPPED(status);
+    if (stopped) {
+      RemoveStaleTemporaries(dir.str());
+      ::kill(child, SIGCONT);
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"REPORT.RPT"});
+    EXPECT_EQ(dir.Read("REPORT.RPT"), "the new report");
+    if (!stopped) break;
+  }
 }
 
 }  // namespace
