@@ -6,11 +6,14 @@
 // OUT/envelope   valid envelopes (several documents, stored entries, a
 //                listing in windows-1252 or UTF-16, an empty listing, entries
 //                streamed with data descriptors as bsdtar and zip -fd write
-//                them, ZIP64 records, bytes after the archive) and
-//                hostile ones (names leaving the folder, repeated entries, a
-//                symbolic-link entry, a CRC error, truncated, oversized, an
-//                entry named twice, a method that cannot be read, a password,
-//                entries sharing one kernel, copies of the end record)
+//                them, ZIP64 records, bytes after the archive, documents that
+//                are ZIP archives, a photo spelling the end record's
+//                signature) and hostile ones (names leaving the folder,
+//                repeated entries, a symbolic-link entry, a CRC error,
+//                truncated, oversized, an entry named twice, a method that
+//                cannot be read, a password, entries sharing one kernel,
+//                copies of the end record, end records stating entries no
+//                directory lists)
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
@@ -233,6 +236,25 @@ void EnvelopeSeeds(const fs::path& out) {
     layout.after.assign(1000, '\0');
     WriteSeed(out, "streamed-zip64-padded", ombrel::testing::WriteZip(layout));
   }
+  {
+    // Documents that are small ZIP archives, stored as they are, and a photo
+    // whose bytes spell the end record's signature: a tail of end records
+    // that are not this archive's.
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order);
+    std::string photo = std::string("\xFF\xD8\xFF\xE0", 4);
+    for (int i = 0; i < 20; ++i) photo += "jpeg bytes PK\x05\x06 and more";
+    builder.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", photo).stored = true;
+    for (int i = 1; i <= 17; ++i) {
+      EnvelopeBuilder part;
+      part.Add("page.txt", "TEXT", "", "page " + std::to_string(i));
+      part.Write((out / "part.tmp").string());
+      builder.Add("part" + std::to_string(i) + ".zip", "APPLICATION/ZIP", "", ReadFile(out / "part.tmp")).stored =
+          true;
+      fs::remove(out / "part.tmp");
+    }
+    builder.Write((out / "stored-zips").string());
+  }
 }
 
 // A small envelope of an order and a photo, for the hostile variants.
@@ -363,6 +385,28 @@ void HostileEnvelopeSeeds(const fs::path& out) {
       layout.comment = record + layout.comment;
     }
     WriteSeed(out, "end-records-nested", ombrel::testing::WriteZip(layout));
+  }
+  {
+    // End records stating entries where no directory lists them, plain and
+    // through ZIP64 locators to one ZIP64 record.
+    const auto le = [](uint64_t value, int width) {
+      std::string out;
+      for (int i = 0; i < width; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+      return out;
+    };
+    const auto record = [&](uint64_t entries, uint64_t size, uint64_t offset) {
+      return le(0x06054b50, 4) + le(0, 4) + le(entries, 2) + le(entries, 2) + le(size, 4) + le(offset, 4) +
+             le(0, 2);
+    };
+    std::string plainRecords = bytes;
+    for (int i = 0; i < 40; ++i) plainRecords += record(65535, 0, 0);
+    WriteSeed(out, "end-records-without-directory", plainRecords);
+    std::string zip64 = bytes + le(0x06064b50, 4) + le(44, 8) + le(45, 2) + le(45, 2) + le(0, 8) +
+                        le(bytes.size() / 46, 8) + le(bytes.size() / 46, 8) + le(bytes.size(), 8) + le(0, 8);
+    for (int i = 0; i < 40; ++i) {
+      zip64 += le(0x07064b50, 4) + le(0, 4) + le(bytes.size(), 8) + le(1, 4) + record(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+    }
+    WriteSeed(out, "zip64-end-records-without-directory", zip64);
   }
 }
 

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace ombrel {
 
@@ -15,8 +18,14 @@ namespace {
 // ZIP64 locator that may precede it.
 constexpr uint64_t kEndRecordSize = 22;
 constexpr uint64_t kZip64LocatorSize = 20;
+constexpr uint64_t kZip64EndRecordSize = 56;
+constexpr uint64_t kCentralRecordSize = 46;
 constexpr uint64_t kTailSize = 65535 + kEndRecordSize + kZip64LocatorSize;
+constexpr uint64_t kMaxOffset = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
 constexpr char kEndSignature[] = "PK\x05\x06";
+constexpr char kZip64LocatorSignature[] = "PK\x06\x07";
+constexpr char kZip64EndSignature[] = "PK\x06\x06";
+constexpr char kCentralSignature[] = "PK\x01\x02";
 constexpr char kLocalSignature[] = "PK\x03\x04";
 
 bool ReadAt(int fd, char* buffer, std::size_t size, uint64_t offset) {
@@ -30,24 +39,137 @@ bool ReadAt(int fd, char* buffer, std::size_t size, uint64_t offset) {
   return true;
 }
 
+// The little-endian number of width bytes at bytes.
+uint64_t Number(const char* bytes, int width) {
+  uint64_t value = 0;
+  for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  return value;
+}
+
+uint64_t SaturatingAdd(uint64_t a, uint64_t b) {
+  return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max() : a + b;
+}
+
+// What an end record states of its central directory, as libzip takes it.
+struct StatedDirectory {
+  uint64_t entries = 0;
+  uint64_t size = 0;
+  uint64_t offset = 0;
+};
+
+// The last bytes of a file, and the file for what lies before them.
+class Tail {
+ public:
+  Tail(int fd, uint64_t fileSize, std::string bytes)
+      : fd_(fd), start_(fileSize - bytes.size()), bytes_(std::move(bytes)) {}
+
+  const std::string& bytes() const { return bytes_; }
+  // Where the tail begins in the file.
+  uint64_t start() const { return start_; }
+
+  // size bytes of the file from offset, from the tail when it holds them.
+  bool Read(uint64_t offset, char* out, std::size_t size) const {
+    if (offset >= start_ && offset - start_ + size <= bytes_.size()) {
+      std::memcpy(out, bytes_.data() + (offset - start_), size);
+      return true;
+    }
+    return ReadAt(fd_, out, size, offset);
+  }
+
+ private:
+  int fd_;
+  uint64_t start_;
+  std::string bytes_;
+};
+
+// The directory the end record at `at` in the tail states, when libzip takes
+// the record's fields and so makes room for its entries; nothing when libzip
+// refuses them first. These are libzip 1.7.3's own checks, in its order, with
+// its quirks: a ZIP64 locator's first 4-byte field is read as two 2-byte ones,
+// and a ZIP64 directory is held to end before the tail's start plus the ZIP64
+// record's offset. *failed is set when the file cannot be read.
+std::optional<StatedDirectory> TakenFields(const Tail& tail, std::size_t at, bool* failed) {
+  const char* record = tail.bytes().data() + at;
+  StatedDirectory directory;
+  if (at >= kZip64LocatorSize && std::memcmp(record - kZip64LocatorSize, kZip64LocatorSignature, 4) == 0) {
+    const char* locator = record - kZip64LocatorSize;
+    const uint64_t locatorPosition = tail.start() + at - kZip64LocatorSize;
+    uint64_t disks = Number(locator + 4, 2);
+    uint64_t directoryDisk = Number(locator + 6, 2);
+    const uint64_t recordOffset = Number(locator + 8, 8);
+    if (recordOffset > kMaxOffset || recordOffset + kZip64EndRecordSize > locatorPosition) return std::nullopt;
+    char zip64[kZip64EndRecordSize];
+    if (!tail.Read(recordOffset, zip64, sizeof zip64)) {
+      *failed = true;
+      return std::nullopt;
+    }
+    if (std::memcmp(zip64, kZip64EndSignature, 4) != 0) return std::nullopt;
+    if (disks == 0xFFFF) disks = Number(zip64 + 16, 4);
+    if (directoryDisk == 0xFFFF) directoryDisk = Number(zip64 + 20, 4);
+    if (disks != 0 || directoryDisk != 0) return std::nullopt;
+    directory.entries = Number(zip64 + 24, 8);
+    if (directory.entries != Number(zip64 + 32, 8)) return std::nullopt;
+    directory.size = Number(zip64 + 40, 8);
+    directory.offset = Number(zip64 + 48, 8);
+    if (directory.offset > kMaxOffset || directory.offset + directory.size < directory.offset) return std::nullopt;
+    if (directory.offset + directory.size > tail.start() + recordOffset) return std::nullopt;
+    if (directory.entries > directory.size / kCentralRecordSize) return std::nullopt;
+    return directory;
+  }
+  if (Number(record + 4, 4) != 0) return std::nullopt;  // a part of a split archive
+  directory.entries = Number(record + 8, 2);
+  if (directory.entries != Number(record + 10, 2)) return std::nullopt;
+  directory.size = Number(record + 12, 4);
+  directory.offset = Number(record + 16, 4);
+  if (directory.offset + directory.size > tail.start() + at) return std::nullopt;
+  return directory;
+}
+
+// Whether libzip, having taken the fields of the end record at `at`, reads a
+// central directory for it: the directory ends before the record, the
+// record's comment fits in the file, and a central record begins where the
+// directory does (or the record states no entries and no directory).
+bool ReadsDirectory(const Tail& tail, std::size_t at, const StatedDirectory& directory, bool* failed) {
+  if (directory.offset + directory.size > tail.start() + at) return false;
+  const uint64_t comment = Number(tail.bytes().data() + at + 20, 2);
+  if (tail.bytes().size() - at - kEndRecordSize < comment) return false;
+  if (directory.size == 0) return directory.entries == 0;
+  char signature[4];
+  if (!tail.Read(directory.offset, signature, sizeof signature)) {
+    *failed = true;
+    return false;
+  }
+  return std::memcmp(signature, kCentralSignature, 4) == 0;
+}
+
 }  // namespace
 
 std::optional<ArchiveTail> LookAtArchiveTail(int fd, uint64_t size) {
-  ArchiveTail tail;
+  ArchiveTail result;
   const std::size_t length = static_cast<std::size_t>(std::min(size, kTailSize));
   std::string bytes(length, '\0');
   if (!ReadAt(fd, bytes.data(), length, size - length)) return std::nullopt;
+  const Tail tail(fd, size, std::move(bytes));
   // libzip leaves room for the ZIP64 locator when it reads a whole tail.
   std::size_t at = length == kTailSize ? kZip64LocatorSize : 0;
   while (length >= kEndRecordSize && at + kEndRecordSize <= length) {
-    at = bytes.find(kEndSignature, at, 4);
+    at = tail.bytes().find(kEndSignature, at, 4);
     if (at == std::string::npos || at + kEndRecordSize > length) break;
-    ++tail.endRecords;
+    result.endSignature = true;
+    bool failed = false;
+    if (const std::optional<StatedDirectory> directory = TakenFields(tail, at, &failed)) {
+      if (ReadsDirectory(tail, at, *directory, &failed)) {
+        ++result.endRecords;
+      } else {
+        result.entriesWithoutDirectory = SaturatingAdd(result.entriesWithoutDirectory, directory->entries);
+      }
+    }
+    if (failed) return std::nullopt;
     ++at;
   }
   char start[4];
-  tail.startsWithEntry = size >= 4 && ReadAt(fd, start, 4, 0) && std::memcmp(start, kLocalSignature, 4) == 0;
-  return tail;
+  result.startsWithEntry = size >= 4 && ReadAt(fd, start, 4, 0) && std::memcmp(start, kLocalSignature, 4) == 0;
+  return result;
 }
 
 }  // namespace ombrel

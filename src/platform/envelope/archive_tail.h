@@ -1,9 +1,16 @@
 // A bounded look at the end of a ZIP archive's file before libzip opens it.
 // libzip 1.7.3 tries every end-record signature in the last 64 KiB of the
-// file and reads the whole central directory for each that points at one, so
-// a file whose tail holds thousands of copies of its end record costs
-// thousands of readings of its directory; counting them first costs one read
-// of at most 64 KiB.
+// file. One whose fields it refuses costs it nothing; for one it accepts it
+// first makes room for every entry the record states, and then reads the
+// whole central directory the record points at when one begins there, so a
+// file whose tail holds thousands of copies of its end record costs thousands
+// of readings of its directory. Counting them first costs one read of at most
+// 64 KiB, and a few bytes for each record libzip would accept.
+//
+// Only records that could be the archive's end are counted: an archive
+// holding stored ZIP archives (a document that is itself a .zip), or a photo
+// whose bytes happen to spell the signature, has signatures in its tail that
+// libzip refuses or finds no directory for.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +20,20 @@
 namespace ombrel {
 
 struct ArchiveTail {
-  // The end-record signatures libzip would try, each with the 22 bytes of an
-  // end record from it on.
+  // The end records libzip would read a central directory for: it takes the
+  // record's fields (through its ZIP64 locator, when one precedes it), the
+  // directory lies wholly before the record, the record's comment fits in the
+  // file, and the directory begins with a central record's signature where
+  // the record says, or the record states no entries and no directory.
   std::size_t endRecords = 0;
+  // The entries stated, together, by the other records whose fields libzip
+  // takes: it makes room for each record's entries before it finds no
+  // directory to read. The records of the archives an archive holds state no
+  // more than those archives' directories can list, which lie side by side in
+  // the file.
+  uint64_t entriesWithoutDirectory = 0;
+  // Some end-record signature has the 22 bytes of a record after it.
+  bool endSignature = false;
   // The file begins with a local header's signature, as an archive does.
   bool startsWithEntry = false;
 };

@@ -37,8 +37,9 @@ constexpr std::size_t kChunk = 64 * 1024;
 // these figures).
 constexpr uint64_t kMaxExpansion = 100;
 constexpr uint64_t kExpansionFloor = uint64_t{100} * 1024 * 1024;
-// An archive has one end record; libzip reads the central directory once for
-// each it finds in the last 64 KiB, so more than this many are not read.
+// An archive has one end record; libzip reads a central directory for each
+// that could be the archive's end in the last 64 KiB, so more than this many
+// are not read.
 constexpr std::size_t kMaxEndRecords = 16;
 // The least an entry takes in an archive besides its compressed data: a local
 // header and a central record of 30 and 46 bytes, each with the entry's name.
@@ -373,7 +374,16 @@ void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
                   " end records of a ZIP archive, where an archive has one; more than " +
                   std::to_string(kMaxEndRecords) + " are not read");
   }
-  if (tail->endRecords == 0 && tail->startsWithEntry) {
+  // Honest records of this kind are those of the archives an archive holds,
+  // whose directories lie side by side in it: together they state no more
+  // entries than central records fit in the file.
+  if (tail->entriesWithoutDirectory > fileSize / kCentralRecordSize) {
+    throw Invalid("it ends in end records of a ZIP archive that state " +
+                  std::to_string(tail->entriesWithoutDirectory) +
+                  " entries where no directory lists them, more than its " + std::to_string(fileSize) +
+                  " bytes can hold; they are not read");
+  }
+  if (!tail->endSignature && tail->startsWithEntry) {
     throw Invalid("it is cut short: the ZIP archive's end record is missing");
   }
 }

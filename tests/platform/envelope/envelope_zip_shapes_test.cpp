@@ -7,6 +7,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -69,6 +70,22 @@ class EnvelopeZipShapesTest : public ::testing::Test {
     return d.guid + d.ext;
   }
 
+  // An entry named name holding bytes stored as they are, with their
+  // checksum, as a ZIP tool stores what does not compress.
+  ZipEntry StoredEntry(const std::string& name, const std::string& bytes) {
+    EnvelopeBuilder one;
+    EnvelopeEntry& document = one.Add(name, "IMAGE/JPG", "", bytes);
+    document.stored = true;
+    one.Write(dir_.File("one.env"));
+    for (ZipEntry e : testing::ReadZipEntries(dir_.Read("one.env"))) {
+      if (e.name != document.guid + document.ext) continue;
+      std::filesystem::remove(dir_.File("one.env"));
+      e.name = name;
+      return e;
+    }
+    throw std::runtime_error("no entry " + name);
+  }
+
   EnvelopeBuilder builder_;
   std::string plain_;
   TempDir dir_;
@@ -102,6 +119,35 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
   const auto streamAll = [](ZipLayout& layout) {
     for (ZipEntry& e : layout.entries) e.streamed = true;
   };
+  // Little-endian fields of an end record and a ZIP64 locator and record.
+  const auto record = [](uint64_t entries, uint64_t directorySize, uint64_t directoryOffset) {
+    return Le(0x06054b50, 4) + Le(0, 4) + Le(entries, 2) + Le(entries, 2) + Le(directorySize, 4) +
+           Le(directoryOffset, 4) + Le(0, 2);
+  };
+  const auto zip64Record = [](uint64_t entries, uint64_t directorySize, uint64_t directoryOffset) {
+    return Le(0x06064b50, 4) + Le(44, 8) + Le(45, 2) + Le(45, 2) + Le(0, 4) + Le(0, 4) + Le(entries, 8) +
+           Le(entries, 8) + Le(directorySize, 8) + Le(directoryOffset, 8);
+  };
+  const auto zip64Locator = [](uint64_t recordOffset) {
+    return Le(0x07064b50, 4) + Le(0, 4) + Le(recordOffset, 8) + Le(1, 4);
+  };
+  ZipLayout base;
+  base.entries = testing::ReadZipEntries(plain_);
+  const uint64_t baseSize = testing::WriteZip(base).size();
+  // A small ZIP archive of one text file, as a document of an order may be.
+  const auto smallZip = [&](int i) {
+    ZipLayout inner;
+    inner.entries.push_back(StoredEntry("page" + std::to_string(i) + ".txt", "page " + std::to_string(i)));
+    return testing::WriteZip(inner);
+  };
+  // A photo's bytes that do not compress, holding the end-record signature 20
+  // times near its end, each followed by other photo bytes.
+  std::string signedPhoto("\xFF\xD8\xFF\xE0\0\x10JFIF", 10);
+  for (uint32_t seed = 11, i = 0; i < 6000; ++i) {
+    seed = seed * 1664525 + 1013904223;
+    signedPhoto += static_cast<char>(seed >> 24);
+    if (i >= 4000 && i % 100 == 0) signedPhoto += "PK\x05\x06";
+  }
   enum Outcome { kReads, kRefused, kUnpackFails };
   const struct {
     const char* name;
@@ -173,9 +219,40 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
       // last 64 KiB: a few are read, more are refused before libzip looks.
       {"15 copies of the end record after it", [&](ZipLayout& l) { l.after = copies(endRecord(l, 0), 15); },
        kReads, ""},
+      {"16 copies of the end record after it", [&](ZipLayout& l) { l.after = copies(endRecord(l, 0), 16); },
+       kRefused,
+       "it ends in 17 end records of a ZIP archive, where an archive has one; more than 16 are not read"},
       {"100 copies of the end record after it", [&](ZipLayout& l) { l.after = copies(endRecord(l, 0), 100); },
        kRefused,
        "it ends in 101 end records of a ZIP archive, where an archive has one; more than 16 are not read"},
+      {"2,900 copies of the end record after it", [&](ZipLayout& l) { l.after = copies(endRecord(l, 0), 2900); },
+       kRefused,
+       "it ends in 2901 end records of a ZIP archive, where an archive has one; more than 16 are not read"},
+      // Only a record that could be the archive's end counts: one whose
+      // directory is there.
+      {"17 small ZIP archives stored after the documents (zip stores a .zip as it is)",
+       [&](ZipLayout& l) {
+         for (int i = 1; i <= 17; ++i) {
+           l.entries.push_back(StoredEntry("part" + std::to_string(i) + ".zip", smallZip(i)));
+         }
+       },
+       kReads, ""},
+      {"a stored photo holding the end record's signature 20 times near its end",
+       [&](ZipLayout& l) { l.entries.push_back(StoredEntry("signed.jpg", signedPhoto)); }, kReads, ""},
+      {"2,900 records after it that state 65,535 entries and no directory",
+       [&](ZipLayout& l) { l.after = copies(record(65535, 0, 0), 2900); }, kRefused,
+       "it ends in end records of a ZIP archive that state 190051500 entries where no directory lists them, "
+       "more than its " +
+           std::to_string(baseSize + 2900 * 22) + " bytes can hold; they are not read"},
+      {"1,400 ZIP64 locators and records after it that state the whole file a directory of entries it is not",
+       [&](ZipLayout& l) {
+         l.after = zip64Record(baseSize / 46, baseSize, 0);
+         for (int i = 0; i < 1400; ++i) l.after += zip64Locator(baseSize) + record(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+       },
+       kRefused,
+       "it ends in end records of a ZIP archive that state " + std::to_string(1400 * (baseSize / 46)) +
+           " entries where no directory lists them, more than its " +
+           std::to_string(baseSize + 56 + 1400 * 42) + " bytes can hold; they are not read"},
       {"100 end records, each in the comment of the one before, to the end of the file",
        [&](ZipLayout& l) {
          for (std::size_t left = 0; left < 99; ++left) l.comment = endRecord(l, l.comment.size()) + l.comment;
