@@ -100,6 +100,10 @@ TEST(PendingFolderTest, WhatAKilledRunNamedGoesWithItsPendingFolder) {
 // A pending folder made but then not to be opened (a descriptor short) is
 // removed, and the error is the real cause, not a name that was taken.
 TEST(PendingFolderTest, OneThatCannotBeOpenedAfterItWasMadeIsRemovedAndSaysWhy) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizers check a thrown object through a pipe, which needs the descriptors "
+                  "this test takes away";
+#endif
   TempDir dir;
   struct rlimit before {};
   ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
