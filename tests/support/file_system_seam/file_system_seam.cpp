@@ -6,14 +6,17 @@
 //
 //   OMBREL_FS_SEAM       the personality:
 //     local    answers as it is; only counts (see below)
-//     nfs      no O_TMPFILE (EOPNOTSUPP), no rename with flags (EINVAL), and
-//              flock() taken as the byte-range lock it becomes there: an
+//     nfs      no O_TMPFILE (EOPNOTSUPP), no rename with flags (EINVAL),
+//              flock() taken as the byte-range lock it becomes there (an
 //              exclusive one through a descriptor not open for writing is
-//              EBADF, so a folder can never be locked
+//              EBADF, so a folder can never be locked), and a file removed
+//              while this process holds it open kept under a hidden name
+//              (".nfs...") in its folder until it is closed
 //     vfat     the kernel's vfat and exFAT: no hard links (EPERM), no
 //              O_TMPFILE (EOPNOTSUPP)
 //     fusefat  FAT through FUSE: no hard links (EPERM), no rename with flags
-//              (EINVAL), no O_TMPFILE (EOPNOTSUPP)
+//              (EINVAL), no O_TMPFILE (EOPNOTSUPP), and a file removed while
+//              open kept under a hidden name (".fuse_hidden...") as on NFS
 //   OMBREL_FS_SEAM_ROOT  the folder under which these answers apply
 //
 // A test can also have locks refused and writes write nothing. It also
@@ -21,6 +24,7 @@
 // root (a file created, a folder made or removed, a link, a rename, an
 // unlink), and can stop or kill the process right after the k-th: the test
 // arms it with ombrel_seam_arm, found through dlsym.
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -35,6 +39,7 @@
 
 #include <cerrno>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,6 +103,56 @@ bool Is(Personality personality) { return TheSettings().personality == personali
 bool NoHardLinks() { return Is(Personality::kVfat) || Is(Personality::kFuseFat); }
 bool NoRenameFlags() { return Is(Personality::kNfs) || Is(Personality::kFuseFat); }
 bool NoTmpFile() { return !Is(Personality::kLocal); }
+bool HidesOpenFiles() { return Is(Personality::kNfs) || Is(Personality::kFuseFat); }
+
+// A file removed while this process holds it open, kept under a hidden name
+// in its folder until the last descriptor closes.
+struct Hidden {
+  dev_t device;
+  ino_t inode;
+  std::string path;
+};
+std::vector<Hidden> hidden;
+
+// Whether a descriptor of this process other than except is open on the file.
+bool HeldOpen(dev_t device, ino_t inode, int except) {
+  DIR* folder = opendir("/proc/self/fd");
+  if (folder == nullptr) return false;
+  bool held = false;
+  while (const dirent* entry = readdir(folder)) {
+    const int fd = atoi(entry->d_name);
+    struct stat status {};
+    if (entry->d_name[0] == '.' || fd == except || fd == dirfd(folder) || fstat(fd, &status) != 0) continue;
+    if (status.st_dev == device && status.st_ino == inode) held = true;
+  }
+  closedir(folder);
+  return held;
+}
+
+// Removes the regular file path (in folder) as NFS and FUSE do one that is
+// still open: renamed to a hidden name beside it (".nfs..." or
+// ".fuse_hidden..."), so that its folder is not empty until it is closed.
+// False when the file is not open here, to be removed as usual.
+bool HideIfOpen(int folder, const char* path) {
+  struct stat status {};
+  if (!HidesOpenFiles() || fstatat(folder, path, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+      !S_ISREG(status.st_mode) || !HeldOpen(status.st_dev, status.st_ino, -1)) {
+    return false;
+  }
+  const std::string name = std::string(path);
+  const std::size_t slash = name.rfind('/');
+  std::string base = slash == std::string::npos ? FolderOf(folder) : (name[0] == '/' ? "" : FolderOf(folder) + "/") + name.substr(0, slash);
+  if (base.empty()) base = "/";
+  char hiddenName[64];
+  snprintf(hiddenName, sizeof hiddenName, Is(Personality::kNfs) ? ".nfs%016lx%08x" : ".fuse_hidden%08lx%08x",
+           static_cast<unsigned long>(status.st_ino), static_cast<unsigned>(hidden.size()));
+  const std::string target = base + "/" + hiddenName;
+  if (Real<int (*)(int, const char*, int, const char*)>("renameat")(folder, path, AT_FDCWD, target.c_str()) != 0) {
+    return false;
+  }
+  hidden.push_back(Hidden{status.st_dev, status.st_ino, target});
+  return true;
+}
 
 // Called after each counted call, with its result; errno is kept.
 template <typename Result>
@@ -272,14 +327,33 @@ int rename(const char* from, const char* to) {
 
 int unlinkat(int folder, const char* path, int flags) {
   const bool under = Under(folder, path);
+  if (under && (flags & AT_REMOVEDIR) == 0 && HideIfOpen(folder, path)) return Counted(under, 0);
   const int result = Real<int (*)(int, const char*, int)>("unlinkat")(folder, path, flags);
   return Counted(under, result);
 }
 
 int unlink(const char* path) {
   const bool under = Under(AT_FDCWD, path);
+  if (under && HideIfOpen(AT_FDCWD, path)) return Counted(under, 0);
   const int result = Real<int (*)(const char*)>("unlink")(path);
   return Counted(under, result);
+}
+
+// The last descriptor of a hidden file closed: the hidden name goes.
+int close(int fd) {
+  struct stat status {};
+  if (hidden.empty() || fstat(fd, &status) != 0) return Real<int (*)(int)>("close")(fd);
+  const int result = Real<int (*)(int)>("close")(fd);
+  const int error = errno;
+  for (auto it = hidden.begin(); it != hidden.end(); ++it) {
+    if (it->device == status.st_dev && it->inode == status.st_ino && !HeldOpen(it->device, it->inode, -1)) {
+      Real<int (*)(const char*)>("unlink")(it->path.c_str());
+      hidden.erase(it);
+      break;
+    }
+  }
+  errno = error;
+  return result;
 }
 
 int rmdir(const char* path) {
