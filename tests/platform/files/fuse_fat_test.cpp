@@ -19,7 +19,9 @@
 #include "platform/files/pending_folder.h"
 #include "support/envelope_builder.h"
 #include "support/fuse_fat_image.h"
+#include "support/seam_control.h"
 #include "support/temp_dir.h"
+#include "support/unpacking_kills.h"
 
 namespace ombrel {
 namespace {
@@ -134,6 +136,21 @@ TEST_F(FuseFatTest, ACleanUpThereRemovesWhatAKilledRunLeftAndKeepsALiveOne) {
   const int fd = live.Create("c.xml");
   ::close(fd);
   EXPECT_TRUE(live.Name("c.xml"));
+}
+
+// A kill after any call of an unpacking there, counted by the file-system
+// seam (so this runs under it: the seam.local tests). No hard links there:
+// documents already moved to their names stay, whole.
+TEST_F(FuseFatTest, AKillAtAnyCallOfAnUnpackingThereLeavesOnlyWholeDocuments) {
+  if (!testing::SeamLoaded()) GTEST_SKIP() << "counts calls through the file-system seam: run by the seam.* tests";
+  int made = 0;
+  testing::CheckKillsDuringUnpacking(
+      [&] {
+        const std::string folder = Folder() + "try" + std::to_string(++made);
+        fs::create_directory(folder);
+        return folder + "/";
+      },
+      false);
 }
 
 }  // namespace
