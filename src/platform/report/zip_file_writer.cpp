@@ -201,7 +201,11 @@ void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& text
   RemoveStaleTemporaries(folder);
   PendingFile file(folder, source);
   WriteArchive(file.fd(), path, texts, files, source);
-  if (::fchmod(file.fd(), FinalMode(path)) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
+  // A file system that keeps no modes may have no chmod at all (FAT through
+  // FUSE): the report has the mode that file system gives every file.
+  if (::fchmod(file.fd(), FinalMode(path)) != 0 && errno != ENOSYS && errno != ENOTSUP) {
+    throw ErrnoCause(errno, source, "Cannot write", path);
+  }
   if (::fsync(file.fd()) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
   file.ReplaceAs(path);
   // The new name on disk; the report is complete either way.

@@ -15,8 +15,9 @@
 //     vfat     the kernel's vfat and exFAT: no hard links (EPERM), no
 //              O_TMPFILE (EOPNOTSUPP)
 //     fusefat  FAT through FUSE: no hard links (EPERM), no rename with flags
-//              (EINVAL), no O_TMPFILE (EOPNOTSUPP), and a file removed while
-//              open kept under a hidden name (".fuse_hidden...") as on NFS
+//              (EINVAL), no O_TMPFILE (EOPNOTSUPP), no chmod (ENOSYS), and a
+//              file removed while open kept under a hidden name
+//              (".fuse_hidden...") as on NFS
 //   OMBREL_FS_SEAM_ROOT  the folder under which these answers apply
 //
 // A test can also have locks refused and writes write nothing. It also
@@ -337,6 +338,12 @@ int unlink(const char* path) {
   if (under && HideIfOpen(AT_FDCWD, path)) return Counted(under, 0);
   const int result = Real<int (*)(const char*)>("unlink")(path);
   return Counted(under, result);
+}
+
+// fusefat keeps no modes, and has no chmod at all.
+int fchmod(int fd, mode_t mode) {
+  if (Is(Personality::kFuseFat) && UnderRoot(FolderOf(fd))) return Refuse(ENOSYS);
+  return Real<int (*)(int, mode_t)>("fchmod")(fd, mode);
 }
 
 // The last descriptor of a hidden file closed: the hidden name goes.
