@@ -91,7 +91,8 @@ bool PendingFolder::Make(const std::string& name) {
   // Locked, and still the folder and lock file made above: a clean-up in
   // another process may have taken them for stale before the lock, and
   // deleted them (it holds the lock while it does).
-  if (locked == FileLockResult::kHeld || !NamesOpenFile(folderFd_, name, fd) || !NamesOpenFile(fd, kLock, lock)) {
+  if (locked == FileLockResult::kHeld || !NamesOpenFile(folderFd_, name, fd) ||
+      !NamesOpenFile(fd, kLock, lock)) {
     ::close(lock);
     ::close(fd);
     return false;

@@ -140,15 +140,16 @@ bool HideIfOpen(int folder, const char* path) {
       !S_ISREG(status.st_mode) || !HeldOpen(status.st_dev, status.st_ino, -1)) {
     return false;
   }
-  const std::string name = std::string(path);
-  const std::size_t slash = name.rfind('/');
-  std::string base = slash == std::string::npos ? FolderOf(folder) : (name[0] == '/' ? "" : FolderOf(folder) + "/") + name.substr(0, slash);
+  // The folder the file is in, as an absolute path.
+  const std::string name = path[0] == '/' ? std::string(path) : FolderOf(folder) + "/" + path;
+  std::string base = name.substr(0, name.rfind('/'));
   if (base.empty()) base = "/";
   char hiddenName[64];
   snprintf(hiddenName, sizeof hiddenName, Is(Personality::kNfs) ? ".nfs%016lx%08x" : ".fuse_hidden%08lx%08x",
            static_cast<unsigned long>(status.st_ino), static_cast<unsigned>(hidden.size()));
   const std::string target = base + "/" + hiddenName;
-  if (Real<int (*)(int, const char*, int, const char*)>("renameat")(folder, path, AT_FDCWD, target.c_str()) != 0) {
+  using RenameAt = int (*)(int, const char*, int, const char*);
+  if (Real<RenameAt>("renameat")(AT_FDCWD, name.c_str(), AT_FDCWD, target.c_str()) != 0) {
     return false;
   }
   hidden.push_back(Hidden{status.st_dev, status.st_ino, target});
