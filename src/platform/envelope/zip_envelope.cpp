@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <optional>
@@ -286,6 +287,85 @@ void StageEntry(zip_t* archive, const std::string& entry, PendingFolder& pending
   if (::close(fd) != 0) throw ErrnoCause(errno, kSource, "Cannot write", target);
 }
 
+// What the archive states of an entry that is read.
+struct StatedEntry {
+  std::string name;  // for the log
+  // The name's bytes as the archive holds them: libzip gives a name without
+  // the UTF-8 flag converted from CP437, which may take more bytes.
+  uint64_t storedNameSize = 0;
+  uint64_t size = 0;  // uncompressed
+  uint64_t compressedSize = 0;
+};
+
+std::vector<StatedEntry> StatedEntries(zip_t* archive, const std::vector<zip_int64_t>& indexes) {
+  std::vector<StatedEntry> entries;
+  for (const zip_int64_t index : indexes) {
+    StatedEntry entry;
+    const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(index), 0);
+    entry.name = name == nullptr ? "" : name;
+    const char* stored = zip_get_name(archive, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW);
+    entry.storedNameSize = stored == nullptr ? 0 : std::strlen(stored);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+        !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE)) {
+      throw Damaged(entry.name, zip_strerror(archive));
+    }
+    entry.size = stat.size;
+    entry.compressedSize = stat.comp_size;
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+// Refuses an entry that states a size no file can have, or more compressed
+// data than the whole envelope holds.
+void CheckSizesCanBe(const StatedEntry& entry, uint64_t fileSize) {
+  if (entry.size > kMaxFileSize) {
+    throw Invalid("The envelope's entry " + SenderText(entry.name) + " states a size of " +
+                  std::to_string(entry.size) + " bytes, which no file can have");
+  }
+  if (entry.compressedSize > fileSize) {
+    throw Invalid("The envelope's entry " + SenderText(entry.name) + " states " +
+                  std::to_string(entry.compressedSize) + " bytes of data, more than the " +
+                  std::to_string(fileSize) + " bytes of the whole envelope");
+  }
+}
+
+// Refuses entries that share their bytes: what the entries take in the file
+// at the least, headers and the end record included, is more than the file
+// holds.
+void CheckEntriesDoNotOverlap(const std::vector<StatedEntry>& entries, uint64_t fileSize) {
+  uint64_t packed = kEndRecordSize;
+  for (const StatedEntry& entry : entries) {
+    packed = SaturatingAdd(packed, kLocalHeaderSize + kCentralRecordSize + 2 * entry.storedNameSize);
+    packed = SaturatingAdd(packed, entry.compressedSize);
+  }
+  if (packed > fileSize) {
+    throw Invalid("its entries overlap: the entries read state " + std::to_string(packed) +
+                  " bytes with their headers, more than the " + std::to_string(fileSize) +
+                  " bytes of the whole envelope");
+  }
+}
+
+// Refuses a ZIP bomb: documents stating more than kMaxExpansion times the
+// envelope's size, and more than the floor.
+void CheckNotABomb(uint64_t unpacked, uint64_t fileSize) {
+  const uint64_t limit = std::max(kExpansionFloor, SaturatingMultiply(kMaxExpansion, fileSize));
+  if (unpacked > limit) {
+    throw Invalid("it is a ZIP bomb: its documents state " + std::to_string(unpacked) + " bytes, more than " +
+                  std::to_string(kMaxExpansion) + " times the envelope's " + std::to_string(fileSize) +
+                  " bytes and more than " + std::to_string(kExpansionFloor) + " bytes");
+  }
+}
+
+// The sizes together; the largest number when they pass it.
+uint64_t Sum(const std::vector<uint64_t>& sizes) {
+  uint64_t sum = 0;
+  for (const uint64_t size : sizes) sum = SaturatingAdd(sum, size);
+  return sum;
+}
+
 }  // namespace
 
 ZipEnvelope::ZipEnvelope(std::unique_ptr<FileSystemObject> files) : files_(std::move(files)) {}
@@ -294,7 +374,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   archive_.reset();
   listing_ = EnvelopeListing();
   failure_.reset();
-  unpackedSize_ = 0;
+  documentSizes_.clear();
   try {
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) {
@@ -349,7 +429,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       indexes.push_back(index);
     }
     CheckNamesDoNotMeet(archive.get(), *listing, indexes);
-    unpackedSize_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
+    documentSizes_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
     archive_ = std::move(archive);
     listing_ = std::move(*listing);
     return true;
@@ -358,7 +438,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   }
   archive_.reset();
   listing_ = EnvelopeListing();
-  unpackedSize_ = 0;
+  documentSizes_.clear();
   return false;
 }
 
@@ -388,48 +468,18 @@ void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
   }
 }
 
-uint64_t ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
-                                 const std::vector<zip_int64_t>& indexes, uint64_t fileSize) {
-  // What the entries read take in the file at the least, headers included:
-  // more than the file holds means entries share their bytes.
-  uint64_t packed = kEndRecordSize;
-  uint64_t unpacked = 0;
+std::vector<uint64_t> ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
+                                              const std::vector<zip_int64_t>& indexes, uint64_t fileSize) {
   // Each entry once: a document may be ENVELOPE.XML itself.
   std::vector<zip_int64_t> read = indexes;
   if (std::find(read.begin(), read.end(), listingIndex) == read.end()) read.push_back(listingIndex);
-  for (std::size_t i = 0; i < read.size(); ++i) {
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(read[i]), 0);
-    const std::string entry = name == nullptr ? "" : name;
-    if (zip_stat_index(archive, static_cast<zip_uint64_t>(read[i]), 0, &stat) != 0 ||
-        !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE)) {
-      throw Damaged(entry, zip_strerror(archive));
-    }
-    if (stat.size > kMaxFileSize) {
-      throw Invalid("The envelope's entry " + SenderText(entry) + " states a size of " +
-                    std::to_string(stat.size) + " bytes, which no file can have");
-    }
-    if (stat.comp_size > fileSize) {
-      throw Invalid("The envelope's entry " + SenderText(entry) + " states " +
-                    std::to_string(stat.comp_size) + " bytes of data, more than the " +
-                    std::to_string(fileSize) + " bytes of the whole envelope");
-    }
-    packed = SaturatingAdd(packed, kLocalHeaderSize + kCentralRecordSize + 2 * entry.size() + stat.comp_size);
-    if (i < indexes.size()) unpacked = SaturatingAdd(unpacked, stat.size);
-  }
-  if (packed > fileSize) {
-    throw Invalid("its entries overlap: the entries read state " + std::to_string(packed) +
-                  " bytes with their headers, more than the " + std::to_string(fileSize) +
-                  " bytes of the whole envelope");
-  }
-  const uint64_t limit = std::max(kExpansionFloor, SaturatingMultiply(kMaxExpansion, fileSize));
-  if (unpacked > limit) {
-    throw Invalid("it is a ZIP bomb: its documents state " + std::to_string(unpacked) + " bytes, more than " +
-                  std::to_string(kMaxExpansion) + " times the envelope's " + std::to_string(fileSize) +
-                  " bytes and more than " + std::to_string(kExpansionFloor) + " bytes");
-  }
-  return unpacked;
+  const std::vector<StatedEntry> entries = StatedEntries(archive, read);
+  for (const StatedEntry& entry : entries) CheckSizesCanBe(entry, fileSize);
+  CheckEntriesDoNotOverlap(entries, fileSize);
+  std::vector<uint64_t> documents;
+  for (std::size_t i = 0; i < indexes.size(); ++i) documents.push_back(entries[i].size);
+  CheckNotABomb(Sum(documents), fileSize);
+  return documents;
 }
 
 bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none defined*/) {
@@ -444,11 +494,10 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     RemoveStaleTemporaries(here);
     // Every document's stated size together, before a byte is written: a
     // disk filled to its last byte fails other programs' writes too.
-    if (const std::optional<uint64_t> free = files_->FreeSpace(here); free && unpackedSize_ > *free) {
+    if (const std::optional<uint64_t> free = files_->FreeSpace(here); free && Sum(documentSizes_) > *free) {
       throw Error(err::kDiskFull, kSource,
-                  "Disk full: the envelope's documents take " + std::to_string(unpackedSize_) +
-                      " bytes, more than the " + std::to_string(*free) + " bytes free in " +
-                      SenderText(here));
+                  "Disk full: the envelope's documents take " + std::to_string(Sum(documentSizes_)) +
+                      " bytes, more than the " + std::to_string(*free) + " bytes free in " + SenderText(here));
     }
     // Every document is written before any has its name; a failure or a
     // kill before Commit() leaves none under its name.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,47 @@ class EnvelopeRoomTest : public ::testing::Test {
     return layout;
   }
 
+  // Two photos sharing one kernel, and as many zero bytes after the archive
+  // (a padded transfer) as leave the entries read, with their headers and the
+  // end record, beyond bytes more than the file. Their compressed sizes alone
+  // fit in the file, so only the headers show the overlap.
+  ZipLayout SharedKernelBeyondTheFile(uint64_t beyond) {
+    ZipLayout layout = Envelope(2, true);
+    uint64_t packed = 22;
+    uint64_t compressed = 0;
+    for (const ZipEntry& e : layout.entries) {
+      packed += 30 + 46 + 2 * e.name.size() + e.data.size();
+      compressed += e.data.size();
+    }
+    const uint64_t size = testing::WriteZip(layout).size();
+    EXPECT_GT(packed, size + beyond);
+    layout.after.assign(packed - size - beyond, '\0');
+    EXPECT_LE(compressed, packed - beyond);  // the file's size now
+    return layout;
+  }
+
+  // An order, a photo of 1 MiB of zeros and a photo of noise of over 1 MiB,
+  // the zeros stating what brings the documents to times the envelope's
+  // size, plus beyond bytes: the ratio above the floor.
+  ZipLayout Expanding(uint64_t times, uint64_t beyond) {
+    ZipLayout layout = Envelope(1, false, {kMiB + kMiB / 10});
+    const uint64_t size = testing::WriteZip(layout).size();
+    uint64_t others = 0;
+    ZipEntry* zeros = nullptr;
+    for (ZipEntry& e : layout.entries) {
+      if (e.name == "ENVELOPE.XML") continue;
+      if (e.data.size() == kernel_.data.size() && e.data == kernel_.data) {
+        zeros = &e;
+      } else {
+        others += e.size;
+      }
+    }
+    if (zeros == nullptr) throw std::runtime_error("no photo of zeros");
+    zeros->size = times * size - others + beyond;
+    EXPECT_EQ(testing::WriteZip(layout).size(), size);
+    return layout;
+  }
+
   TempDir dir_;
   ZipEntry kernel_;
 };
@@ -128,6 +170,38 @@ TEST_F(EnvelopeRoomTest, WhatWouldFillTheDiskIsRefusedBeforeAByteIsWritten) {
        }},
       {"2,000 photo entries sharing one kernel", [&] { return Envelope(2000, true); }, std::nullopt, kRefused,
        [](uint64_t, const std::string&) { return Cause{"its entries overlap: "}; }},
+      {"2 photo entries sharing one kernel, one byte more than the file with their headers",
+       [&] { return SharedKernelBeyondTheFile(1); }, std::nullopt, kRefused,
+       [](uint64_t size, const std::string&) {
+         return Cause{"its entries overlap: the entries read state " + std::to_string(size + 1) +
+                      " bytes with their headers, more than the " + std::to_string(size) +
+                      " bytes of the whole envelope"};
+       }},
+      {"2 photo entries sharing one kernel, as much as the file with their headers",
+       [&] { return SharedKernelBeyondTheFile(0); }, std::nullopt, kOpens, nullptr},
+      {"documents stating 1 byte more than 100 times an envelope of over 1 MiB", [&] { return Expanding(100, 1); },
+       std::nullopt, kRefused,
+       [](uint64_t size, const std::string&) {
+         return Cause{"it is a ZIP bomb: its documents state " + std::to_string(100 * size + 1) +
+                      " bytes, more than 100 times the envelope's " + std::to_string(size) +
+                      " bytes and more than 104857600 bytes"};
+       }},
+      {"documents stating 100 times an envelope of over 1 MiB", [&] { return Expanding(100, 0); }, std::nullopt,
+       kOpens, nullptr},
+      {"two photos stating 2^63 - 1 bytes each, which with the order's pass 2^64 together",
+       [&] {
+         ZipLayout layout = Envelope(2, false);
+         for (ZipEntry& e : layout.entries) {
+           if (e.data == kernel_.data) e.size = INT64_MAX;
+         }
+         return layout;
+       },
+       std::nullopt, kRefused,
+       [](uint64_t size, const std::string&) {
+         return Cause{"it is a ZIP bomb: its documents state 18446744073709551615 bytes, more than 100 times the "
+                      "envelope's " +
+                      std::to_string(size) + " bytes and more than 104857600 bytes"};
+       }},
       {"a photo stating 2^64 - 1 bytes",
        [&] {
          ZipLayout layout = Envelope(1, false);

@@ -347,5 +347,50 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
   }
 }
 
+// ZIP tools that predate the UTF-8 flag write a name in CP437, the code page
+// of DOS; libzip gives it as UTF-8, which may take more bytes. The entries
+// are held to the file by the bytes the archive holds, and the document is
+// found and unpacked by the name its listing gives.
+TEST_F(EnvelopeZipShapesTest, ADocumentWhoseEntryIsNamedInCp437ReadsByItsListedName) {
+  EnvelopeBuilder builder;
+  builder.Add("order.xml", "OADI/XML", "", "<ORDER><FORMNUM>1004</FORMNUM></ORDER>");
+  EnvelopeEntry& photo = builder.Add("front.jpg", "IMAGE/JPG", "", "\xFF\xD8\xFF\xE0 a photo");
+  photo.guid = "Fa\xC3\xA7" "ade-\xC3\xA9t\xC3\xA9";  // "Façade-été" in UTF-8, as the listing gives it
+  builder.Write(dir_.File("utf8.env"));
+  ZipLayout layout;
+  layout.entries = testing::ReadZipEntries(dir_.Read("utf8.env"));
+  const std::string listed = photo.guid + photo.ext;
+  const std::string cp437 = "Fa\x87" "ade-\x82t\x82.jpg";
+  uint64_t least = 22;  // what the entries take, headers and the end record included
+  bool renamed = false;
+  for (ZipEntry& e : layout.entries) {
+    if (e.name == listed) {
+      ASSERT_TRUE(e.flags & 0x800) << "libzip marks a UTF-8 name";
+      e.name = cp437;
+      e.flags &= ~0x800;
+      renamed = true;
+    }
+    least += 30 + 46 + 2 * e.name.size() + e.data.size();
+  }
+  ASSERT_TRUE(renamed);
+  const std::string path = dir_.Write("MY.ENV", testing::WriteZip(layout));
+  // An honest archive of no extra fields takes exactly that: the boundary of
+  // the rule for overlapping entries.
+  ASSERT_EQ(std::filesystem::file_size(path), least);
+
+  ZipEnvelope envelope;
+  const auto why = [&] { return envelope.Failure() ? envelope.Failure()->description() : "no failure"; };
+  ASSERT_TRUE(envelope.OpenEnvelope(path)) << why();
+  ASSERT_EQ(envelope.Documents().Count(), 2U);
+  EXPECT_EQ(envelope.Documents().Item(1).EntryName(), listed);
+  std::filesystem::create_directory(dir_.path() / "out");
+  ASSERT_TRUE(envelope.ExtractTo(dir_.File("out"), 0)) << why();
+  EXPECT_EQ(dir_.Read("out/" + listed), photo.bytes);
+  const EnvelopeEntry& order = builder.documents()[0];
+  std::vector<std::string> expected = {order.guid + order.ext, listed};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(dir_.path() / "out"), expected);
+}
+
 }  // namespace
 }  // namespace ombrel
