@@ -36,7 +36,7 @@ class ForwardingFileSystem : public FileSystemObject {
     return local_->SameFile(first, second);
   }
   void DeleteFile(const std::string& path) override { local_->DeleteFile(path); }
-  std::optional<uint64_t> FreeSpace(const std::string& folder) override { return local_->FreeSpace(folder); }
+  std::optional<Room> FreeSpace(const std::string& folder) override { return local_->FreeSpace(folder); }
   std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override { return local_->OpenTextFile(path); }
   std::unique_ptr<AppendStream> OpenForAppend(const std::string& path, std::error_code& error) override {
     return local_->OpenForAppend(path, error);

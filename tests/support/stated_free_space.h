@@ -1,4 +1,4 @@
-// The local file system, except that it states a given free space for every
+// The local file system, except that it states a given room for every
 // folder: how a test shows a reader a nearly full disk without one.
 #pragma once
 
@@ -12,12 +12,14 @@ namespace ombrel::testing {
 
 class StatedFreeSpace : public ForwardingFileSystem {
  public:
-  explicit StatedFreeSpace(std::optional<uint64_t> free) : free_(free) {}
+  // free bytes in blocks of blockSize; nothing: the room cannot be told.
+  explicit StatedFreeSpace(std::optional<uint64_t> free, uint64_t blockSize = 1)
+      : room_(free ? std::optional<Room>(Room{*free, blockSize}) : std::nullopt) {}
 
-  std::optional<uint64_t> FreeSpace(const std::string& /*folder*/) override { return free_; }
+  std::optional<Room> FreeSpace(const std::string& /*folder*/) override { return room_; }
 
  private:
-  std::optional<uint64_t> free_;
+  std::optional<Room> room_;
 };
 
 }  // namespace ombrel::testing

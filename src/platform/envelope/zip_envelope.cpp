@@ -366,6 +366,13 @@ uint64_t Sum(const std::vector<uint64_t>& sizes) {
   return sum;
 }
 
+// What a file of size bytes takes on a file system giving space in blocks
+// of blockSize: whole blocks.
+uint64_t InBlocks(uint64_t size, uint64_t blockSize) {
+  const uint64_t blocks = size / blockSize + (size % blockSize != 0 ? 1 : 0);
+  return SaturatingMultiply(blocks, blockSize);
+}
+
 }  // namespace
 
 ZipEnvelope::ZipEnvelope(std::unique_ptr<FileSystemObject> files) : files_(std::move(files)) {}
@@ -493,11 +500,17 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
   try {
     RemoveStaleTemporaries(here);
     // Every document's stated size together, before a byte is written: a
-    // disk filled to its last byte fails other programs' writes too.
-    if (const std::optional<uint64_t> free = files_->FreeSpace(here); free && Sum(documentSizes_) > *free) {
-      throw Error(err::kDiskFull, kSource,
-                  "Disk full: the envelope's documents take " + std::to_string(Sum(documentSizes_)) +
-                      " bytes, more than the " + std::to_string(*free) + " bytes free in " + SenderText(here));
+    // disk filled to its last byte fails other programs' writes too. Each
+    // document takes whole blocks of the folder's file system.
+    if (const std::optional<FileSystemObject::Room> room = files_->FreeSpace(here)) {
+      const uint64_t block = std::max<uint64_t>(room->blockSize, 1);
+      std::vector<uint64_t> taken;
+      for (const uint64_t size : documentSizes_) taken.push_back(InBlocks(size, block));
+      if (const uint64_t take = Sum(taken); take > room->freeBytes) {
+        throw Error(err::kDiskFull, kSource,
+                    "Disk full: the envelope's documents take " + std::to_string(take) + " bytes, more than the " +
+                        std::to_string(room->freeBytes) + " bytes free in " + SenderText(here));
+      }
     }
     // Every document is written before any has its name; a failure or a
     // kill before Commit() leaves none under its name.

@@ -79,9 +79,16 @@ class FileSystemObject {
   // Deletes exactly one file; never a folder. Raises an error on failure.
   virtual void DeleteFile(const std::string& path) = 0;
 
-  // The bytes that can still be written in the folder; nothing when that
-  // cannot be told.
-  virtual std::optional<uint64_t> FreeSpace(const std::string& folder) = 0;
+  // What a folder's file system has left to give.
+  struct Room {
+    // The bytes that can still be written.
+    uint64_t freeBytes = 0;
+    // The unit it gives files space in: a file takes whole blocks, so one
+    // byte takes a block.
+    uint64_t blockSize = 1;
+  };
+  // The room left in the folder; nothing when that cannot be told.
+  virtual std::optional<Room> FreeSpace(const std::string& folder) = 0;
 
   // Opens a file for reading as text. Raises an error when it cannot be opened.
   virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;

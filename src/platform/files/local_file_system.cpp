@@ -211,10 +211,13 @@ class LocalFileSystem : public FileSystemObject {
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
   }
 
-  std::optional<uint64_t> FreeSpace(const std::string& folder) override {
+  std::optional<Room> FreeSpace(const std::string& folder) override {
     struct statvfs status {};
     if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
-    return static_cast<uint64_t>(status.f_bavail) * status.f_frsize;
+    // f_frsize is the fragment the file system allocates in, the unit of the
+    // block counts.
+    return Room{static_cast<uint64_t>(status.f_bavail) * status.f_frsize,
+                status.f_frsize == 0 ? 1 : static_cast<uint64_t>(status.f_frsize)};
   }
 
   std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override {

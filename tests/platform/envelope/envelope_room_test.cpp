@@ -134,6 +134,12 @@ class EnvelopeRoomTest : public ::testing::Test {
     return layout;
   }
 
+  ZipLayout OneBytePhotos() {
+    std::vector<std::size_t> sizes(200, 1);
+    sizes.push_back(8192);
+    return Envelope(0, false, sizes);
+  }
+
   TempDir dir_;
   ZipEntry kernel_;
 };
@@ -149,6 +155,7 @@ TEST_F(EnvelopeRoomTest, WhatWouldFillTheDiskIsRefusedBeforeAByteIsWritten) {
     // How Failure()'s description begins and ends, given the envelope's size
     // and its folder.
     std::function<Cause(uint64_t size, const std::string& folder)> cause;
+    uint64_t block = 1;  // the file system's allocation block, as the service states it
   } cases[] = {
       {"an honest ZIP bomb: 120 photos of 1 MiB of zeros, each deflated on its own",
        [&] { return Envelope(120, false); }, std::nullopt, kRefused,
@@ -221,13 +228,24 @@ TEST_F(EnvelopeRoomTest, WhatWouldFillTheDiskIsRefusedBeforeAByteIsWritten) {
       {"the same photos, with exactly their size free",
        [&] { return Envelope(0, false, std::vector<std::size_t>(40, 65536)); }, 40 * 65536 + order, kUnpacks,
        nullptr},
+      // Each document takes whole blocks: the order and the 200 one-byte
+      // photos one each, the photo of 8 KiB two.
+      {"200 one-byte photos and one of 8 KiB, in 4 KiB blocks, one byte short of their 203 blocks",
+       [&] { return OneBytePhotos(); }, 203 * 4096 - 1, kNoRoom,
+       [](uint64_t, const std::string& folder) {
+         return Cause{"Disk full: the envelope's documents take 831488 bytes, more than the 831487 bytes free in " +
+                      folder};
+       },
+       4096},
+      {"the same photos, with their 203 blocks free", [&] { return OneBytePhotos(); }, 203 * 4096, kUnpacks,
+       nullptr, 4096},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const fs::path folder = dir_.path() / c.name;
     const std::string path = dir_.Write((folder / "MY.ENV").string(), testing::WriteZip(c.layout()));
     const uint64_t size = fs::file_size(path);
-    ZipEnvelope envelope(std::make_unique<StatedFreeSpace>(c.free));
+    ZipEnvelope envelope(std::make_unique<StatedFreeSpace>(c.free, c.block));
     const bool opened = envelope.OpenEnvelope(path);
     EXPECT_EQ(opened, c.outcome != kRefused);
     if (opened != (c.outcome != kRefused)) continue;
