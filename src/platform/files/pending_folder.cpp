@@ -1,6 +1,7 @@
 #include "platform/files/pending_folder.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,26 @@ bool StillMoved(int folderFd, const std::string& name, dev_t device, ino_t inode
   return ::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(named.st_mode) &&
          named.st_dev == device && named.st_ino == inode && named.st_size == size &&
          named.st_mtim.tv_sec == modified.tv_sec && named.st_mtim.tv_nsec == modified.tv_nsec;
+}
+
+// A pending folder that holds files but no lock file is one an earlier
+// version of the program left: it wrote its files straight into the pending
+// folder and locked the folder itself. Cleared as that version cleared it
+// (each name still the same file as one of its files, then the files, then
+// the folder) unless that version still holds it; where a folder cannot be
+// locked (NFS) it stays.
+void RemoveStaleUnlockedFolder(int folderFd, const std::string& name, int fd) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !NamesOpenFile(folderFd, name, fd)) return;
+  for (const std::string& file : FolderNames(fd)) {
+    struct stat staged {};
+    struct stat named {};
+    if (::fstatat(fd, file.c_str(), &staged, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(staged.st_mode)) continue;
+    if (::fstatat(folderFd, file.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(staged, named)) {
+      ::unlinkat(folderFd, file.c_str(), 0);
+    }
+    ::unlinkat(fd, file.c_str(), 0);
+  }
+  ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
 }
 
 }  // namespace
@@ -212,7 +233,9 @@ void RemoveStalePendingFolder(int folderFd, const std::string& name) {
     // No lock file: a folder whose making was cut short, or whose clearing
     // was, is empty; one being made right now loses it and takes another
     // name. An rmdir removes only an empty folder.
-    if (errno == ENOENT) ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
+    if (errno == ENOENT && ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) != 0 && errno == ENOTEMPTY) {
+      RemoveStaleUnlockedFolder(folderFd, name, fd);
+    }
     ::close(fd);
     return;
   }

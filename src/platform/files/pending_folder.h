@@ -97,7 +97,8 @@ class PendingFolder {
 void ClearPendingFolder(int folderFd, int fd, const std::string& name, int lockFd);
 
 // Clears the pending folder name in the folder open as folderFd unless a
-// PendingFolder holds it. Never raises.
+// PendingFolder holds it; also one an earlier version of the program left
+// (its files straight inside, the folder itself locked). Never raises.
 void RemoveStalePendingFolder(int folderFd, const std::string& name);
 
 }  // namespace ombrel

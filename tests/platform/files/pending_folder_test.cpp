@@ -1,7 +1,9 @@
 #include "platform/files/pending_folder.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,6 +97,40 @@ TEST(PendingFolderTest, WhatAKilledRunNamedGoesWithItsPendingFolder) {
   }
   EXPECT_EQ(dir.Read("c.xml"), "rent");
   EXPECT_TRUE(live.Name("e.xml"));
+}
+
+// An earlier version wrote its files straight into the pending folder and
+// locked the folder itself. What a killed run of it left is cleared as that
+// version cleared it: the names it gave and the folder go, a user's file of
+// the same name and bytes stays, and a folder that version still holds is
+// left alone.
+TEST(PendingFolderTest, WhatAnEarlierVersionLeftIsClearedUnlessItIsHeld) {
+  if (!testing::SeamHasHardLinks()) GTEST_SKIP() << "the names such a folder gave are hard links";
+  TempDir dir;
+  const std::string left = dir.str() + ".ombrel-Ab12Cd";
+  const std::string held = dir.str() + ".ombrel-Ef34Gh";
+  dir.Write(".ombrel-Ab12Cd/a.xml", "order");
+  dir.Write(".ombrel-Ab12Cd/c.xml", "rent");
+  dir.Write("c.xml", "rent");  // the user's
+  dir.Write(".ombrel-Ef34Gh/e.xml", "in use");
+  ASSERT_EQ(::link((left + "/a.xml").c_str(), (dir.str() + "a.xml").c_str()), 0);
+  ASSERT_EQ(::link((held + "/e.xml").c_str(), (dir.str() + "e.xml").c_str()), 0);
+  const int holder = ::open(held.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(holder, 0);
+  const bool canLockFolders = ::flock(holder, LOCK_EX | LOCK_NB) == 0;
+
+  RemoveStaleTemporaries(dir.str());
+  ::close(holder);
+
+  if (!canLockFolders) {
+    // NFS: that version could not have made it, and nothing can tell
+    // whether a folder is held, so it stays.
+    EXPECT_EQ(PendingFolders(dir), 2U);
+    return;
+  }
+  EXPECT_EQ(Listing(dir.path()), (std::vector<std::string>{".ombrel-Ef34Gh", "c.xml", "e.xml"}));
+  EXPECT_EQ(dir.Read("c.xml"), "rent");
+  EXPECT_EQ(dir.Read(".ombrel-Ef34Gh/e.xml"), "in use");
 }
 
 // A pending folder made but then not to be opened (a descriptor short) is
