@@ -8,12 +8,12 @@
 //                streamed with data descriptors as bsdtar and zip -fd write
 //                them, ZIP64 records, bytes after the archive, documents that
 //                are ZIP archives, a photo spelling the end record's
-//                signature) and hostile ones (names leaving the folder,
-//                repeated entries, a symbolic-link entry, a CRC error,
-//                truncated, oversized, an entry named twice, a method that
-//                cannot be read, a password, entries sharing one kernel,
-//                copies of the end record, end records stating entries no
-//                directory lists)
+//                signature, an entry named in CP437) and hostile ones (names
+//                leaving the folder, repeated entries, a symbolic-link entry,
+//                a CRC error, truncated, oversized, an entry named twice, a
+//                method that cannot be read, a password, entries sharing one
+//                kernel, copies of the end record, end records stating
+//                entries no directory lists)
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
@@ -254,6 +254,23 @@ void EnvelopeSeeds(const fs::path& out) {
       fs::remove(out / "part.tmp");
     }
     builder.Write((out / "stored-zips").string());
+  }
+  {
+    // A document whose entry is named in CP437 without the UTF-8 flag, as
+    // older ZIP tools write accented letters; the listing names it in UTF-8.
+    EnvelopeBuilder builder;
+    builder.Add("ORDER.XML", "OADI/XML", "", order);
+    EnvelopeEntry& photo = builder.Add("front.jpg", "IMAGE/JPG", "", std::string(300, 'j'));
+    photo.guid = "Fa\xC3\xA7" "ade";
+    builder.Write((out / "cp437-entry").string());
+    ZipLayout layout;
+    layout.entries = ombrel::testing::ReadZipEntries(ReadFile(out / "cp437-entry"));
+    for (ZipEntry& entry : layout.entries) {
+      if (entry.name != photo.guid + photo.ext) continue;
+      entry.name = "Fa\x87" "ade.jpg";
+      entry.flags &= static_cast<uint16_t>(~0x800);
+    }
+    WriteSeed(out, "cp437-entry", ombrel::testing::WriteZip(layout));
   }
 }
 
