@@ -12,6 +12,7 @@
 #include "platform/errors/error.h"
 #include "platform/files/path_names.h"
 #include "platform/files/pending_file.h"
+#include "platform/report/held_entry_writer.h"
 #include "platform/report/size_checked_file_source.h"
 #include "platform/text/sender_text.h"
 
@@ -21,10 +22,13 @@ namespace {
 
 constexpr zip_uint32_t kEntryMode = S_IFREG | 0644;
 
-// libzip writes the archive through this source straight into the pending
-// file: libzip makes no temporary file of its own, so a kill leaves none.
+// libzip writes the archive through this source into the pending file, each
+// entry held until its header is final (see held_entry_writer.h): libzip
+// makes no temporary file of its own, so a kill leaves none.
 struct FileTarget {
-  int fd = -1;
+  explicit FileTarget(int fd) : fd(fd), writer(fd) {}
+  int fd;
+  HeldEntryWriter writer;
   int writeErrno = 0;  // the first failure writing to fd
   zip_error_t error{};
 };
@@ -60,33 +64,26 @@ zip_int64_t FileTargetCallback(void* state, void* data, zip_uint64_t length,
     case ZIP_SOURCE_TELL:
       return 0;  // nothing to read: the file is empty
     case ZIP_SOURCE_BEGIN_WRITE:
-      if (::ftruncate(target.fd, 0) != 0 || ::lseek(target.fd, 0, SEEK_SET) < 0) {
-        return Fail(target, errno);
-      }
+      if (::ftruncate(target.fd, 0) != 0) return Fail(target, errno);
+      target.writer = HeldEntryWriter(target.fd);
       return 0;
-    case ZIP_SOURCE_WRITE: {
-      const char* bytes = static_cast<const char*>(data);
-      zip_uint64_t done = 0;
-      while (done < length) {
-        const ssize_t n = ::write(target.fd, bytes + done, length - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return Fail(target, n < 0 ? errno : EIO);
-        done += static_cast<zip_uint64_t>(n);
-      }
+    case ZIP_SOURCE_WRITE:
+      if (const int failure = target.writer.Write(data, length)) return Fail(target, failure);
       return static_cast<zip_int64_t>(length);
-    }
     case ZIP_SOURCE_SEEK_WRITE: {
-      auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &target.error);
-      if (args == nullptr) return -1;
-      if (::lseek(target.fd, args->offset, args->whence) < 0) return Fail(target, errno);
+      const zip_int64_t position = zip_source_seek_compute_offset(
+          target.writer.Tell(), target.writer.Size(), data, length, &target.error);
+      if (position < 0) return -1;
+      if (const int failure = target.writer.Seek(static_cast<zip_uint64_t>(position))) {
+        return Fail(target, failure);
+      }
       return 0;
     }
-    case ZIP_SOURCE_TELL_WRITE: {
-      const off_t position = ::lseek(target.fd, 0, SEEK_CUR);
-      if (position < 0) return Fail(target, errno);
-      return position;
-    }
+    case ZIP_SOURCE_TELL_WRITE:
+      return static_cast<zip_int64_t>(target.writer.Tell());
     case ZIP_SOURCE_COMMIT_WRITE:
+      if (const int failure = target.writer.Flush()) return Fail(target, failure);
+      return 0;
     case ZIP_SOURCE_ROLLBACK_WRITE:
     case ZIP_SOURCE_REMOVE:
     case ZIP_SOURCE_FREE:
@@ -107,8 +104,7 @@ void WriteArchive(int fd, const std::string& path, const std::vector<ZipTextEntr
   // The photos' sources, which libzip reads only in zip_close: they outlive
   // the archive.
   std::vector<std::unique_ptr<SizeCheckedFileSource>> photos;
-  FileTarget target;
-  target.fd = fd;
+  FileTarget target(fd);
   zip_error_init(&target.error);
   zip_error_t error;
   zip_error_init(&error);

@@ -9,14 +9,19 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include "platform/envelope/zip_envelope.h"
 #include "platform/files/pending_file.h"
 #include "platform/files/pending_folder.h"
+#include "platform/report/held_entry_writer.h"
+#include "platform/report/zip_file_writer.h"
 #include "support/envelope_builder.h"
 #include "support/fuse_fat_image.h"
 #include "support/seam_control.h"
@@ -85,9 +90,7 @@ TEST_F(FuseFatTest, AnEnvelopeUnpacksThereAndAFailedOneTakesBackEveryName) {
 // The report's file as the save gives it its name: written under a
 // temporary name (no O_TMPFILE there), then named by a check and a rename
 // (no hard links, no rename that refuses to replace), or renamed over the
-// report it replaces. (The whole save, through libzip, cannot run there:
-// fusefat refuses a write that extends a file after a write over its start,
-// which is how a ZIP writer patches its headers.)
+// report it replaces.
 TEST_F(FuseFatTest, AReportsFileTakesItsNameThereAndReplacesAnother) {
   std::ofstream(Folder() + "TAKEN.RPT") << "the user's own report";
   for (const std::string& report : {std::string("REPORT.RPT"), std::string("TAKEN.RPT")}) {
@@ -102,6 +105,58 @@ TEST_F(FuseFatTest, AReportsFileTakesItsNameThereAndReplacesAnother) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"REPORT.RPT", "TAKEN.RPT"}));
   EXPECT_EQ(Read("REPORT.RPT"), "PK new report");
   EXPECT_EQ(Read("TAKEN.RPT"), "PK new report");
+}
+
+// Each entry's name and bytes, in the archive's order, read by libzip, which
+// checks the archive's consistency and each entry's CRC; nothing when it
+// cannot be read.
+std::vector<std::pair<std::string, std::string>> ArchiveEntries(const std::string& path) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  int code = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+  if (archive == nullptr) return entries;
+  for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+    zip_stat_t stat;
+    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
+    if (file == nullptr || zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0) break;
+    std::string bytes(stat.size, '\0');
+    const zip_int64_t read = zip_fread(file, bytes.data(), bytes.size());
+    zip_fclose(file);
+    if (read != static_cast<zip_int64_t>(bytes.size())) break;
+    entries.emplace_back(stat.name, bytes);
+  }
+  zip_close(archive);
+  return entries;
+}
+
+// The whole save there: fusefat refuses a write that extends a file after
+// one into the middle of its last cluster, where libzip writes a small
+// entry's header again. Small entries before and after a photo that
+// outgrows what the writer holds, whose header is written again in place.
+TEST_F(FuseFatTest, AWholeReportIsWrittenThereAndReadsBack) {
+  std::string large(HeldEntryWriter::kHoldBytes + 5000, '\0');
+  std::mt19937 random(7);
+  for (char& c : large) c = static_cast<char>(random());
+  const std::vector<std::pair<std::string, std::string>> photos = {
+      {"IMAGES/IMAGE1.jpg", "a small photo"}, {"IMAGES/IMAGE2.jpg", large}, {"IMAGES/IMAGE3.jpg", "the last"}};
+  std::vector<ZipFileEntry> files;
+  for (const auto& [name, bytes] : photos) {
+    const std::string path = dir_.File(name.substr(7));
+    std::ofstream(path, std::ios::binary) << bytes;
+    files.push_back({name, path});
+  }
+  const std::string xml = "<REPORT SKELETON=\"UAR-3X5.RPT\"/>";
+  // Twice: the second report replaces the first.
+  for (int time = 0; time < 2; ++time) WriteZipFile(Folder() + "REPORT.RPT", {{"REPORT.XML", xml, 0}}, files, "test");
+  std::vector<std::pair<std::string, std::string>> expected = {{"REPORT.XML", xml}};
+  expected.insert(expected.end(), photos.begin(), photos.end());
+  const auto entries = ArchiveEntries(Folder() + "REPORT.RPT");
+  ASSERT_EQ(entries.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(entries[i].first, expected[i].first);
+    EXPECT_TRUE(entries[i].second == expected[i].second) << entries[i].first << " differs";
+  }
+  EXPECT_EQ(Names(), std::vector<std::string>{"REPORT.RPT"});
 }
 
 // What a killed run left there is told from what a live one holds: the

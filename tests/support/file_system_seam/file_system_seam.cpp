@@ -17,7 +17,10 @@
 //     fusefat  FAT through FUSE: no hard links (EPERM), no rename with flags
 //              (EINVAL), no O_TMPFILE (EOPNOTSUPP), no chmod (ENOSYS), and a
 //              file removed while open kept under a hidden name
-//              (".fuse_hidden...") as on NFS
+//              (".fuse_hidden...") as on NFS; and, as fusefat does, once a
+//              write into the middle of a file's last cluster (4 KiB here)
+//              has ended before the file's end, every write through that
+//              descriptor that would make the file longer is refused (EPERM)
 //   OMBREL_FS_SEAM_ROOT  the folder under which these answers apply
 //
 // A test can also have locks refused and writes write nothing. It also
@@ -38,6 +41,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -105,6 +109,29 @@ bool NoHardLinks() { return Is(Personality::kVfat) || Is(Personality::kFuseFat);
 bool NoRenameFlags() { return Is(Personality::kNfs) || Is(Personality::kFuseFat); }
 bool NoTmpFile() { return !Is(Personality::kLocal); }
 bool HidesOpenFiles() { return Is(Personality::kNfs) || Is(Personality::kFuseFat); }
+
+constexpr off_t kFuseFatCluster = 4096;
+
+// The descriptors through which fusefat would refuse to make a file longer.
+std::vector<int> patchedLastCluster;
+
+// Whether fusefat would refuse a write of size bytes at offset through fd
+// (-1: at the descriptor's own position); one into the middle of the last
+// cluster is noted.
+bool FuseFatRefuses(int fd, off_t offset, size_t size) {
+  struct stat status {};
+  if (!Is(Personality::kFuseFat) || size == 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+      !UnderRoot(FolderOf(fd))) {
+    return false;
+  }
+  if (offset < 0) offset = (fcntl(fd, F_GETFL) & O_APPEND) != 0 ? status.st_size : lseek(fd, 0, SEEK_CUR);
+  const off_t end = offset + static_cast<off_t>(size);
+  const bool patched = std::find(patchedLastCluster.begin(), patchedLastCluster.end(), fd) != patchedLastCluster.end();
+  if (end > status.st_size) return patched;
+  const off_t lastCluster = status.st_size == 0 ? 0 : (status.st_size - 1) / kFuseFatCluster * kFuseFatCluster;
+  if (end < status.st_size && end > lastCluster && !patched) patchedLastCluster.push_back(fd);
+  return false;
+}
 
 // A file removed while this process holds it open, kept under a hidden name
 // in its folder until the last descriptor closes.
@@ -234,7 +261,18 @@ void ombrel_seam_write_nothing(int on) { writesNothing = on != 0; }
 
 ssize_t write(int fd, const void* bytes, size_t size) {
   if (writesNothing && size > 0 && UnderRoot(FolderOf(fd))) return 0;
+  if (FuseFatRefuses(fd, -1, size)) return Refuse(EPERM);
   return Real<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, size);
+}
+
+ssize_t pwrite(int fd, const void* bytes, size_t size, off_t offset) {
+  if (FuseFatRefuses(fd, offset, size)) return Refuse(EPERM);
+  return Real<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite")(fd, bytes, size, offset);
+}
+
+ssize_t pwrite64(int fd, const void* bytes, size_t size, off_t offset) {
+  if (FuseFatRefuses(fd, offset, size)) return Refuse(EPERM);
+  return Real<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite64")(fd, bytes, size, offset);
 }
 
 int open(const char* path, int flags, ...) {
@@ -349,6 +387,8 @@ int fchmod(int fd, mode_t mode) {
 
 // The last descriptor of a hidden file closed: the hidden name goes.
 int close(int fd) {
+  patchedLastCluster.erase(std::remove(patchedLastCluster.begin(), patchedLastCluster.end(), fd),
+                           patchedLastCluster.end());
   struct stat status {};
   if (hidden.empty() || fstat(fd, &status) != 0) return Real<int (*)(int)>("close")(fd);
   const int result = Real<int (*)(int)>("close")(fd);
