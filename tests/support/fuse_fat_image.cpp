@@ -38,7 +38,12 @@ FuseFatImage::FuseFatImage(std::string image, std::string folder, int megabytes)
     return;
   }
   struct statfs status {};
-  if (!Run("fusefat -o rw+ " + Quoted(image) + " " + Quoted(folder_)) || ::statfs(folder_.c_str(), &status) != 0 ||
+  // One thread in the driver: it then handles a closed file's release, which
+  // the kernel sends without waiting, before a later unlink of that file.
+  // With several, the unlink can come first and the driver keeps the file
+  // under a hidden name of its own; a clean-up after a kill would then find
+  // a pending folder it cannot remove yet, at random under load.
+  if (!Run("fusefat -s -o rw+ " + Quoted(image) + " " + Quoted(folder_)) || ::statfs(folder_.c_str(), &status) != 0 ||
       status.f_type != kFuseMagic) {
     reason_ = "cannot mount a FAT image through fusefat on " + folder_ + " (mounting needs the right to)";
     return;
