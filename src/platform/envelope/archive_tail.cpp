@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/envelope/saturating.h"
+
 namespace ombrel {
 
 namespace {
@@ -44,10 +46,6 @@ uint64_t Number(const char* bytes, int width) {
   uint64_t value = 0;
   for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
   return value;
-}
-
-uint64_t SaturatingAdd(uint64_t a, uint64_t b) {
-  return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max() : a + b;
 }
 
 // What an end record states of its central directory, as libzip takes it.

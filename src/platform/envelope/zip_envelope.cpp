@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/envelope/archive_tail.h"
+#include "platform/envelope/saturating.h"
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
 #include "platform/files/path_names.h"
@@ -119,15 +120,6 @@ void CheckNamesAreUnique(zip_t* archive) {
     if (*name == '\0') throw Invalid("it holds two entries with an empty name");
     throw Invalid("it holds two entries named " + SenderText(name));
   }
-}
-
-uint64_t SaturatingAdd(uint64_t a, uint64_t b) {
-  return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max() : a + b;
-}
-
-uint64_t SaturatingMultiply(uint64_t a, uint64_t b) {
-  return b != 0 && a > std::numeric_limits<uint64_t>::max() / b ? std::numeric_limits<uint64_t>::max()
-                                                                  : a * b;
 }
 
 // Why libzip failed to read an entry, in words for the log: an archive cut
