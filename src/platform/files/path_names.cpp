@@ -41,6 +41,10 @@ std::string ExtensionPart(const std::string& path) {
   return dot == std::string::npos ? "" : name.substr(dot + 1);
 }
 
+std::string InFolder(const std::string& folder, const std::string& name) {
+  return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
 bool IsPlainFileName(std::string_view name) {
   return !name.empty() && name.size() <= kMaxFileNameBytes && name != "." && name != ".." &&
          name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;

@@ -17,6 +17,8 @@ std::string FileNamePart(const std::string& path);
 std::string BaseNamePart(const std::string& path);
 // The file name's last extension without the dot: "a.b.txt" -> "txt"; "" when none.
 std::string ExtensionPart(const std::string& path);
+// name inside folder (not empty): "/a" or "/a/" and "b" -> "/a/b".
+std::string InFolder(const std::string& folder, const std::string& name);
 
 // The longest file name, in bytes, that the file systems the program runs on
 // take.

@@ -13,6 +13,7 @@
 #include "platform/files/file_lock.h"
 #include "platform/files/folder_names.h"
 #include "platform/files/no_replace_rename.h"
+#include "platform/files/path_names.h"
 #include "platform/files/pending_folder.h"
 
 namespace ombrel {
@@ -39,10 +40,6 @@ bool IsTemporaryName(const std::string& name) {
 }
 
 namespace {
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-  return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
 
 // Links the open file fd to path; errno is set on failure. Through /proc,
 // which needs no privilege; AT_EMPTY_PATH where /proc is not mounted.

@@ -12,6 +12,7 @@
 #include "platform/files/file_lock.h"
 #include "platform/files/folder_names.h"
 #include "platform/files/no_replace_rename.h"
+#include "platform/files/path_names.h"
 #include "platform/files/pending_file.h"
 
 namespace ombrel {
@@ -22,10 +23,6 @@ constexpr int kAttempts = 100;
 constexpr char kLock[] = "lock";
 constexpr char kFiles[] = "files";
 constexpr char kKept[] = "kept";
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-  return (folder.back() == '/' ? folder : folder + "/") + name;
-}
 
 // Whether the name still is the file moved there: the same inode, and the
 // size and time of change a move keeps, so that an inode number reused for a
