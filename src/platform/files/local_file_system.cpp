@@ -12,6 +12,7 @@
 
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
+#include "platform/files/file_identity.h"
 #include "platform/files/file_system_object.h"
 #include "platform/files/folder_names.h"
 #include "platform/files/no_replace_rename.h"
@@ -207,8 +208,7 @@ class LocalFileSystem : public FileSystemObject {
     // A symbolic link is a file of its own here, never the file it points
     // at: a link left under a document's name is not that document.
     struct stat a {}, b {};
-    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 && ombrel::SameFile(a, b);
   }
 
   std::optional<Room> FreeSpace(const std::string& folder) override {
