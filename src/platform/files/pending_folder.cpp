@@ -133,16 +133,14 @@ bool PendingFolder::Make(const std::string& name) {
 }
 
 PendingFolder::~PendingFolder() {
+  ::close(filesFd_);  // -1 already once committed
   if (!committed_) {
     for (const Given& given : moved_) {
       if (StillMoved(folderFd_, given.name, given.device, given.inode, given.size, given.modified)) {
         ::unlinkat(folderFd_, given.name.c_str(), 0);
       }
     }
-    ::close(filesFd_);
     ClearPendingFolder(folderFd_, fd_, name_, lockFd_);
-  } else {
-    ::close(filesFd_);
   }
   ::close(fd_);
   ::close(folderFd_);
