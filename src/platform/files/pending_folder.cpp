@@ -27,12 +27,11 @@ constexpr char kKept[] = "kept";
 // Whether the name still is the file moved there: the same inode, and the
 // size and time of change a move keeps, so that an inode number reused for a
 // user's new file is not enough.
-bool StillMoved(int folderFd, const std::string& name, dev_t device, ino_t inode, off_t size,
-                const struct timespec& modified) {
+bool StillMoved(int folderFd, const std::string& name, const struct stat& moved) {
   struct stat named {};
   return ::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(named.st_mode) &&
-         named.st_dev == device && named.st_ino == inode && named.st_size == size &&
-         named.st_mtim.tv_sec == modified.tv_sec && named.st_mtim.tv_nsec == modified.tv_nsec;
+         SameFile(named, moved) && named.st_size == moved.st_size &&
+         named.st_mtim.tv_sec == moved.st_mtim.tv_sec && named.st_mtim.tv_nsec == moved.st_mtim.tv_nsec;
 }
 
 // A pending folder that holds files but no lock file is one an earlier
@@ -136,7 +135,7 @@ PendingFolder::~PendingFolder() {
   ::close(filesFd_);  // -1 already once committed
   if (!committed_) {
     for (const Given& given : moved_) {
-      if (StillMoved(folderFd_, given.name, given.device, given.inode, given.size, given.modified)) {
+      if (StillMoved(folderFd_, given.name, given.moved)) {
         ::unlinkat(folderFd_, given.name.c_str(), 0);
       }
     }
@@ -171,7 +170,7 @@ bool PendingFolder::Name(const std::string& name) {
                   ? RenameNoReplace(filesFd_, name.c_str(), folderFd_, name.c_str())
                   : errno;
   if (error == 0) {
-    moved_.push_back(Given{name, staged.st_dev, staged.st_ino, staged.st_size, staged.st_mtim});
+    moved_.push_back(Given{name, staged});
     return true;
   }
   if (error == EEXIST) return false;

@@ -28,7 +28,7 @@
 // envelope may list thousands.
 #pragma once
 
-#include <sys/types.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -63,10 +63,7 @@ class PendingFolder {
  private:
   struct Given {
     std::string name;
-    dev_t device;
-    ino_t inode;
-    off_t size;
-    struct timespec modified;
+    struct stat moved;  // the file as it was moved to name
   };
 
   // Makes, opens and locks the pending folder name. False when the name is
