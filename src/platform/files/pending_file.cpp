@@ -98,8 +98,12 @@ PendingFile::~PendingFile() {
 
 const std::string& PendingFile::TemporaryName() {
   // Locked before it has a name, as a temporary made with one is: a clean-up
-  // in another window must not take it for stale.
-  if (temporary_.empty()) TryLockFile(fd_);
+  // in another window must not take it for stale. No one else can hold the
+  // lock of a file that has no name yet; a lock that cannot be taken at all
+  // fails here, as it does for a temporary made with its name.
+  if (temporary_.empty() && TryLockFile(fd_) == FileLockResult::kFailed) {
+    throw ErrnoCause(errno, source_, "Cannot name a file in", folder_);
+  }
   for (int attempt = 0; temporary_.empty() && attempt < kAttempts; ++attempt) {
     const std::string name = InFolder(folder_, NewTemporaryName());
     if (LinkDescriptor(fd_, name)) {

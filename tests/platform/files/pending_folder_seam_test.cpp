@@ -99,6 +99,31 @@ TEST(PendingFolderSeamTest, ALockRefusedIsTheCauseAndNothingIsLeft) {
   EXPECT_TRUE(Listing(dir.path()).empty());
 }
 
+// A file made without a name takes the lock before it is given a temporary
+// one (to be renamed over a report): a lock refused there is the error too,
+// and the report it would have replaced stays as it was.
+TEST(PendingFolderSeamTest, ALockRefusedBeforeAnUnnamedFileIsNamedIsTheCause) {
+  REQUIRE_SEAM();
+  if (testing::SeamPersonality() != "local") GTEST_SKIP() << "needs a file system with unnamed files";
+  TempDir dir;
+  dir.Write("REPORT.RPT", "the report saved before");
+  std::string failure;
+  {
+    PendingFile file(dir.str(), "test");
+    ASSERT_EQ(::write(file.fd(), "new", 3), 3);
+    testing::RefuseLocks(true);
+    try {
+      file.ReplaceAs(dir.str() + "REPORT.RPT");
+    } catch (const Error& error) {
+      failure = error.description();
+    }
+    testing::RefuseLocks(false);
+  }
+  EXPECT_EQ(failure, "Cannot name a file in " + dir.str() + ": No locks available");
+  EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"REPORT.RPT"});
+  EXPECT_EQ(dir.Read("REPORT.RPT"), "the report saved before");
+}
+
 // Names given by a move, where the file system has no hard links, are taken
 // back when the pending folder is dropped uncommitted, but only while each
 // is still the file moved there: one the user put in its place stays.
