@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/envelope/envelope.h"
-#include "platform/files/workspace_lock.h"
+#include "platform/workspace/workspace_lock.h"
 #include "platform/text/sender_text.h"
 #include "services/file_record.h"
 #include "shell/main_form.h"

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files/workspace_lock.h"
+#include "platform/workspace/workspace_lock.h"
 #include "platform/text/sender_text.h"
 #include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files/workspace_lock.h"
+#include "platform/workspace/workspace_lock.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/envelope_builder.h"

@@ -12,7 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/envelope/zip_envelope.h"
-#include "platform/files/pending_file.h"
+#include "platform/staging/pending_file.h"
+#include "platform/staging/stale_temporaries.h"
 #include "support/envelope_builder.h"
 #include "support/seam_control.h"
 #include "support/temp_dir.h"

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/envelope/saturating.h"
+#include "platform/posix/whole_io.h"
 
 namespace ombrel {
 
@@ -31,14 +32,9 @@ constexpr char kCentralSignature[] = "PK\x01\x02";
 constexpr char kLocalSignature[] = "PK\x03\x04";
 
 bool ReadAt(int fd, char* buffer, std::size_t size, uint64_t offset) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::pread(fd, buffer + done, size - done, static_cast<off_t>(offset + done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
+  const ssize_t n = ReadFullAt(fd, buffer, size, static_cast<off_t>(offset));
+  if (n == 0 || (n > 0 && static_cast<std::size_t>(n) < size)) errno = 0;
+  return n >= 0 && static_cast<std::size_t>(n) == size;
 }
 
 // The little-endian number of width bytes at bytes.

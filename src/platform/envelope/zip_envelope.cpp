@@ -20,8 +20,9 @@
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
 #include "platform/files/path_names.h"
-#include "platform/files/pending_file.h"
-#include "platform/files/pending_folder.h"
+#include "platform/posix/whole_io.h"
+#include "platform/staging/pending_folder.h"
+#include "platform/staging/stale_temporaries.h"
 #include "platform/text/ascii_case.h"
 #include "platform/text/sender_text.h"
 
@@ -224,18 +225,6 @@ std::string ReadEntry(zip_t* archive, zip_int64_t index, const std::string& entr
   return bytes;
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) errno = EIO;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // Streams one entry into the pending folder under its own name; target is
 // the name it will have, for the log. Raises the error that says why it
 // failed.
@@ -267,8 +256,8 @@ void StageEntry(zip_t* archive, const std::string& entry, PendingFolder& pending
       if (n == 0) break;
       total += static_cast<zip_uint64_t>(n);
       if (total > stat.size) throw Damaged(entry, "it expands past its stated size");
-      if (!WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
-        throw ErrnoCause(errno, kSource, "Cannot write", target);
+      if (const int error = WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
+        throw ErrnoCause(error, kSource, "Cannot write", target);
       }
     }
     if (total != stat.size) throw Damaged(entry, "it ends short of its stated size");

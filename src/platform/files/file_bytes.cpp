@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/posix/retry_after_signal.h"
+
 namespace ombrel {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, int& error) {
@@ -23,8 +25,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, int& error) {
   }
   char buffer[64 * 1024];
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
+    const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, fd, buffer, sizeof buffer);
     if (n < 0) {
       error = errno;
       ::close(fd);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/posix/whole_io.h"
+
 namespace ombrel {
 
 namespace {
@@ -20,15 +22,7 @@ int OpenRegular(const std::string& path) {
 
 // Reads up to size bytes at offset; the count read, or -1.
 ssize_t ReadAt(int fd, char* buffer, std::size_t size, off_t offset) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return -1;
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return static_cast<ssize_t>(done);
+  return ReadFullAt(fd, buffer, size, offset);
 }
 
 bool SameOpenContents(int first, int second) {

@@ -12,10 +12,13 @@
 
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
-#include "platform/files/file_identity.h"
+#include "platform/posix/file_identity.h"
 #include "platform/files/file_system_object.h"
-#include "platform/files/folder_names.h"
-#include "platform/files/no_replace_rename.h"
+#include "platform/posix/folder_names.h"
+#include "platform/posix/file_descriptor.h"
+#include "platform/posix/no_replace_rename.h"
+#include "platform/posix/retry_after_signal.h"
+#include "platform/posix/whole_io.h"
 #include "platform/files/path_names.h"
 #include "platform/text/sender_text.h"
 
@@ -27,27 +30,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kSource = "Scripting.FileSystemObject";
 constexpr std::size_t kChunk = 64 * 1024;
-
-// Closes a descriptor on every way out.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now, so a failing close (a full disk on some file systems) is seen.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 class LocalTextStream : public TextStream {
  public:
@@ -65,15 +47,9 @@ class LocalTextStream : public TextStream {
         static_cast<std::size_t>(status.st_size) <= kMaxTextSize) {
       text.resize(static_cast<std::size_t>(status.st_size));
     }
-    std::size_t got = 0;
-    while (got < text.size()) {
-      const ssize_t n = ::read(fd_.get(), text.data() + got, text.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw ErrnoError(errno, kSource, path_);
-      if (n == 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    if (got < text.size()) {
+    const ssize_t read = ReadFull(fd_.get(), text.data(), text.size());
+    if (read < 0) throw ErrnoError(errno, kSource, path_);
+    if (const auto got = static_cast<std::size_t>(read); got < text.size()) {
       text.resize(got);  // the file got shorter since it was measured
       return text;
     }
@@ -82,8 +58,7 @@ class LocalTextStream : public TextStream {
     // 64 KB cost more than reading a whole order.
     const std::unique_ptr<char[]> buffer(new char[kChunk]);
     for (;;) {
-      const ssize_t n = ::read(fd_.get(), buffer.get(), kChunk);
-      if (n < 0 && errno == EINTR) continue;
+      const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, fd_.get(), buffer.get(), kChunk);
       if (n < 0) throw ErrnoError(errno, kSource, path_);
       if (n == 0) return text;
       if (text.size() + static_cast<std::size_t>(n) > kMaxTextSize) {
@@ -110,8 +85,8 @@ class LocalAppendStream : public AppendStream {
 
   std::error_code Write(std::string_view bytes, std::size_t& written) override {
     while (written < bytes.size()) {
-      const ssize_t n = ::write(fd_.get(), bytes.data() + written, bytes.size() - written);
-      if (n < 0 && errno == EINTR) continue;
+      const ssize_t n =
+          RetryAfterSignal(ssize_t{-1}, ::write, fd_.get(), bytes.data() + written, bytes.size() - written);
       if (n < 0) return std::error_code(errno, std::generic_category());
       // Nothing written and no error: the file takes no more, and asking
       // again would only spin.
@@ -262,16 +237,11 @@ class LocalFileSystem : public FileSystemObject {
     };
     std::vector<char> buffer(kChunk);
     for (;;) {
-      const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
-      if (n < 0 && errno == EINTR) continue;
+      const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, in.get(), buffer.data(), buffer.size());
       if (n < 0) throw fail(errno, source);
       if (n == 0) break;
-      for (ssize_t done = 0; done < n;) {
-        const ssize_t w = ::write(out.get(), buffer.data() + done, static_cast<std::size_t>(n - done));
-        if (w < 0 && errno == EINTR) continue;
-        if (w < 0) throw fail(errno, target);
-        if (w == 0) throw fail(EIO, target);
-        done += w;
+      if (const int error = WriteAll(out.get(), buffer.data(), static_cast<std::size_t>(n))) {
+        throw fail(error, target);
       }
     }
     const struct timespec times[2] = {sourceStatus.st_atim, sourceStatus.st_mtim};

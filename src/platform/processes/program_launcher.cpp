@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/errors/error.h"
+#include "platform/posix/retry_after_signal.h"
 
 namespace ombrel {
 
@@ -54,13 +55,9 @@ void StartDetached(const std::string& path) {
                 "Cannot start " + path + ": " + std::strerror(fork_error));
   }
   int child_status = 0;
-  while (::waitpid(child, &child_status, 0) < 0 && errno == EINTR) {
-  }
+  RetryAfterSignal(pid_t{-1}, ::waitpid, child, &child_status, 0);
   int exec_error = 0;
-  ssize_t n;
-  do {
-    n = ::read(status_pipe[0], &exec_error, sizeof exec_error);
-  } while (n < 0 && errno == EINTR);
+  const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, status_pipe[0], &exec_error, sizeof exec_error);
   ::close(status_pipe[0]);
   if (n > 0) {
     throw Error(err::kFileNotFound, kSource,

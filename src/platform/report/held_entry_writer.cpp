@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/posix/whole_io.h"
+
 namespace ombrel {
 
 int HeldEntryWriter::Write(const void* data, std::size_t length) {
@@ -44,15 +46,7 @@ int HeldEntryWriter::Flush() {
 }
 
 int HeldEntryWriter::WriteAt(const char* bytes, std::size_t length, std::uint64_t offset) {
-  while (length > 0) {
-    const ssize_t n = ::pwrite(fd_, bytes, length, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n < 0 ? errno : EIO;
-    bytes += n;
-    length -= static_cast<std::size_t>(n);
-    offset += static_cast<std::uint64_t>(n);
-  }
-  return 0;
+  return WriteAllAt(fd_, bytes, length, static_cast<off_t>(offset));
 }
 
 }  // namespace ombrel

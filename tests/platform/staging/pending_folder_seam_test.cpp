@@ -13,8 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors/error.h"
-#include "platform/files/pending_file.h"
-#include "platform/files/pending_folder.h"
+#include "platform/staging/pending_file.h"
+#include "platform/staging/stale_temporaries.h"
+#include "platform/staging/pending_folder.h"
 #include "support/seam_control.h"
 #include "support/temp_dir.h"
 

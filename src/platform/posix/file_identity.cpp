@@ -1,4 +1,4 @@
-#include "platform/files/file_identity.h"
+#include "platform/posix/file_identity.h"
 
 #include <fcntl.h>
 

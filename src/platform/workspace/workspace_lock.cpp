@@ -1,4 +1,4 @@
-#include "platform/files/workspace_lock.h"
+#include "platform/workspace/workspace_lock.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cerrno>
 
 #include "platform/errors/errno_error.h"
-#include "platform/files/file_lock.h"
+#include "platform/posix/file_lock.h"
 
 namespace ombrel {
 

@@ -1,4 +1,5 @@
-#include "platform/files/pending_file.h"
+#include "platform/staging/pending_file.h"
+#include "platform/staging/stale_temporaries.h"
 
 #include <signal.h>
 #include <sys/wait.h>

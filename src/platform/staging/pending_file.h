@@ -53,17 +53,4 @@ class PendingFile {
   bool placed_ = false;
 };
 
-// Deletes the temporaries in folder that no PendingFile holds open any more,
-// and the pending folders (see pending_folder.h) that no PendingFolder holds,
-// with every name their files were given in folder unless they were kept.
-// Live is told from stale by each one's lock, taken here through a
-// descriptor open for writing, as NFS needs. Never raises; what cannot be
-// deleted stays.
-void RemoveStaleTemporaries(const std::string& folder);
-
-// A new name for a temporary: ".ombrel-" and six random letters or digits.
-std::string NewTemporaryName();
-// Whether name has the form NewTemporaryName gives.
-bool IsTemporaryName(const std::string& name);
-
 }  // namespace ombrel

@@ -1,4 +1,4 @@
-#include "platform/files/folder_names.h"
+#include "platform/posix/folder_names.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "platform/files/pending_folder.h"
+#include "platform/staging/pending_folder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,12 +8,12 @@
 #include <cerrno>
 
 #include "platform/errors/errno_error.h"
-#include "platform/files/file_identity.h"
-#include "platform/files/file_lock.h"
-#include "platform/files/folder_names.h"
-#include "platform/files/no_replace_rename.h"
+#include "platform/posix/file_identity.h"
+#include "platform/posix/file_lock.h"
+#include "platform/posix/folder_names.h"
+#include "platform/posix/no_replace_rename.h"
 #include "platform/files/path_names.h"
-#include "platform/files/pending_file.h"
+#include "platform/staging/temporary_names.h"
 
 namespace ombrel {
 

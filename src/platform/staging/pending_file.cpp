@@ -1,43 +1,25 @@
-#include "platform/files/pending_file.h"
+#include "platform/staging/pending_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstddef>
-#include <random>
 
 #include "platform/errors/errno_error.h"
-#include "platform/files/file_identity.h"
-#include "platform/files/file_lock.h"
-#include "platform/files/folder_names.h"
-#include "platform/files/no_replace_rename.h"
+#include "platform/posix/file_identity.h"
+#include "platform/posix/file_lock.h"
+#include "platform/posix/no_replace_rename.h"
 #include "platform/files/path_names.h"
-#include "platform/files/pending_folder.h"
+#include "platform/staging/temporary_names.h"
 
 namespace ombrel {
 
 namespace {
 
-constexpr char kPrefix[] = ".ombrel-";
-constexpr std::size_t kRandomLength = 6;
 constexpr int kAttempts = 100;
 
 }  // namespace
-
-std::string NewTemporaryName() {
-  static constexpr char kCharacters[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  static std::mt19937_64 engine{std::random_device{}()};
-  std::string name = kPrefix;
-  for (std::size_t i = 0; i < kRandomLength; ++i) name += kCharacters[engine() % 62];
-  return name;
-}
-
-bool IsTemporaryName(const std::string& name) {
-  return name.size() == sizeof(kPrefix) - 1 + kRandomLength && name.rfind(kPrefix, 0) == 0;
-}
 
 namespace {
 
@@ -137,30 +119,6 @@ void PendingFile::ReplaceAs(const std::string& path) {
   }
   temporary_.clear();
   placed_ = true;
-}
-
-void RemoveStaleTemporaries(const std::string& folder) {
-  const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd < 0) return;
-  for (const std::string& name : FolderNames(dirFd)) {
-    if (!IsTemporaryName(name)) continue;
-    struct stat named {};
-    if (::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISDIR(named.st_mode)) {
-      RemoveStalePendingFolder(dirFd, name);
-      continue;
-    }
-    if (!S_ISREG(named.st_mode)) continue;
-    // Opened for writing, as a lock that NFS honours needs.
-    const int fd = ::openat(dirFd, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) continue;
-    // Only one that no one holds, and still the one under that name.
-    if (TryLockFile(fd) == FileLockResult::kLocked && NamesOpenFile(dirFd, name, fd)) {
-      ::unlinkat(dirFd, name.c_str(), 0);
-    }
-    ::close(fd);
-  }
-  ::close(dirFd);
 }
 
 }  // namespace ombrel

@@ -1,4 +1,4 @@
-#include "platform/files/no_replace_rename.h"
+#include "platform/posix/no_replace_rename.h"
 
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,4 +1,6 @@
-#include "platform/files/pending_folder.h"
+#include "platform/staging/pending_folder.h"
+#include "platform/staging/temporary_names.h"
+#include "platform/staging/stale_temporaries.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -13,7 +15,7 @@
 #include <vector>
 
 #include "platform/errors/error.h"
-#include "platform/files/pending_file.h"
+#include "platform/staging/pending_file.h"
 #include "support/seam_control.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "platform/files/workspace_lock.h"
+#include "platform/workspace/workspace_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
