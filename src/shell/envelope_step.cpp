@@ -1,18 +1,24 @@
-// The envelope step: what the main window's button does. The envelope's
-// documents are extracted into the envelope's own folder, renamed, recorded
-// and classified, the images moved to the picture folder; the last main order
-// document goes to a new engine; at the end every document file is deleted.
+// The envelope step: what the main window's button does. Every name the
+// step will give a document is recorded in the workspace's lock file; the
+// envelope's documents are then extracted into the envelope's own folder,
+// renamed, recorded and classified, the images moved to the picture folder;
+// the last main order document goes to a new engine; at the end every
+// document file is deleted and the record with them. A step that ends
+// before (cancelled, failed, killed) leaves its record, and the next step in
+// the workspace, in any window, clears what it lists.
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/envelope/envelope.h"
 #include "platform/errors/error.h"
 #include "platform/files/file_system_object.h"
 #include "platform/files/path_names.h"
 #include "platform/text/sender_text.h"
+#include "platform/workspace/step_record.h"
 #include "services/app_title.h"
 #include "services/error_handler.h"
 #include "services/file_dialogs.h"
@@ -81,9 +87,13 @@ void Main::Open_Click() {
   std::unique_ptr<Envelope> envelope;
   if (!OpenEnvelope(handler, path, envelope)) return;
 
-  // Extraction into the envelope's own folder, and a new, empty collection.
+  // The names the documents will have, recorded before any is given; then
+  // the extraction into the envelope's own folder, and a new, empty
+  // collection.
   std::string folder;
-  if (!UnpackEnvelope(handler, *fso, *envelope, path, folder)) return;
+  if (!handler.Repeat([&] { folder = AddBackslash(fso->GetParentFolderName(path)); })) return;
+  if (!RecordDocuments(handler, *lock, *envelope, folder)) return;
+  if (!UnpackEnvelope(handler, *envelope, path, folder)) return;
   envelopeFiles_.clear();
 
   // Each document renamed, classified and recorded.
@@ -100,8 +110,8 @@ void Main::Open_Click() {
 
   if (!TranslateLastMainOrder(handler)) return;
   // Whatever the translation did, every document file goes; the envelope
-  // itself stays as it was.
-  DeleteDocumentFiles(handler, *fso);
+  // itself stays as it was. With them goes the record of their names.
+  if (DeleteDocumentFiles(handler, *fso)) lock->Forget();
 }
 
 bool Main::CreateStepFileSystem(ErrorHandler& handler,
@@ -135,7 +145,7 @@ bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& 
       })) {
     return false;
   }
-  if (result == WorkspaceLockResult::kTaken) return true;
+  if (result == WorkspaceLockResult::kTaken) return LogClearedStep(handler, *lock);
   // The lock cannot be had there at all (a read-only folder, a file system
   // without locks), for any window: the step goes on as it would without
   // the lock, and the log says that other windows were not kept out.
@@ -145,6 +155,22 @@ bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& 
                             " during this step: " +
                             (failure ? failure->description() : std::string("no lock")),
                         kLogWarning);
+  });
+}
+
+bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) const {
+  const std::optional<ClearedStep> cleared = lock.Cleared();
+  if (!cleared || (cleared->removed == 0 && cleared->left.empty())) return true;
+  // The user is told nothing: the step goes on as on a clean workspace.
+  return handler.Repeat([&] {
+    std::string text = "Removed " + std::to_string(cleared->removed) +
+                       " files that a step that did not finish left in " +
+                       SenderText(orderProgramFolder_);
+    if (!cleared->left.empty()) {
+      text += "; " + std::to_string(cleared->left.size()) + " more could not be removed" +
+              (cleared->failure ? ": " + cleared->failure->description() : std::string());
+    }
+    engineServices_.TheLog().LogEvent(text, cleared->left.empty() ? kLogInformation : kLogWarning);
   });
 }
 
@@ -181,10 +207,34 @@ bool Main::OpenEnvelope(ErrorHandler& handler, const std::string& path,
   return false;
 }
 
-bool Main::UnpackEnvelope(ErrorHandler& handler, FileSystemObject& fso, Envelope& envelope,
-                          const std::string& path, std::string& folder) const {
+bool Main::RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
+                           const std::string& folder) const {
   const EngineServices& g = engineServices_;
-  if (!handler.Repeat([&] { folder = AddBackslash(fso.GetParentFolderName(path)); })) return false;
+  return handler.Repeat([&] {
+    // Each document passes through the envelope's folder under its entry's
+    // name and its own; a photo ends in the picture folder. A name that is
+    // not plain is never given, so never recorded.
+    std::vector<RecordedFile> files;
+    const EnvelopeDocuments& documents = envelope.Documents();
+    const std::size_t count = documents.Count();
+    for (std::size_t i = 0; i < count; ++i) {
+      const EnvelopeDocument& document = documents.Item(i);
+      const auto add = [&](const std::string& folderOfName, const std::string& name) {
+        if (!IsPlainFileName(name)) return;
+        files.push_back({folderOfName + name, document.Size(), document.Crc32()});
+      };
+      const std::string fileName = document.Attribute("FILENAME");
+      add(folder, document.EntryName());
+      add(folder, fileName);
+      if (document.Attribute("TYPE") == "IMAGE/JPG") add(g.pixFolder, fileName);
+    }
+    lock.Record(files);
+  });
+}
+
+bool Main::UnpackEnvelope(ErrorHandler& handler, Envelope& envelope, const std::string& path,
+                          const std::string& folder) const {
+  const EngineServices& g = engineServices_;
   bool extracted = false;
   if (!handler.Repeat([&] { extracted = envelope.ExtractTo(folder, 0); })) return false;
   if (extracted) return true;
@@ -282,14 +332,15 @@ bool Main::TranslateLastMainOrder(ErrorHandler& handler) {
   return true;
 }
 
-void Main::DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const {
+bool Main::DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const {
   // Two documents of one name can only both be recorded when their bytes
   // are the same; they share one file, which goes once.
   std::unordered_set<std::string> deleted;
   for (const FileRecord& rec : envelopeFiles_) {
     if (!deleted.insert(rec.Name).second) continue;
-    if (!handler.Repeat([&] { fso.DeleteFile(rec.Name); })) return;
+    if (!handler.Repeat([&] { fso.DeleteFile(rec.Name); })) return false;
   }
+  return true;
 }
 
 }  // namespace ombrel

@@ -88,12 +88,18 @@ class Main {
   // Takes the lock of the order program's folder for the rest of the step,
   // waiting through the error box while another window holds it.
   bool LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) const;
+  // Logs what taking the lock cleared of a step that did not finish.
+  bool LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) const;
   // Creates the envelope's reader and validates the envelope at path.
   bool OpenEnvelope(ErrorHandler& handler, const std::string& path,
                     std::unique_ptr<Envelope>& envelope) const;
-  // Extracts the documents into folder, the envelope's own.
-  bool UnpackEnvelope(ErrorHandler& handler, FileSystemObject& fso, Envelope& envelope,
-                      const std::string& path, std::string& folder) const;
+  // Records in the workspace's lock file every name the step will give a
+  // document: in folder, the envelope's own, and in the picture folder.
+  bool RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
+                       const std::string& folder) const;
+  // Extracts the documents into folder.
+  bool UnpackEnvelope(ErrorHandler& handler, Envelope& envelope, const std::string& path,
+                      const std::string& folder) const;
   bool ReadDocumentAttributes(ErrorHandler& handler, const Envelope& envelope,
                               std::size_t i, DocumentAttributes& d) const;
   // Gives the document's extracted file (GUID and extension) its own name
@@ -104,7 +110,8 @@ class Main {
   bool ClassifyDocument(ErrorHandler& handler, FileSystemObject& fso, const DocumentAttributes& d,
                         FileRecord& rec) const;
   bool TranslateLastMainOrder(ErrorHandler& handler);
-  void DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const;
+  // True when every document file is gone.
+  bool DeleteDocumentFiles(ErrorHandler& handler, FileSystemObject& fso) const;
 
   MainServices services_;
   EngineServices engineServices_;

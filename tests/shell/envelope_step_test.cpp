@@ -485,6 +485,8 @@ class LaxEnvelope : public Envelope, EnvelopeDocuments, EnvelopeDocument {
   std::optional<Error> Failure() const override { return std::nullopt; }
   std::size_t Count() const override { return 1; }
   const EnvelopeDocument& Item(std::size_t) const override { return *this; }
+  uint64_t Size() const override { return 8; }
+  uint32_t Crc32() const override { return 0; }
   std::string Attribute(const std::string& name) const override {
     const std::map<std::string, std::string> attributes = {
         {"GUID", "{LAX}"}, {"EXT", ".xml"}, {"FILENAME", fileName_}, {"TYPE", "OADI/XML"}};

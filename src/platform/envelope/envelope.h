@@ -19,6 +19,10 @@ class EnvelopeDocument {
   // The name of the document's entry in the archive, and of the file it is
   // unpacked to: GUID followed by EXT.
   std::string EntryName() const { return Attribute("GUID") + Attribute("EXT"); }
+  // The size and CRC-32 of the document's bytes as the archive's directory
+  // states them; extraction holds the bytes to both.
+  virtual uint64_t Size() const = 0;
+  virtual uint32_t Crc32() const = 0;
 };
 
 class EnvelopeDocuments {

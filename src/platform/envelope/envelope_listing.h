@@ -22,6 +22,7 @@ class EnvelopeListing : public EnvelopeDocuments {
   std::size_t Count() const override { return documents_.size(); }
   const EnvelopeDocument& Item(std::size_t index) const override;
   const ListedDocument& Document(std::size_t index) const { return documents_.at(index); }
+  ListedDocument& Document(std::size_t index) { return documents_.at(index); }
 
  private:
   std::vector<ListedDocument> documents_;

@@ -299,6 +299,17 @@ std::vector<StatedEntry> StatedEntries(zip_t* archive, const std::vector<zip_int
   return entries;
 }
 
+// Gives the document what its entry states of its bytes.
+void StateSizeAndCrc(zip_t* archive, zip_int64_t index, ListedDocument& document) {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+      !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_CRC)) {
+    throw Damaged(document.EntryName(), zip_strerror(archive));
+  }
+  document.SetStated(stat.size, stat.crc);
+}
+
 // Refuses an entry that states a size no file can have, or more compressed
 // data than the whole envelope holds.
 void CheckSizesCanBe(const StatedEntry& entry, uint64_t fileSize) {
@@ -418,6 +429,9 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
     }
     CheckNamesDoNotMeet(archive.get(), *listing, indexes);
     documentSizes_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+      StateSizeAndCrc(archive.get(), indexes[i], listing->Document(i));
+    }
     archive_ = std::move(archive);
     listing_ = std::move(*listing);
     return true;

@@ -1,63 +1,185 @@
 #include "platform/workspace/workspace_lock.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "platform/errors/errno_error.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/file_lock.h"
+#include "platform/posix/retry_after_signal.h"
+#include "platform/posix/whole_io.h"
+#include "platform/text/sender_text.h"
 
 namespace ombrel {
 
 namespace {
 
 constexpr const char* kSource = "Ombrel";
+// More than any step records (a path and two numbers for each of an
+// envelope's thousands of documents); a larger file holds no record of ours.
+constexpr off_t kMaxRecordSize = 64 * 1024 * 1024;
+// Opened, never followed through a link, which could create a file
+// anywhere; never waiting, should a FIFO have the name.
+constexpr int kOpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// The permission bits a lock file in folder takes: the folder's read and
+// write bits, so whoever may write the folder may lock the file. Nothing
+// when the folder cannot be asked.
+std::optional<mode_t> FolderPermissions(const std::string& folder) {
+  struct stat status {};
+  if (::stat(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
+  return status.st_mode & 0666;
+}
+
+// The lock file at path, opened for reading and writing, made when there is
+// none; invalid with errno set when it cannot be.
+FileDescriptor OpenLockFile(const std::string& path, const std::string& folder) {
+  const std::optional<mode_t> permissions = FolderPermissions(folder);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    FileDescriptor fd(RetryAfterSignal(-1, ::open, path.c_str(), kOpenFlags));
+    if (fd) {
+      // A file an earlier version made with the umask's narrower bits is
+      // widened by its owner, who alone may.
+      struct stat status {};
+      if (permissions && ::fstat(fd.get(), &status) == 0 && status.st_uid == ::geteuid() &&
+          (status.st_mode & *permissions) != *permissions) {
+        ::fchmod(fd.get(), (status.st_mode & 07777) | *permissions);
+      }
+      return fd;
+    }
+    if (errno != ENOENT) return fd;
+    // Made exclusively, so only its maker sets its bits; after the create,
+    // since the umask narrows what open gives.
+    fd = FileDescriptor(RetryAfterSignal(-1, ::open, path.c_str(), kOpenFlags | O_CREAT | O_EXCL, 0666));
+    if (fd) {
+      if (permissions) ::fchmod(fd.get(), *permissions);
+      return fd;
+    }
+    if (errno != EEXIST) return fd;
+    // Another window made it meanwhile: open that one.
+  }
+  errno = EEXIST;
+  return FileDescriptor();
+}
+
+// Each path made absolute: the record is read by a window whose current
+// folder may be another.
+std::vector<RecordedFile> Absolute(std::vector<RecordedFile> files) {
+  for (RecordedFile& file : files) {
+    if (file.path.empty() || file.path.front() == '/') continue;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(file.path, ec);
+    if (!ec) file.path = absolute.string();
+  }
+  return files;
+}
 
 class FileWorkspaceLock : public WorkspaceLock {
  public:
-  explicit FileWorkspaceLock(const std::string& folder) : path_(folder + kWorkspaceLockFileName) {}
-  ~FileWorkspaceLock() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileWorkspaceLock(const FileWorkspaceLock&) = delete;
-  FileWorkspaceLock& operator=(const FileWorkspaceLock&) = delete;
+  explicit FileWorkspaceLock(const std::string& folder)
+      : folder_(folder), path_(folder + kWorkspaceLockFileName) {}
 
   WorkspaceLockResult TryTake() override {
-    if (fd_ >= 0) return WorkspaceLockResult::kTaken;
+    if (fd_) return WorkspaceLockResult::kTaken;
     failure_.reset();
     // Opened afresh at each try, so a lock file a user deleted meanwhile is
-    // made again. Never through a link, which could create a file anywhere;
-    // never waiting, should a FIFO have the name. Its bytes are never read
-    // or written.
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                          0666);
-    if (fd < 0) return Unavailable(errno, "Cannot create or open");
-    switch (TryLockFile(fd)) {
+    // made again.
+    FileDescriptor fd = OpenLockFile(path_, folder_);
+    if (!fd) {
+      const int error = errno;
+      return Unavailable(ErrnoCause(error, kSource, "Cannot create or open", path_));
+    }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+      const int error = errno;
+      return Unavailable(ErrnoCause(error, kSource, "Cannot open", path_));
+    }
+    if (!S_ISREG(status.st_mode)) {
+      return Unavailable(Error(err::kPathFileAccessError, kSource,
+                               "Cannot use " + SenderText(path_) + " as the lock file: it is not a file"));
+    }
+    switch (TryLockFile(fd.get())) {
       case FileLockResult::kLocked:
-        fd_ = fd;
+        fd_ = std::move(fd);
+        ClearWhatADeadStepLeft();
         return WorkspaceLockResult::kTaken;
-      case FileLockResult::kHeld:
-        ::close(fd);
-        return WorkspaceLockResult::kHeld;
+      case FileLockResult::kHeld: return WorkspaceLockResult::kHeld;
       case FileLockResult::kFailed: break;
     }
     const int error = errno;
-    ::close(fd);
-    return Unavailable(error, "Cannot lock");
+    return Unavailable(ErrnoCause(error, kSource, "Cannot lock", path_));
   }
 
   std::optional<Error> Failure() const override { return failure_; }
+  std::optional<ClearedStep> Cleared() const override { return cleared_; }
+
+  void Record(const std::vector<RecordedFile>& files) override {
+    if (!fd_ || files.empty()) return;
+    const std::string bytes = EncodeRecord(Absolute(files));
+    if (const int error = WriteAllAt(fd_.get(), bytes.data(), bytes.size(), end_)) {
+      // A part written would hide whatever is appended after it.
+      ::ftruncate(fd_.get(), end_);
+      throw ErrnoCause(error, kSource, "Cannot write", path_);
+    }
+    end_ += static_cast<off_t>(bytes.size());
+  }
+
+  void Forget() override {
+    if (!fd_ || end_ == kept_) return;
+    if (::ftruncate(fd_.get(), kept_) == 0) end_ = kept_;
+  }
 
  private:
-  WorkspaceLockResult Unavailable(int error, const char* what) {
-    failure_ = ErrnoCause(error, kSource, what, path_);
+  WorkspaceLockResult Unavailable(Error failure) {
+    failure_ = std::move(failure);
     return WorkspaceLockResult::kUnavailable;
   }
 
+  // The record found on taking the lock is a dead step's: its owner held
+  // the lock while it lived. What it lists is cleared, and the record then
+  // keeps only what could not be.
+  void ClearWhatADeadStepLeft() {
+    try {
+      struct stat status {};
+      if (::fstat(fd_.get(), &status) != 0 || status.st_size == 0) return;
+      std::vector<RecordedFile> recorded;
+      if (status.st_size <= kMaxRecordSize) {
+        std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+        const ssize_t read = ReadFullAt(fd_.get(), bytes.data(), bytes.size(), 0);
+        if (read < 0) return;
+        bytes.resize(static_cast<std::size_t>(read));
+        recorded = DecodeRecord(bytes);
+      }
+      ClearedStep cleared;
+      if (!recorded.empty()) cleared = ClearRecordedFiles(recorded);
+      const std::string kept = EncodeRecord(cleared.left);
+      if (::ftruncate(fd_.get(), 0) == 0 && WriteAllAt(fd_.get(), kept.data(), kept.size(), 0) == 0) {
+        end_ = kept_ = static_cast<off_t>(kept.size());
+      } else {
+        // Nothing of it is trusted to be there: appended records start
+        // where the file ends.
+        if (::fstat(fd_.get(), &status) == 0) end_ = kept_ = status.st_size;
+      }
+      if (!recorded.empty()) cleared_ = std::move(cleared);
+    } catch (...) {
+      // Taking the lock never fails for its clean-up; what was not cleared
+      // stays recorded.
+    }
+  }
+
+  std::string folder_;
   std::string path_;
-  int fd_ = -1;
+  FileDescriptor fd_;
   std::optional<Error> failure_;
+  std::optional<ClearedStep> cleared_;
+  // Where the record ends, and where what a dead step left that could not
+  // be cleared ends: Forget keeps that part.
+  off_t end_ = 0;
+  off_t kept_ = 0;
 };
 
 }  // namespace

@@ -36,13 +36,13 @@ WorkspaceLockResult TryInAnotherProcess(const std::string& folder) {
 }
 
 // One holder at a time in folder, whether the other is in this process or
-// another; the lock file is made empty where there is none, used as it is
-// where there is one, and stays when every holder has let go.
+// another; the lock file is made empty where there is none, used where there
+// is one (bytes that are no record of a step are dropped by the first
+// holder), and stays, empty, when every holder has let go.
 void ExpectOneHolderAtATime(const std::string& folder, bool existing) {
   SCOPED_TRACE(existing ? "a lock file left by an earlier run" : "no lock file yet");
   const std::string file = folder + kWorkspaceLockFileName;
-  const std::string bytes = existing ? "a user's note" : "";
-  if (existing) std::ofstream(file, std::ios::binary) << bytes;
+  if (existing) std::ofstream(file, std::ios::binary) << "a user's note";
 
   auto first = CreateFileWorkspaceLock(folder);
   auto second = CreateFileWorkspaceLock(folder);
@@ -60,7 +60,7 @@ void ExpectOneHolderAtATime(const std::string& folder, bool existing) {
   second.reset();
   EXPECT_EQ(TryInAnotherProcess(folder), WorkspaceLockResult::kTaken);
   std::ifstream in(file, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "");
 }
 
 TEST(WorkspaceLockTest, OneHolderAtATimeAndTheFileStays) {
@@ -90,24 +90,25 @@ TEST(WorkspaceLockTest, WhatCannotBeALockFileIsToldApartFromAHeldLock) {
     const char* what;
     std::function<void(const TempDir&)> lay;
     const char* folder;  // under the temporary folder
-    const char* cause;
+    const char* before;  // the failure's text: before, the lock file's path, after
+    const char* after;
   };
   const Case cases[] = {
       {"a folder of the lock file's name",
        [](const TempDir& dir) { fs::create_directories(dir.File(kWorkspaceLockFileName)); }, "",
-       "Is a directory"},
+       "Cannot create or open ", ": Is a directory"},
       {"a link of the lock file's name, to a file not there",
        [](const TempDir& dir) {
          fs::create_symlink(dir.File("elsewhere"), dir.File(kWorkspaceLockFileName));
        },
-       "", "Too many levels of symbolic links"},
+       "", "Cannot create or open ", ": Too many levels of symbolic links"},
       {"a FIFO no one reads",
        [](const TempDir& dir) {
          ASSERT_EQ(::mkfifo(dir.File(kWorkspaceLockFileName).c_str(), 0666), 0);
        },
-       "", "No such device or address"},
-      {"a folder that is not there", [](const TempDir&) {}, "missing/",
-       "No such file or directory"},
+       "", "Cannot use ", " as the lock file: it is not a file"},
+      {"a folder that is not there", [](const TempDir&) {}, "missing/", "Cannot create or open ",
+       ": No such file or directory"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -119,9 +120,11 @@ TEST(WorkspaceLockTest, WhatCannotBeALockFileIsToldApartFromAHeldLock) {
     for (int attempt = 0; attempt < 2; ++attempt) {
       EXPECT_EQ(lock->TryTake(), WorkspaceLockResult::kUnavailable);
       ASSERT_TRUE(lock->Failure().has_value());
-      EXPECT_EQ(lock->Failure()->description(), "Cannot create or open " + folder +
-                                                    kWorkspaceLockFileName + ": " + c.cause);
+      EXPECT_EQ(lock->Failure()->description(),
+                c.before + folder + kWorkspaceLockFileName + c.after);
     }
+    EXPECT_NO_THROW(lock->Record({{dir.File("a.jpg"), 1, 0}}));  // nothing to record into
+    lock->Forget();
     EXPECT_EQ(testing::Listing(dir.path()), before);
   }
 }
