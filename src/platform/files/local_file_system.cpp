@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <algorithm>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,8 @@
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/whole_io.h"
 #include "platform/files/path_names.h"
+#include "platform/staging/pending_file.h"
+#include "platform/text/ascii_case.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
@@ -183,7 +186,34 @@ class LocalFileSystem : public FileSystemObject {
     // A symbolic link is a file of its own here, never the file it points
     // at: a link left under a document's name is not that document.
     struct stat a {}, b {};
-    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 && ombrel::SameFile(a, b);
+    if (first.empty() || second.empty()) return false;
+    if (first == second) return ::lstat(first.c_str(), &a) == 0;
+    // Both held open while they are compared: a FUSE file system keeps the
+    // number it reports for a file only while the kernel holds the file,
+    // and may give it another between two lstats.
+    const FileDescriptor one(::open(first.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    const FileDescriptor two(::open(second.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    if (!one || !two || ::fstat(one.get(), &a) != 0 || ::fstat(two.get(), &b) != 0) return false;
+    if (ombrel::SameFile(a, b)) return true;
+    return EqualsIgnoreCase(first, second) && AreCaseAliases(first, second);
+  }
+
+  // Whether two paths that differ only in letter case, both there, name one
+  // file though their numbers differ: a FUSE file system may give each
+  // spelling a node of its own. They are one on a file system that folds
+  // case: their folder is one, and it does not list both spellings.
+  bool AreCaseAliases(const std::string& first, const std::string& second) {
+    const std::string folder = ParentFolderName(first);
+    const std::string otherFolder = ParentFolderName(second);
+    if (folder != otherFolder && !SameFile(folder, otherFolder)) return false;
+    const std::string name = FileNamePart(first);
+    const std::string otherName = FileNamePart(second);
+    if (name == otherName) return true;
+    const std::vector<std::string> names = FolderNames(folder.empty() ? "." : folder);
+    const auto listed = [&](const std::string& n) {
+      return std::find(names.begin(), names.end(), n) != names.end();
+    };
+    return !(listed(name) && listed(otherName));
   }
 
   std::optional<Room> FreeSpace(const std::string& folder) override {
@@ -217,40 +247,42 @@ class LocalFileSystem : public FileSystemObject {
   }
 
  private:
-  // A move to another file system: the target is written completely (and
-  // flushed to disk) before the source goes; any failure leaves the source and
-  // removes the partial target.
+  // A move to another file system: the copy is written in the target's
+  // folder under no name (or a temporary one, see pending_file.h), flushed to
+  // disk, and only then given the target's name whole, so a kill never
+  // leaves part of a file under it; the source goes last. Any failure
+  // leaves the source and no copy.
   static void CopyThenDelete(const std::string& source, const std::string& target,
                              const struct stat& sourceStatus) {
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) throw ErrnoError(errno, kSource, source);
-    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                              sourceStatus.st_mode & 07777));
-    if (out.get() < 0) {
-      if (errno == EEXIST) throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
-      throw ErrnoError(errno, kSource, target);
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!in) {
+      const int error = errno;
+      throw ErrnoError(error, kSource, source);
     }
-    auto fail = [&](int error, const std::string& path) {
-      out.Close();
-      ::unlink(target.c_str());
-      return ErrnoError(error, kSource, path);
-    };
+    PendingFile copy(ParentFolderName(target), kSource);
     std::vector<char> buffer(kChunk);
     for (;;) {
       const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, in.get(), buffer.data(), buffer.size());
-      if (n < 0) throw fail(errno, source);
+      if (n < 0) {
+        const int error = errno;
+        throw ErrnoError(error, kSource, source);
+      }
       if (n == 0) break;
-      if (const int error = WriteAll(out.get(), buffer.data(), static_cast<std::size_t>(n))) {
-        throw fail(error, target);
+      if (const int error = WriteAll(copy.fd(), buffer.data(), static_cast<std::size_t>(n))) {
+        throw ErrnoError(error, kSource, target);
       }
     }
+    // The source's bits and times where the file system keeps them (FAT
+    // through FUSE has no chmod).
+    ::fchmod(copy.fd(), sourceStatus.st_mode & 07777);
     const struct timespec times[2] = {sourceStatus.st_atim, sourceStatus.st_mtim};
-    ::futimens(out.get(), times);
-    if (::fsync(out.get()) != 0) throw fail(errno, target);
-    if (!out.Close()) {
+    ::futimens(copy.fd(), times);
+    if (::fsync(copy.fd()) != 0) {
       const int error = errno;
-      ::unlink(target.c_str());
       throw ErrnoError(error, kSource, target);
+    }
+    if (!copy.LinkAs(target)) {
+      throw Error(err::kFileAlreadyExists, kSource, "File already exists: " + SenderText(target));
     }
     if (::unlink(source.c_str()) != 0) {
       const int error = errno;

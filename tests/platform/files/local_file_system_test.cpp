@@ -1,4 +1,8 @@
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +16,7 @@
 
 #include "platform/errors/error_matchers.h"
 #include "platform/files/file_system_object.h"
+#include "support/fuse_fat_image.h"
 #include "support/seam_control.h"
 #include "support/temp_dir.h"
 
@@ -19,6 +24,7 @@ namespace ombrel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FuseFatImage;
 using testing::RaisedError;
 using testing::TempDir;
 
@@ -267,6 +273,80 @@ TEST_F(LocalFileSystemTest, MoveFileAcrossFileSystemsCopiesThenDeletes) {
   EXPECT_TRUE(fs::exists(target));
   EXPECT_EQ(dir_.Read("photo.jpg"), "kept");
   fs::remove(target);
+}
+
+// A move to another file system killed while it copies leaves nothing
+// under the target's name: the copy has its name only once it is whole.
+// The source is a FIFO, so the copy can be stopped at a known point: the
+// test has written part of it, and the copy waits for the rest.
+TEST_F(LocalFileSystemTest, AMoveKilledWhileItCopiesLeavesNoPartialFile) {
+  struct stat here {}, there {};
+  if (::stat(dir_.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+      here.st_dev == there.st_dev) {
+    GTEST_SKIP() << "no second file system to move to";
+  }
+  const std::string source = dir_.File("photo.jpg");
+  ASSERT_EQ(::mkfifo(source.c_str(), 0600), 0);
+  const std::string folder = "/dev/shm/ombrel-move-" + std::to_string(::getpid());
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string target = folder + "/photo.jpg";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    CreateLocalFileSystem()->MoveFile(source, target);
+    ::_exit(0);
+  }
+  {
+    // Opened once the copy has opened its end; a child that failed before
+    // that has ended, and fails the test rather than leaving it waiting.
+    int fd = -1;
+    for (int tries = 0; fd < 0 && tries < 10000; ++tries) {
+      fd = ::open(source.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+      if (fd < 0 && ::waitpid(child, nullptr, WNOHANG) == child) break;
+      if (fd < 0) ::usleep(1000);
+    }
+    if (fd < 0) {
+      ::kill(child, SIGKILL);
+      ::waitpid(child, nullptr, 0);
+      FAIL() << "the move never read its source";
+    }
+    ASSERT_EQ(::fcntl(fd, F_SETFL, 0), 0);
+    // More than a pipe holds: written, the copy has read most of it.
+    const std::string part(256 * 1024, '\x85');
+    EXPECT_EQ(::write(fd, part.data(), part.size()), static_cast<ssize_t>(part.size()));
+    EXPECT_FALSE(fs::exists(target));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(fd);
+  }
+  EXPECT_FALSE(fs::exists(target));
+  EXPECT_TRUE(testing::Listing(folder).empty()) << "a temporary left: " << testing::Listing(folder)[0];
+  fs::remove_all(folder);
+}
+
+// Two names that differ only in letter case are one file where the file
+// system folds case, two where it does not; a FUSE file system may report
+// other numbers for the two spellings, and yet they are one file.
+TEST_F(LocalFileSystemTest, NamesDifferingInLetterCaseAreOneFileOnlyWhereCaseIsFolded) {
+  dir_.Write("front.jpg", "photo");
+  EXPECT_FALSE(fso_->SameFile(dir_.File("front.jpg"), dir_.File("FRONT.JPG")));  // not there
+  dir_.Write("FRONT.JPG", "photo");
+  EXPECT_FALSE(fso_->SameFile(dir_.File("front.jpg"), dir_.File("FRONT.JPG")));
+  EXPECT_TRUE(fso_->SameContents(dir_.File("front.jpg"), dir_.File("FRONT.JPG")));
+
+  const std::string stick = dir_.File("stick");
+  fs::create_directories(stick);
+  FuseFatImage fat(dir_.File("stick.img"), stick, 8);
+  if (!fat.mounted()) GTEST_SKIP() << fat.reason();
+  fs::create_directories(stick + "/Pix");
+  std::ofstream(stick + "/Pix/front.jpg") << "photo";
+  for (const auto& [first, second] : std::vector<std::pair<std::string, std::string>>{
+           {"/Pix/front.jpg", "/Pix/FRONT.JPG"}, {"/Pix/front.jpg", "/PIX/front.jpg"},
+           {"/pix/Front.jpg", "/PIX/FRONT.jpg"}}) {
+    SCOPED_TRACE(first + " " + second);
+    EXPECT_TRUE(fso_->SameFile(stick + first, stick + second));
+  }
+  EXPECT_FALSE(fso_->SameFile(stick + "/Pix/front.jpg", stick + "/Pix/rear.jpg"));
 }
 
 TEST_F(LocalFileSystemTest, DeleteFileRemovesOneFileOnly) {
