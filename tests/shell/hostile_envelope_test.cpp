@@ -25,6 +25,7 @@
 #include "platform/text/sender_text.h"
 #include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"
+#include "support/private_mount.h"
 #include "support/report_reader.h"
 #include "support/small_file_system.h"
 #include "support/zip_size_claim.h"
@@ -35,6 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::EnvelopeEntry;
+using testing::PrivateMount;
 using testing::ReadReport;
 using testing::RealEngineShellTest;
 using testing::ShownBox;
@@ -509,6 +511,52 @@ TEST_F(HostileEnvelopeTest, AFullOrReadOnlyDiskKeepsTheEarlierReport) {
     for (const auto& entry : fs::directory_iterator(disk)) left.push_back(entry.path().filename());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"SMITH.RPT", "filler"}));
+  }
+}
+
+// An envelope in a folder whose file system states no size (ramfs) is
+// unpacked as anywhere; one in a read-only folder fails for that cause,
+// whatever room its file system states, and the log says so.
+TEST_F(HostileEnvelopeTest, AnEnvelopeWhereNoRoomIsStatedUnpacksAndOneOnAReadOnlyDiskSaysWhyNot) {
+  const std::string disk = XmlDir() + "disk";
+  fs::create_directories(disk);
+  const struct {
+    const char* name;
+    const char* type;
+    bool full;
+    bool readOnly;
+  } cases[] = {
+      {"a ramfs", "ramfs", false, false},
+      {"a read-only tmpfs with room", "tmpfs", false, true},
+      {"a read-only tmpfs that states nothing free, as squashfs does", "tmpfs", true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PrivateMount mount(disk, c.type, c.type == std::string("tmpfs") ? "size=1048576" : "");
+    if (!mount.mounted()) GTEST_SKIP() << mount.reason();
+    const std::string path = disk + "/order.env";
+    OrderPhotoAndNotes().Write(path);
+    if (c.full) {
+      ASSERT_TRUE(mount.Fill());
+    }
+    if (c.readOnly) {
+      ASSERT_TRUE(mount.MakeReadOnly());
+    }
+    ui.boxes.clear();
+    fs::remove(Report());
+    const std::size_t logBefore = StepLog().size();
+    if (c.readOnly) {
+      OpenAndCompare(path, std::nullopt);
+      EXPECT_EQ(ui.boxes, std::vector<ShownBox>{Unpack(path)});
+      std::vector<std::string> logged = StepLog();
+      logged.erase(logged.begin(), logged.begin() + static_cast<std::ptrdiff_t>(logBefore));
+      EXPECT_EQ(logged, (std::vector<std::string>{"! Unable to unpack envelope file: " + path,
+                                                  "! Cannot create a file in " + disk + "/: Read-only file system"}));
+    } else {
+      OpenAndCompare(path, Report(), {"corvana/DATA/SMITH.RPT"});
+      EXPECT_EQ(ui.boxes, std::vector<ShownBox>{});
+      EXPECT_TRUE(ReadReport(Report()).has_value());
+    }
   }
 }
 

@@ -87,7 +87,9 @@ class FileSystemObject {
     // byte takes a block.
     uint64_t blockSize = 1;
   };
-  // The room left in the folder; nothing when that cannot be told.
+  // The room left in the folder; nothing when that cannot be told: the
+  // folder cannot be reached, its file system states no size, or it is
+  // mounted read-only (room would mean nothing there).
   virtual std::optional<Room> FreeSpace(const std::string& folder) = 0;
 
   // Opens a file for reading as text. Raises an error when it cannot be opened.

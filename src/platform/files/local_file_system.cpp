@@ -219,6 +219,11 @@ class LocalFileSystem : public FileSystemObject {
   std::optional<Room> FreeSpace(const std::string& folder) override {
     struct statvfs status {};
     if (::statvfs(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
+    // A file system that states no blocks at all (ramfs, some FUSE mounts)
+    // has no figure to hold an envelope to. One mounted read-only may state
+    // nothing free though nothing is full (squashfs): its first write gives
+    // the true cause.
+    if (status.f_blocks == 0 || (status.f_flag & ST_RDONLY) != 0) return std::nullopt;
     // f_frsize is the fragment the file system allocates in, the unit of the
     // block counts.
     return Room{static_cast<uint64_t>(status.f_bavail) * status.f_frsize,
