@@ -20,6 +20,7 @@
 #include "platform/errors/errno_error.h"
 #include "platform/files/file_contents.h"
 #include "platform/files/path_names.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/whole_io.h"
 #include "platform/staging/pending_folder.h"
 #include "platform/staging/stale_temporaries.h"
@@ -377,7 +378,10 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   try {
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) {
-      throw ErrnoCause(path.empty() ? ENOENT : errno, kSource, "Cannot open", path);
+      // Taken before the message is built: building it allocates, which may
+      // set errno.
+      const int error = path.empty() ? ENOENT : errno;
+      throw ErrnoCause(error, kSource, "Cannot open", path);
     }
     if (!S_ISREG(status.st_mode)) throw Invalid("it is not a file");
     const uint64_t fileSize = static_cast<uint64_t>(status.st_size);
@@ -445,12 +449,16 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
 }
 
 void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw ErrnoCause(errno, kSource, "Cannot open", path);
-  const std::optional<ArchiveTail> tail = LookAtArchiveTail(fd, fileSize);
-  const int error = errno;
-  ::close(fd);
-  if (!tail) throw ErrnoCause(error == 0 ? EIO : error, kSource, "Cannot read", path);
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) {
+    const int error = errno;
+    throw ErrnoCause(error, kSource, "Cannot open", path);
+  }
+  const std::optional<ArchiveTail> tail = LookAtArchiveTail(file.get(), fileSize);
+  if (!tail) {
+    const int error = errno;
+    throw ErrnoCause(error == 0 ? EIO : error, kSource, "Cannot read", path);
+  }
   if (tail->endRecords > kMaxEndRecords) {
     throw Invalid("it ends in " + std::to_string(tail->endRecords) +
                   " end records of a ZIP archive, where an archive has one; more than " +

@@ -200,10 +200,16 @@ void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& text
   WriteArchive(file.fd(), path, texts, files, source);
   // A file system that keeps no modes may have no chmod at all (FAT through
   // FUSE): the report has the mode that file system gives every file.
-  if (::fchmod(file.fd(), FinalMode(path)) != 0 && errno != ENOSYS && errno != ENOTSUP) {
-    throw ErrnoCause(errno, source, "Cannot write", path);
+  if (::fchmod(file.fd(), FinalMode(path)) != 0) {
+    // Taken before the message is built: building it allocates, which may
+    // set errno.
+    const int error = errno;
+    if (error != ENOSYS && error != ENOTSUP) throw ErrnoCause(error, source, "Cannot write", path);
   }
-  if (::fsync(file.fd()) != 0) throw ErrnoCause(errno, source, "Cannot write", path);
+  if (::fsync(file.fd()) != 0) {
+    const int error = errno;
+    throw ErrnoCause(error, source, "Cannot write", path);
+  }
   file.ReplaceAs(path);
   // The new name on disk; the report is complete either way.
   const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
