@@ -10,11 +10,10 @@
 namespace ombrel::testing {
 
 // newFolder gives a new, empty folder (ending in "/") for each try. After
-// each kill and the next clean-up there: every named document is whole, a
-// user's file is untouched, no temporary is left, and the envelope unpacks
-// again; where hardLinks, all four documents are named or none. Kills must
-// have fallen both before the names were decided and after. Needs the seam
-// (SeamLoaded()).
-void CheckKillsDuringUnpacking(const std::function<std::string()>& newFolder, bool hardLinks);
+// each kill and the next clean-up there: all four documents are named, each
+// whole, or none is; a user's file is untouched, no temporary is left, and
+// the envelope unpacks again. Kills must have fallen both before the names
+// were decided and after. Needs the seam (SeamLoaded()).
+void CheckKillsDuringUnpacking(const std::function<std::string()>& newFolder);
 
 }  // namespace ombrel::testing

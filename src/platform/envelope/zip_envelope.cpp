@@ -231,8 +231,10 @@ std::string ReadEntry(zip_t* archive, zip_int64_t index, const std::string& entr
 // failed.
 //
 // The entry's size as the archive states it is held to: one that expands
-// past its stated size, or ends short of it, is damaged. The stated sizes
-// were checked against the free space before anything was written.
+// past its stated size, or ends short of it, is damaged; libzip holds it to
+// its stated CRC-32 as it is read to its end. The pending folder records
+// both, as what the file under its name will hold. The stated sizes were
+// checked against the free space before anything was written.
 void StageEntry(zip_t* archive, const std::string& entry, PendingFolder& pending,
                 const std::string& target, std::vector<char>& buffer) {
   const zip_int64_t index = zip_name_locate(archive, entry.c_str(), 0);
@@ -243,30 +245,42 @@ void StageEntry(zip_t* archive, const std::string& entry, PendingFolder& pending
       !(stat.valid & ZIP_STAT_SIZE)) {
     throw Damaged(entry, zip_strerror(archive));
   }
+  if (!(stat.valid & ZIP_STAT_CRC)) throw Damaged(entry, "it states no CRC-32");
   ZipFilePtr file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
   if (!file) throw Damaged(entry, zip_strerror(archive));
   // One descriptor at a time, closed before the next entry.
-  const int fd = pending.Create(entry);
-  try {
-    zip_uint64_t total = 0;
-    for (;;) {
-      // Never more than one byte past the stated size is asked for.
-      const zip_uint64_t wanted = std::min<zip_uint64_t>(buffer.size(), stat.size - total + 1);
-      const zip_int64_t n = zip_fread(file.get(), buffer.data(), wanted);
-      if (n < 0) throw Damaged(entry, ReadFailure(file.get()));
-      if (n == 0) break;
-      total += static_cast<zip_uint64_t>(n);
-      if (total > stat.size) throw Damaged(entry, "it expands past its stated size");
-      if (const int error = WriteAll(fd, buffer.data(), static_cast<std::size_t>(n))) {
-        throw ErrnoCause(error, kSource, "Cannot write", target);
-      }
+  FileDescriptor fd = pending.Create(entry, stat.size, stat.crc);
+  zip_uint64_t total = 0;
+  for (;;) {
+    // Never more than one byte past the stated size is asked for.
+    const zip_uint64_t wanted = std::min<zip_uint64_t>(buffer.size(), stat.size - total + 1);
+    const zip_int64_t n = zip_fread(file.get(), buffer.data(), wanted);
+    if (n < 0) throw Damaged(entry, ReadFailure(file.get()));
+    if (n == 0) break;
+    total += static_cast<zip_uint64_t>(n);
+    if (total > stat.size) throw Damaged(entry, "it expands past its stated size");
+    if (const int error = WriteAll(fd.get(), buffer.data(), static_cast<std::size_t>(n))) {
+      throw ErrnoCause(error, kSource, "Cannot write", target);
     }
-    if (total != stat.size) throw Damaged(entry, "it ends short of its stated size");
-  } catch (...) {
-    ::close(fd);
-    throw;
   }
-  if (::close(fd) != 0) throw ErrnoCause(errno, kSource, "Cannot write", target);
+  if (total != stat.size) throw Damaged(entry, "it ends short of its stated size");
+  if (!fd.Close()) {
+    const int error = errno;
+    throw ErrnoCause(error, kSource, "Cannot write", target);
+  }
+}
+
+// Why a document's name is taken by something the step cannot use, for the
+// log; "" when it is a file with exactly the document's bytes (left by an
+// interrupted run), which is used as it is.
+std::string WhyNameIsTaken(const std::string& staged, const std::string& target) {
+  struct stat named {};
+  if (::lstat(target.c_str(), &named) == 0) {
+    if (S_ISDIR(named.st_mode)) return "is a folder";
+    if (S_ISLNK(named.st_mode)) return "is a symbolic link";
+  }
+  if (SameContents(staged, target)) return "";
+  return "holds other bytes than the envelope's document";
 }
 
 // What the archive states of an entry that is read.
@@ -526,11 +540,10 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     for (std::size_t i = 0; i < listing_.Count(); ++i) {
       const std::string entry = listing_.Document(i).EntryName();
       if (pending.Name(entry)) continue;
-      // The same document, left by a run that was interrupted, is used as it is.
-      if (SameContents(pending.PathOf(entry), prefix + entry)) continue;
+      const std::string why = WhyNameIsTaken(pending.PathOf(entry), prefix + entry);
+      if (why.empty()) continue;
       throw Error(err::kFileAlreadyExists, kSource,
-                  "File already exists: " + SenderText(prefix + entry) +
-                      " holds other bytes than the envelope's document; it is left as it is");
+                  "File already exists: " + SenderText(prefix + entry) + " " + why + "; it is left as it is");
     }
     pending.Commit();
     return true;

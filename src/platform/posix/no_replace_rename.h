@@ -15,8 +15,19 @@ namespace ombrel {
 //  3. where it has no hard links either (EPERM, ENOTSUP, ENOSYS): a check
 //     that to is absent, then a plain rename. Between the two another
 //     process could give to a file, which the rename would replace: the one
-//     way that is not atomic (see docs/formats.md).
+//     way that is not atomic (see docs/formats.md). A kill never leaves
+//     anything under to but the whole file.
 int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* to);
+
+// The same, for a caller that has recorded to as its own beforehand, so
+// that an empty file left under it after a kill is known to be its claim:
+//  1. a rename that refuses to replace (RENAME_NOREPLACE);
+//  2. where the file system has none: to is claimed by making it, an empty
+//     file, only if it does not exist (O_CREAT|O_EXCL, atomic on every file
+//     system), and the file is renamed over that claim. A failed rename
+//     removes the claim again if it still is an empty file.
+// Returns 0, or the errno of the failure: EEXIST when to exists.
+int RenameOverOwnClaim(int fromFolder, const char* from, int toFolder, const char* to);
 
 // Whether errno from a hard link means the file system has none.
 bool NoHardLinks(int error);

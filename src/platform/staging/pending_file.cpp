@@ -5,23 +5,22 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/errors/errno_error.h"
-#include "platform/posix/file_identity.h"
-#include "platform/posix/file_lock.h"
-#include "platform/posix/no_replace_rename.h"
 #include "platform/files/path_names.h"
+#include "platform/posix/file_lock.h"
+#include "platform/posix/locked_open.h"
+#include "platform/posix/no_replace_rename.h"
 #include "platform/staging/temporary_names.h"
 
 namespace ombrel {
 
 namespace {
 
-constexpr int kAttempts = 100;
-
-}  // namespace
-
-namespace {
+constexpr char kCreateIn[] = "Cannot create a file in";
+constexpr char kLockIn[] = "Cannot lock a file in";
+constexpr char kNameIn[] = "Cannot name a file in";
 
 // Links the open file fd to path; errno is set on failure. Through /proc,
 // which needs no privilege; AT_EMPTY_PATH where /proc is not mounted.
@@ -41,41 +40,41 @@ bool LinkDescriptor(int fd, const std::string& path) {
 PendingFile::PendingFile(const std::string& folder, const std::string& source, Naming naming)
     : folder_(folder.empty() ? "." : folder), source_(source) {
   if (naming == Naming::kUnnamedWherePossible) {
-    fd_ = ::open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-    if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-      throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
+    fd_ = FileDescriptor(::open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+    if (const int error = errno; !fd_ && error != EOPNOTSUPP && error != EISDIR && error != EINVAL) {
+      throw ErrnoCause(error, source_, kCreateIn, folder_);
     }
+    if (fd_) return;
   }
-  for (int attempt = 0; fd_ < 0 && attempt < kAttempts; ++attempt) {
-    const std::string name = InFolder(folder_, NewTemporaryName());
-    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      throw ErrnoCause(errno, source_, "Cannot create a file in", folder_);
-    }
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     // Locked until the file is closed, so RemoveStaleTemporaries leaves it
-    // alone; and still the file made above: a clean-up in another process
-    // may have taken it for stale before the lock, and deleted it.
-    const FileLockResult locked = TryLockFile(fd);
-    if (locked == FileLockResult::kFailed) {
-      const int error = errno;
-      if (NamesOpenFile(AT_FDCWD, name, fd)) ::unlink(name.c_str());
-      ::close(fd);
-      throw ErrnoCause(error, source_, "Cannot create a file in", folder_);
-    }
-    if (locked == FileLockResult::kLocked && NamesOpenFile(AT_FDCWD, name, fd)) {
-      fd_ = fd;
-      temporary_ = name;
-    } else {
-      ::close(fd);
+    // alone; a clean-up in another process may have taken it for stale
+    // before the lock, and removed it: another name then.
+    const std::string name = InFolder(folder_, NewTemporaryName());
+    LockedOpen made = OpenLocked(AT_FDCWD, name, O_CREAT | O_EXCL, 0666);
+    switch (made.result) {
+      case LockedOpenResult::kLocked:
+        fd_ = std::move(made.fd);
+        temporary_ = name;
+        return;
+      case LockedOpenResult::kNotOpened:
+        if (made.error == EEXIST) continue;
+        throw ErrnoCause(made.error, source_, kCreateIn, folder_);
+      case LockedOpenResult::kLockFailed:
+        throw ErrnoCause(made.error, source_, kLockIn, folder_);
+      case LockedOpenResult::kHeld:
+      case LockedOpenResult::kNotNamed:
+        continue;
     }
   }
-  if (fd_ < 0) throw ErrnoCause(EEXIST, source_, "Cannot create a file in", folder_);
+  throw NoTemporaryNameLeft(source_, kCreateIn, folder_);
 }
 
 PendingFile::~PendingFile() {
+  // Closed before its name goes: a FUSE or NFS mount keeps a file removed
+  // while open under a hidden name.
+  fd_.Reset();
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
-  if (fd_ >= 0) ::close(fd_);
 }
 
 const std::string& PendingFile::TemporaryName() {
@@ -83,25 +82,26 @@ const std::string& PendingFile::TemporaryName() {
   // in another window must not take it for stale. No one else can hold the
   // lock of a file that has no name yet; a lock that cannot be taken at all
   // fails here, as it does for a temporary made with its name.
-  if (temporary_.empty() && TryLockFile(fd_) == FileLockResult::kFailed) {
-    throw ErrnoCause(errno, source_, "Cannot name a file in", folder_);
+  if (temporary_.empty() && TryLockFile(fd_.get()) == FileLockResult::kFailed) {
+    const int error = errno;
+    throw ErrnoCause(error, source_, kLockIn, folder_);
   }
-  for (int attempt = 0; temporary_.empty() && attempt < kAttempts; ++attempt) {
+  for (int attempt = 0; temporary_.empty() && attempt < kTemporaryNameAttempts; ++attempt) {
     const std::string name = InFolder(folder_, NewTemporaryName());
-    if (LinkDescriptor(fd_, name)) {
+    if (LinkDescriptor(fd_.get(), name)) {
       temporary_ = name;
-    } else if (errno != EEXIST) {
-      throw ErrnoCause(errno, source_, "Cannot name a file in", folder_);
+    } else if (const int error = errno; error != EEXIST) {
+      throw ErrnoCause(error, source_, kNameIn, folder_);
     }
   }
-  if (temporary_.empty()) throw ErrnoCause(EEXIST, source_, "Cannot name a file in", folder_);
+  if (temporary_.empty()) throw NoTemporaryNameLeft(source_, kNameIn, folder_);
   return temporary_;
 }
 
 bool PendingFile::LinkAs(const std::string& path) {
   if (placed_) return false;
   const int error = temporary_.empty()
-                        ? (LinkDescriptor(fd_, path) ? 0 : errno)
+                        ? (LinkDescriptor(fd_.get(), path) ? 0 : errno)
                         : RenameNoReplace(AT_FDCWD, temporary_.c_str(), AT_FDCWD, path.c_str());
   if (error == EEXIST) return false;
   if (error != 0) throw ErrnoCause(error, source_, "Cannot create", path);
@@ -115,7 +115,8 @@ void PendingFile::ReplaceAs(const std::string& path) {
   if (LinkAs(path)) return;
   const std::string& temporary = TemporaryName();
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    throw ErrnoCause(errno, source_, "Cannot replace", path);
+    const int error = errno;
+    throw ErrnoCause(error, source_, "Cannot replace", path);
   }
   temporary_.clear();
   placed_ = true;

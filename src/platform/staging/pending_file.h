@@ -8,10 +8,16 @@
 // run left, never one that is still being written.
 //
 // It is given its name without replacing a file (RenameNoReplace) or, when
-// told, over the file that has it.
+// told, over the file that has it. Where the file system can neither link
+// nor rename without replacing (FAT through FUSE), the name is taken by a
+// check that it is free and a rename, not by a claim renamed over (as a
+// pending folder does): a kill between claim and rename would leave an empty
+// report under its real name, which no record names for a clean-up.
 #pragma once
 
 #include <string>
+
+#include "platform/posix/file_descriptor.h"
 
 namespace ombrel {
 
@@ -31,7 +37,7 @@ class PendingFile {
   PendingFile(const PendingFile&) = delete;
   PendingFile& operator=(const PendingFile&) = delete;
 
-  int fd() const { return fd_; }
+  int fd() const { return fd_.get(); }
 
   // Gives the file its name, path in the same folder, unless something has
   // that name already: then it returns False and changes nothing. Raises
@@ -49,7 +55,7 @@ class PendingFile {
   std::string folder_;
   std::string source_;
   std::string temporary_;  // "" while the file has no name
-  int fd_ = -1;
+  FileDescriptor fd_;
   bool placed_ = false;
 };
 

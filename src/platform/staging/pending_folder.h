@@ -1,45 +1,69 @@
 // Many files written before any of them has its name, so that a kill or a
-// crash at any moment leaves either all of them under their names or none.
+// crash at any moment leaves, once the next clean-up has run, either all of
+// them under their names or none.
 //
 // The files are written into a pending folder of their own beside their
 // names, ".ombrel-" and six characters (as a pending file's temporary is
 // named). It holds:
-//   lock    a file held open for writing and locked (TryLockFile) while the
-//           pending folder is in use: how a clean-up tells live from stale,
-//           on NFS and FUSE file systems as on local disks;
-//   files/  the files being written, each under the name it will be given;
-//           a folder of their own, so that no name a caller gives can ever
-//           meet "lock" or "kept";
+//   lock    made first, held open for writing and locked (OpenLocked) for
+//           as long as the folder is in use: how a clean-up tells live from
+//           stale, on NFS and FUSE mounts as on local disks; removed last;
+//   files/  the files being written, each under the name it will be given
+//           (a folder of their own, so no name given can meet the others);
+//   record  written in one write before the first name is given: every name
+//           claimed (one that did not exist then), with the size and CRC-32
+//           of the file it will get (pending_record.h); a claim given up
+//           because the name was taken meanwhile is appended;
 //   kept    made by Commit() once every file has its name: the one instant
 //           that decides whether the names stay.
-// Each file is given its name by a hard link while files/ still holds it.
-// What a killed run left is a pending folder that no one holds:
-// RemoveStaleTemporaries clears it. Without "kept" it first deletes each
-// name that is still the same file as one in files/ (a hard link it gave),
-// never a file of the same name that is not; with "kept" every name stays.
 //
-// Where the file system has no hard links (FAT), a file is moved out of
-// files/ to its name instead. This object deletes what it moved if it is not
-// committed, but after a kill nothing tells such a name from a user's file
-// for certain, so a clean-up leaves it: docs/formats.md says what that risks.
+// Its life, and what a kill in each state leaves:
+//   made & locked  a folder with no lock file yet, or with only its lock
+//                  file: a clean-up removes it (an rmdir, or under its lock);
+//   staging        files/ being written, no record: nothing is named, a
+//                  clean-up removes the folder;
+//   recorded       the record written, nothing named yet;
+//   naming         each claimed name given, by a hard link to its file in
+//                  files/, or where there are none by a move out of files/
+//                  that never replaces a file (RenameOverOwnClaim: where the
+//                  file system cannot rename without replacing, the name is
+//                  first claimed by making it empty, then the file renamed
+//                  over it). A clean-up deletes each claimed name that holds
+//                  what the record says (that size and CRC-32) or is empty
+//                  (a claim the kill came before the rename of); never a
+//                  symbolic link, a folder, or a file with other bytes;
+//   kept           every name stays; a clean-up removes the folder;
+//   taken back     Name failed or the object went without Commit(): it has
+//                  deleted its names as a clean-up does, and clears;
+//   cleared        the record goes first, then the mark, files/, anything
+//                  else (what a FUSE or NFS mount keeps of a file removed
+//                  while open), the lock file, the folder. A kill on the way
+//                  leaves a folder the next clean-up clears the same way; one
+//                  that is still busy stays until then, silently.
+// The clean-up is RemoveStaleTemporaries, by the next unpacking or save in
+// that folder. No decision rests on inode numbers or times, which FUSE
+// mounts change.
 //
 // Nothing is flushed to disk: after a power cut soon after the files were
 // named, a named file may be empty. Nothing is held open per file: an
 // envelope may list thousands.
 #pragma once
 
-#include <sys/stat.h>
-
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/posix/file_descriptor.h"
+#include "platform/staging/pending_record.h"
 
 namespace ombrel {
 
 class PendingFolder {
  public:
-  // A new, empty pending folder in folder. Raises the error that says why it
-  // cannot be made (source is the caller's component), having removed what
-  // it made.
+  // A new, empty pending folder in folder, made and locked. Raises the error
+  // that says why it cannot be made (source is the caller's component),
+  // having removed what it made.
   PendingFolder(const std::string& folder, const std::string& source);
   // Unless Commit() was called: deletes every name this object gave, then
   // the pending folder and its files. Never raises.
@@ -47,23 +71,26 @@ class PendingFolder {
   PendingFolder(const PendingFolder&) = delete;
   PendingFolder& operator=(const PendingFolder&) = delete;
 
-  // A new file name in the pending folder, open for writing; the caller
-  // closes it. name is a plain file name. Raises on failure.
-  int Create(const std::string& name);
+  // A new file name in the pending folder, open for writing, that the
+  // caller fills with size bytes whose CRC-32 is crc: what the record says
+  // of it. name is a plain file name. Every file is created before the
+  // first Name(). Raises on failure.
+  FileDescriptor Create(const std::string& name, uint64_t size, uint32_t crc);
   // The path of the pending file name.
   std::string PathOf(const std::string& name) const;
   // Gives the pending file name the same name in the folder, unless
   // something has that name already: then it returns False and changes
-  // nothing. Raises the error of any other failure.
+  // nothing. The first call writes the record. Raises the error of any
+  // other failure.
   bool Name(const std::string& name);
   // Keeps every name given and removes the pending folder. Raises the error
   // of a failure to mark the names kept; nothing is kept then.
   void Commit();
 
  private:
-  struct Given {
-    std::string name;
-    struct stat moved;  // the file as it was moved to name
+  struct Staged {
+    RecordedName file;
+    bool claimed = false;  // the name did not exist when the record was written
   };
 
   // Makes, opens and locks the pending folder name. False when the name is
@@ -71,31 +98,30 @@ class PendingFolder {
   // tried. Raises the cause of any other failure, having removed what it
   // made.
   bool Make(const std::string& name);
+  // False when the error is ENOENT (a clean-up removed the folder just
+  // made); otherwise removes that folder and raises the error.
+  bool Abandon(const std::string& name, int error, const std::string& what);
+  // Writes the record of every file staged whose name is free now.
+  void WriteRecord();
+  // Gives name by a hard link, or by a move; 0 or the errno of the failure.
+  int GiveName(const std::string& name);
+  // Appends to the record that the claim on name is given up.
+  void Release(const std::string& name);
+  // Deletes what is left: the names not kept, then the pending folder.
+  void Clear();
 
   std::string folder_;
   std::string source_;
   std::string name_;  // the pending folder's own name in folder
-  int folderFd_ = -1;
-  int fd_ = -1;       // the pending folder
-  int lockFd_ = -1;   // its lock file, locked
-  int filesFd_ = -1;  // its files/
-  bool hardLinks_ = true;     // false once the file system refused one
-  std::vector<Given> moved_;  // names given by a move, where hard links cannot be made
+  FileDescriptor folderFd_;
+  FileDescriptor fd_;      // the pending folder
+  FileDescriptor lockFd_;  // its lock file, locked
+  FileDescriptor filesFd_; // its files/
+  FileDescriptor recordFd_;  // its record, once written
+  std::vector<Staged> staged_;
+  std::unordered_map<std::string, std::size_t> stagedIndex_;
+  bool hardLinks_ = true;  // false once a hard link failed for any reason but a taken name
   bool committed_ = false;
 };
-
-// Deletes the pending folder name, whose descriptor is fd, from the folder
-// whose descriptor is folderFd: unless it is marked kept, first each name in
-// that folder that is the same file as one in its files/; then its files,
-// its mark, its lock file and itself, in that order, so that a kill on the
-// way leaves a folder that is cleared the same way. The caller holds its
-// lock through lockFd, which this closes before the lock file goes. Never
-// raises.
-void ClearPendingFolder(int folderFd, int fd, const std::string& name, int lockFd);
-
-// Clears the pending folder name in the folder open as folderFd unless a
-// PendingFolder holds it; also one an earlier version of the program left
-// (its files straight inside, the folder itself locked). Never raises.
-void RemoveStalePendingFolder(int folderFd, const std::string& name);
 
 }  // namespace ombrel

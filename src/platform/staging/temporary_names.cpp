@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <random>
 
+#include "platform/text/sender_text.h"
+
 namespace ombrel {
 
 namespace {
@@ -23,6 +25,12 @@ std::string NewTemporaryName() {
 
 bool IsTemporaryName(const std::string& name) {
   return name.size() == sizeof(kPrefix) - 1 + kRandomLength && name.rfind(kPrefix, 0) == 0;
+}
+
+Error NoTemporaryNameLeft(const std::string& source, const std::string& what, const std::string& folder) {
+  return Error(err::kPathFileAccessError, source,
+               what + " " + SenderText(folder) + ": each of " + std::to_string(kTemporaryNameAttempts) +
+                   " new temporary names was taken by another process at once");
 }
 
 }  // namespace ombrel

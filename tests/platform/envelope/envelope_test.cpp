@@ -285,6 +285,38 @@ TEST_F(EnvelopeTest, ADocumentLeftByAnInterruptedRunIsUsed) {
   EXPECT_EQ(dir_.Read(photo.guid + photo.ext), "a different photo");
 }
 
+// A document's name taken by a folder or a symbolic link (even to a file
+// with the document's bytes) is never used: the error says what holds it,
+// and every name given is taken back.
+TEST_F(EnvelopeTest, ANameTakenByAFolderOrALinkSaysSoAndIsLeftAsItIs) {
+  EnvelopeBuilder builder = ThreeDocuments();
+  ASSERT_TRUE(envelope_.OpenEnvelope(Write(builder)));
+  const EnvelopeEntry& photo = builder.documents()[2];
+  const std::string name = photo.guid + photo.ext;
+  struct Row {
+    const char* what;
+    std::function<void()> take;
+  };
+  const std::vector<Row> rows = {
+      {"is a folder", [&] { fs::create_directory(dir_.File(name)); }},
+      {"is a symbolic link", [&] { fs::create_symlink(dir_.Write("elsewhere.jpg", kPhoto), dir_.File(name)); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    row.take();
+    EXPECT_FALSE(envelope_.ExtractTo(dir_.str(), 0));
+    ASSERT_TRUE(envelope_.Failure());
+    EXPECT_EQ(envelope_.Failure()->number(), err::kFileAlreadyExists);
+    EXPECT_EQ(envelope_.Failure()->description(),
+              "File already exists: " + dir_.File(name) + " " + row.what + "; it is left as it is");
+    std::vector<std::string> expected = {"MY.ENV", name};
+    if (fs::exists(dir_.File("elsewhere.jpg"))) expected.push_back("elsewhere.jpg");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Listing(dir_.path()), expected);
+    fs::remove(dir_.File(name));
+  }
+}
+
 TEST_F(EnvelopeTest, ACorruptEntryFailsTheExtractionAndLeavesNothing) {
   EnvelopeBuilder builder = ThreeDocuments();
   EnvelopeEntry& photo = builder.documents()[2];

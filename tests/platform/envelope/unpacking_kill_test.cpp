@@ -23,8 +23,7 @@ TEST(UnpackingKillTest, AfterAKillAtAnyCallAllDocumentsOrNoneAreNamed) {
       [&] {
         folders.push_back(std::make_unique<testing::TempDir>());
         return folders.back()->str();
-      },
-      testing::SeamHasHardLinks());
+      });
 }
 
 }  // namespace

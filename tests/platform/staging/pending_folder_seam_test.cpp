@@ -17,6 +17,7 @@
 #include "platform/staging/stale_temporaries.h"
 #include "platform/staging/pending_folder.h"
 #include "support/seam_control.h"
+#include "support/staged_files.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -27,12 +28,6 @@ using testing::TempDir;
 
 #define REQUIRE_SEAM() \
   if (!testing::SeamLoaded()) GTEST_SKIP() << "runs under the file-system seam: the seam.* tests"
-
-void WriteFile(PendingFolder& pending, const std::string& name, const std::string& bytes) {
-  const int fd = pending.Create(name);
-  ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  ::close(fd);
-}
 
 // A clean-up in another process runs while a new pending folder is between
 // two of its first calls: after its mkdir (the folder has no lock file yet),
@@ -50,10 +45,7 @@ TEST(PendingFolderSeamTest, OneTakenByACleanUpBeforeItsLockTriesAnotherName) {
       testing::ArmSeam(stop, 0);
       try {
         PendingFolder pending(dir.str(), "test");
-        const int fd = pending.Create("a.xml");
-        const bool written = ::write(fd, "order", 5) == 5;
-        ::close(fd);
-        if (!written || !pending.Name("a.xml")) ::_exit(2);
+        if (!testing::StageFile(pending, "a.xml", "order") || !pending.Name("a.xml")) ::_exit(2);
         pending.Commit();
       } catch (const Error&) {
         ::_exit(3);
@@ -76,8 +68,8 @@ TEST(PendingFolderSeamTest, OneTakenByACleanUpBeforeItsLockTriesAnotherName) {
   }
 }
 
-// A lock the file system refuses (no lock daemon answers) is the error, in
-// the system's words; the pending folder made is gone.
+// A lock the file system refuses (no lock daemon answers) is the error, said
+// to be a lock's, in the system's words; the pending folder made is gone.
 TEST(PendingFolderSeamTest, ALockRefusedIsTheCauseAndNothingIsLeft) {
   REQUIRE_SEAM();
   TempDir dir;
@@ -95,8 +87,8 @@ TEST(PendingFolderSeamTest, ALockRefusedIsTheCauseAndNothingIsLeft) {
     fileFailure = error.description();
   }
   testing::RefuseLocks(false);
-  EXPECT_EQ(failure, "Cannot create a file in " + dir.str() + ": No locks available");
-  EXPECT_EQ(fileFailure, "Cannot create a file in " + dir.str() + ": No locks available");
+  EXPECT_EQ(failure, "Cannot lock a file in " + dir.str() + ": No locks available");
+  EXPECT_EQ(fileFailure, "Cannot lock a file in " + dir.str() + ": No locks available");
   EXPECT_TRUE(Listing(dir.path()).empty());
 }
 
@@ -120,7 +112,7 @@ TEST(PendingFolderSeamTest, ALockRefusedBeforeAnUnnamedFileIsNamedIsTheCause) {
     }
     testing::RefuseLocks(false);
   }
-  EXPECT_EQ(failure, "Cannot name a file in " + dir.str() + ": No locks available");
+  EXPECT_EQ(failure, "Cannot lock a file in " + dir.str() + ": No locks available");
   EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"REPORT.RPT"});
   EXPECT_EQ(dir.Read("REPORT.RPT"), "the report saved before");
 }
@@ -134,9 +126,9 @@ TEST(PendingFolderSeamTest, NamesGivenByAMoveAreTakenBackButNeverAUsersFile) {
   dir.Write("b.xml", "the user's");
   {
     PendingFolder pending(dir.str(), "test");
-    WriteFile(pending, "a.xml", "order");
-    WriteFile(pending, "b.xml", "rent");
-    WriteFile(pending, "c.jpg", "photo");
+    ASSERT_TRUE(testing::StageFile(pending, "a.xml", "order"));
+    ASSERT_TRUE(testing::StageFile(pending, "b.xml", "rent"));
+    ASSERT_TRUE(testing::StageFile(pending, "c.jpg", "photo"));
     EXPECT_TRUE(pending.Name("a.xml"));
     EXPECT_FALSE(pending.Name("b.xml"));
     EXPECT_TRUE(pending.Name("c.jpg"));
