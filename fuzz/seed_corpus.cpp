@@ -13,7 +13,8 @@
 //                a CRC error, truncated, oversized, an entry named twice, a
 //                method that cannot be read, a password, entries sharing one
 //                kernel, copies of the end record, end records stating
-//                entries no directory lists)
+//                entries no directory lists or none at all, an end record
+//                more than 64 KiB before the end)
 // OUT/envelope_manifest
 //                manifests with the entry names to put beside them, valid
 //                and hostile
@@ -424,6 +425,18 @@ void HostileEnvelopeSeeds(const fs::path& out) {
       zip64 += le(0x07064b50, 4) + le(0, 4) + le(bytes.size(), 8) + le(1, 4) + record(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
     }
     WriteSeed(out, "zip64-end-records-without-directory", zip64);
+    // Records of an empty archive, which cost libzip nothing, and records of
+    // no entries but a directory, which it takes for 65,536 entries.
+    std::string emptyRecords = bytes;
+    std::string wrappedRecords = bytes;
+    for (int i = 0; i < 40; ++i) {
+      emptyRecords += record(0, 0, 0);
+      wrappedRecords += record(0, 46, 0);
+    }
+    WriteSeed(out, "end-records-of-empty-archives", emptyRecords);
+    WriteSeed(out, "end-records-of-wrapped-counts", wrappedRecords);
+    // More bytes after the end record than a ZIP reader looks through.
+    WriteSeed(out, "end-record-out-of-reach", bytes + std::string(65537, '\0'));
   }
 }
 

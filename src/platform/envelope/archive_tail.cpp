@@ -17,13 +17,20 @@ namespace ombrel {
 
 namespace {
 
-// As libzip reads the tail: the longest comment, the end record and the
-// ZIP64 locator that may precede it.
 constexpr uint64_t kEndRecordSize = 22;
 constexpr uint64_t kZip64LocatorSize = 20;
 constexpr uint64_t kZip64EndRecordSize = 56;
 constexpr uint64_t kCentralRecordSize = 46;
-constexpr uint64_t kTailSize = 65535 + kEndRecordSize + kZip64LocatorSize;
+// As libzip reads the tail: as far as it looks for an end record, and the
+// ZIP64 locator that may precede one.
+constexpr uint64_t kTailSize = kEndRecordReach + kZip64LocatorSize;
+// The entries libzip makes room for when a record states none but a
+// directory: Info-ZIP writes the count of 65,536 entries or more wrapped to
+// 16 bits, and libzip grows its table by this many to read on.
+constexpr uint64_t kWrappedEntries = 0x10000;
+// The file is read in pieces of this size when the end record is looked for
+// beyond the tail.
+constexpr std::size_t kSearchChunk = 256 * 1024;
 constexpr uint64_t kMaxOffset = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
 constexpr char kEndSignature[] = "PK\x05\x06";
 constexpr char kZip64LocatorSignature[] = "PK\x06\x07";
@@ -49,17 +56,20 @@ struct StatedDirectory {
   uint64_t entries = 0;
   uint64_t size = 0;
   uint64_t offset = 0;
+  bool zip64 = false;
 };
 
-// The last bytes of a file, and the file for what lies before them.
+// Bytes of a file read at once (its last bytes, where libzip looks, or a few
+// around a record found farther back), and the file for the rest.
 class Tail {
  public:
-  Tail(int fd, uint64_t fileSize, std::string bytes)
-      : fd_(fd), start_(fileSize - bytes.size()), bytes_(std::move(bytes)) {}
+  Tail(int fd, uint64_t fileSize, uint64_t start, std::string bytes)
+      : fd_(fd), fileSize_(fileSize), start_(start), bytes_(std::move(bytes)) {}
 
   const std::string& bytes() const { return bytes_; }
-  // Where the tail begins in the file.
+  // Where the bytes begin in the file.
   uint64_t start() const { return start_; }
+  uint64_t fileSize() const { return fileSize_; }
 
   // size bytes of the file from offset, from the tail when it holds them.
   bool Read(uint64_t offset, char* out, std::size_t size) const {
@@ -72,6 +82,7 @@ class Tail {
 
  private:
   int fd_;
+  uint64_t fileSize_;
   uint64_t start_;
   std::string bytes_;
 };
@@ -105,6 +116,7 @@ std::optional<StatedDirectory> TakenFields(const Tail& tail, std::size_t at, boo
     if (directory.entries != Number(zip64 + 32, 8)) return std::nullopt;
     directory.size = Number(zip64 + 40, 8);
     directory.offset = Number(zip64 + 48, 8);
+    directory.zip64 = true;
     if (directory.offset > kMaxOffset || directory.offset + directory.size < directory.offset) return std::nullopt;
     if (directory.offset + directory.size > tail.start() + recordOffset) return std::nullopt;
     if (directory.entries > directory.size / kCentralRecordSize) return std::nullopt;
@@ -122,18 +134,64 @@ std::optional<StatedDirectory> TakenFields(const Tail& tail, std::size_t at, boo
 // Whether libzip, having taken the fields of the end record at `at`, reads a
 // central directory for it: the directory ends before the record, the
 // record's comment fits in the file, and a central record begins where the
-// directory does (or the record states no entries and no directory).
+// directory does. The record of an empty archive, which states no directory,
+// is left to the caller.
 bool ReadsDirectory(const Tail& tail, std::size_t at, const StatedDirectory& directory, bool* failed) {
   if (directory.offset + directory.size > tail.start() + at) return false;
   const uint64_t comment = Number(tail.bytes().data() + at + 20, 2);
-  if (tail.bytes().size() - at - kEndRecordSize < comment) return false;
-  if (directory.size == 0) return directory.entries == 0;
+  if (tail.fileSize() - (tail.start() + at) - kEndRecordSize < comment) return false;
+  if (directory.size == 0) return false;
   char signature[4];
   if (!tail.Read(directory.offset, signature, sizeof signature)) {
     *failed = true;
     return false;
   }
   return std::memcmp(signature, kCentralSignature, 4) == 0;
+}
+
+// The entries libzip makes room for when it takes a record's fields and then
+// finds no directory where the record says.
+uint64_t RoomWithoutDirectory(const StatedDirectory& directory) {
+  if (directory.entries == 0 && !directory.zip64 && directory.size >= kCentralRecordSize) return kWrappedEntries;
+  return directory.entries;
+}
+
+// Whether the end-record signature at `position` in the file begins a record
+// libzip would read a directory for, were it in reach, that states one.
+bool EndsAnArchive(int fd, uint64_t fileSize, uint64_t position, bool* failed) {
+  const uint64_t start = position >= kZip64LocatorSize ? position - kZip64LocatorSize : 0;
+  std::string bytes(static_cast<std::size_t>(position - start + kEndRecordSize), '\0');
+  if (!ReadAt(fd, bytes.data(), bytes.size(), start)) {
+    *failed = true;
+    return false;
+  }
+  const Tail around(fd, fileSize, start, std::move(bytes));
+  const std::size_t at = static_cast<std::size_t>(position - start);
+  const std::optional<StatedDirectory> directory = TakenFields(around, at, failed);
+  return directory && directory->size != 0 && ReadsDirectory(around, at, *directory, failed);
+}
+
+// The last end record before `before` (where libzip's search begins) that
+// ends an archive, searched for backwards in pieces.
+std::optional<uint64_t> LastEndRecordBefore(int fd, uint64_t fileSize, uint64_t before, bool* failed) {
+  std::string chunk;
+  for (uint64_t end = before; end > 0;) {
+    const uint64_t begin = end > kSearchChunk ? end - kSearchChunk : 0;
+    // The three bytes past the piece complete a signature that begins in it.
+    chunk.assign(static_cast<std::size_t>(std::min(end + 3, fileSize) - begin), '\0');
+    if (!ReadAt(fd, chunk.data(), chunk.size(), begin)) {
+      *failed = true;
+      return std::nullopt;
+    }
+    for (std::size_t at = static_cast<std::size_t>(end - begin - 1);
+         (at = chunk.rfind(kEndSignature, at, 4)) != std::string::npos; --at) {
+      if (EndsAnArchive(fd, fileSize, begin + at, failed)) return begin + at;
+      if (*failed) return std::nullopt;
+      if (at == 0) break;
+    }
+    end = begin;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -143,19 +201,23 @@ std::optional<ArchiveTail> LookAtArchiveTail(int fd, uint64_t size) {
   const std::size_t length = static_cast<std::size_t>(std::min(size, kTailSize));
   std::string bytes(length, '\0');
   if (!ReadAt(fd, bytes.data(), length, size - length)) return std::nullopt;
-  const Tail tail(fd, size, std::move(bytes));
+  const Tail tail(fd, size, size - length, std::move(bytes));
   // libzip leaves room for the ZIP64 locator when it reads a whole tail.
-  std::size_t at = length == kTailSize ? kZip64LocatorSize : 0;
+  const std::size_t first = length == kTailSize ? kZip64LocatorSize : 0;
+  std::size_t at = first;
   while (length >= kEndRecordSize && at + kEndRecordSize <= length) {
     at = tail.bytes().find(kEndSignature, at, 4);
     if (at == std::string::npos || at + kEndRecordSize > length) break;
     result.endSignature = true;
     bool failed = false;
-    if (const std::optional<StatedDirectory> directory = TakenFields(tail, at, &failed)) {
+    const std::optional<StatedDirectory> directory = TakenFields(tail, at, &failed);
+    // An empty archive's record: libzip takes it without reading anything.
+    if (directory && (directory->entries != 0 || directory->size != 0)) {
       if (ReadsDirectory(tail, at, *directory, &failed)) {
         ++result.endRecords;
       } else {
-        result.entriesWithoutDirectory = SaturatingAdd(result.entriesWithoutDirectory, directory->entries);
+        result.entriesWithoutDirectory =
+            SaturatingAdd(result.entriesWithoutDirectory, RoomWithoutDirectory(*directory));
       }
     }
     if (failed) return std::nullopt;
@@ -163,6 +225,11 @@ std::optional<ArchiveTail> LookAtArchiveTail(int fd, uint64_t size) {
   }
   char start[4];
   result.startsWithEntry = size >= 4 && ReadAt(fd, start, 4, 0) && std::memcmp(start, kLocalSignature, 4) == 0;
+  if (!result.endSignature && result.startsWithEntry) {
+    bool failed = false;
+    result.endRecordOutOfReach = LastEndRecordBefore(fd, size, tail.start() + first, &failed);
+    if (failed) return std::nullopt;
+  }
   return result;
 }
 

@@ -488,6 +488,14 @@ void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
                   " bytes can hold; they are not read");
   }
   if (!tail->endSignature && tail->startsWithEntry) {
+    // More bytes after the record than a comment holds: a ZIP reader never
+    // looks that far back for it.
+    if (tail->endRecordOutOfReach) {
+      throw Invalid("its ZIP archive's end record is followed by " +
+                    std::to_string(fileSize - *tail->endRecordOutOfReach - kEndRecordSize) +
+                    " bytes, and a ZIP reader looks for that record only in the last " +
+                    std::to_string(kEndRecordReach) + " bytes of a file");
+    }
     throw Invalid("it is cut short: the ZIP archive's end record is missing");
   }
 }

@@ -148,6 +148,17 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
     signedPhoto += static_cast<char>(seed >> 24);
     if (i >= 4000 && i % 100 == 0) signedPhoto += "PK\x05\x06";
   }
+  // A photo whose JPEG comment (a segment of big-endian length) holds 16 end
+  // records of an empty archive: the signature and 18 zero bytes each.
+  std::string emptyRecord("PK\x05\x06", 4);
+  emptyRecord.append(18, '\0');
+  const std::string jpegComment = copies(emptyRecord, 16);
+  std::string commentedPhoto("\xFF\xD8\xFF\xFE", 4);
+  commentedPhoto += static_cast<char>((jpegComment.size() + 2) >> 8);
+  commentedPhoto += static_cast<char>((jpegComment.size() + 2) & 0xFF);
+  commentedPhoto += jpegComment;
+  for (int i = 0; i < 3000; ++i) commentedPhoto += static_cast<char>((i * 7919) >> 3);
+  commentedPhoto += "\xFF\xD9";
   enum Outcome { kReads, kRefused, kUnpackFails };
   const struct {
     const char* name;
@@ -177,6 +188,22 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
          l.after.assign(4000, '\0');
        },
        kReads, ""},
+      // A ZIP reader looks for the end record only near the end of the file:
+      // libzip and Python's zipfile up to 65,536 bytes before it, one more
+      // than a comment holds.
+      {"65,536 zero bytes after the end record", [](ZipLayout& l) { l.after.assign(65536, '\0'); }, kReads, ""},
+      {"65,537 zero bytes after the end record", [](ZipLayout& l) { l.after.assign(65537, '\0'); }, kRefused,
+       "its ZIP archive's end record is followed by 65537 bytes, and a ZIP reader looks for that record only in "
+       "the last 65558 bytes of a file"},
+      {"streamed with ZIP64 records, and a mebibyte of zero bytes after them",
+       [&](ZipLayout& l) {
+         streamAll(l);
+         l.zip64 = true;
+         l.after.assign(1 << 20, '\0');
+       },
+       kRefused,
+       "its ZIP archive's end record is followed by 1048576 bytes, and a ZIP reader looks for that record only in "
+       "the last 65558 bytes of a file"},
       // The central directory is what counts.
       {"a local header stating another compression method than the central directory",
        [&](ZipLayout& l) { entry(l, photo).localMethod = ZIP_CM_DEFLATE; }, kReads, ""},
@@ -239,6 +266,32 @@ TEST_F(EnvelopeZipShapesTest, EachShapeReadsAsThePlainEnvelopeOrIsRefusedForItsC
        kReads, ""},
       {"a stored photo holding the end record's signature 20 times near its end",
        [&](ZipLayout& l) { l.entries.push_back(StoredEntry("signed.jpg", signedPhoto)); }, kReads, ""},
+      // Nor does one of no entries and no directory, an empty archive's: libzip
+      // reads nothing for it.
+      {"16 empty ZIP archives of 22 bytes stored after the documents",
+       [&](ZipLayout& l) {
+         for (int i = 1; i <= 16; ++i) {
+           l.entries.push_back(StoredEntry("empty" + std::to_string(i) + ".zip", testing::WriteZip(ZipLayout())));
+         }
+       },
+       kReads, ""},
+      {"a stored photo whose JPEG comment holds 16 end records of no entries and no directory",
+       [&](ZipLayout& l) { l.entries.push_back(StoredEntry("commented.jpg", commentedPhoto)); }, kReads, ""},
+      {"2,900 records after it that state no entries and no directory",
+       [&](ZipLayout& l) { l.after = copies(record(0, 0, 0), 2900); }, kReads, ""},
+      {"1,400 ZIP64 locators and records after it that state no entries and no directory",
+       [&](ZipLayout& l) {
+         l.after = zip64Record(0, 0, 0);
+         for (int i = 0; i < 1400; ++i) l.after += zip64Locator(baseSize) + record(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+       },
+       kReads, ""},
+      // libzip takes a record of no entries but a directory for Info-ZIP's
+      // count of 65,536 entries wrapped to 0, and makes room for them.
+      {"2,900 records after it that state no entries but a directory of 46 bytes where none begins",
+       [&](ZipLayout& l) { l.after = copies(record(0, 46, 0), 2900); }, kRefused,
+       "it ends in end records of a ZIP archive that state 190054400 entries where no directory lists them, "
+       "more than its " +
+           std::to_string(baseSize + 2900 * 22) + " bytes can hold; they are not read"},
       {"2,900 records after it that state 65,535 entries and no directory",
        [&](ZipLayout& l) { l.after = copies(record(65535, 0, 0), 2900); }, kRefused,
        "it ends in end records of a ZIP archive that state 190051500 entries where no directory lists them, "
