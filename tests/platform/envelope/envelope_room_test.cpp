@@ -225,6 +225,10 @@ TEST_F(EnvelopeRoomTest, WhatWouldFillTheDiskIsRefusedBeforeAByteIsWritten) {
          return Cause{"Disk full: the envelope's documents take " + std::to_string(40 * 65536 + order) +
                           " bytes, more than the 1048576 bytes free in " + folder};
        }},
+      // A file system that gives no figure (ramfs, a read-only one): the
+      // writes say whether there is room.
+      {"the same photos, where no free space is stated",
+       [&] { return Envelope(0, false, std::vector<std::size_t>(40, 65536)); }, std::nullopt, kUnpacks, nullptr},
       {"the same photos, with exactly their size free",
        [&] { return Envelope(0, false, std::vector<std::size_t>(40, 65536)); }, 40 * 65536 + order, kUnpacks,
        nullptr},
