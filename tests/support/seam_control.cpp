@@ -22,7 +22,8 @@ std::string SeamPersonality() {
 
 bool SeamHasHardLinks() {
   const std::string personality = SeamPersonality();
-  return personality != "vfat" && personality != "fusefat";
+  return personality != "vfat" && personality != "fusefat" && personality != "fusefat-ino" &&
+         personality != "webdav";
 }
 
 void ArmSeam(long stop, long kill) {
@@ -40,6 +41,10 @@ void RefuseLocks(bool on) {
 
 void WriteNothing(bool on) {
   if (const auto writeNothing = Find<void (*)(int)>("ombrel_seam_write_nothing")) writeNothing(on ? 1 : 0);
+}
+
+void ForgetInodes() {
+  if (const auto forget = Find<void (*)()>("ombrel_seam_forget_inodes")) forget();
 }
 
 }  // namespace ombrel::testing

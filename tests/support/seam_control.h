@@ -10,10 +10,11 @@ namespace ombrel::testing {
 
 // Whether the seam is preloaded in this process.
 bool SeamLoaded();
-// Its personality: "local", "nfs", "vfat", "fusefat"; "" when not loaded.
+// Its personality: "local", "nfs", "vfat", "fusefat", "fusefat-ino", "fuse",
+// "sshfs", "webdav", "ramfs"; "" when not loaded.
 std::string SeamPersonality();
 // Whether files can have hard links under the seam's personality (or
-// without the seam).
+// without the seam); a WebDAV mount's link() fails, as good as none.
 bool SeamHasHardLinks();
 // Counts from 0 again; the process stops (SIGSTOP) right after counted call
 // stop and is killed (SIGKILL) right after call kill; 0 for never.
@@ -25,5 +26,9 @@ void RefuseLocks(bool on);
 // While on, every write to a file under the seam's root writes nothing and
 // returns 0, as a file that takes no more bytes.
 void WriteNothing(bool on);
+// The kernel forgets every inode under the seam's root that no process of
+// the test holds open: each such file states a new inode number from now on
+// (but where the file system gives its own numbers).
+void ForgetInodes();
 
 }  // namespace ombrel::testing
