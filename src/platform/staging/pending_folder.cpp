@@ -47,46 +47,63 @@ PendingFolder::PendingFolder(const std::string& folder, const std::string& sourc
 }
 
 bool PendingFolder::Make(const std::string& name) {
-  if (::mkdirat(folderFd_.get(), name.c_str(), 0700) != 0) {
-    const int error = errno;
-    if (error == EEXIST) return false;
-    throw ErrnoCause(error, source_, kCreateIn, folder_);
+  FileDescriptor fd;
+  FileDescriptor lock;
+  if (!MakeFolder(name) || !LockFolder(name, fd, lock)) return false;
+  filesFd_ = MakeFilesFolder(name, fd.get(), lock);
+  name_ = name;
+  fd_ = std::move(fd);
+  lockFd_ = std::move(lock);
+  return true;
+}
+
+bool PendingFolder::MakeFolder(const std::string& name) {
+  if (::mkdirat(folderFd_.get(), name.c_str(), 0700) == 0) {
+    PauseForTests(StagingPause::kFolderMade);
+    return true;
   }
-  PauseForTests(StagingPause::kFolderMade);
+  const int error = errno;
+  if (error == EEXIST) return false;
+  throw ErrnoCause(error, source_, kCreateIn, folder_);
+}
+
+bool PendingFolder::LockFolder(const std::string& name, FileDescriptor& fd, FileDescriptor& lock) {
   // Until its lock file is made and locked, a clean-up may take the folder
   // for one whose making was cut short and remove it (it is empty until then).
-  FileDescriptor fd = OpenFolderAt(folderFd_.get(), name);
-  if (!fd) {
+  FileDescriptor folder = OpenFolderAt(folderFd_.get(), name);
+  if (!folder) {
     const int error = errno;
     return Abandon(name, error, kCreateIn);
   }
-  LockedOpen lock = OpenLocked(fd.get(), kLock, O_CREAT | O_EXCL);
-  switch (lock.result) {
+  LockedOpen locked = OpenLocked(folder.get(), kLock, O_CREAT | O_EXCL);
+  switch (locked.result) {
     case LockedOpenResult::kNotOpened:
-      return Abandon(name, lock.error, kCreateIn);
+      return Abandon(name, locked.error, kCreateIn);
     case LockedOpenResult::kLockFailed:
-      return Abandon(name, lock.error, "Cannot lock a file in");
+      return Abandon(name, locked.error, "Cannot lock a file in");
     case LockedOpenResult::kHeld:
     case LockedOpenResult::kNotNamed:
       return false;  // a clean-up took it, and clears it under its lock
     case LockedOpenResult::kLocked:
       break;
   }
-  // Locked, and still the folder made above: a clean-up may have removed it
+  // Locked, and still the folder made: a clean-up may have removed it
   // before the lock, and someone else made another of that name.
-  if (!NamesOpenFile(folderFd_.get(), name, fd.get())) return false;
+  if (!NamesOpenFile(folderFd_.get(), name, folder.get())) return false;
+  fd = std::move(folder);
+  lock = std::move(locked.fd);
+  return true;
+}
+
+FileDescriptor PendingFolder::MakeFilesFolder(const std::string& name, int fd, FileDescriptor& lock) {
   FileDescriptor files;
-  if (::mkdirat(fd.get(), kFiles, 0700) == 0) files = OpenFolderAt(fd.get(), kFiles);
+  if (::mkdirat(fd, kFiles, 0700) == 0) files = OpenFolderAt(fd, kFiles);
   if (!files) {
     const int error = errno;
-    ClearPendingFolder(folderFd_.get(), fd.get(), name, std::move(lock.fd));
+    ClearPendingFolder(folderFd_.get(), fd, name, std::move(lock));
     throw ErrnoCause(error, source_, kCreateIn, folder_);
   }
-  name_ = name;
-  fd_ = std::move(fd);
-  lockFd_ = std::move(lock.fd);
-  filesFd_ = std::move(files);
-  return true;
+  return files;
 }
 
 bool PendingFolder::Abandon(const std::string& name, int error, const std::string& what) {

@@ -93,11 +93,19 @@ class PendingFolder {
     bool claimed = false;  // the name did not exist when the record was written
   };
 
-  // Makes, opens and locks the pending folder name. False when the name is
-  // taken, or a clean-up took the new folder for stale: another name is
-  // tried. Raises the cause of any other failure, having removed what it
-  // made.
+  // Makes, opens and locks the pending folder name, with its files/. False
+  // when the name is taken, or a clean-up took the new folder for stale:
+  // another name is tried. Raises the cause of any other failure, having
+  // removed what it made. Its steps:
   bool Make(const std::string& name);
+  // The folder made; false when the name is taken.
+  bool MakeFolder(const std::string& name);
+  // The folder made opened as fd, its lock file made and locked as lock,
+  // both still the ones named; false when a clean-up took the folder.
+  bool LockFolder(const std::string& name, FileDescriptor& fd, FileDescriptor& lock);
+  // Its files/, opened; on a failure the folder is cleared (lock is closed
+  // then) and the cause raised.
+  FileDescriptor MakeFilesFolder(const std::string& name, int fd, FileDescriptor& lock);
   // False when the error is ENOENT (a clean-up removed the folder just
   // made); otherwise removes that folder and raises the error.
   bool Abandon(const std::string& name, int error, const std::string& what);
