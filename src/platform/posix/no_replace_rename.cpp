@@ -19,8 +19,6 @@ bool NoRenameFlags(int error) { return error == EINVAL || error == ENOSYS || err
 
 }  // namespace
 
-bool NoHardLinks(int error) { return error == EPERM || error == ENOTSUP || error == ENOSYS; }
-
 int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* to) {
   if (::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0) return 0;
   if (const int error = errno; !NoRenameFlags(error)) return error;
@@ -30,7 +28,7 @@ int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* 
     ::unlinkat(toFolder, to, 0);
     return error;
   }
-  if (const int error = errno; !NoHardLinks(error)) return error;
+  if (const int error = errno; error == EEXIST) return error;
   struct stat existing {};
   if (::fstatat(toFolder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
   if (const int error = errno; error != ENOENT) return error;

@@ -12,8 +12,9 @@ namespace ombrel {
 //  2. where the file system has no such rename (EINVAL, ENOSYS, ENOTSUP): a
 //     hard link, which fails on an existing name, then the old name removed;
 //     if that removal fails, the new name goes again and its error is given;
-//  3. where it has no hard links either (EPERM, ENOTSUP, ENOSYS): a check
-//     that to is absent, then a plain rename. Between the two another
+//  3. where the hard link fails for any other reason (no hard links there,
+//     or an I/O error from a WebDAV mount): a check that to is absent, then
+//     a plain rename, whose error is the one given. Between the two another
 //     process could give to a file, which the rename would replace: the one
 //     way that is not atomic (see docs/formats.md). A kill never leaves
 //     anything under to but the whole file.
@@ -28,8 +29,5 @@ int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* 
 //     removes the claim again if it still is an empty file.
 // Returns 0, or the errno of the failure: EEXIST when to exists.
 int RenameOverOwnClaim(int fromFolder, const char* from, int toFolder, const char* to);
-
-// Whether errno from a hard link means the file system has none.
-bool NoHardLinks(int error);
 
 }  // namespace ombrel

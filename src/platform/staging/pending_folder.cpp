@@ -83,7 +83,13 @@ bool PendingFolder::LockFolder(const std::string& name, FileDescriptor& fd, File
       return Abandon(name, locked.error, "Cannot lock a file in");
     case LockedOpenResult::kHeld:
     case LockedOpenResult::kNotNamed:
-      return false;  // a clean-up took it, and clears it under its lock
+      // A clean-up took it and clears it under its lock. A FUSE or NFS
+      // mount keeps the lock file it removed while open here under a hidden
+      // name until now, closed: the folder goes once empty, if still this one.
+      if (NamesOpenFile(folderFd_.get(), name, folder.get())) {
+        ::unlinkat(folderFd_.get(), name.c_str(), AT_REMOVEDIR);
+      }
+      return false;
     case LockedOpenResult::kLocked:
       break;
   }
