@@ -6,12 +6,15 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <set>
 
 #include "platform/errors/errno_error.h"
+#include "platform/files/path_names.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/file_lock.h"
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/whole_io.h"
+#include "platform/staging/stale_temporaries.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
@@ -119,17 +122,26 @@ class FileWorkspaceLock : public WorkspaceLock {
 
   void Record(const std::vector<RecordedFile>& files) override {
     if (!fd_ || files.empty()) return;
-    const std::string bytes = EncodeRecord(Absolute(files));
+    const std::vector<RecordedFile> absolute = Absolute(files);
+    const std::string bytes = EncodeRecord(absolute);
     if (const int error = WriteAllAt(fd_.get(), bytes.data(), bytes.size(), end_)) {
       // A part written would hide whatever is appended after it.
       ::ftruncate(fd_.get(), end_);
       throw ErrnoCause(error, kSource, "Cannot write", path_);
     }
     end_ += static_cast<off_t>(bytes.size());
+    for (const RecordedFile& file : absolute) folders_.insert(ParentFolderName(file.path));
   }
 
   void Forget() override {
     if (!fd_ || end_ == kept_) return;
+    // The step's own pending folder can outlive it by a moment: a FUSE mount
+    // lets go of a closed file only after close returns, so the folder's
+    // lock file, removed right after, may stay hidden and keep the folder.
+    // Long gone by now, with whatever a copy left, it is cleared here rather
+    // than at the next step.
+    for (const std::string& folder : folders_) RemoveStaleTemporaries(folder.empty() ? "." : folder);
+    folders_.clear();
     if (::ftruncate(fd_.get(), kept_) == 0) end_ = kept_;
   }
 
@@ -180,6 +192,8 @@ class FileWorkspaceLock : public WorkspaceLock {
   // be cleared ends: Forget keeps that part.
   off_t end_ = 0;
   off_t kept_ = 0;
+  // The folders of the names this holder recorded.
+  std::set<std::string> folders_;
 };
 
 }  // namespace

@@ -183,6 +183,25 @@ TEST(WorkspaceRecordTest, AFinishedStepLeavesNothingToClear) {
   EXPECT_EQ(dir.Read("front.jpg"), "front photo");
 }
 
+// A step that finishes also clears, in each folder it recorded names in,
+// what it left without a name of its own: a FUSE mount lets go of a closed
+// file only after close returns, so the step's pending folder can stay
+// behind, held by its lock file's hidden copy, until a moment later. A
+// folder the step recorded nothing in is not its business.
+TEST(WorkspaceRecordTest, AFinishedStepClearsItsOwnLeftoversInTheFoldersItRecorded) {
+  TempDir dir;
+  fs::create_directories(dir.path() / "XML" / ".ombrel-AbC123");
+  fs::create_directories(dir.path() / "Other" / ".ombrel-DeF456");
+  auto lock = CreateFileWorkspaceLock(dir.str());
+  ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
+  lock->Record({Holding(dir.File("XML/order.xml"), "order")});
+  EXPECT_TRUE(fs::exists(dir.path() / "XML" / ".ombrel-AbC123"));
+  lock->Forget();
+  EXPECT_FALSE(fs::exists(dir.path() / "XML" / ".ombrel-AbC123"));
+  EXPECT_TRUE(fs::exists(dir.path() / "Other" / ".ombrel-DeF456"));
+  EXPECT_EQ(LockFileBytes(dir), "");
+}
+
 // A recorded name that holds the recorded bytes but cannot be removed (a
 // read-only file system) stays recorded, past a later step that finishes,
 // so each holder tries it again; the log can say why.
