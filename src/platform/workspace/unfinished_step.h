@@ -28,8 +28,4 @@ struct ClearedStep {
 // and is left alone. Never raises.
 ClearedStep ClearRecordedFiles(const std::vector<RecordedFile>& files);
 
-// The CRC-32 of the regular file open as fd, read from its start; nothing
-// when it cannot be read.
-std::optional<uint32_t> FileCrc32(int fd);
-
 }  // namespace ombrel
