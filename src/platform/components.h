@@ -8,8 +8,8 @@
 
 #include "platform/envelope/envelope.h"
 #include "platform/files/file_system_object.h"
-#include "platform/workspace/workspace_lock.h"
 #include "platform/report/report_document.h"
+#include "platform/workspace/workspace_lock.h"
 #include "platform/xml/xml_dom.h"
 
 namespace ombrel {

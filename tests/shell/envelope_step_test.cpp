@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/envelope/envelope.h"
-#include "platform/workspace/workspace_lock.h"
 #include "platform/text/sender_text.h"
+#include "platform/workspace/workspace_lock.h"
 #include "services/file_record.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"

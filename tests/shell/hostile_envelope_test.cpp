@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/workspace/workspace_lock.h"
 #include "platform/text/sender_text.h"
+#include "platform/workspace/workspace_lock.h"
 #include "real_engine_shell_test.h"
 #include "support/envelope_builder.h"
 #include "support/private_mount.h"

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/whole_io.h"
 
 namespace ombrel {
@@ -48,19 +49,13 @@ bool SameOpenContents(int first, int second) {
 }  // namespace
 
 bool SameContents(int fd, const std::string& path) {
-  const int other = OpenRegular(path);
-  if (other < 0) return false;
-  const bool same = SameOpenContents(fd, other);
-  ::close(other);
-  return same;
+  const FileDescriptor other(OpenRegular(path));
+  return other && SameOpenContents(fd, other.get());
 }
 
 bool SameContents(const std::string& first, const std::string& second) {
-  const int fd = OpenRegular(first);
-  if (fd < 0) return false;
-  const bool same = SameContents(fd, second);
-  ::close(fd);
-  return same;
+  const FileDescriptor fd(OpenRegular(first));
+  return fd && SameContents(fd.get(), second);
 }
 
 }  // namespace ombrel

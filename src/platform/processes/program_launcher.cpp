@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/errors/error.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/retry_after_signal.h"
 
 namespace ombrel {
@@ -48,17 +49,16 @@ void StartDetached(const std::string& path) {
     ::_exit(grandchild < 0 ? 1 : 0);
   }
   const int fork_error = errno;
-  ::close(status_pipe[1]);
+  FileDescriptor(status_pipe[1]).Reset();
+  const FileDescriptor readEnd(status_pipe[0]);
   if (child < 0) {
-    ::close(status_pipe[0]);
     throw Error(err::kPathFileAccessError, kSource,
                 "Cannot start " + path + ": " + std::strerror(fork_error));
   }
   int child_status = 0;
   RetryAfterSignal(pid_t{-1}, ::waitpid, child, &child_status, 0);
   int exec_error = 0;
-  const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, status_pipe[0], &exec_error, sizeof exec_error);
-  ::close(status_pipe[0]);
+  const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, readEnd.get(), &exec_error, sizeof exec_error);
   if (n > 0) {
     throw Error(err::kFileNotFound, kSource,
                 "Cannot start " + path + ": " + std::strerror(exec_error));

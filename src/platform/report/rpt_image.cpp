@@ -8,20 +8,20 @@
 #include <filesystem>
 
 #include "platform/errors/errno_error.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
 
 void RptImage::AttachFile(const std::string& path) {
   int error = 0;
-  const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  const FileDescriptor fd(path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd) {
     error = path.empty() ? ENOENT : errno;
   } else {
     struct stat status {};
-    if (::fstat(fd, &status) != 0) error = errno;
+    if (::fstat(fd.get(), &status) != 0) error = errno;
     else if (S_ISDIR(status.st_mode)) error = EISDIR;
-    ::close(fd);
   }
   if (error != 0) {
     const int32_t number = ClassicErrorNumber(error);

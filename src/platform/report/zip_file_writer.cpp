@@ -11,10 +11,11 @@
 #include "platform/errors/errno_error.h"
 #include "platform/errors/error.h"
 #include "platform/files/path_names.h"
-#include "platform/staging/pending_file.h"
-#include "platform/staging/stale_temporaries.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/report/held_entry_writer.h"
 #include "platform/report/size_checked_file_source.h"
+#include "platform/staging/pending_file.h"
+#include "platform/staging/stale_temporaries.h"
 #include "platform/text/sender_text.h"
 
 namespace ombrel {
@@ -212,10 +213,8 @@ void WriteZipFile(const std::string& path, const std::vector<ZipTextEntry>& text
   }
   file.ReplaceAs(path);
   // The new name on disk; the report is complete either way.
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    ::fsync(folderFd);
-    ::close(folderFd);
+  if (const FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); folderFd) {
+    ::fsync(folderFd.get());
   }
 }
 

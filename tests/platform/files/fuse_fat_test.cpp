@@ -18,11 +18,11 @@
 #include <zip.h>
 
 #include "platform/envelope/zip_envelope.h"
-#include "platform/staging/pending_file.h"
-#include "platform/staging/stale_temporaries.h"
-#include "platform/staging/pending_folder.h"
 #include "platform/report/held_entry_writer.h"
 #include "platform/report/zip_file_writer.h"
+#include "platform/staging/pending_file.h"
+#include "platform/staging/pending_folder.h"
+#include "platform/staging/stale_temporaries.h"
 #include "support/envelope_builder.h"
 #include "support/fuse_fat_image.h"
 #include "support/seam_control.h"

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/report/zip_file_writer.h"
 #include "platform/staging/pending_file.h"
 #include "platform/staging/stale_temporaries.h"
-#include "platform/report/zip_file_writer.h"
 #include "support/seam_control.h"
 #include "support/temp_dir.h"
 

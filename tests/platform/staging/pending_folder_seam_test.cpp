@@ -15,9 +15,9 @@
 
 #include "platform/errors/error.h"
 #include "platform/staging/pending_file.h"
-#include "platform/staging/stale_temporaries.h"
 #include "platform/staging/pending_folder.h"
 #include "platform/staging/pending_folder_layout.h"
+#include "platform/staging/stale_temporaries.h"
 #include "support/seam_control.h"
 #include "support/staged_files.h"
 #include "support/temp_dir.h"
