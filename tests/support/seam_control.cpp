@@ -47,4 +47,9 @@ void ForgetInodes() {
   if (const auto forget = Find<void (*)()>("ombrel_seam_forget_inodes")) forget();
 }
 
+bool SeamForgetsAlways() {
+  const auto forgetsAlways = Find<int (*)()>("ombrel_seam_forgets_always");
+  return forgetsAlways != nullptr && forgetsAlways() != 0;
+}
+
 }  // namespace ombrel::testing

@@ -30,5 +30,8 @@ void WriteNothing(bool on);
 // the test holds open: each such file states a new inode number from now on
 // (but where the file system gives its own numbers).
 void ForgetInodes();
+// Whether the kernel forgets so between any two calls ("fuse", or any
+// personality with OMBREL_FS_SEAM_FORGET=1).
+bool SeamForgetsAlways();
 
 }  // namespace ombrel::testing

@@ -19,19 +19,20 @@
 //              (EINVAL), no O_TMPFILE (EOPNOTSUPP), no chmod (ENOSYS), a
 //              file removed while open kept under a hidden name
 //              (".fuse_hidden...") as on NFS; a rename stamps the file's
-//              time; and, as fusefat does, once a write into the middle of a
-//              file's last cluster (4 KiB here) has ended before the file's
-//              end, every write through that descriptor that would make the
-//              file longer is refused (EPERM)
-//     fusefat-ino  fusefat mounted with its own inode numbers: every empty
-//              file states inode 0
+//              time; inode numbers forgotten as on "fuse"; and, as fusefat
+//              does, once a write into the middle of a file's last cluster
+//              (4 KiB here) has ended before the file's end, every write
+//              through that descriptor that would make the file longer is
+//              refused (EPERM)
+//     fusefat-ino  fusefat mounted with its own inode numbers, which it
+//              keeps when the kernel forgets: every empty file states inode 0
 //     fuse     a disk file system through FUSE: hard links, no O_TMPFILE,
 //              removed open files hidden, and the kernel forgets every
 //              inode no process holds open between any two calls, so such a
 //              file states another number at each look
 //     sshfs    hard links whose names each state their own number (the
-//              FUSE library's node of the name), no rename with flags, no
-//              O_TMPFILE, removed open files hidden
+//              FUSE library's node of the name, forgotten as on "fuse"), no
+//              rename with flags, no O_TMPFILE, removed open files hidden
 //     webdav   a network mount whose link() fails (EIO), no rename with
 //              flags (EINVAL), no O_TMPFILE
 //     ramfs    states no blocks at all (statvfs: 0 blocks, 0 free)
@@ -39,10 +40,11 @@
 //   OMBREL_FS_SEAM_FORGET=1  the kernel forgets between any two calls, as on
 //              "fuse", under any personality
 //
-// Where the numbers are a FUSE library's (all but fusefat-ino), a test can
-// make the kernel forget: every file no process of the test holds open then
-// states a new inode number. A rename that stamps the time moves the file's
-// time to the next 2-second step after it, never to the clock's.
+// Under any personality but fusefat-ino a test can also make the kernel
+// forget at a moment of its choosing: every file no process of the test
+// holds open then states a new inode number. A rename that stamps the time
+// moves the file's time to the next 2-second step after it, never to the
+// clock's.
 //
 // A test can also have locks refused and writes write nothing. It also
 // counts the calls that name, rename or remove a file under the root (a
@@ -596,6 +598,9 @@ int fstatvfs64(int fd, struct statvfs64* status) {
   const int result = Real<int (*)(int, struct statvfs64*)>("fstatvfs64")(fd, status);
   return UnderRoot(FolderOf(fd)) ? Statvfs(result, status) : result;
 }
+
+// Whether the kernel forgets between any two calls.
+int ombrel_seam_forgets_always() { return TheSettings().forgetsAlways ? 1 : 0; }
 
 // The kernel forgets every inode that no process of the test holds open:
 // each such file states a new number from now on.

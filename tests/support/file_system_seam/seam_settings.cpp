@@ -35,7 +35,10 @@ const Settings& TheSettings() {
     if (const char* root = getenv("OMBREL_FS_SEAM_ROOT")) s.root = root;
     while (s.root.size() > 1 && s.root.back() == '/') s.root.pop_back();
     const char* forget = getenv("OMBREL_FS_SEAM_FORGET");
-    s.forgetsAlways = s.personality == Personality::kFuse || (forget != nullptr && strcmp(forget, "1") == 0);
+    // A FUSE library's node ids are forgotten with the kernel's inodes.
+    const bool nodeIds = s.personality == Personality::kFuse || s.personality == Personality::kFuseFat ||
+                         s.personality == Personality::kSshfs;
+    s.forgetsAlways = nodeIds || (forget != nullptr && strcmp(forget, "1") == 0);
     return s;
   }();
   return settings;

@@ -14,7 +14,8 @@ struct Settings {
   std::string name = "local";
   std::string root;
   // The kernel forgets every inode no process holds open between any two
-  // calls (OMBREL_FS_SEAM_FORGET=1, or the "fuse" personality).
+  // calls (where the numbers are a FUSE library's node ids: "fusefat",
+  // "fuse", "sshfs"; or with OMBREL_FS_SEAM_FORGET=1).
   bool forgetsAlways = false;
 };
 
