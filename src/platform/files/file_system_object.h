@@ -95,8 +95,9 @@ class FileSystemObject {
   // Opens a file for reading as text. Raises an error when it cannot be opened.
   virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;
 
-  // Opens a file to add to its end, creating it when missing (readable and
-  // writable by everyone the umask allows). nullptr, with error set, when it
+  // Opens a file to add to its end, creating it when missing with its
+  // folder's read and write bits (see shared_file.h), so that the log beside
+  // the program takes every user who may write there. nullptr, with error set, when it
   // cannot be opened.
   virtual std::unique_ptr<AppendStream> OpenForAppend(const std::string& path,
                                                       std::error_code& error) = 0;

@@ -20,6 +20,7 @@
 #include "platform/posix/folder_names.h"
 #include "platform/posix/no_replace_rename.h"
 #include "platform/posix/retry_after_signal.h"
+#include "platform/posix/shared_file.h"
 #include "platform/posix/whole_io.h"
 #include "platform/staging/pending_file.h"
 #include "platform/text/ascii_case.h"
@@ -242,13 +243,13 @@ class LocalFileSystem : public FileSystemObject {
   }
 
   std::unique_ptr<AppendStream> OpenForAppend(const std::string& path, std::error_code& error) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    FileDescriptor fd = OpenSharedFile(path, O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (!fd) {
       error = std::error_code(errno, std::generic_category());
       return nullptr;
     }
     error.clear();
-    return std::make_unique<LocalAppendStream>(fd);
+    return std::make_unique<LocalAppendStream>(fd.Release());
   }
 
  private:

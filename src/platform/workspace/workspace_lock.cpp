@@ -13,6 +13,7 @@
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/file_lock.h"
 #include "platform/posix/retry_after_signal.h"
+#include "platform/posix/shared_file.h"
 #include "platform/posix/whole_io.h"
 #include "platform/staging/stale_temporaries.h"
 #include "platform/text/sender_text.h"
@@ -29,46 +30,6 @@ constexpr off_t kMaxRecordSize = 64 * 1024 * 1024;
 // anywhere; never waiting, should a FIFO have the name.
 constexpr int kOpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// The permission bits a lock file in folder takes: the folder's read and
-// write bits, so whoever may write the folder may lock the file. Nothing
-// when the folder cannot be asked.
-std::optional<mode_t> FolderPermissions(const std::string& folder) {
-  struct stat status {};
-  if (::stat(folder.empty() ? "." : folder.c_str(), &status) != 0) return std::nullopt;
-  return status.st_mode & 0666;
-}
-
-// The lock file at path, opened for reading and writing, made when there is
-// none; invalid with errno set when it cannot be.
-FileDescriptor OpenLockFile(const std::string& path, const std::string& folder) {
-  const std::optional<mode_t> permissions = FolderPermissions(folder);
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    FileDescriptor fd(RetryAfterSignal(-1, ::open, path.c_str(), kOpenFlags));
-    if (fd) {
-      // A file an earlier version made with the umask's narrower bits is
-      // widened by its owner, who alone may.
-      struct stat status {};
-      if (permissions && ::fstat(fd.get(), &status) == 0 && status.st_uid == ::geteuid() &&
-          (status.st_mode & *permissions) != *permissions) {
-        ::fchmod(fd.get(), (status.st_mode & 07777) | *permissions);
-      }
-      return fd;
-    }
-    if (errno != ENOENT) return fd;
-    // Made exclusively, so only its maker sets its bits; after the create,
-    // since the umask narrows what open gives.
-    fd = FileDescriptor(RetryAfterSignal(-1, ::open, path.c_str(), kOpenFlags | O_CREAT | O_EXCL, 0666));
-    if (fd) {
-      if (permissions) ::fchmod(fd.get(), *permissions);
-      return fd;
-    }
-    if (errno != EEXIST) return fd;
-    // Another window made it meanwhile: open that one.
-  }
-  errno = EEXIST;
-  return FileDescriptor();
-}
-
 // Each path made absolute: the record is read by a window whose current
 // folder may be another.
 std::vector<RecordedFile> Absolute(std::vector<RecordedFile> files) {
@@ -84,14 +45,14 @@ std::vector<RecordedFile> Absolute(std::vector<RecordedFile> files) {
 class FileWorkspaceLock : public WorkspaceLock {
  public:
   explicit FileWorkspaceLock(const std::string& folder)
-      : folder_(folder), path_(folder + kWorkspaceLockFileName) {}
+      : path_(folder + kWorkspaceLockFileName) {}
 
   WorkspaceLockResult TryTake() override {
     if (fd_) return WorkspaceLockResult::kTaken;
     failure_.reset();
     // Opened afresh at each try, so a lock file a user deleted meanwhile is
     // made again.
-    FileDescriptor fd = OpenLockFile(path_, folder_);
+    FileDescriptor fd = OpenSharedFile(path_, kOpenFlags);
     if (!fd) {
       const int error = errno;
       return Unavailable(ErrnoCause(error, kSource, "Cannot create or open", path_));
@@ -183,7 +144,6 @@ class FileWorkspaceLock : public WorkspaceLock {
     }
   }
 
-  std::string folder_;
   std::string path_;
   FileDescriptor fd_;
   std::optional<Error> failure_;

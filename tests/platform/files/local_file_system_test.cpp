@@ -152,6 +152,39 @@ TEST_F(LocalFileSystemTest, OpenForAppendAddsToTheEndAndGivesTheSystemsCode) {
   EXPECT_EQ(written, 0U);
 }
 
+// The log is made with its folder's read and write bits whatever the umask,
+// so the windows of every user who may write beside the program can add to
+// it; a file that is no regular file (a device) is never changed.
+TEST_F(LocalFileSystemTest, OpenForAppendMakesTheFileWithItsFoldersPermissions) {
+  {
+    const int probe = ::open(dir_.Write("probe", "").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(probe, 0);
+    const int changed = ::fchmod(probe, 0600);
+    ::close(probe);
+    if (changed != 0) GTEST_SKIP() << "this file system sets no file's mode (FAT through FUSE)";
+  }
+  const mode_t umask = ::umask(022);
+  for (const auto& [folderMode, fileMode] : {std::pair<mode_t, mode_t>{0777, 0666}, {0755, 0644}, {0750, 0640}}) {
+    SCOPED_TRACE(std::to_string(folderMode));
+    const std::string folder = dir_.File("bin" + std::to_string(folderMode));
+    fs::create_directories(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), folderMode), 0);
+    std::error_code error;
+    ASSERT_TRUE(fso_->OpenForAppend(folder + "/Ombrel.LOG", error)) << error.message();
+    struct stat status {};
+    ASSERT_EQ(::stat((folder + "/Ombrel.LOG").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, fileMode);
+  }
+  ::umask(umask);
+  struct stat before {};
+  ASSERT_EQ(::stat("/dev/full", &before), 0);
+  std::error_code error;
+  EXPECT_TRUE(fso_->OpenForAppend("/dev/full", error));
+  struct stat after {};
+  ASSERT_EQ(::stat("/dev/full", &after), 0);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+}
+
 // A write that writes nothing and reports no error (a file that takes no
 // more bytes) is a failure, not a reason to ask again forever. Made to
 // happen by the file-system seam, so this runs only under it.
