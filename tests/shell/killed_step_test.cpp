@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "real_engine_shell_test.h"
+#include "killed_step_fixture.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 #include "support/seam_control.h"
@@ -29,48 +29,18 @@ namespace {
 namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
 using testing::Listing;
+using testing::KilledStepTest;
 using testing::ReadReport;
-using testing::RealEngineShellTest;
-using testing::ShownBox;
 using testing::WrittenReport;
-
-using Images = std::vector<std::pair<std::string, std::optional<std::string>>>;
-
-// An order naming a front and a street photo.
-std::string Order(const std::string& borrower) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ORDER><FORMNUM>1004</FORMNUM><BORROWER>" + borrower +
-         "</BORROWER><SUBJECTFRONTVIEW>front.jpg</SUBJECTFRONTVIEW>"
-         "<SUBJECTSTREETVIEW>street.jpg</SUBJECTSTREETVIEW></ORDER>\n";
-}
 
 const std::string kKilledFront = "\xFF\xD8\xFF\xE0 the killed step's front photo";
 const std::string kKilledStreet = "\xFF\xD8\xFF\xE0 the killed step's street photo";
 const std::string kNextFront = "\xFF\xD8\xFF\xE0 the next step's front photo";
 
-Images ImagesOf(const WrittenReport& report) {
-  Images images;
-  for (const auto& image : report.images) images.emplace_back(image.frame, image.bytes);
-  return images;
-}
-
 bool IsTemporary(const std::string& name) { return name.rfind(".ombrel-", 0) == 0; }
 
-class EnvelopeStepKilledAfterEachCallTest : public RealEngineShellTest {
+class EnvelopeStepKilledAfterEachCallTest : public KilledStepTest {
  protected:
-  std::string Report(const std::string& name) const { return dataDir + "/DATA/" + name; }
-
-  // The step on envelope in this window, saving its report as reportName:
-  // the boxes it showed and the report it wrote.
-  std::pair<std::vector<ShownBox>, std::optional<WrittenReport>> Convert(const std::string& envelope,
-                                                                        const std::string& reportName) {
-    ui.boxes.clear();
-    ui.AnswerDialog(envelope);
-    ui.AnswerDialog(Report(reportName));
-    Program().Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    return {ui.boxes, ReadReport(Report(reportName))};
-  }
-
   // The step on envelope, saving as reportName, in a child process killed
   // right after its counted call kill; the child's status. A child that runs
   // to its end exits 0 when it showed no box and used every answer.
@@ -154,13 +124,8 @@ TEST_F(EnvelopeStepKilledAfterEachCallTest, TheNextStepGoesAsOnACleanWorkspace) 
   EXPECT_LT(kill, 1000) << "the step never ran to its end";
   // Kills fell after the step had named its documents: the next step had a
   // record to clear, and cleared all of it.
-  const std::vector<std::string> log = LogTexts();
-  EXPECT_GT(std::count_if(log.begin(), log.end(),
-                          [](const std::string& line) { return line.find("did not finish") != std::string::npos; }),
-            0);
-  EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                          [](const std::string& line) { return line.find("could not be removed") != std::string::npos; }),
-            0);
+  EXPECT_GT(LogLinesSaying("did not finish"), 0);
+  EXPECT_EQ(LogLinesSaying("could not be removed"), 0);
 }
 
 }  // namespace

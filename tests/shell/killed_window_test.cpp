@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/workspace/workspace_lock.h"
-#include "real_engine_shell_test.h"
+#include "killed_step_fixture.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 
@@ -25,18 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::EnvelopeBuilder;
-using testing::ReadReport;
-using testing::RealEngineShellTest;
-using testing::ShownBox;
+using testing::KilledStepTest;
+using testing::Listing;
 using testing::ShownDialog;
-using testing::WrittenReport;
-
-// An order naming a front and a street photo.
-std::string Order(const std::string& borrower) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ORDER><FORMNUM>1004</FORMNUM><BORROWER>" + borrower +
-         "</BORROWER><SUBJECTFRONTVIEW>front.jpg</SUBJECTFRONTVIEW>"
-         "<SUBJECTSTREETVIEW>street.jpg</SUBJECTSTREETVIEW></ORDER>\n";
-}
 
 const std::string kDeadFront = "\xFF\xD8\xFF\xE0 the dead window's front photo";
 const std::string kDeadStreet = "\xFF\xD8\xFF\xE0 the dead window's street photo";
@@ -49,11 +40,9 @@ struct KilledWindowCase {
 };
 void PrintTo(const KilledWindowCase& c, std::ostream* out) { *out << c.what; }
 
-class EnvelopeStepAfterAKilledWindowTest : public RealEngineShellTest,
+class EnvelopeStepAfterAKilledWindowTest : public KilledStepTest,
                                            public ::testing::WithParamInterface<KilledWindowCase> {
  protected:
-  std::string Report(const std::string& name) const { return dataDir + "/DATA/" + name; }
-
   // The step on envelope in a child process, killed at its Save dialog.
   void KillAtItsSaveDialog(const std::string& envelope) {
     const pid_t child = ::fork();
@@ -69,27 +58,6 @@ class EnvelopeStepAfterAKilledWindowTest : public RealEngineShellTest,
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the window was not killed";
-  }
-
-  // The step on envelope in this window, saving the report as reportName:
-  // the boxes it showed and the report it wrote.
-  std::pair<std::vector<ShownBox>, std::optional<WrittenReport>> Convert(const std::string& envelope,
-                                                                        const std::string& reportName) {
-    ui.boxes.clear();
-    ui.AnswerDialog(envelope);
-    ui.AnswerDialog(Report(reportName));
-    Program().Open_Click();
-    EXPECT_TRUE(ui.AllAnswersUsed());
-    return {ui.boxes, ReadReport(Report(reportName))};
-  }
-
-  std::vector<std::string> Files(const std::string& folder) const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kestrovDir + "/" + folder)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
   }
 };
 
@@ -121,26 +89,20 @@ TEST_P(EnvelopeStepAfterAKilledWindowTest, TheNextStepGoesAsOnACleanWorkspace) {
 
   // The dead window left its documents under their names.
   KillAtItsSaveDialog(XmlDir() + "dead.env");
-  EXPECT_FALSE(Files("Pix").empty());
-  ASSERT_GT(Files("XML").size(), 2U);
+  EXPECT_FALSE(Listing(kestrovDir + "/Pix").empty());
+  ASSERT_GT(Listing(kestrovDir + "/XML").size(), 2U);
 
   const auto [boxes, report] = Convert(XmlDir() + "live.env", "LIVE.RPT");
   EXPECT_EQ(boxes, cleanBoxes);
   ASSERT_TRUE(report.has_value());
-  std::vector<std::pair<std::string, std::optional<std::string>>> images, cleanImages;
-  for (const auto& image : report->images) images.emplace_back(image.frame, image.bytes);
-  for (const auto& image : cleanReport->images) cleanImages.emplace_back(image.frame, image.bytes);
-  EXPECT_EQ(images, cleanImages);
+  EXPECT_EQ(ImagesOf(*report), ImagesOf(*cleanReport));
 
-  EXPECT_EQ(Files("XML"), (std::vector<std::string>{"dead.env", "live.env"}));
-  EXPECT_EQ(Files("Pix"), std::vector<std::string>{});
+  EXPECT_EQ(Listing(kestrovDir + "/XML"), (std::vector<std::string>{"dead.env", "live.env"}));
+  EXPECT_EQ(Listing(kestrovDir + "/Pix"), std::vector<std::string>{});
   EXPECT_EQ(dirs.Read("kestrov/Ombrel.lock"), "");
   EXPECT_FALSE(fs::exists(Report("DEAD.RPT")));
   // The log says what was cleared; the user is told nothing.
-  const std::vector<std::string> log = LogTexts();
-  EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                          [](const std::string& line) { return line.find("did not finish") != std::string::npos; }),
-            1);
+  EXPECT_EQ(LogLinesSaying("did not finish"), 1);
 }
 
 }  // namespace
