@@ -21,11 +21,6 @@ int OpenRegular(const std::string& path) {
   return ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
 }
 
-// Reads up to size bytes at offset; the count read, or -1.
-ssize_t ReadAt(int fd, char* buffer, std::size_t size, off_t offset) {
-  return ReadFullAt(fd, buffer, size, offset);
-}
-
 bool SameOpenContents(int first, int second) {
   struct stat a {};
   struct stat b {};
@@ -36,8 +31,8 @@ bool SameOpenContents(int first, int second) {
   std::vector<char> left(kChunk);
   std::vector<char> right(kChunk);
   for (off_t offset = 0; offset < a.st_size;) {
-    const ssize_t n = ReadAt(first, left.data(), kChunk, offset);
-    if (n <= 0 || ReadAt(second, right.data(), static_cast<std::size_t>(n), offset) != n ||
+    const ssize_t n = ReadFullAt(first, left.data(), kChunk, offset);
+    if (n <= 0 || ReadFullAt(second, right.data(), static_cast<std::size_t>(n), offset) != n ||
         std::memcmp(left.data(), right.data(), static_cast<std::size_t>(n)) != 0) {
       return false;
     }

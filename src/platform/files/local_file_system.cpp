@@ -52,7 +52,10 @@ class LocalTextStream : public TextStream {
       text.resize(static_cast<std::size_t>(status.st_size));
     }
     const ssize_t read = ReadFull(fd_.get(), text.data(), text.size());
-    if (read < 0) throw ErrnoError(errno, kSource, path_);
+    if (read < 0) {
+      const int error = errno;
+      throw ErrnoError(error, kSource, path_);
+    }
     if (const auto got = static_cast<std::size_t>(read); got < text.size()) {
       text.resize(got);  // the file got shorter since it was measured
       return text;
@@ -63,7 +66,10 @@ class LocalTextStream : public TextStream {
     const std::unique_ptr<char[]> buffer(new char[kChunk]);
     for (;;) {
       const ssize_t n = RetryAfterSignal(ssize_t{-1}, ::read, fd_.get(), buffer.get(), kChunk);
-      if (n < 0) throw ErrnoError(errno, kSource, path_);
+      if (n < 0) {
+        const int error = errno;
+        throw ErrnoError(error, kSource, path_);
+      }
       if (n == 0) return text;
       if (text.size() + static_cast<std::size_t>(n) > kMaxTextSize) {
         throw Error(err::kOutOfMemory, kSource,
@@ -176,7 +182,10 @@ class LocalFileSystem : public FileSystemObject {
     if (path.empty() || ::lstat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
       throw Error(err::kFileNotFound, kSource, "File not found: " + SenderText(path));
     }
-    if (::unlink(path.c_str()) != 0) throw ErrnoError(errno, kSource, path);
+    if (::unlink(path.c_str()) != 0) {
+      const int error = errno;
+      throw ErrnoError(error, kSource, path);
+    }
   }
 
   bool SameContents(const std::string& first, const std::string& second) override {
@@ -202,7 +211,8 @@ class LocalFileSystem : public FileSystemObject {
   // Whether two paths that differ only in letter case, both there, name one
   // file though their numbers differ: a FUSE file system may give each
   // spelling a node of its own. They are one on a file system that folds
-  // case: their folder is one, and it does not list both spellings.
+  // case: their folder is one, and it lists exactly one spelling of the
+  // name. A folder that cannot be listed proves nothing: two files then.
   bool AreCaseAliases(const std::string& first, const std::string& second) {
     const std::string folder = ParentFolderName(first);
     const std::string otherFolder = ParentFolderName(second);
@@ -211,10 +221,8 @@ class LocalFileSystem : public FileSystemObject {
     const std::string otherName = FileNamePart(second);
     if (name == otherName) return true;
     const std::vector<std::string> names = FolderNames(folder.empty() ? "." : folder);
-    const auto listed = [&](const std::string& n) {
-      return std::find(names.begin(), names.end(), n) != names.end();
-    };
-    return !(listed(name) && listed(otherName));
+    return std::count_if(names.begin(), names.end(),
+                         [&](const std::string& listed) { return EqualsIgnoreCase(listed, name); }) == 1;
   }
 
   std::optional<Room> FreeSpace(const std::string& folder) override {

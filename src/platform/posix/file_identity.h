@@ -30,8 +30,4 @@ std::optional<uint64_t> RegularFileSize(int folderFd, const std::string& name);
 // read only when its size is that size.
 bool HoldsBytesOf(int folderFd, const std::string& name, uint64_t size, uint32_t crc);
 
-// The CRC-32 (as ZIP and zlib compute it) of the bytes of the file open as
-// fd, from its start; nothing when it cannot be read.
-std::optional<uint32_t> Crc32Of(int fd);
-
 }  // namespace ombrel

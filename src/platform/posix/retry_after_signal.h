@@ -4,18 +4,17 @@
 
 #include <cerrno>
 #include <type_traits>
-#include <utility>
 
 namespace ombrel {
 
 // Calls call(args...) until it does not fail with EINTR, and returns what it
 // returned last; failed is the value that means failure (-1 for most calls).
 template <typename Call, typename... Args>
-auto RetryAfterSignal(const std::invoke_result_t<Call, Args...>& failed, Call&& call, Args&&... args) {
-  std::invoke_result_t<Call, Args...> result;
+auto RetryAfterSignal(const std::invoke_result_t<Call, Args&...>& failed, Call&& call, Args&&... args) {
+  std::invoke_result_t<Call, Args&...> result;
   do {
     errno = 0;
-    result = call(std::forward<Args>(args)...);
+    result = call(args...);  // never moved from: the same arguments each time
   } while (result == failed && errno == EINTR);
   return result;
 }

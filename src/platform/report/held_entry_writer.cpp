@@ -15,7 +15,7 @@ int HeldEntryWriter::Write(const void* data, std::size_t length) {
   // A part before the hold goes over the file's bytes in place.
   if (position_ < heldFrom_) {
     const auto before = static_cast<std::size_t>(std::min<std::uint64_t>(length, heldFrom_ - position_));
-    if (const int failure = WriteAt(bytes, before, position_)) return failure;
+    if (const int failure = WriteAllAt(fd_, bytes, before, static_cast<off_t>(position_))) return failure;
     bytes += before;
     length -= before;
     position_ += before;
@@ -39,14 +39,10 @@ int HeldEntryWriter::Seek(std::uint64_t position) {
 
 int HeldEntryWriter::Flush() {
   if (held_.empty()) return 0;
-  if (const int failure = WriteAt(held_.data(), held_.size(), heldFrom_)) return failure;
+  if (const int failure = WriteAllAt(fd_, held_.data(), held_.size(), static_cast<off_t>(heldFrom_))) return failure;
   heldFrom_ += held_.size();
   held_.clear();
   return 0;
-}
-
-int HeldEntryWriter::WriteAt(const char* bytes, std::size_t length, std::uint64_t offset) {
-  return WriteAllAt(fd_, bytes, length, static_cast<off_t>(offset));
 }
 
 }  // namespace ombrel

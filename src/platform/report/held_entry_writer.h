@@ -32,8 +32,6 @@ class HeldEntryWriter {
   std::uint64_t Size() const { return end_; }
 
  private:
-  int WriteAt(const char* bytes, std::size_t length, std::uint64_t offset);
-
   int fd_;
   std::uint64_t position_ = 0;  // where the next write goes
   std::uint64_t end_ = 0;       // the archive's size so far

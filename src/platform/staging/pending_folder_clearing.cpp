@@ -54,14 +54,18 @@ std::string ReadRecord(int fd) {
 // Deletes each name the record claims that holds what the record says of it,
 // or that is empty: a claim a kill came before the file was renamed over.
 // Each is a regular file (not a symbolic link, not a folder): a user's file
-// under such a name with other bytes stays.
-void TakeBackClaims(int folderFd, int fd) {
+// under such a name with other bytes stays. False when one that is the
+// folder's could not be deleted: the record must then stay, so that the
+// next clean-up tries again.
+bool TakeBackClaims(int folderFd, int fd) {
+  bool all = true;
   for (const RecordedName& claimed : ClaimedNames(ReadRecord(fd))) {
     if (RegularFileSize(folderFd, claimed.name) == 0U ||
         HoldsBytesOf(folderFd, claimed.name, claimed.size, claimed.crc)) {
-      ::unlinkat(folderFd, claimed.name.c_str(), 0);
+      all = Removed(folderFd, claimed.name) && all;
     }
   }
+  return all;
 }
 
 // Whether every name is what a mount keeps of a file removed while open.
@@ -105,7 +109,7 @@ void RemoveLocklessFolder(int folderFd, const std::string& name, int fd) {
 
 void ClearPendingFolder(int folderFd, int fd, const std::string& name, FileDescriptor lock) {
   struct stat mark {};
-  if (::fstatat(fd, kKept, &mark, AT_SYMLINK_NOFOLLOW) != 0) TakeBackClaims(folderFd, fd);
+  if (::fstatat(fd, kKept, &mark, AT_SYMLINK_NOFOLLOW) != 0 && !TakeBackClaims(folderFd, fd)) return;
   // Once the record is gone nothing here claims a name: it goes before
   // anything that may stay busy, so a folder left for the next clean-up
   // never decides about a name given since. The mark, which decides what

@@ -35,7 +35,7 @@ ClearedStep ClearRecordedFiles(const std::vector<RecordedFile>& files) {
   ClearedStep cleared;
   std::set<std::string> folders;
   for (const RecordedFile& file : files) folders.insert(ParentFolderName(file.path));
-  for (const std::string& folder : folders) RemoveStaleTemporaries(folder.empty() ? "/" : folder);
+  for (const std::string& folder : folders) RemoveStaleTemporaries(folder);
   for (const RecordedFile& file : files) {
     int error = 0;
     switch (RemoveIfItHoldsTheRecord(file, error)) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <set>
@@ -101,7 +102,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     // lock file, removed right after, may stay hidden and keep the folder.
     // Long gone by now, with whatever a copy left, it is cleared here rather
     // than at the next step.
-    for (const std::string& folder : folders_) RemoveStaleTemporaries(folder.empty() ? "." : folder);
+    for (const std::string& folder : folders_) RemoveStaleTemporaries(folder);
     folders_.clear();
     if (::ftruncate(fd_.get(), kept_) == 0) end_ = kept_;
   }
@@ -118,12 +119,21 @@ class FileWorkspaceLock : public WorkspaceLock {
   void ClearWhatADeadStepLeft() {
     try {
       struct stat status {};
-      if (::fstat(fd_.get(), &status) != 0 || status.st_size == 0) return;
+      if (::fstat(fd_.get(), &status) != 0) {
+        // Whatever the file holds stays, for a later holder: this step's
+        // record goes after it.
+        end_ = kept_ = std::max<off_t>(::lseek(fd_.get(), 0, SEEK_END), 0);
+        return;
+      }
+      if (status.st_size == 0) return;
       std::vector<RecordedFile> recorded;
       if (status.st_size <= kMaxRecordSize) {
         std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
         const ssize_t read = ReadFullAt(fd_.get(), bytes.data(), bytes.size(), 0);
-        if (read < 0) return;
+        if (read < 0) {
+          end_ = kept_ = status.st_size;
+          return;
+        }
         bytes.resize(static_cast<std::size_t>(read));
         recorded = DecodeRecord(bytes);
       }
