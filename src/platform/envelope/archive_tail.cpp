@@ -38,10 +38,16 @@ constexpr char kZip64EndSignature[] = "PK\x06\x06";
 constexpr char kCentralSignature[] = "PK\x01\x02";
 constexpr char kLocalSignature[] = "PK\x03\x04";
 
+// Reads exactly size bytes at offset; false with errno set when it cannot,
+// EIO when the file ends first (it got shorter since it was measured).
 bool ReadAt(int fd, char* buffer, std::size_t size, uint64_t offset) {
   const ssize_t n = ReadFullAt(fd, buffer, size, static_cast<off_t>(offset));
-  if (n == 0 || (n > 0 && static_cast<std::size_t>(n) < size)) errno = 0;
-  return n >= 0 && static_cast<std::size_t>(n) == size;
+  if (n < 0) return false;
+  if (static_cast<std::size_t>(n) < size) {
+    errno = EIO;
+    return false;
+  }
+  return true;
 }
 
 // The little-endian number of width bytes at bytes.

@@ -388,7 +388,6 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   archive_.reset();
   listing_ = EnvelopeListing();
   failure_.reset();
-  documentSizes_.clear();
   try {
     struct stat status {};
     if (path.empty() || ::stat(path.c_str(), &status) != 0) {
@@ -446,7 +445,7 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
       indexes.push_back(index);
     }
     CheckNamesDoNotMeet(archive.get(), *listing, indexes);
-    documentSizes_ = CheckSizes(archive.get(), listingIndex, indexes, fileSize);
+    CheckSizes(archive.get(), listingIndex, indexes, fileSize);
     for (std::size_t i = 0; i < indexes.size(); ++i) {
       StateSizeAndCrc(archive.get(), indexes[i], listing->Document(i));
     }
@@ -458,7 +457,6 @@ bool ZipEnvelope::OpenEnvelope(const std::string& path) {
   }
   archive_.reset();
   listing_ = EnvelopeListing();
-  documentSizes_.clear();
   return false;
 }
 
@@ -500,8 +498,8 @@ void ZipEnvelope::CheckTail(const std::string& path, uint64_t fileSize) {
   }
 }
 
-std::vector<uint64_t> ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex,
-                                              const std::vector<zip_int64_t>& indexes, uint64_t fileSize) {
+void ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listingIndex, const std::vector<zip_int64_t>& indexes,
+                             uint64_t fileSize) {
   // Each entry once: a document may be ENVELOPE.XML itself.
   std::vector<zip_int64_t> read = indexes;
   if (std::find(read.begin(), read.end(), listingIndex) == read.end()) read.push_back(listingIndex);
@@ -511,7 +509,6 @@ std::vector<uint64_t> ZipEnvelope::CheckSizes(zip_t* archive, zip_int64_t listin
   std::vector<uint64_t> documents;
   for (std::size_t i = 0; i < indexes.size(); ++i) documents.push_back(entries[i].size);
   CheckNotABomb(Sum(documents), fileSize);
-  return documents;
 }
 
 bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none defined*/) {
@@ -530,7 +527,9 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
     if (const std::optional<FileSystemObject::Room> room = files_->FreeSpace(here)) {
       const uint64_t block = std::max<uint64_t>(room->blockSize, 1);
       std::vector<uint64_t> taken;
-      for (const uint64_t size : documentSizes_) taken.push_back(InBlocks(size, block));
+      for (std::size_t i = 0; i < listing_.Count(); ++i) {
+        taken.push_back(InBlocks(listing_.Document(i).Size(), block));
+      }
       if (const uint64_t take = Sum(taken); take > room->freeBytes) {
         throw Error(err::kDiskFull, kSource,
                     "Disk full: the envelope's documents take " + std::to_string(take) + " bytes, more than the " +

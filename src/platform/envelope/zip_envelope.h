@@ -37,17 +37,14 @@ class ZipEnvelope : public Envelope {
   // cut short (see archive_tail.h).
   static void CheckTail(const std::string& path, uint64_t fileSize);
   // Refuses entries whose stated sizes no archive can have, entries that
-  // share their bytes, and a ZIP bomb; the listed documents' stated sizes.
-  static std::vector<uint64_t> CheckSizes(zip_t* archive, zip_int64_t listingIndex,
-                             const std::vector<zip_int64_t>& indexes, uint64_t fileSize);
+  // share their bytes, and a ZIP bomb.
+  static void CheckSizes(zip_t* archive, zip_int64_t listingIndex, const std::vector<zip_int64_t>& indexes,
+                         uint64_t fileSize);
 
   std::unique_ptr<FileSystemObject> files_;
   ZipArchivePtr archive_;
   EnvelopeListing listing_;
   std::optional<Error> failure_;
-  // What the open envelope's documents state they unpack to, in envelope
-  // order.
-  std::vector<uint64_t> documentSizes_;
 };
 
 }  // namespace ombrel
