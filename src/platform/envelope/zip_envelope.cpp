@@ -521,6 +521,11 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
   const std::string here = prefix.empty() ? "." : prefix;
   try {
     RemoveStaleTemporaries(here);
+    // Every document is written before any has its name; a failure or a
+    // kill before Commit() leaves none under its name. Made first: where
+    // nothing can be made (a read-only mount that states no free space),
+    // its failure says why.
+    PendingFolder pending(here, kSource);
     // Every document's stated size together, before a byte is written: a
     // disk filled to its last byte fails other programs' writes too. Each
     // document takes whole blocks of the folder's file system.
@@ -536,9 +541,6 @@ bool ZipEnvelope::ExtractTo(const std::string& folder, int32_t /*flags: none def
                         std::to_string(room->freeBytes) + " bytes free in " + SenderText(here));
       }
     }
-    // Every document is written before any has its name; a failure or a
-    // kill before Commit() leaves none under its name.
-    PendingFolder pending(here, kSource);
     std::vector<char> buffer(kChunk);
     for (std::size_t i = 0; i < listing_.Count(); ++i) {
       const std::string entry = listing_.Document(i).EntryName();

@@ -27,10 +27,6 @@ using namespace pending_layout;
 
 constexpr char kCreateIn[] = "Cannot create a file in";
 
-FileDescriptor OpenFolderAt(int folderFd, const std::string& name) {
-  return FileDescriptor(::openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-}
-
 }  // namespace
 
 PendingFolder::PendingFolder(const std::string& folder, const std::string& source)
@@ -106,7 +102,7 @@ FileDescriptor PendingFolder::MakeFilesFolder(const std::string& name, int fd, F
   if (::mkdirat(fd, kFiles, 0700) == 0) files = OpenFolderAt(fd, kFiles);
   if (!files) {
     const int error = errno;
-    ClearPendingFolder(folderFd_.get(), fd, name, std::move(lock));
+    ClearPendingFolder(folderFd_.get(), fd, name, std::move(lock), KeptMark::kNotMade);
     throw ErrnoCause(error, source_, kCreateIn, folder_);
   }
   return files;
@@ -121,18 +117,23 @@ bool PendingFolder::Abandon(const std::string& name, int error, const std::strin
 }
 
 PendingFolder::~PendingFolder() {
-  if (!committed_) Clear();
+  if (!committed_) Clear(KeptMark::kNotMade);
 }
 
-void PendingFolder::Clear() {
+void PendingFolder::Clear(KeptMark mark) {
   // Closed before their names go (see ClearPendingFolder).
   filesFd_.Reset();
   recordFd_.Reset();
-  ClearPendingFolder(folderFd_.get(), fd_.get(), name_, std::move(lockFd_));
+  ClearPendingFolder(folderFd_.get(), fd_.get(), name_, std::move(lockFd_), mark);
 }
 
 FileDescriptor PendingFolder::Create(const std::string& name, uint64_t size, uint32_t crc) {
   if (recordFd_) throw std::logic_error("a pending folder's files are all created before the first name");
+  // What a clean-up would refuse to read back.
+  if (!IsPlainFileName(name)) throw std::logic_error("a pending folder's files have plain names");
+  if (staged_.size() == kMaxRecordedNames) {
+    throw std::logic_error("a pending folder holds at most kMaxRecordedNames files");
+  }
   FileDescriptor fd(
       ::openat(filesFd_.get(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
   if (!fd) {
@@ -152,11 +153,15 @@ void PendingFolder::WriteRecord() {
   std::string record;
   for (Staged& staged : staged_) {
     // A name that exists already is not this folder's to give, nor to
-    // delete: Name() says it is taken.
+    // delete: Name() says it is taken. One that cannot be looked at is
+    // neither free nor taken: the error says why.
     struct stat existing {};
-    staged.claimed = ::fstatat(folderFd_.get(), staged.file.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0 &&
-                     errno == ENOENT;
-    if (staged.claimed) record += ClaimEntry(staged.file);
+    if (::fstatat(folderFd_.get(), staged.file.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
+    if (const int error = errno; error != ENOENT) {
+      throw ErrnoCause(error, source_, "Cannot look at", InFolder(folder_, staged.file.name));
+    }
+    staged.claimed = true;
+    record += ClaimEntry(staged.file);
   }
   FileDescriptor fd(
       ::openat(fd_.get(), kRecord, O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
@@ -208,13 +213,14 @@ void PendingFolder::Commit() {
   // whose names a clean-up deletes; after it, one whose names it keeps.
   FileDescriptor kept(
       ::openat(fd_.get(), kKept, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-  if (!kept) {
+  if (!kept || !kept.Close()) {
     const int error = errno;
     throw ErrnoCause(error, source_, kCreateIn, folder_);
   }
-  kept.Reset();
+  // Made: whatever the clearing sees of the mark now, or fails to, the
+  // names stay, as the caller is told.
   committed_ = true;
-  Clear();
+  Clear(KeptMark::kMade);
 }
 
 }  // namespace ombrel

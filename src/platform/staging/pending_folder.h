@@ -28,10 +28,12 @@
 //                  that never replaces a file (RenameOverOwnClaim: where the
 //                  file system cannot rename without replacing, the name is
 //                  first claimed by making it empty, then the file renamed
-//                  over it). A clean-up deletes each claimed name that holds
-//                  what the record says (that size and CRC-32) or is empty
-//                  (a claim the kill came before the rename of); never a
-//                  symbolic link, a folder, or a file with other bytes;
+//                  over it). A clean-up empties files/, then deletes each
+//                  claimed name that is a regular file of the user's with
+//                  one link holding what the record says (that size and
+//                  CRC-32), or empty (a claim the kill came before the
+//                  rename of); never a symbolic link, a folder, a file with
+//                  other bytes, another user's or one with a second link;
 //   kept           every name stays; a clean-up removes the folder;
 //   taken back     Name failed or the object went without Commit(): it has
 //                  deleted its names as a clean-up does, and clears;
@@ -40,9 +42,16 @@
 //                  while open), the lock file, the folder. A kill on the way
 //                  leaves a folder the next clean-up clears the same way; one
 //                  that is still busy stays until then, silently.
-// The clean-up is RemoveStaleTemporaries, by the next unpacking or save in
-// that folder. No decision rests on inode numbers or times, which FUSE
-// mounts change.
+// The clean-up is RemoveStaleTemporaries, by the next unpacking or save of
+// the same user in that folder. A pending folder binds only its maker's
+// user: the clean-up clears one only when the folder, its lock file and its
+// record are that user's own, the record with one link, writable by no one
+// else, no larger than the program writes one, and claiming plain names
+// only. Anything else (another user's folder, a record planted or linked in)
+// is left as it is and reported, and never stops the user's own step. A
+// look that fails (an I/O error) is no answer: the folder stays for a later
+// clean-up, claims and all. No decision rests on inode numbers or times,
+// which FUSE mounts change.
 //
 // Nothing is flushed to disk: after a power cut soon after the files were
 // named, a named file may be empty. Nothing is held open per file: an
@@ -55,6 +64,7 @@
 #include <vector>
 
 #include "platform/posix/file_descriptor.h"
+#include "platform/staging/pending_folder_clearing.h"
 #include "platform/staging/pending_record.h"
 
 namespace ombrel {
@@ -115,8 +125,9 @@ class PendingFolder {
   int GiveName(const std::string& name);
   // Appends to the record that the claim on name is given up.
   void Release(const std::string& name);
-  // Deletes what is left: the names not kept, then the pending folder.
-  void Clear();
+  // Deletes what is left: the names given unless mark says they are kept,
+  // then the pending folder.
+  void Clear(KeptMark mark);
 
   std::string folder_;
   std::string source_;

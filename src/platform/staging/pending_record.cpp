@@ -1,8 +1,10 @@
 #include "platform/staging/pending_record.h"
 
 #include <cstdio>
+#include <deque>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 
 namespace ombrel {
 
@@ -75,7 +77,11 @@ std::string ReleaseEntry(const std::string& name) {
 }
 
 std::vector<RecordedName> ClaimedNames(std::string_view record) {
-  std::vector<RecordedName> claimed;
+  // A deque keeps each name where it is as more are added, so the index
+  // may look them up by view rather than hold a second copy.
+  std::deque<RecordedName> claims;
+  std::vector<bool> released;
+  std::unordered_map<std::string_view, std::size_t> index;
   RecordReader reader(record);
   while (!reader.AtEnd()) {
     const std::optional<std::string_view> kind = reader.Word();
@@ -84,14 +90,28 @@ std::vector<RecordedName> ClaimedNames(std::string_view record) {
       const std::optional<uint64_t> crc = size ? reader.Number(16, kCrcDigits) : std::nullopt;
       std::optional<std::string> name = crc ? reader.Name() : std::nullopt;
       if (!name) break;
-      claimed.push_back(RecordedName{std::move(*name), *size, static_cast<uint32_t>(*crc)});
+      RecordedName file{std::move(*name), *size, static_cast<uint32_t>(*crc)};
+      if (const auto at = index.find(file.name); at != index.end()) {
+        claims[at->second].size = file.size;
+        claims[at->second].crc = file.crc;
+        released[at->second] = false;
+        continue;
+      }
+      claims.push_back(std::move(file));
+      released.push_back(false);
+      index.emplace(claims.back().name, claims.size() - 1);
     } else if (kind == kRelease) {
       const std::optional<std::string> name = reader.Name();
       if (!name) break;
-      std::erase_if(claimed, [&](const RecordedName& file) { return file.name == *name; });
+      if (const auto at = index.find(*name); at != index.end()) released[at->second] = true;
     } else {
       break;
     }
+  }
+  index.clear();
+  std::vector<RecordedName> claimed;
+  for (std::size_t i = 0; i < claims.size(); ++i) {
+    if (!released[i]) claimed.push_back(std::move(claims[i]));
   }
   return claimed;
 }

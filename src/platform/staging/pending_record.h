@@ -11,14 +11,35 @@
 // a line break too: its length says where it ends. A kill while the record
 // is written leaves a prefix of it, whose last entry is incomplete; such an
 // entry, and anything after it, is not read.
+//
+// A record holds no more than the program ever writes (kMaxPendingRecordBytes):
+// a clean-up refuses a larger file unread, whatever it holds.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/files/path_names.h"
+
 namespace ombrel {
+
+// The most names one record claims. A pending folder holds the documents of
+// one envelope, and an envelope's listing has at most a million elements
+// and attributes together, each document at least an element and its GUID.
+inline constexpr std::size_t kMaxRecordedNames = 500'000;
+// The most the program writes for one name: its claim with the longest
+// size (20 digits) and name (kMaxFileNameBytes, its length 3 digits), then
+// its release.
+inline constexpr std::size_t kMaxClaimEntryBytes =
+    sizeof("claim ") - 1 + 20 + 1 + 8 + 1 + 3 + 1 + kMaxFileNameBytes + 1;
+inline constexpr std::size_t kMaxReleaseEntryBytes = sizeof("release ") - 1 + 3 + 1 + kMaxFileNameBytes + 1;
+// The largest record the program writes: some 282 MB, for the largest
+// envelope it reads; a real one holds a few hundred bytes per document.
+inline constexpr std::size_t kMaxPendingRecordBytes =
+    kMaxRecordedNames * (kMaxClaimEntryBytes + kMaxReleaseEntryBytes);
 
 struct RecordedName {
   std::string name;
@@ -32,8 +53,10 @@ struct RecordedName {
 std::string ClaimEntry(const RecordedName& file);
 // The entry giving up the claim on name.
 std::string ReleaseEntry(const std::string& name);
-// The names record claims and has not given up, in the order claimed, as
-// far as its entries are complete.
+// The names record claims and has not given up, in the order first claimed,
+// each once (a name claimed again has what its last claim says), as far as
+// its entries are complete. Work and memory grow with the record's size
+// alone, however its entries repeat a name.
 std::vector<RecordedName> ClaimedNames(std::string_view record);
 
 }  // namespace ombrel

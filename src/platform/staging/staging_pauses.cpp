@@ -4,14 +4,18 @@ namespace ombrel {
 
 namespace {
 
-StagingPauseHook hook = nullptr;
+StagingPauseHook pauseHook = nullptr;
+StagingFaultHook faultHook = nullptr;
 
 }  // namespace
 
-void SetStagingPauseHook(StagingPauseHook newHook) { hook = newHook; }
+void SetStagingPauseHook(StagingPauseHook hook) { pauseHook = hook; }
+void SetStagingFaultHook(StagingFaultHook hook) { faultHook = hook; }
 
 void PauseForTests(StagingPause at) {
-  if (hook != nullptr) hook(at);
+  if (pauseHook != nullptr) pauseHook(at);
 }
+
+int FaultForTests(StagingFault at) { return faultHook != nullptr ? faultHook(at) : 0; }
 
 }  // namespace ombrel

@@ -4,35 +4,71 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/files/path_names.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/folder_names.h"
+#include "platform/posix/lock_probe.h"
 #include "platform/posix/locked_open.h"
+#include "platform/posix/own_file.h"
 #include "platform/staging/pending_folder_clearing.h"
 #include "platform/staging/temporary_names.h"
 
 namespace ombrel {
 
-void RemoveStaleTemporaries(const std::string& folder) {
-  const FileDescriptor dirFd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!dirFd) return;
-  for (const std::string& name : FolderNames(dirFd.get())) {
-    if (!IsTemporaryName(name)) continue;
-    struct stat named {};
-    if (::fstatat(dirFd.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISDIR(named.st_mode)) {
-      RemoveStalePendingFolder(dirFd.get(), name);
-      continue;
-    }
-    if (!S_ISREG(named.st_mode)) continue;
-    // Only one that no one holds, and still the one under that name; closed
-    // before its name goes, as a FUSE or NFS mount would otherwise keep it.
-    bool stale = false;
-    {
-      const LockedOpen temporary = OpenLocked(dirFd.get(), name, 0);
-      stale = temporary.result == LockedOpenResult::kLocked;
-    }
-    if (stale) ::unlinkat(dirFd.get(), name.c_str(), 0);
+namespace {
+
+// Why another user's temporary file name is reported; "" when its writer
+// still holds it. Asked without taking its lock (see lock_probe.h).
+std::string AnotherUsersFile(int dirFd, const std::string& name, uid_t owner) {
+  const FileDescriptor fd(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd && ProbeLock(fd.get()) == LockProbe::kHeld) return "";
+  return BelongsToAnotherUser(owner);
+}
+
+// Removes this user's temporary file name unless a PendingFile holds it.
+void RemoveStaleFile(int dirFd, const std::string& name, uid_t user) {
+  // Only one that no one holds, and still the one under that name; closed
+  // before its name goes, as a FUSE or NFS mount would otherwise keep it.
+  bool stale = false;
+  {
+    const LockedOpen temporary = OpenLocked(dirFd, name, 0);
+    struct stat locked {};
+    stale = temporary.result == LockedOpenResult::kLocked && ::fstat(temporary.fd.get(), &locked) == 0 &&
+            S_ISREG(locked.st_mode) && locked.st_uid == user;
   }
+  if (stale) ::unlinkat(dirFd, name.c_str(), 0);
+}
+
+}  // namespace
+
+std::vector<LeftTemporary> RemoveStaleTemporaries(const std::string& folder) noexcept {
+  std::vector<LeftTemporary> left;
+  try {
+    const std::string shown = folder.empty() ? "." : folder;
+    const FileDescriptor dirFd(::open(shown.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dirFd) return left;
+    const uid_t user = ProcessUser();
+    for (const std::string& name : FolderNames(dirFd.get())) {
+      if (!IsTemporaryName(name)) continue;
+      struct stat named {};
+      if (::fstatat(dirFd.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      std::string why;
+      if (S_ISDIR(named.st_mode)) {
+        why = RemoveStalePendingFolder(dirFd.get(), name);
+      } else if (!S_ISREG(named.st_mode)) {
+        continue;
+      } else if (named.st_uid != user) {
+        why = AnotherUsersFile(dirFd.get(), name, named.st_uid);
+      } else {
+        RemoveStaleFile(dirFd.get(), name, user);
+      }
+      if (!why.empty()) left.push_back(LeftTemporary{InFolder(shown, name), std::move(why)});
+    }
+  } catch (...) {
+    // Out of memory listing a folder of very many names: what was found so
+    // far is said, the rest waits for the next clean-up.
+  }
+  return left;
 }
 
 }  // namespace ombrel
