@@ -1,5 +1,8 @@
 #include "services/logger.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <deque>
 #include <filesystem>
@@ -12,6 +15,7 @@
 
 #include "services/engine_services.h"
 #include "services/error_handler.h"
+#include "support/another_user.h"
 #include "support/hooked_ui.h"
 #include "support/pinned_clock.h"
 #include "support/scripted_append_files.h"
@@ -20,8 +24,10 @@
 namespace ombrel {
 namespace {
 
+using testing::AnotherUserResult;
 using testing::HookedUi;
 using testing::PinnedClock;
+using testing::RunAsAnotherUser;
 using testing::ScriptedAppendFiles;
 using testing::ShownBox;
 using testing::TempDir;
@@ -206,6 +212,67 @@ TEST_F(LoggerTest, ALogThatIsAFolderFailsLikeAnyUnwritableLog) {
   ASSERT_EQ(ui.boxes.size(), 2U);
   EXPECT_EQ(ui.boxes[0], ui.boxes[1]);
   EXPECT_EQ(ui.boxes[0].text.rfind("Error 75 in Logger::LogEvent:\n", 0), 0U) << ui.boxes[0].text;
+}
+
+// A log planted by a user who may write the program's folder (a shared
+// sticky folder) as a link to a root-only file, or as a second name of it,
+// is never written: the line fails as any log that cannot be opened does,
+// and the file it leads to keeps its mode and bytes.
+TEST_F(LoggerTest, ALogThatIsALinkToAnotherFileIsNotWritten) {
+  struct Case {
+    const char* what;
+    bool asAnotherUser;  // planted by nobody, as a second user would
+    int (*plant)(const char* target, const char* name);
+  };
+  const Case cases[] = {
+      {"a symbolic link planted by another user", true, ::symlink},
+      {"a symbolic link planted by this user", false, ::symlink},
+      {"a hard link", false, ::link},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir shared;
+    ASSERT_EQ(::chmod(shared.path().c_str(), 0755), 0);
+    const std::string bin = shared.File("bin");
+    std::filesystem::create_directories(bin);
+    ASSERT_EQ(::chmod(bin.c_str(), 01777), 0);
+    const std::string target = shared.Write("root-only", "root's own bytes\n");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    const std::string path = bin + "/Ombrel.LOG";
+    if (c.asAnotherUser) {
+      const AnotherUserResult planted =
+          RunAsAnotherUser([&] { return c.plant(target.c_str(), path.c_str()) == 0; });
+      if (planted == AnotherUserResult::kCannotBecome) continue;  // needs root
+      ASSERT_EQ(planted, AnotherUserResult::kDone);
+    } else {
+      ASSERT_EQ(c.plant(target.c_str(), path.c_str()), 0);
+    }
+
+    HookedUi boxUi;
+    EngineServices reporter;
+    reporter.ui = &boxUi;
+    Logger logger(reporter, std::make_unique<PinnedClock>(now), CreateLocalFileSystem());
+    reporter.log = &logger;
+    boxUi.AnswerBox(MsgResult::kCancel);  // the "->" of StartLogging
+    boxUi.AnswerBox(MsgResult::kCancel);
+    logger.StartLogging(path, 2);
+    logger.LogEvent("a line", kLogInformation);
+
+    ASSERT_EQ(boxUi.boxes.size(), 2U);
+    for (const ShownBox& box : boxUi.boxes) {
+      EXPECT_EQ(box.text.rfind("Error 75 in Logger::LogEvent:\nPath/File access error: cannot open the log file " +
+                                   path + " (",
+                               0),
+                0U)
+          << box.text;
+      EXPECT_EQ(box.buttons, MsgButtons::kRetryCancel);
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600U);
+    EXPECT_EQ(status.st_uid, ::geteuid());
+    EXPECT_EQ(shared.Read(target), "root's own bytes\n");
+  }
 }
 
 // A write or a close of the log that fails shows its box like a failed open:

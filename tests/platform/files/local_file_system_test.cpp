@@ -18,6 +18,7 @@
 #include "platform/files/file_system_object.h"
 #include "support/fuse_fat_image.h"
 #include "support/seam_control.h"
+#include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -26,6 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FuseFatImage;
 using testing::RaisedError;
+using testing::SmallFileSystem;
 using testing::TempDir;
 
 constexpr const char* kSource = "Scripting.FileSystemObject";
@@ -143,9 +145,23 @@ TEST_F(LocalFileSystemTest, OpenForAppendAddsToTheEndAndGivesTheSystemsCode) {
   EXPECT_EQ(error, std::errc::no_such_file_or_directory);
   EXPECT_FALSE(fso_->OpenForAppend(dir_.path().string(), error));
   EXPECT_EQ(error, std::errc::is_a_directory);
+}
 
-  // A full disk: the open works, the write does not, and nothing counts as written.
-  const std::unique_ptr<AppendStream> full = fso_->OpenForAppend("/dev/full", error);
+// A full disk: the open works, the write does not, and nothing counts as written.
+TEST_F(LocalFileSystemTest, OpenForAppendOnAFullDiskWritesNothing) {
+  const std::string folder = dir_.File("disk");
+  fs::create_directories(folder);
+  SmallFileSystem disk(folder, 64 * 1024);
+  if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+  {
+    // Filled by writing until the disk refuses, whatever it states as free.
+    std::ofstream filler(folder + "/filler", std::ios::binary);
+    const std::string chunk(4096, 'f');
+    while (filler.write(chunk.data(), static_cast<std::streamsize>(chunk.size())) && filler.flush()) {
+    }
+  }
+  std::error_code error;
+  const std::unique_ptr<AppendStream> full = fso_->OpenForAppend(folder + "/Ombrel.LOG", error);
   ASSERT_TRUE(full) << error.message();
   std::size_t written = 0;
   EXPECT_EQ(full->Write("line", written), std::errc::no_space_on_device);
@@ -154,7 +170,7 @@ TEST_F(LocalFileSystemTest, OpenForAppendAddsToTheEndAndGivesTheSystemsCode) {
 
 // The log is made with its folder's read and write bits whatever the umask,
 // so the windows of every user who may write beside the program can add to
-// it; a file that is no regular file (a device) is never changed.
+// it; a file that is no regular file (a device) is refused and never changed.
 TEST_F(LocalFileSystemTest, OpenForAppendMakesTheFileWithItsFoldersPermissions) {
   {
     const int probe = ::open(dir_.Write("probe", "").c_str(), O_RDONLY | O_CLOEXEC);
@@ -179,7 +195,8 @@ TEST_F(LocalFileSystemTest, OpenForAppendMakesTheFileWithItsFoldersPermissions) 
   struct stat before {};
   ASSERT_EQ(::stat("/dev/full", &before), 0);
   std::error_code error;
-  EXPECT_TRUE(fso_->OpenForAppend("/dev/full", error));
+  EXPECT_FALSE(fso_->OpenForAppend("/dev/full", error));
+  EXPECT_EQ(error, std::errc::no_such_device_or_address);
   struct stat after {};
   ASSERT_EQ(::stat("/dev/full", &after), 0);
   EXPECT_EQ(after.st_mode, before.st_mode);

@@ -106,7 +106,7 @@ TEST(WorkspaceLockTest, WhatCannotBeALockFileIsToldApartFromAHeldLock) {
        [](const TempDir& dir) {
          ASSERT_EQ(::mkfifo(dir.File(kWorkspaceLockFileName).c_str(), 0666), 0);
        },
-       "", "Cannot use ", " as the lock file: it is not a file"},
+       "", "Cannot create or open ", ": No such device or address"},
       {"a folder that is not there", [](const TempDir&) {}, "missing/", "Cannot create or open ",
        ": No such file or directory"},
   };

@@ -265,17 +265,18 @@ mode_t ModeOf(const std::string& path) {
 }
 
 // The lock file takes the folder's read and write bits whatever the umask,
-// so every user who may write the folder may lock it; one an earlier
-// version made with the umask's bits is widened by its owner.
+// so every user who may write the folder may lock it; one found there (an
+// earlier version made it with the umask's bits) is used as it is, since
+// widening a found file would widen whatever file a hard link there names.
 TEST(WorkspaceRecordTest, TheLockFileTakesTheFoldersPermissions) {
   const mode_t umask = ::umask(022);
   struct Case {
     mode_t folder;
-    bool existing;  // made before with 0644
+    bool existing;  // made before with 0644, and never widened
     mode_t file;
   };
   for (const Case& c : {Case{0777, false, 0666}, Case{01777, false, 0666}, Case{0750, false, 0640},
-                        Case{0755, false, 0644}, Case{0777, true, 0666}}) {
+                        Case{0755, false, 0644}, Case{0777, true, 0644}}) {
     SCOPED_TRACE(std::to_string(c.folder) + (c.existing ? " existing" : ""));
     TempDir dir;
     const std::string w = dir.File("workspace");
