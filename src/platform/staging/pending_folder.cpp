@@ -156,8 +156,12 @@ void PendingFolder::WriteRecord() {
     // delete: Name() says it is taken. One that cannot be looked at is
     // neither free nor taken: the error says why.
     struct stat existing {};
-    if (::fstatat(folderFd_.get(), staged.file.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
-    if (const int error = errno; error != ENOENT) {
+    int error = FaultForTests(StagingFault::kFreeNameLookedAt);
+    if (error == 0) {
+      if (::fstatat(folderFd_.get(), staged.file.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
+      error = errno;
+    }
+    if (error != ENOENT) {
       throw ErrnoCause(error, source_, "Cannot look at", InFolder(folder_, staged.file.name));
     }
     staged.claimed = true;

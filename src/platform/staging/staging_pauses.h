@@ -14,6 +14,7 @@ enum class StagingPause {
 enum class StagingFault {
   kKeptMarkLookedAt,  // a clearing looks whether the names were marked kept
   kClaimLookedAt,     // a clearing looks at a name its record claims
+  kFreeNameLookedAt,  // a maker looks whether a name is free, to claim it
 };
 
 using StagingPauseHook = void (*)(StagingPause);

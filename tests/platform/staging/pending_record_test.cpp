@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,29 @@ TEST(PendingRecordTest, AClaimGivenUpIsNoLongerClaimed) {
   // A release cut short gives nothing up.
   const std::string release = ReleaseEntry(Files()[0].name);
   EXPECT_EQ(ClaimedNames(record + release.substr(0, release.size() - 1)), expected);
+}
+
+// A name claimed again is one claim, with what its last claim says, and
+// keeps its place; a release gives it up however often it was claimed, and
+// a claim after the release takes it again.
+TEST(PendingRecordTest, ANameClaimedAgainIsOneClaim) {
+  const RecordedName a = {"a.jpg", 5, 1};
+  const RecordedName b = {"b.jpg", 6, 2};
+  std::string record;
+  for (int i = 0; i < 1000; ++i) record += ClaimEntry({"a.jpg", 5, static_cast<uint32_t>(i)});
+  record += ClaimEntry(b) + ClaimEntry(a);
+  EXPECT_EQ(ClaimedNames(record), (std::vector<RecordedName>{a, b}));
+  EXPECT_EQ(ClaimedNames(record + ReleaseEntry("a.jpg")), std::vector<RecordedName>{b});
+  EXPECT_EQ(ClaimedNames(record + ReleaseEntry("a.jpg") + ClaimEntry({"a.jpg", 7, 3})),
+            (std::vector<RecordedName>{{"a.jpg", 7, 3}, b}));
+}
+
+// The longest entries the program writes for a name fit what the cap
+// allows for one.
+TEST(PendingRecordTest, TheLongestEntriesFitTheCap) {
+  const std::string name(kMaxFileNameBytes, 'n');
+  EXPECT_EQ(ClaimEntry({name, UINT64_MAX, 0xffffffffU}).size(), kMaxClaimEntryBytes);
+  EXPECT_EQ(ReleaseEntry(name).size(), kMaxReleaseEntryBytes);
 }
 
 // Bytes that are not entries end the reading there: what comes before counts.
