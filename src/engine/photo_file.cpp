@@ -20,14 +20,18 @@ void PictureFolder::List() {
 
 std::string PictureFolder::Find(const std::string& fileName) {
   if (!IsPlainFileName(fileName)) return "";
+  const auto passedOver = [&](const std::string& name) {
+    return std::find(passedOver_.begin(), passedOver_.end(), name) != passedOver_.end();
+  };
   const std::string exact = folder_ + fileName;
-  if (files_.CanReadFile(exact)) return exact;
+  if (!passedOver(fileName) && files_.CanReadFile(exact)) return exact;
 
   if (!listed_) List();
   const std::string capitals = UpperText(fileName);
   auto it = std::lower_bound(byCapitals_.begin(), byCapitals_.end(), capitals,
                              [](const auto& entry, const std::string& key) { return entry.first < key; });
   for (; it != byCapitals_.end() && it->first == capitals; ++it) {
+    if (passedOver(it->second)) continue;
     std::string candidate = folder_ + it->second;
     if (files_.CanReadFile(candidate)) return candidate;
   }

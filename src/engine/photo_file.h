@@ -15,8 +15,11 @@ namespace ombrel {
 class PictureFolder {
  public:
   // folder ends in "/"; files is how it is read, and must outlive this.
-  PictureFolder(FileSystemObject& files, std::string folder)
-      : files_(files), folder_(std::move(folder)) {}
+  // A name in passedOver is never found, in any letter case it is listed
+  // in: a file another user's unfinished step left that no report of this
+  // window may take.
+  PictureFolder(FileSystemObject& files, std::string folder, std::vector<std::string> passedOver = {})
+      : files_(files), folder_(std::move(folder)), passedOver_(std::move(passedOver)) {}
 
   const std::string& folder() const { return folder_; }
 
@@ -34,6 +37,7 @@ class PictureFolder {
 
   FileSystemObject& files_;
   std::string folder_;
+  std::vector<std::string> passedOver_;
   bool listed_ = false;
   // The folder's names, each after its text in capitals, sorted: the names
   // that differ only in letter case stand together, in byte order.

@@ -124,7 +124,9 @@ void XmlReader::MapValue(const std::string& ifxTag, const std::string& tagVal) {
 }
 
 PictureFolder& XmlReader::Pictures(const std::string& folder) {
-  if (!Pictures_ || Pictures_->folder() != folder) Pictures_.emplace(services_.TheFileSystem(), folder);
+  if (!Pictures_ || Pictures_->folder() != folder) {
+    Pictures_.emplace(services_.TheFileSystem(), folder, services_.othersPictures);
+  }
   return *Pictures_;
 }
 

@@ -31,6 +31,10 @@ struct EngineServices {
   std::string dataFolder;
   std::string pixFolder;
 
+  // The names in the picture folder that another user's unfinished step
+  // left there and this window could not remove: no report takes them.
+  std::vector<std::string> othersPictures;
+
   // The documents of the envelope being converted, in envelope order.
   const std::vector<FileRecord>* envelopeFiles = nullptr;
 

@@ -1,5 +1,6 @@
 // The envelope step: what the main window's button does. Every name the
-// step will give a document is recorded in the workspace's lock file; the
+// step will give a document is recorded in this user's record beside the
+// workspace's lock file; the
 // envelope's documents are then extracted into the envelope's own folder,
 // renamed, recorded and classified, the images moved to the picture folder;
 // the last main order document goes to a new engine; at the end every
@@ -93,7 +94,12 @@ void Main::Open_Click() {
   std::string folder;
   if (!handler.Repeat([&] { folder = AddBackslash(fso->GetParentFolderName(path)); })) return;
   if (!RecordDocuments(handler, *lock, *envelope, folder)) return;
-  if (!UnpackEnvelope(handler, *envelope, path, folder)) return;
+  if (!UnpackEnvelope(handler, *envelope, path, folder)) {
+    // An unpacking that failed named nothing (it takes back what it named),
+    // so its record lists nothing the step left.
+    lock->Forget();
+    return;
+  }
   envelopeFiles_.clear();
 
   // Each document renamed, classified and recorded.
@@ -105,6 +111,8 @@ void Main::Open_Click() {
     FileRecord record;
     if (!PlaceDocument(handler, *fso, folder, document, record)) return;
     if (!ClassifyDocument(handler, *fso, document, record)) return;
+    // The photo under that name now holds this envelope's bytes.
+    if (record.Classification == FileRecord::kImage) std::erase(engineServices_.othersPictures, document.fileName);
     if (!record.Name.empty()) envelopeFiles_.push_back(record);
   }
 
@@ -123,7 +131,7 @@ bool Main::CreateStepFileSystem(ErrorHandler& handler,
   });
 }
 
-bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) const {
+bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) {
   const EngineServices& g = engineServices_;
   if (!handler.Repeat([&] {
         lock = g.TheComponents().CreateWorkspaceLock(orderProgramFolder_);
@@ -146,6 +154,7 @@ bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& 
     return false;
   }
   if (result == WorkspaceLockResult::kTaken) return LogClearedStep(handler, *lock);
+  engineServices_.othersPictures.clear();
   // The lock cannot be had there at all (a read-only folder, a file system
   // without locks), for any window: the step goes on as it would without
   // the lock, and the log says that other windows were not kept out.
@@ -158,19 +167,59 @@ bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& 
   });
 }
 
-bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) const {
+bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) {
+  engineServices_.othersPictures.clear();
   const std::optional<ClearedStep> cleared = lock.Cleared();
-  if (!cleared || (cleared->removed == 0 && cleared->left.empty())) return true;
+  if (!cleared) return true;
+  const EngineServices& g = engineServices_;
   // The user is told nothing: the step goes on as on a clean workspace.
+  // What was removed, refused or left is for the log alone, one line each.
+  for (const std::string& refused : cleared->refused) {
+    if (!handler.Repeat([&] { g.TheLog().LogEvent("A step's record is not read: " + refused, kLogWarning); })) {
+      return false;
+    }
+  }
+  if (!cleared->recording &&
+      !handler.Repeat([&] {
+        g.TheLog().LogEvent("The names this step gives in " + SenderText(orderProgramFolder_) +
+                                " are not recorded: should it not finish, its files stay until removed by hand",
+                            kLogWarning);
+      })) {
+    return false;
+  }
+  for (const std::string& removed : cleared->removed) {
+    if (!handler.Repeat([&] {
+          g.TheLog().LogEvent("Removed " + SenderText(removed) + ": an unfinished step's file", kLogInformation);
+        })) {
+      return false;
+    }
+  }
+  for (const std::string& left : cleared->othersLeft) {
+    // A photo another user's step left under a name this step's order may
+    // give is passed over: the report holds this envelope's photo or none.
+    if (left.compare(0, g.pixFolder.size(), g.pixFolder) == 0 && IsPlainFileName(left.substr(g.pixFolder.size()))) {
+      engineServices_.othersPictures.push_back(left.substr(g.pixFolder.size()));
+    }
+    if (!handler.Repeat([&] {
+          g.TheLog().LogEvent("Left " + SenderText(left) +
+                                  ": another user's unfinished step's file, not this window's to remove",
+                              kLogWarning);
+        })) {
+      return false;
+    }
+  }
+  if (cleared->removed.empty() && cleared->left == 0) return true;
   return handler.Repeat([&] {
-    std::string text = "Removed " + std::to_string(cleared->removed) +
+    std::string folders;
+    for (const std::string& folder : cleared->folders) folders += (folders.empty() ? "" : ", ") + SenderText(folder);
+    std::string text = "Removed " + std::to_string(cleared->removed.size()) +
                        " files that a step that did not finish left in " +
-                       SenderText(orderProgramFolder_);
-    if (!cleared->left.empty()) {
-      text += "; " + std::to_string(cleared->left.size()) + " more could not be removed" +
+                       (folders.empty() ? SenderText(orderProgramFolder_) : folders);
+    if (cleared->left != 0) {
+      text += "; " + std::to_string(cleared->left) + " more could not be removed" +
               (cleared->failure ? ": " + cleared->failure->description() : std::string());
     }
-    engineServices_.TheLog().LogEvent(text, cleared->left.empty() ? kLogInformation : kLogWarning);
+    g.TheLog().LogEvent(text, cleared->left == 0 ? kLogInformation : kLogWarning);
   });
 }
 
@@ -208,28 +257,49 @@ bool Main::OpenEnvelope(ErrorHandler& handler, const std::string& path,
 }
 
 bool Main::RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
-                           const std::string& folder) const {
+                           const std::string& folder) {
   const EngineServices& g = engineServices_;
-  return handler.Repeat([&] {
-    // Each document passes through the envelope's folder under its entry's
-    // name and its own; a photo ends in the picture folder. A name that is
-    // not plain is never given, so never recorded.
-    std::vector<RecordedFile> files;
-    const EnvelopeDocuments& documents = envelope.Documents();
-    const std::size_t count = documents.Count();
-    for (std::size_t i = 0; i < count; ++i) {
-      const EnvelopeDocument& document = documents.Item(i);
-      const auto add = [&](const std::string& folderOfName, const std::string& name) {
-        if (!IsPlainFileName(name)) return;
-        files.push_back({folderOfName + name, document.Size(), document.Crc32()});
-      };
-      const std::string fileName = document.Attribute("FILENAME");
-      add(folder, document.EntryName());
-      add(folder, fileName);
-      if (document.Attribute("TYPE") == "IMAGE/JPG") add(g.pixFolder, fileName);
+  RecordNotes notes;
+  if (!handler.Repeat([&] {
+        // Each document passes through the envelope's folder under its entry's
+        // name and its own; a photo ends in the picture folder. A name that is
+        // not plain is never given, so never recorded.
+        std::vector<RecordedFile> files;
+        const EnvelopeDocuments& documents = envelope.Documents();
+        const std::size_t count = documents.Count();
+        for (std::size_t i = 0; i < count; ++i) {
+          const EnvelopeDocument& document = documents.Item(i);
+          const auto add = [&](const std::string& folderOfName, const std::string& name) {
+            if (!IsPlainFileName(name)) return;
+            files.push_back({folderOfName + name, document.Size(), document.Crc32()});
+          };
+          const std::string fileName = document.Attribute("FILENAME");
+          add(folder, document.EntryName());
+          add(folder, fileName);
+          if (document.Attribute("TYPE") == "IMAGE/JPG") add(g.pixFolder, fileName);
+        }
+        notes = lock.Record(files);
+      })) {
+    return false;
+  }
+  for (const std::string& outside : notes.outside) {
+    if (!handler.Repeat([&] {
+          g.TheLog().LogEvent("The names this step gives in " + SenderText(outside) +
+                                  " are not recorded: it is not a folder inside " + SenderText(orderProgramFolder_) +
+                                  " reached without a symbolic link; should the step not finish, they stay",
+                              kLogWarning);
+        })) {
+      return false;
     }
-    lock.Record(files);
-  });
+  }
+  for (const LeftTemporary& left : notes.leftAlone) {
+    if (!handler.Repeat([&] {
+          g.TheLog().LogEvent("Left " + SenderText(left.path) + ": " + left.why, kLogWarning);
+        })) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool Main::UnpackEnvelope(ErrorHandler& handler, Envelope& envelope, const std::string& path,

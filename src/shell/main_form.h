@@ -87,16 +87,18 @@ class Main {
   bool CreateStepFileSystem(ErrorHandler& handler, std::unique_ptr<FileSystemObject>& fso) const;
   // Takes the lock of the order program's folder for the rest of the step,
   // waiting through the error box while another window holds it.
-  bool LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) const;
-  // Logs what taking the lock cleared of a step that did not finish.
-  bool LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) const;
+  bool LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock);
+  // Logs what taking the lock cleared of steps that did not finish, and
+  // hands the engine the photos another user's step left that stay.
+  bool LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock);
   // Creates the envelope's reader and validates the envelope at path.
   bool OpenEnvelope(ErrorHandler& handler, const std::string& path,
                     std::unique_ptr<Envelope>& envelope) const;
-  // Records in the workspace's lock file every name the step will give a
-  // document: in folder, the envelope's own, and in the picture folder.
+  // Records in this user's record of the workspace every name the step
+  // will give a document: in folder, the envelope's own, and in the picture
+  // folder.
   bool RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
-                       const std::string& folder) const;
+                       const std::string& folder);
   // Extracts the documents into folder.
   bool UnpackEnvelope(ErrorHandler& handler, Envelope& envelope, const std::string& path,
                       const std::string& folder) const;

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "platform/workspace/record_file.h"
 #include "platform/envelope/envelope.h"
 #include "platform/text/sender_text.h"
 #include "platform/workspace/workspace_lock.h"
@@ -30,12 +32,14 @@ using testing::ShownBox;
 using testing::ShownDialog;
 
 // Every file under root, as paths relative to it, sorted; but the lock file
-// that every step leaves in the order program's folder (its own tests are in
-// one_step_per_workspace_test.cpp).
+// and the user's record that every step leaves in the order program's folder
+// (their own tests are in one_step_per_workspace_test.cpp and under
+// tests/platform/workspace/).
 std::vector<std::string> FilesUnder(const fs::path& root) {
   std::vector<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_directory() || entry.path().filename() == kWorkspaceLockFileName) continue;
+    const std::string name = entry.path().filename().string();
+    if (entry.is_directory() || name == kWorkspaceLockFileName || RecordFileUser(name)) continue;
     files.push_back(fs::relative(entry.path(), root).string());
   }
   std::sort(files.begin(), files.end());

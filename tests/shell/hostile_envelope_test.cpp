@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/workspace/record_file.h"
 #include "platform/text/sender_text.h"
 #include "platform/workspace/workspace_lock.h"
 #include "real_engine_shell_test.h"
@@ -143,6 +144,7 @@ class HostileEnvelopeTest : public RealEngineShellTest {
     Program();
     allowed.insert("bin/Ombrel.LOG");
     allowed.insert(std::string("kestrov/") + kWorkspaceLockFileName);
+    allowed.insert("kestrov/" + RecordFileName(::geteuid()));
     const auto before = Snapshot(dirs.path());
     ui.AnswerDialog(path);
     if (saveAs) ui.AnswerDialog(*saveAs);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "killed_step_fixture.h"
+#include "platform/workspace/record_file.h"
 #include "support/envelope_builder.h"
 #include "support/report_reader.h"
 #include "support/seam_control.h"
@@ -107,6 +108,7 @@ TEST_F(EnvelopeStepKilledAfterEachCallTest, TheNextStepGoesAsOnACleanWorkspace) 
     EXPECT_EQ(Listing(kestrovDir + "/Pix"), std::vector<std::string>{});
     EXPECT_EQ(Listing(kestrovDir), kestrov);
     EXPECT_EQ(dirs.Read("kestrov/Ombrel.lock"), "");
+    EXPECT_EQ(dirs.Read("kestrov/" + RecordFileName(::geteuid())), "");
     const std::vector<std::string> data = Listing(dataDir + "/DATA");
     EXPECT_EQ(std::count_if(data.begin(), data.end(), IsTemporary), 0) << ::testing::PrintToString(data);
     // The older report is either untouched or replaced by the whole new one.

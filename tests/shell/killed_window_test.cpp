@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/workspace/record_file.h"
 #include "platform/workspace/workspace_lock.h"
 #include "killed_step_fixture.h"
 #include "support/envelope_builder.h"
@@ -100,6 +101,7 @@ TEST_P(EnvelopeStepAfterAKilledWindowTest, TheNextStepGoesAsOnACleanWorkspace) {
   EXPECT_EQ(Listing(kestrovDir + "/XML"), (std::vector<std::string>{"dead.env", "live.env"}));
   EXPECT_EQ(Listing(kestrovDir + "/Pix"), std::vector<std::string>{});
   EXPECT_EQ(dirs.Read("kestrov/Ombrel.lock"), "");
+  EXPECT_EQ(dirs.Read("kestrov/" + RecordFileName(::geteuid())), "");
   EXPECT_FALSE(fs::exists(Report("DEAD.RPT")));
   // The log says what was cleared; the user is told nothing.
   EXPECT_EQ(LogLinesSaying("did not finish"), 1);

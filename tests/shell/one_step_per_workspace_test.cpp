@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/workspace/record_file.h"
 #include "platform/workspace/workspace_lock.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
@@ -39,6 +40,9 @@ std::map<std::string, std::string> FilesWithBytes(const fs::path& root, const te
   }
   return files;
 }
+
+// This user's record in the workspace.
+std::string OwnRecord() { return RecordFileName(::geteuid()); }
 
 std::vector<std::string> Names(const std::map<std::string, std::string>& files) {
   std::vector<std::string> names;
@@ -171,7 +175,8 @@ TEST_F(OneStepPerWorkspaceTest, AWindowAloneHoldsTheLockFromItsPickToItsEnd) {
   EXPECT_EQ(translations.size(), 2U);
   EXPECT_EQ(LogTexts(), (std::vector<std::string>{"  ->"}));
   const auto files = FilesWithBytes(kestrovDir, dirs);
-  EXPECT_EQ(Names(files), (std::vector<std::string>{"Kestrov.exe", "Ombrel.lock", "XML/order.env"}));
+  EXPECT_EQ(Names(files), (std::vector<std::string>{"Kestrov.exe", OwnRecord(), "Ombrel.lock", "XML/order.env"}));
+  EXPECT_EQ(files.at(OwnRecord()), "");
   EXPECT_EQ(files.at("Ombrel.lock"), "");
 }
 
@@ -239,7 +244,7 @@ TEST_P(HeldWorkspaceTest, TheErrorBoxWaitsForTheOtherWindow) {
     ASSERT_EQ(translations.size(), 1U);
     EXPECT_EQ(translations[0].xmlFile, XmlDir() + "main.xml");
     EXPECT_EQ(Names(FilesWithBytes(kestrovDir, dirs)),
-              (std::vector<std::string>{"Kestrov.exe", "Ombrel.lock", "Pix/front.jpg",
+              (std::vector<std::string>{"Kestrov.exe", OwnRecord(), "Ombrel.lock", "Pix/front.jpg",
                                         "XML/order.env", "XML/theirs.xml"}));
     EXPECT_EQ(dirs.Read("kestrov/Pix/front.jpg"), "their front photo");
   } else {

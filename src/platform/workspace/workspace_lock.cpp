@@ -6,47 +6,34 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
+#include <new>
 #include <set>
 
 #include "platform/errors/errno_error.h"
-#include "platform/files/path_names.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/file_lock.h"
+#include "platform/posix/folder_names.h"
+#include "platform/posix/folder_without_links.h"
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/shared_file.h"
 #include "platform/posix/whole_io.h"
-#include "platform/staging/stale_temporaries.h"
 #include "platform/text/sender_text.h"
+#include "platform/workspace/record_file.h"
+#include "platform/workspace/unfinished_step.h"
+#include "platform/workspace/workspace_path.h"
 
 namespace ombrel {
 
 namespace {
 
 constexpr const char* kSource = "Ombrel";
-// More than any step records (a path and two numbers for each of an
-// envelope's thousands of documents); a larger file holds no record of ours.
-constexpr off_t kMaxRecordSize = 64 * 1024 * 1024;
 // Opened, never followed through a link, which could create a file
 // anywhere; never waiting, should a FIFO have the name.
 constexpr int kOpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// Each path made absolute: the record is read by a window whose current
-// folder may be another.
-std::vector<RecordedFile> Absolute(std::vector<RecordedFile> files) {
-  for (RecordedFile& file : files) {
-    if (file.path.empty() || file.path.front() == '/') continue;
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(file.path, ec);
-    if (!ec) file.path = absolute.string();
-  }
-  return files;
-}
-
 class FileWorkspaceLock : public WorkspaceLock {
  public:
-  explicit FileWorkspaceLock(const std::string& folder)
-      : path_(folder + kWorkspaceLockFileName) {}
+  explicit FileWorkspaceLock(const std::string& folder) : folder_(folder), path_(folder + kWorkspaceLockFileName) {}
 
   WorkspaceLockResult TryTake() override {
     if (fd_) return WorkspaceLockResult::kTaken;
@@ -70,7 +57,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     switch (TryLockFile(fd.get())) {
       case FileLockResult::kLocked:
         fd_ = std::move(fd);
-        ClearWhatADeadStepLeft();
+        ClearWhatDeadStepsLeft();
         return WorkspaceLockResult::kTaken;
       case FileLockResult::kHeld: return WorkspaceLockResult::kHeld;
       case FileLockResult::kFailed: break;
@@ -82,21 +69,57 @@ class FileWorkspaceLock : public WorkspaceLock {
   std::optional<Error> Failure() const override { return failure_; }
   std::optional<ClearedStep> Cleared() const override { return cleared_; }
 
-  void Record(const std::vector<RecordedFile>& files) override {
-    if (!fd_ || files.empty()) return;
-    const std::vector<RecordedFile> absolute = Absolute(files);
-    const std::string bytes = EncodeRecord(absolute);
-    if (const int error = WriteAllAt(fd_.get(), bytes.data(), bytes.size(), end_)) {
+  RecordNotes Record(const std::vector<RecordedFile>& files) override {
+    RecordNotes notes;
+    if (!fd_) return notes;
+    std::set<std::string> folders;
+    std::vector<RecordedFile> recorded;
+    std::set<std::string> places;
+    std::set<std::string> outside;
+    for (const RecordedFile& file : files) {
+      const std::string folder = ParentFolderOf(file.path);
+      if (folders.insert(folder).second) {
+        for (LeftTemporary& left : RemoveStaleTemporaries(folder)) notes.leftAlone.push_back(std::move(left));
+      }
+      if (!recordFd_) continue;
+      const std::optional<WorkspacePath> place = PlaceInWorkspace(folder_, file.path);
+      if (!place) {
+        outside.insert(folder);
+        continue;
+      }
+      if (!places.insert(place->Joined()).second) continue;
+      const FileDescriptor folderFd = OpenFolderWithoutLinks(workspaceFd_.get(), place->folders);
+      if (!folderFd) {
+        const int error = errno;
+        if (error == ELOOP || error == ENOTDIR) {
+          outside.insert(folder);
+          continue;
+        }
+        // Missing: nothing can be named there, and the step says why.
+        if (error == ENOENT) continue;
+        throw ErrnoCause(error, kSource, "Cannot open", folder);
+      }
+      // Only a name that is free now is the step's to give, and to clear.
+      struct stat existing {};
+      if (::fstatat(folderFd.get(), place->name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
+      if (const int error = errno; error != ENOENT) throw ErrnoCause(error, kSource, "Cannot look at", file.path);
+      recorded.push_back(RecordedFile{place->Joined(), file.size, file.crc32});
+    }
+    notes.outside.assign(outside.begin(), outside.end());
+    for (const std::string& folder : folders) folders_.insert(folder);
+    if (recorded.empty()) return notes;
+    const std::string bytes = EncodeRecord(recorded);
+    if (const int error = WriteAllAt(recordFd_.get(), bytes.data(), bytes.size(), end_)) {
       // A part written would hide whatever is appended after it.
-      ::ftruncate(fd_.get(), end_);
-      throw ErrnoCause(error, kSource, "Cannot write", path_);
+      ::ftruncate(recordFd_.get(), end_);
+      throw ErrnoCause(error, kSource, "Cannot write", RecordPath(::geteuid()));
     }
     end_ += static_cast<off_t>(bytes.size());
-    for (const RecordedFile& file : absolute) folders_.insert(ParentFolderName(file.path));
+    return notes;
   }
 
   void Forget() override {
-    if (!fd_ || end_ == kept_) return;
+    if (!fd_) return;
     // The step's own pending folder can outlive it by a moment: a FUSE mount
     // lets go of a closed file only after close returns, so the folder's
     // lock file, removed right after, may stay hidden and keep the folder.
@@ -104,7 +127,8 @@ class FileWorkspaceLock : public WorkspaceLock {
     // than at the next step.
     for (const std::string& folder : folders_) RemoveStaleTemporaries(folder);
     folders_.clear();
-    if (::ftruncate(fd_.get(), kept_) == 0) end_ = kept_;
+    if (!recordFd_ || end_ == kept_) return;
+    if (::ftruncate(recordFd_.get(), kept_) == 0) end_ = kept_;
   }
 
  private:
@@ -113,49 +137,125 @@ class FileWorkspaceLock : public WorkspaceLock {
     return WorkspaceLockResult::kUnavailable;
   }
 
-  // The record found on taking the lock is a dead step's: its owner held
-  // the lock while it lived. What it lists is cleared, and the record then
-  // keeps only what could not be.
-  void ClearWhatADeadStepLeft() {
+  std::string RecordPath(uid_t user) const { return folder_ + RecordFileName(user); }
+
+  // "/w/XML/a.xml" -> "/w/XML/", as the window spells it.
+  static std::string ParentFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  }
+
+  // The records found on taking the lock are dead steps': their writers
+  // held the lock while they lived. This user's is cleared and then keeps
+  // only what could not be; another user's is cleared as far as that user
+  // could have, and left as it is. Never raises.
+  void ClearWhatDeadStepsLeft() {
+    ClearedStep cleared;
     try {
-      struct stat status {};
-      if (::fstat(fd_.get(), &status) != 0) {
-        // Whatever the file holds stays, for a later holder: this step's
-        // record goes after it.
-        end_ = kept_ = std::max<off_t>(::lseek(fd_.get(), 0, SEEK_END), 0);
+      workspaceFd_ = FileDescriptor(
+          RetryAfterSignal(-1, ::open, folder_.empty() ? "." : folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      if (!workspaceFd_) {
+        const int error = errno;
+        cleared.recording = false;
+        cleared.refused.push_back(ErrnoCause(error, kSource, "Cannot open", folder_).description());
+        cleared_ = std::move(cleared);
         return;
       }
-      if (status.st_size == 0) return;
-      std::vector<RecordedFile> recorded;
-      if (status.st_size <= kMaxRecordSize) {
-        std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-        const ssize_t read = ReadFullAt(fd_.get(), bytes.data(), bytes.size(), 0);
-        if (read < 0) {
-          end_ = kept_ = status.st_size;
-          return;
-        }
-        bytes.resize(static_cast<std::size_t>(read));
-        recorded = DecodeRecord(bytes);
+      const uid_t self = ::geteuid();
+      ClearOwnRecord(self, cleared);
+      for (const std::string& name : FolderNames(workspaceFd_.get())) {
+        const std::optional<uid_t> user = RecordFileUser(name);
+        if (user && *user != self) ClearOthersRecord(*user, cleared);
       }
-      ClearedStep cleared;
-      if (!recorded.empty()) cleared = ClearRecordedFiles(recorded);
-      const std::string kept = EncodeRecord(cleared.left);
-      if (::ftruncate(fd_.get(), 0) == 0 && WriteAllAt(fd_.get(), kept.data(), kept.size(), 0) == 0) {
-        end_ = kept_ = static_cast<off_t>(kept.size());
-      } else {
-        // Nothing of it is trusted to be there: appended records start
-        // where the file ends.
-        if (::fstat(fd_.get(), &status) == 0) end_ = kept_ = status.st_size;
+      std::set<std::string> folders;
+      for (const std::string& removed : cleared.removed) {
+        if (folders.insert(ParentFolderOf(removed)).second) cleared.folders.push_back(ParentFolderOf(removed));
       }
-      if (!recorded.empty()) cleared_ = std::move(cleared);
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
       // Taking the lock never fails for its clean-up; what was not cleared
       // stays recorded.
     }
+    if (!cleared.removed.empty() || cleared.left != 0 || !cleared.refused.empty() || !cleared.recording ||
+        cleared.failure) {
+      cleared_ = std::move(cleared);
+    }
   }
 
+  void ClearOwnRecord(uid_t self, ClearedStep& cleared) {
+    RecordFile record = OpenRecordFile(workspaceFd_.get(), self, true);
+    if (!record.fd) {
+      cleared.recording = false;
+      cleared.refused.push_back(RefusalLine(self, record.refusal.empty() ? "it cannot be made" : record.refusal));
+      return;
+    }
+    recordFd_ = std::move(record.fd);
+    end_ = kept_ = static_cast<off_t>(record.bytes.size());
+    if (record.bytes.empty()) return;
+    const std::vector<RecordedFile> files = DecodeRecord(record.bytes);
+    ClearOwnTemporaries(files);
+    const ClearedRecord result = Clear(self, files, cleared);
+    if (!result.complete) return;
+    // What stays recorded is written over the record, which is this user's.
+    const std::string kept = EncodeRecord(result.kept);
+    if (::ftruncate(recordFd_.get(), 0) == 0 && WriteAllAt(recordFd_.get(), kept.data(), kept.size(), 0) == 0) {
+      end_ = kept_ = static_cast<off_t>(kept.size());
+      return;
+    }
+    // Nothing of it is trusted to be there: appended records start where
+    // the file ends.
+    struct stat status {};
+    if (::fstat(recordFd_.get(), &status) == 0) end_ = kept_ = status.st_size;
+  }
+
+  // A dead step of this user's may have been cut short while its pending
+  // folder or a copy's temporary still held a name it gave (a second hard
+  // link, say): those go first, in each folder the record names inside the
+  // workspace, so that what the step named is then as it would have been.
+  // Only this user's own record leads here, and only to this user's own
+  // temporaries.
+  void ClearOwnTemporaries(const std::vector<RecordedFile>& files) {
+    std::set<std::string> folders;
+    for (const RecordedFile& file : files) {
+      const std::optional<WorkspacePath> place = ParseWorkspacePath(file.path);
+      if (!place || !folders.insert(place->Folder()).second) continue;
+      if (!OpenFolderWithoutLinks(workspaceFd_.get(), place->folders)) continue;
+      RemoveStaleTemporaries(folder_ + place->Folder());
+    }
+  }
+
+  void ClearOthersRecord(uid_t user, ClearedStep& cleared) {
+    const RecordFile record = OpenRecordFile(workspaceFd_.get(), user, false);
+    if (!record.refusal.empty()) {
+      cleared.refused.push_back(RefusalLine(user, record.refusal));
+      return;
+    }
+    if (record.bytes.empty()) return;
+    const ClearedRecord result = Clear(user, DecodeRecord(record.bytes), cleared);
+    for (const RecordedFile& file : result.kept) cleared.othersLeft.push_back(folder_ + file.path);
+  }
+
+  ClearedRecord Clear(uid_t writer, const std::vector<RecordedFile>& files, ClearedStep& cleared) {
+    ClearedRecord result = ClearRecordedFiles(workspaceFd_.get(), folder_, writer, files);
+    for (std::string& removed : result.removed) cleared.removed.push_back(std::move(removed));
+    cleared.left += result.kept.size();
+    if (!cleared.failure && result.failure) cleared.failure = result.failure;
+    if (result.ignored != 0) {
+      cleared.refused.push_back(RefusalLine(writer, std::to_string(result.ignored) +
+                                                        " of its entries name no place inside the workspace"));
+    }
+    return result;
+  }
+
+  std::string RefusalLine(uid_t user, const std::string& why) const {
+    return SenderText(RecordPath(user)) + ": " + why;
+  }
+
+  std::string folder_;
   std::string path_;
   FileDescriptor fd_;
+  FileDescriptor workspaceFd_;
+  // This user's record, when it can be written.
+  FileDescriptor recordFd_;
   std::optional<Error> failure_;
   std::optional<ClearedStep> cleared_;
   // Where the record ends, and where what a dead step left that could not

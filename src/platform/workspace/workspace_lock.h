@@ -9,12 +9,15 @@
 // is never deleted: a deleted lock file would let a window that opened the
 // old file and one that created a new one both hold "the" lock. It is made
 // with the folder's permissions, so every user who may write the folder can
-// lock it.
+// lock it; it holds nothing.
 //
-// The file also holds the step's record of the files it is about to name
-// (step_record.h), written before it names any; a step that finishes
-// empties it. A record found by the next holder is a dead step's, as a
-// database's hot journal is: taking the lock first clears what it lists.
+// Each user's steps record the files they are about to name in a record of
+// that user's own beside it (record_file.h): names inside the workspace,
+// each with the size and CRC-32 it will hold, written before the step names
+// any; a step that finishes empties it. A record found by the next holder is
+// a dead step's, as a database's hot journal is: taking the lock first
+// clears what the records list, each only as far as its writer could have
+// (unfinished_step.h).
 #pragma once
 
 #include <memory>
@@ -23,8 +26,8 @@
 #include <vector>
 
 #include "platform/errors/error.h"
+#include "platform/staging/stale_temporaries.h"
 #include "platform/workspace/step_record.h"
-#include "platform/workspace/unfinished_step.h"
 
 namespace ombrel {
 
@@ -37,29 +40,63 @@ enum class WorkspaceLockResult {
   kUnavailable,  // the lock file cannot be created, opened or locked; Failure() says why
 };
 
+// What taking the lock cleared of steps that did not finish, for the log.
+struct ClearedStep {
+  // Each file removed, folder and name.
+  std::vector<std::string> removed;
+  // The folders they were in, each once.
+  std::vector<std::string> folders;
+  // How many recorded files stay (they could not be removed or looked at):
+  // this user's stay recorded for a later step.
+  std::size_t left = 0;
+  // Why the first of them stays.
+  std::optional<Error> failure;
+  // Each record that was not read, and why: "<path>: <why>".
+  std::vector<std::string> refused;
+  // The files another user's unfinished step left that stay (this window
+  // could not remove them, or that user could not have): no report of this
+  // window's may take one of them.
+  std::vector<std::string> othersLeft;
+  // False when this user's steps cannot be recorded here (refused names
+  // why): a step that ends early leaves its files until removed by hand.
+  bool recording = true;
+};
+
+// What a step's Record did not do, for the log.
+struct RecordNotes {
+  // The folders whose names were not recorded: not inside the workspace's
+  // folder, or reached only through a symbolic link. A step killed there
+  // leaves its files until they are removed by hand.
+  std::vector<std::string> outside;
+  // Another user's temporaries in the step's folders, left alone.
+  std::vector<LeftTemporary> leftAlone;
+};
+
 class WorkspaceLock {
  public:
   // Lets go of the lock when this object holds it; a record not forgotten
   // stays for the next holder.
   virtual ~WorkspaceLock() = default;
   // Tries to take the lock once, without waiting. Once taken, it stays taken
-  // and a further call says so. On taking it, clears what the record of a
-  // step that did not finish lists (see ClearRecordedFiles) and keeps in
-  // the record only what could not be removed. Never raises.
+  // and a further call says so. On taking it, clears what the records of
+  // steps that did not finish list and keeps in this user's record only
+  // what could not be removed. Never raises.
   virtual WorkspaceLockResult TryTake() = 0;
   // Why the last TryTake gave kUnavailable, naming the lock file.
   virtual std::optional<Error> Failure() const = 0;
-  // What the taking cleared of a step that did not finish; nothing when the
-  // file held no record.
+  // What the taking cleared of steps that did not finish, and which records
+  // it refused; nothing when there was nothing to tell.
   virtual std::optional<ClearedStep> Cleared() const = 0;
-  // Adds files to the record in one write, before the step names any of
-  // them. Raises the error that says why it cannot, leaving the record as
-  // it was. Does nothing while the lock is not held: where no lock can be
-  // had, nothing can be recorded either.
-  virtual void Record(const std::vector<RecordedFile>& files) = 0;
-  // The step has removed every file it recorded: the record is emptied.
-  // Never raises; a record that cannot be emptied lists only names that are
-  // gone.
+  // Adds files (each a folder and a plain name, as the window spells them)
+  // to this user's record in one write, before the step names any of them:
+  // each that is inside the workspace and free now, once. First clears the
+  // stale temporaries this user left in their folders. Raises the error
+  // that says why it cannot, leaving the record as it was. Does nothing
+  // while the lock is not held or nothing can be recorded.
+  virtual RecordNotes Record(const std::vector<RecordedFile>& files) = 0;
+  // The step has removed every file it recorded, or named none: the record
+  // is emptied. Never raises; a record that cannot be emptied lists only
+  // names that are gone.
   virtual void Forget() = 0;
 };
 

@@ -36,9 +36,9 @@ WorkspaceLockResult TryInAnotherProcess(const std::string& folder) {
 }
 
 // One holder at a time in folder, whether the other is in this process or
-// another; the lock file is made empty where there is none, used where there
-// is one (bytes that are no record of a step are dropped by the first
-// holder), and stays, empty, when every holder has let go.
+// another; the lock file is made empty where there is none, used as it is
+// where there is one (whatever it holds is neither read nor changed: it may
+// be another user's file), and stays when every holder has let go.
 void ExpectOneHolderAtATime(const std::string& folder, bool existing) {
   SCOPED_TRACE(existing ? "a lock file left by an earlier run" : "no lock file yet");
   const std::string file = folder + kWorkspaceLockFileName;
@@ -60,7 +60,7 @@ void ExpectOneHolderAtATime(const std::string& folder, bool existing) {
   second.reset();
   EXPECT_EQ(TryInAnotherProcess(folder), WorkspaceLockResult::kTaken);
   std::ifstream in(file, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), existing ? "a user's note" : "");
 }
 
 TEST(WorkspaceLockTest, OneHolderAtATimeAndTheFileStays) {

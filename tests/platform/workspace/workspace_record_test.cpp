@@ -1,6 +1,7 @@
-// The step's record in the workspace's lock file: what a step that died had
-// recorded is cleared by the next holder, exactly the names that still hold
-// the recorded bytes; a step that finished leaves nothing to clear.
+// A step's record beside the workspace's lock file: what a step that died
+// had recorded is cleared by the next holder, exactly the names that still
+// hold the recorded bytes, each only as far as the record's writer could;
+// a step that finished leaves nothing to clear.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -9,13 +10,16 @@
 #include <zlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/errors/error.h"
+#include "platform/workspace/record_file.h"
 #include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
+#include "support/other_user.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
@@ -23,6 +27,8 @@ namespace ombrel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::AsNobody;
+using testing::kNobody;
 using testing::SmallFileSystem;
 using testing::TempDir;
 
@@ -43,22 +49,35 @@ std::vector<std::string> Everything(const fs::path& root) {
   return names;
 }
 
-// A step that records files and dies before it forgets them: destroyed in
-// this process, or killed in a child.
+// This process's user's record file.
+std::string OwnRecord() { return RecordFileName(::geteuid()); }
+
+// A step that records files, then gives them their names (writes them, each
+// with the bytes given), and dies before it forgets them: destroyed in this
+// process, or killed in a child.
 enum class Death { kLockDestroyed, kProcessKilled };
 
-void RecordAndDie(const std::string& workspace, const std::vector<RecordedFile>& files, Death death) {
-  if (death == Death::kLockDestroyed) {
+struct Given {
+  std::string path;
+  std::string bytes;
+};
+
+void RecordAndDie(const std::string& workspace, const std::vector<RecordedFile>& files,
+                  const std::vector<Given>& given, Death death) {
+  const auto step = [&] {
     auto lock = CreateFileWorkspaceLock(workspace);
-    ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
+    if (lock->TryTake() != WorkspaceLockResult::kTaken) return false;
     lock->Record(files);
+    for (const Given& file : given) std::ofstream(file.path, std::ios::binary) << file.bytes;
+    return true;
+  };
+  if (death == Death::kLockDestroyed) {
+    ASSERT_TRUE(step());
     return;
   }
   const pid_t child = ::fork();
   if (child == 0) {
-    auto lock = CreateFileWorkspaceLock(workspace);
-    if (lock->TryTake() != WorkspaceLockResult::kTaken) ::_exit(1);
-    lock->Record(files);
+    if (!step()) ::_exit(1);
     ::raise(SIGKILL);
   }
   int status = 0;
@@ -66,32 +85,19 @@ void RecordAndDie(const std::string& workspace, const std::vector<RecordedFile>&
   ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 }
 
-std::string LockFileBytes(const TempDir& dir) { return dir.Read(kWorkspaceLockFileName); }
-
 // The next holder removes exactly the recorded names that hold the recorded
-// bytes, and the stale temporaries of the folders the record names; it
-// leaves a name holding other bytes or another size, a folder or a link
-// under a recorded name (and the file the link points at), and every file
-// the record does not name. The record is empty afterwards.
+// bytes; it leaves a name holding other bytes or another size, a folder or a
+// link under a recorded name (and the file the link points at), and every
+// file the record does not name. The record is empty afterwards, and the
+// log can name each file removed and the folders they were in.
 TEST(WorkspaceRecordTest, TheNextHolderClearsExactlyWhatADeadStepRecorded) {
   for (const Death death : {Death::kLockDestroyed, Death::kProcessKilled}) {
     SCOPED_TRACE(death == Death::kLockDestroyed ? "lock destroyed" : "process killed");
     TempDir dir;
     const std::string w = dir.str();
     for (const char* folder : {"XML", "Pix", "Other"}) fs::create_directories(w + folder);
-    dir.Write("XML/order.xml", "<ORDER/>");
-    dir.Write("XML/{GUID}.xml", "<ORDER/>");
-    dir.Write("Pix/front.jpg", "front photo");
-    dir.Write("Pix/line\nbreak.jpg", "photo with a line break in its name");
-    dir.Write("XML/empty.xml", "");
-    dir.Write("Pix/other.jpg", "their photo");
-    dir.Write("Pix/short.jpg", "shor");
-    fs::create_directories(w + "XML/folder.xml");
     dir.Write("target.jpg", "linked photo");
-    fs::create_symlink(w + "target.jpg", w + "Pix/link.jpg");
     dir.Write("Pix/unrecorded.jpg", "front photo");
-    dir.Write("XML/.ombrel-Stale1", "half a document");
-    dir.Write("Other/.ombrel-Stale2", "someone else's");
     const std::vector<RecordedFile> recorded = {
         Holding(w + "XML/{GUID}.xml", "<ORDER/>"),
         Holding(w + "XML/order.xml", "<ORDER/>"),
@@ -105,22 +111,37 @@ TEST(WorkspaceRecordTest, TheNextHolderClearsExactlyWhatADeadStepRecorded) {
         Holding(w + "XML/missing.xml", "never named"),
         Holding(w + "XML/order.xml", "<ORDER/>"),  // recorded twice, as a document's two names may be
     };
-    RecordAndDie(w, recorded, death);
-    EXPECT_NE(LockFileBytes(dir), "");
+    const std::vector<Given> given = {
+        {w + "XML/order.xml", "<ORDER/>"},    {w + "XML/{GUID}.xml", "<ORDER/>"},
+        {w + "Pix/front.jpg", "front photo"}, {w + "Pix/line\nbreak.jpg", "photo with a line break in its name"},
+        {w + "XML/empty.xml", ""},            {w + "Pix/other.jpg", "their photo"},
+        {w + "Pix/short.jpg", "shor"},
+    };
+    RecordAndDie(w, recorded, given, death);
+    // What a user put under the step's names after the step recorded them.
+    fs::create_directories(w + "XML/folder.xml");
+    fs::create_symlink(w + "target.jpg", w + "Pix/link.jpg");
+    EXPECT_NE(dir.Read(OwnRecord()), "");
 
     auto next = CreateFileWorkspaceLock(w);
     ASSERT_EQ(next->TryTake(), WorkspaceLockResult::kTaken);
     ASSERT_TRUE(next->Cleared().has_value());
-    EXPECT_EQ(next->Cleared()->removed, 5U);
-    EXPECT_TRUE(next->Cleared()->left.empty());
+    std::vector<std::string> removed = next->Cleared()->removed;
+    std::sort(removed.begin(), removed.end());
+    EXPECT_EQ(removed, (std::vector<std::string>{w + "Pix/front.jpg", w + "Pix/line\nbreak.jpg", w + "XML/empty.xml",
+                                                 w + "XML/order.xml", w + "XML/{GUID}.xml"}));
+    EXPECT_EQ(next->Cleared()->folders, (std::vector<std::string>{w + "Pix/", w + "XML/"}));
+    EXPECT_EQ(next->Cleared()->left, 0U);
     EXPECT_EQ(next->Cleared()->failure, std::nullopt);
+    EXPECT_TRUE(next->Cleared()->refused.empty());
     EXPECT_EQ(Everything(dir.path()),
-              (std::vector<std::string>{"Ombrel.lock", "Other", "Other/.ombrel-Stale2", "Pix", "Pix/link.jpg",
-                                        "Pix/other.jpg", "Pix/short.jpg", "Pix/unrecorded.jpg", "XML",
-                                        "XML/folder.xml", "target.jpg"}));
+              (std::vector<std::string>{OwnRecord(), "Ombrel.lock", "Other", "Pix", "Pix/link.jpg", "Pix/other.jpg",
+                                        "Pix/short.jpg", "Pix/unrecorded.jpg", "XML", "XML/folder.xml",
+                                        "target.jpg"}));
     EXPECT_EQ(dir.Read("Pix/other.jpg"), "their photo");
     EXPECT_EQ(dir.Read("target.jpg"), "linked photo");
-    EXPECT_EQ(LockFileBytes(dir), "");
+    EXPECT_EQ(dir.Read(OwnRecord()), "");
+    EXPECT_EQ(dir.Read(kWorkspaceLockFileName), "");
     next.reset();
     // Cleared once: the holder after that finds no record.
     auto third = CreateFileWorkspaceLock(w);
@@ -129,12 +150,37 @@ TEST(WorkspaceRecordTest, TheNextHolderClearsExactlyWhatADeadStepRecorded) {
   }
 }
 
+// A step records only names inside the workspace that are free when it
+// records them: a name that holds a file already (a user's photo of the
+// same bytes, say) is not the step's, so a later clearing never takes it.
+// A name outside the workspace's folder, or reached through a link, is not
+// recorded, and the step is told which folders those were.
+TEST(WorkspaceRecordTest, OnlyFreeNamesInsideTheWorkspaceAreRecorded) {
+  TempDir dir;
+  const std::string w = dir.File("workspace") + "/";
+  for (const char* folder : {"workspace/XML", "workspace/Pix", "elsewhere"}) fs::create_directories(dir.File(folder));
+  fs::create_directory_symlink(dir.File("elsewhere"), w + "Linked");
+  dir.Write("workspace/Pix/front.jpg", "front photo");
+  auto lock = CreateFileWorkspaceLock(w);
+  ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
+  const RecordNotes notes = lock->Record({
+      Holding(w + "XML/order.xml", "<ORDER/>"),
+      Holding(w + "Pix/front.jpg", "front photo"),
+      Holding(w + "Linked/order.xml", "<ORDER/>"),
+      Holding(dir.File("elsewhere/order.xml"), "<ORDER/>"),
+      Holding(w + "XML/order.xml", "<ORDER/>"),
+  });
+  EXPECT_EQ(notes.outside, (std::vector<std::string>{dir.File("elsewhere/"), w + "Linked/"}));
+  EXPECT_EQ(DecodeRecord(dir.Read("workspace/" + OwnRecord())),
+            std::vector<RecordedFile>{Holding("XML/order.xml", "<ORDER/>")});
+}
+
 // A kill while the record is written leaves a torn last entry: it is no
 // entry, and every whole one before it is read. A file holding no record
 // at all gives none.
 TEST(WorkspaceRecordTest, ATornLastEntryIsIgnored) {
-  const RecordedFile first = Holding("/w/XML/order.xml", "<ORDER/>");
-  const RecordedFile second = Holding("/w/Pix/12:34 5.jpg", "photo");
+  const RecordedFile first = Holding("XML/order.xml", "<ORDER/>");
+  const RecordedFile second = Holding("Pix/12:34 5.jpg", "photo");
   const std::string whole = EncodeRecord({first, second});
   EXPECT_EQ(DecodeRecord(whole), (std::vector<RecordedFile>{first, second}));
   const std::string firstBytes = EncodeRecord({first});
@@ -150,17 +196,20 @@ TEST(WorkspaceRecordTest, ATornLastEntryIsIgnored) {
 
   // And through the lock: the torn tail is dropped with the rest.
   TempDir dir;
-  dir.Write("order.xml", "<ORDER/>");
-  RecordAndDie(dir.str(), {Holding(dir.File("order.xml"), "<ORDER/>")}, Death::kLockDestroyed);
-  const std::string torn = EncodeRecord({Holding(dir.File("torn.xml"), "x")});
-  dir.Write(kWorkspaceLockFileName, LockFileBytes(dir) + torn.substr(0, torn.size() - 3));
+  RecordAndDie(dir.str(), {Holding(dir.File("order.xml"), "<ORDER/>")}, {{dir.File("order.xml"), "<ORDER/>"}},
+               Death::kLockDestroyed);
+  const std::string torn = EncodeRecord({Holding("torn.xml", "x")});
+  {
+    std::ofstream record(dir.File(OwnRecord()), std::ios::binary | std::ios::app);
+    record << torn.substr(0, torn.size() - 3);
+  }
   dir.Write("torn.xml", "x");
   auto next = CreateFileWorkspaceLock(dir.str());
   ASSERT_EQ(next->TryTake(), WorkspaceLockResult::kTaken);
   ASSERT_TRUE(next->Cleared().has_value());
-  EXPECT_EQ(next->Cleared()->removed, 1U);
-  EXPECT_EQ(Everything(dir.path()), (std::vector<std::string>{"Ombrel.lock", "torn.xml"}));
-  EXPECT_EQ(LockFileBytes(dir), "");
+  EXPECT_EQ(next->Cleared()->removed, std::vector<std::string>{dir.File("order.xml")});
+  EXPECT_EQ(Everything(dir.path()), (std::vector<std::string>{OwnRecord(), "Ombrel.lock", "torn.xml"}));
+  EXPECT_EQ(dir.Read(OwnRecord()), "");
 }
 
 // A step that finishes forgets its record: the next holder finds nothing,
@@ -172,10 +221,10 @@ TEST(WorkspaceRecordTest, AFinishedStepLeavesNothingToClear) {
     ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
     lock->Record({Holding(dir.File("front.jpg"), "front photo")});
     lock->Record({Holding(dir.File("rear.jpg"), "rear photo")});
-    EXPECT_EQ(DecodeRecord(LockFileBytes(dir)).size(), 2U);
+    EXPECT_EQ(DecodeRecord(dir.Read(OwnRecord())).size(), 2U);
     dir.Write("front.jpg", "front photo");
     lock->Forget();
-    EXPECT_EQ(LockFileBytes(dir), "");
+    EXPECT_EQ(dir.Read(OwnRecord()), "");
   }
   auto next = CreateFileWorkspaceLock(dir.str());
   ASSERT_EQ(next->TryTake(), WorkspaceLockResult::kTaken);
@@ -183,23 +232,23 @@ TEST(WorkspaceRecordTest, AFinishedStepLeavesNothingToClear) {
   EXPECT_EQ(dir.Read("front.jpg"), "front photo");
 }
 
-// A step that finishes also clears, in each folder it recorded names in,
-// what it left without a name of its own: a FUSE mount lets go of a closed
-// file only after close returns, so the step's pending folder can stay
-// behind, held by its lock file's hidden copy, until a moment later. A
+// A step clears, in each folder it records names in, what it left without
+// a name of its own: when it starts, a killed run's; when it finishes, its
+// own pending folder, which a FUSE mount can keep a moment after close. A
 // folder the step recorded nothing in is not its business.
-TEST(WorkspaceRecordTest, AFinishedStepClearsItsOwnLeftoversInTheFoldersItRecorded) {
+TEST(WorkspaceRecordTest, AStepClearsItsOwnLeftoversInTheFoldersItRecorded) {
   TempDir dir;
   fs::create_directories(dir.path() / "XML" / ".ombrel-AbC123");
   fs::create_directories(dir.path() / "Other" / ".ombrel-DeF456");
   auto lock = CreateFileWorkspaceLock(dir.str());
   ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
   lock->Record({Holding(dir.File("XML/order.xml"), "order")});
-  EXPECT_TRUE(fs::exists(dir.path() / "XML" / ".ombrel-AbC123"));
-  lock->Forget();
   EXPECT_FALSE(fs::exists(dir.path() / "XML" / ".ombrel-AbC123"));
+  fs::create_directories(dir.path() / "XML" / ".ombrel-GhI789");
+  lock->Forget();
+  EXPECT_FALSE(fs::exists(dir.path() / "XML" / ".ombrel-GhI789"));
   EXPECT_TRUE(fs::exists(dir.path() / "Other" / ".ombrel-DeF456"));
-  EXPECT_EQ(LockFileBytes(dir), "");
+  EXPECT_EQ(dir.Read(OwnRecord()), "");
 }
 
 // A recorded name that holds the recorded bytes but cannot be removed (a
@@ -210,10 +259,10 @@ TEST(WorkspaceRecordTest, WhatCannotBeRemovedStaysRecorded) {
   fs::create_directories(dir.File("Pix"));
   SmallFileSystem pix(dir.File("Pix"), 64 * 1024);
   if (!pix.mounted()) GTEST_SKIP() << pix.reason();
-  dir.Write("Pix/front.jpg", "front photo");
-  dir.Write("order.xml", "<ORDER/>");
   const RecordedFile photo = Holding(dir.File("Pix/front.jpg"), "front photo");
-  RecordAndDie(dir.str(), {photo, Holding(dir.File("order.xml"), "<ORDER/>")}, Death::kLockDestroyed);
+  RecordAndDie(dir.str(), {photo, Holding(dir.File("order.xml"), "<ORDER/>")},
+               {{dir.File("Pix/front.jpg"), "front photo"}, {dir.File("order.xml"), "<ORDER/>"}},
+               Death::kLockDestroyed);
   ASSERT_TRUE(pix.MakeReadOnly());
 
   for (int holder = 0; holder < 2; ++holder) {
@@ -221,15 +270,15 @@ TEST(WorkspaceRecordTest, WhatCannotBeRemovedStaysRecorded) {
     auto lock = CreateFileWorkspaceLock(dir.str());
     ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
     ASSERT_TRUE(lock->Cleared().has_value());
-    EXPECT_EQ(lock->Cleared()->removed, holder == 0 ? 1U : 0U);
-    EXPECT_EQ(lock->Cleared()->left, std::vector<RecordedFile>{photo});
+    EXPECT_EQ(lock->Cleared()->removed.size(), holder == 0 ? 1U : 0U);
+    EXPECT_EQ(lock->Cleared()->left, 1U);
     ASSERT_TRUE(lock->Cleared()->failure.has_value());
     EXPECT_EQ(lock->Cleared()->failure->description(),
               "Cannot delete " + dir.File("Pix/front.jpg") + ": Read-only file system");
     // This holder's own step finishes: what it recorded goes, the rest stays.
     lock->Record({Holding(dir.File("report.tmp"), "x")});
     lock->Forget();
-    EXPECT_EQ(DecodeRecord(LockFileBytes(dir)), std::vector<RecordedFile>{photo});
+    EXPECT_EQ(DecodeRecord(dir.Read(OwnRecord())), std::vector<RecordedFile>{Holding("Pix/front.jpg", "front photo")});
   }
   EXPECT_EQ(dir.Read("Pix/front.jpg"), "front photo");
 }
@@ -244,8 +293,7 @@ TEST(WorkspaceRecordTest, ARecordThatCannotBeWrittenRaisesAndLeavesTheRecord) {
   if (!disk.mounted()) GTEST_SKIP() << disk.reason();
   auto lock = CreateFileWorkspaceLock(w + "/");
   ASSERT_EQ(lock->TryTake(), WorkspaceLockResult::kTaken);
-  const RecordedFile first = Holding(w + "/order.xml", "<ORDER/>");
-  lock->Record({first});
+  lock->Record({Holding(w + "/order.xml", "<ORDER/>")});
   dir.Write("workspace/fill", std::string(disk.FreeBytes(), 'f'));
   std::vector<RecordedFile> many;
   for (int i = 0; i < 2000; ++i) many.push_back(Holding(w + "/" + std::string(100, 'p') + std::to_string(i), "x"));
@@ -253,26 +301,24 @@ TEST(WorkspaceRecordTest, ARecordThatCannotBeWrittenRaisesAndLeavesTheRecord) {
     lock->Record(many);
     ADD_FAILURE() << "a record written to a full disk";
   } catch (const Error& error) {
-    EXPECT_EQ(error.description(), "Cannot write " + w + "/Ombrel.lock: No space left on device");
+    EXPECT_EQ(error.description(), "Cannot write " + w + "/" + OwnRecord() + ": No space left on device");
   }
-  EXPECT_EQ(DecodeRecord(dir.Read("workspace/Ombrel.lock")), std::vector<RecordedFile>{first});
-  EXPECT_EQ(dir.Read("workspace/Ombrel.lock"), EncodeRecord({first}));
+  EXPECT_EQ(dir.Read("workspace/" + OwnRecord()), EncodeRecord({Holding("order.xml", "<ORDER/>")}));
 }
 
 mode_t ModeOf(const std::string& path) {
   struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+  return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
 // The lock file takes the folder's read and write bits whatever the umask,
-// so every user who may write the folder may lock it; one found there (an
-// earlier version made it with the umask's bits) is used as it is, since
-// widening a found file would widen whatever file a hard link there names.
+// so every user who may write the folder may lock it. One that exists keeps
+// its bits: only a file this process has just made has its bits set.
 TEST(WorkspaceRecordTest, TheLockFileTakesTheFoldersPermissions) {
   const mode_t umask = ::umask(022);
   struct Case {
     mode_t folder;
-    bool existing;  // made before with 0644, and never widened
+    bool existing;  // made before with 0644
     mode_t file;
   };
   for (const Case& c : {Case{0777, false, 0666}, Case{01777, false, 0666}, Case{0750, false, 0640},
@@ -288,6 +334,8 @@ TEST(WorkspaceRecordTest, TheLockFileTakesTheFoldersPermissions) {
     }
     ASSERT_EQ(CreateFileWorkspaceLock(w + "/")->TryTake(), WorkspaceLockResult::kTaken);
     EXPECT_EQ(ModeOf(w + "/Ombrel.lock"), c.file);
+    // A user's record is theirs alone to write.
+    EXPECT_EQ(ModeOf(w + "/" + OwnRecord()) & 0022, 0U);
   }
   ::umask(umask);
 }
@@ -296,30 +344,27 @@ TEST(WorkspaceRecordTest, TheLockFileTakesTheFoldersPermissions) {
 // it may then record; 'y' taken and recorded, 'h' held, 's' the folder is
 // not that user's to write (the test is skipped), else a failure.
 char TryAsNobody(const std::string& workspace) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit('s');
-    if (::access(workspace.c_str(), W_OK | X_OK) != 0) ::_exit('s');
+  const int result = AsNobody([&] {
+    if (::access(workspace.c_str(), W_OK | X_OK) != 0) return int{'s'};
     auto lock = CreateFileWorkspaceLock(workspace);
     switch (lock->TryTake()) {
-      case WorkspaceLockResult::kHeld: ::_exit('h');
-      case WorkspaceLockResult::kUnavailable: ::_exit('u');
+      case WorkspaceLockResult::kHeld: return int{'h'};
+      case WorkspaceLockResult::kUnavailable: return int{'u'};
       case WorkspaceLockResult::kTaken: break;
     }
     try {
       lock->Record({Holding(workspace + "nobody.jpg", "x")});
     } catch (...) {
-      ::_exit('r');
+      return int{'r'};
     }
-    ::_exit('y');
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? static_cast<char>(WEXITSTATUS(status)) : '?';
+    return int{'y'};
+  });
+  return result == testing::kCannotBecomeNobody ? 's' : static_cast<char>(result);
 }
 
 // A second user on a workspace both may write is kept out while the first
-// holds it, and takes it, record and all, once the first has let go.
+// holds it, and takes it once the first has let go, recording in a record
+// of its own.
 TEST(WorkspaceRecordTest, ASecondUserWhoMayWriteTheFolderTakesTheLock) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root, to run a part of the test as another user";
   const mode_t umask = ::umask(022);
@@ -338,8 +383,9 @@ TEST(WorkspaceRecordTest, ASecondUserWhoMayWriteTheFolderTakesTheLock) {
       EXPECT_EQ(held, 'h');
     }
     EXPECT_EQ(TryAsNobody(w), 'y');
-    EXPECT_EQ(DecodeRecord(dir.Read("workspace/Ombrel.lock")),
-              std::vector<RecordedFile>{Holding(w + "nobody.jpg", "x")});
+    EXPECT_EQ(DecodeRecord(dir.Read("workspace/" + RecordFileName(kNobody))),
+              std::vector<RecordedFile>{Holding("nobody.jpg", "x")});
+    EXPECT_EQ(dir.Read("workspace/Ombrel.lock"), "");
   }
   ::umask(umask);
 }
