@@ -1,35 +1,12 @@
 #include "platform/posix/file_identity.h"
 
 #include <fcntl.h>
-#include <zlib.h>
 
-#include <vector>
-
+#include "platform/posix/file_crc.h"
 #include "platform/posix/file_descriptor.h"
-#include "platform/posix/whole_io.h"
 
 namespace ombrel {
 
-namespace {
-
-constexpr std::size_t kChunk = 64 * 1024;
-
-// The CRC-32 (as ZIP and zlib compute it) of the bytes of the file open as
-// fd, from its start; nothing when it cannot be read.
-std::optional<uint32_t> Crc32Of(int fd) {
-  std::vector<unsigned char> buffer(kChunk);
-  uLong crc = ::crc32(0L, Z_NULL, 0);
-  for (off_t offset = 0;;) {
-    const ssize_t n = ReadFullAt(fd, buffer.data(), buffer.size(), offset);
-    if (n < 0) return std::nullopt;
-    crc = ::crc32(crc, buffer.data(), static_cast<uInt>(n));
-    offset += n;
-    if (static_cast<std::size_t>(n) < buffer.size()) break;
-  }
-  return static_cast<uint32_t>(crc);
-}
-
-}  // namespace
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -61,7 +38,7 @@ bool HoldsBytesOf(int folderFd, const std::string& name, uint64_t size, uint32_t
       static_cast<uint64_t>(opened.st_size) != size) {
     return false;
   }
-  return Crc32Of(fd.get()) == crc;
+  return Crc32OfFile(fd.get()) == crc;
 }
 
 }  // namespace ombrel

@@ -9,9 +9,10 @@
 #include <new>
 
 #include "platform/errors/errno_error.h"
+#include "platform/posix/file_crc.h"
 #include "platform/posix/file_descriptor.h"
-#include "platform/posix/file_identity.h"
 #include "platform/posix/folder_without_links.h"
+#include "platform/posix/own_file.h"
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/user_rights.h"
 #include "platform/workspace/workspace_path.h"
@@ -39,7 +40,7 @@ enum class Outcome { kRemoved, kNotTheStepsFile, kKept };
 // to one file, and removing a name removes no file that has another.
 bool MayBeWritersFile(const struct stat& status, uid_t writer) {
   return S_ISREG(status.st_mode) && status.st_uid == writer &&
-         (status.st_nlink == 1 || writer == ::geteuid());
+         (status.st_nlink == 1 || writer == ProcessUser());
 }
 
 class Clearing {
@@ -104,7 +105,7 @@ class Clearing {
         return;
       }
       if (!MayBeWritersFile(opened, writer_) || !Recorded(first, last, opened.st_size)) return;
-      crc = Crc32Of(file.get());
+      crc = Crc32OfFile(file.get());
       if (!crc) {
         const int error = errno == 0 ? EIO : errno;
         Keep(first, last, ErrnoCause(error, kSource, "Cannot read", path));

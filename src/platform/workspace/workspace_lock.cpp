@@ -14,6 +14,7 @@
 #include "platform/posix/file_lock.h"
 #include "platform/posix/folder_names.h"
 #include "platform/posix/folder_without_links.h"
+#include "platform/posix/own_file.h"
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/shared_file.h"
 #include "platform/posix/whole_io.h"
@@ -112,7 +113,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     if (const int error = WriteAllAt(recordFd_.get(), bytes.data(), bytes.size(), end_)) {
       // A part written would hide whatever is appended after it.
       ::ftruncate(recordFd_.get(), end_);
-      throw ErrnoCause(error, kSource, "Cannot write", RecordPath(::geteuid()));
+      throw ErrnoCause(error, kSource, "Cannot write", RecordPath(ProcessUser()));
     }
     end_ += static_cast<off_t>(bytes.size());
     return notes;
@@ -161,7 +162,7 @@ class FileWorkspaceLock : public WorkspaceLock {
         cleared_ = std::move(cleared);
         return;
       }
-      const uid_t self = ::geteuid();
+      const uid_t self = ProcessUser();
       ClearOwnRecord(self, cleared);
       for (const std::string& name : FolderNames(workspaceFd_.get())) {
         const std::optional<uid_t> user = RecordFileUser(name);

@@ -19,7 +19,7 @@
 #include "platform/workspace/record_file.h"
 #include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
-#include "support/other_user.h"
+#include "support/another_user.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
@@ -27,8 +27,9 @@ namespace ombrel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::AsNobody;
+using testing::AnotherUserResult;
 using testing::kNobody;
+using testing::RunAsAnotherUser;
 using testing::SmallFileSystem;
 using testing::TempDir;
 
@@ -344,22 +345,26 @@ TEST(WorkspaceRecordTest, TheLockFileTakesTheFoldersPermissions) {
 // it may then record; 'y' taken and recorded, 'h' held, 's' the folder is
 // not that user's to write (the test is skipped), else a failure.
 char TryAsNobody(const std::string& workspace) {
-  const int result = AsNobody([&] {
-    if (::access(workspace.c_str(), W_OK | X_OK) != 0) return int{'s'};
-    auto lock = CreateFileWorkspaceLock(workspace);
-    switch (lock->TryTake()) {
-      case WorkspaceLockResult::kHeld: return int{'h'};
-      case WorkspaceLockResult::kUnavailable: return int{'u'};
-      case WorkspaceLockResult::kTaken: break;
-    }
-    try {
-      lock->Record({Holding(workspace + "nobody.jpg", "x")});
-    } catch (...) {
-      return int{'r'};
-    }
-    return int{'y'};
-  });
-  return result == testing::kCannotBecomeNobody ? 's' : static_cast<char>(result);
+  for (const char expected : {'y', 'h', 's'}) {
+    const AnotherUserResult result = RunAsAnotherUser([&] {
+      if (::access(workspace.c_str(), W_OK | X_OK) != 0) return expected == 's';
+      auto lock = CreateFileWorkspaceLock(workspace);
+      switch (lock->TryTake()) {
+        case WorkspaceLockResult::kHeld: return expected == 'h';
+        case WorkspaceLockResult::kUnavailable: return false;
+        case WorkspaceLockResult::kTaken: break;
+      }
+      try {
+        lock->Record({Holding(workspace + "nobody.jpg", "x")});
+      } catch (...) {
+        return false;
+      }
+      return expected == 'y';
+    });
+    if (result == AnotherUserResult::kCannotBecome) return 's';
+    if (result == AnotherUserResult::kDone) return expected;
+  }
+  return '?';
 }
 
 // A second user on a workspace both may write is kept out while the first
