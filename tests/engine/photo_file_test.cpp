@@ -80,5 +80,20 @@ TEST(PhotoFileTest, NeverReachesOutsideThePictureFolder) {
   EXPECT_EQ(PictureFolder(*files, root.str() + "Missing/").Find("front.jpg"), "");
 }
 
+// A photo another user's unfinished step left is passed over in any letter
+// case, exact or listed: the report holds no photo rather than theirs.
+TEST(PhotoFileTest, PassesOverWhatAnotherUsersStepLeft) {
+  TempDir pix;
+  const std::unique_ptr<FileSystemObject> files = CreateLocalFileSystem();
+  pix.Write("front.jpg", "their photo");
+  pix.Write("REAR.JPG", "their photo");
+  pix.Write("side.jpg", "our photo");
+  PictureFolder folder(*files, pix.str(), {"front.jpg", "REAR.JPG"});
+  EXPECT_EQ(folder.Find("front.jpg"), "");
+  EXPECT_EQ(folder.Find("FRONT.JPG"), "");
+  EXPECT_EQ(folder.Find("rear.jpg"), "");
+  EXPECT_EQ(folder.Find("side.jpg"), pix.str() + "side.jpg");
+}
+
 }  // namespace
 }  // namespace ombrel

@@ -1,5 +1,6 @@
 #include "support/another_user.h"
 
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +11,9 @@ AnotherUserResult RunAsAnotherUser(const std::function<bool()>& action) {
   const pid_t child = ::fork();
   if (child < 0) return AnotherUserResult::kFailed;
   if (child == 0) {
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+    // Without root's supplementary groups, which would let nobody into
+    // folders of the root group.
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
     ::_exit(action() ? 0 : 1);
   }
   int status = 0;
