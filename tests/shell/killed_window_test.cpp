@@ -8,14 +8,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/workspace/record_file.h"
+#include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
 #include "killed_step_fixture.h"
 #include "support/envelope_builder.h"
@@ -105,6 +109,42 @@ TEST_P(EnvelopeStepAfterAKilledWindowTest, TheNextStepGoesAsOnACleanWorkspace) {
   EXPECT_FALSE(fs::exists(Report("DEAD.RPT")));
   // The log says what was cleared; the user is told nothing.
   EXPECT_EQ(LogLinesSaying("did not finish"), 1);
+}
+
+// A photo another user's killed window left, under a name this window's
+// order gives, that its writer could not have removed (a picture folder
+// only root may write): it stays, the log says so, and this window's report
+// holds no photo rather than theirs.
+TEST_F(KilledStepTest, APhotoAnotherUsersStepLeftReachesNoReport) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to own files as another user";
+  constexpr uid_t kNobody = 65534;
+  EnvelopeBuilder live;
+  live.Add("LIVE.XML", "OADI/XML", "", Order("Live Window"));
+  live.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", kLiveFront);
+  live.Write(XmlDir() + "live.env");
+  const auto [cleanBoxes, cleanReport] = Convert(XmlDir() + "live.env", "CLEAN.RPT");
+  ASSERT_TRUE(cleanReport.has_value());
+
+  const std::string pix = kestrovDir + "/Pix/";
+  fs::create_directories(pix);
+  ASSERT_EQ(::chmod(pix.c_str(), 0755), 0);
+  const std::string street = pix + "street.jpg";
+  std::ofstream(street, std::ios::binary) << kDeadStreet;
+  ASSERT_EQ(::chown(street.c_str(), kNobody, kNobody), 0);
+  const std::string record = kestrovDir + "/" + RecordFileName(kNobody);
+  const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(kDeadStreet.data()),
+                          static_cast<uInt>(kDeadStreet.size()));
+  std::ofstream(record, std::ios::binary)
+      << EncodeRecord({RecordedFile{"Pix/street.jpg", kDeadStreet.size(), static_cast<uint32_t>(crc)}});
+  ASSERT_EQ(::chown(record.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::chmod(record.c_str(), 0644), 0);
+
+  const auto [boxes, report] = Convert(XmlDir() + "live.env", "LIVE.RPT");
+  EXPECT_EQ(boxes, cleanBoxes);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(ImagesOf(*report), ImagesOf(*cleanReport));
+  EXPECT_TRUE(fs::exists(street));
+  EXPECT_EQ(LogLinesSaying("Left " + street), 1);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/posix/own_file.h"
 #include "platform/posix/retry_after_signal.h"
 #include "platform/posix/user_rights.h"
+#include "platform/text/sender_text.h"
 #include "platform/workspace/workspace_path.h"
 
 namespace ombrel {
@@ -65,18 +66,18 @@ class Clearing {
       Keep(first, last, ErrnoCause(error, kSource, "Cannot look at", workspace_ + first->folder));
       return;
     }
-    // A file the writer could not have removed is not removed for them.
-    if (!CouldRemoveOwnFileIn(writer_, status)) return;
+    const bool writerMay = CouldRemoveOwnFileIn(writer_, status);
     while (first != last) {
       const auto same = std::find_if(first, last, [&](const Entry& e) { return e.place.name != first->place.name; });
-      ClearName(folder.get(), first, same);
+      ClearName(folder.get(), writerMay, first, same);
       first = same;
     }
   }
 
  private:
   // The entries [first, last), all naming one file in the folder open as fd.
-  void ClearName(int fd, std::vector<Entry>::const_iterator first, std::vector<Entry>::const_iterator last) {
+  void ClearName(int fd, bool writerMay, std::vector<Entry>::const_iterator first,
+                 std::vector<Entry>::const_iterator last) {
     const std::string& name = first->place.name;
     const std::string path = workspace_ + first->place.Joined();
     struct stat named {};
@@ -116,6 +117,14 @@ class Clearing {
       return e.file->crc32 == *crc && e.file->size == static_cast<uint64_t>(named.st_size);
     });
     if (!holds) return;
+    // A file the writer could not have removed is not removed for them; it
+    // stays theirs, and is told.
+    if (!writerMay) {
+      Keep(first, last,
+           Error(err::kPermissionDenied, kSource,
+                 "Cannot delete " + SenderText(path) + " for user " + std::to_string(writer_) + ", who may not delete it there"));
+      return;
+    }
     // Whoever may write this folder may rename files in it anyway: a file
     // swapped in under this name since it was read gains them nothing they
     // could not do themselves, and the folder is the one opened above.

@@ -31,6 +31,8 @@ constexpr const char* kSource = "Ombrel";
 // Opened, never followed through a link, which could create a file
 // anywhere; never waiting, should a FIFO have the name.
 constexpr int kOpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+// How many refused records the log names one by one.
+constexpr std::size_t kMaxRefusalsTold = 16;
 
 class FileWorkspaceLock : public WorkspaceLock {
  public:
@@ -167,6 +169,13 @@ class FileWorkspaceLock : public WorkspaceLock {
       for (const std::string& name : FolderNames(workspaceFd_.get())) {
         const std::optional<uid_t> user = RecordFileUser(name);
         if (user && *user != self) ClearOthersRecord(*user, cleared);
+      }
+      // Anyone who may write the folder may plant any number of names: the
+      // log tells the first few.
+      if (cleared.refused.size() > kMaxRefusalsTold) {
+        const std::size_t more = cleared.refused.size() - kMaxRefusalsTold;
+        cleared.refused.resize(kMaxRefusalsTold);
+        cleared.refused.push_back("and " + std::to_string(more) + " more");
       }
       std::set<std::string> folders;
       for (const std::string& removed : cleared.removed) {

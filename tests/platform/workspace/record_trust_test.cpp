@@ -115,6 +115,7 @@ TEST_F(RecordTrustTest, AnotherUsersRecordRemovesOnlyWhatThatUserCould) {
   // Root may remove anything from the sticky Pix/, and nobody their own.
   EXPECT_FALSE(fs::exists(theirsInPix));
   EXPECT_TRUE(step.refused.empty());
+  EXPECT_EQ(step.othersLeft, std::vector<std::string>{theirsInMine});
   // Another user's record is never changed.
   EXPECT_EQ(StatusOf(dir.File(RecordFileName(kNobody))).bytes,
             EncodeRecord({Holding("XML/roots.xml", "root's order"), Holding("XML/empty.xml", ""),
@@ -225,6 +226,15 @@ TEST_F(RecordTrustTest, ManyEntriesNamingOneFileDecideOnce) {
   entries.push_back(Holding("XML/big.xml", bytes));
   PlantRecord(dir, 0, entries, 0);
   EXPECT_EQ(Take().removed, std::vector<std::string>{dir.File("XML/big.xml")});
+}
+
+// Names planted in any number tell the log of the first few only.
+TEST_F(RecordTrustTest, PlantedRecordsInAnyNumberAreToldInAFewLines) {
+  for (uid_t user = 1000; user < 1100; ++user) PlantRecord(dir, user, {Holding("XML/a.xml", "a")}, kNobody);
+  const ClearedStep& step = Take();
+  ASSERT_EQ(step.refused.size(), 17U);
+  EXPECT_EQ(step.refused.back(), "and 84 more");
+  EXPECT_NE(step.refused.front().find("it belongs to another user (uid 65534)"), std::string::npos);
 }
 
 }  // namespace
