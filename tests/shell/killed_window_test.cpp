@@ -8,8 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +21,7 @@
 #include "platform/workspace/workspace_lock.h"
 #include "killed_step_fixture.h"
 #include "support/envelope_builder.h"
+#include "support/recorded_file.h"
 #include "support/report_reader.h"
 
 namespace ombrel {
@@ -132,10 +131,7 @@ TEST_F(KilledStepTest, APhotoAnotherUsersStepLeftReachesNoReport) {
   std::ofstream(street, std::ios::binary) << kDeadStreet;
   ASSERT_EQ(::chown(street.c_str(), kNobody, kNobody), 0);
   const std::string record = kestrovDir + "/" + RecordFileName(kNobody);
-  const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(kDeadStreet.data()),
-                          static_cast<uInt>(kDeadStreet.size()));
-  std::ofstream(record, std::ios::binary)
-      << EncodeRecord({RecordedFile{"Pix/street.jpg", kDeadStreet.size(), static_cast<uint32_t>(crc)}});
+  std::ofstream(record, std::ios::binary) << EncodeRecord({testing::Holding("Pix/street.jpg", kDeadStreet)});
   ASSERT_EQ(::chown(record.c_str(), kNobody, kNobody), 0);
   ASSERT_EQ(::chmod(record.c_str(), 0644), 0);
 

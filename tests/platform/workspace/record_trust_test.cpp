@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <functional>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
 #include "support/another_user.h"
+#include "support/recorded_file.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -25,13 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::kNobody;
+using testing::Holding;
 using testing::TempDir;
-
-RecordedFile Holding(const std::string& path, const std::string& bytes) {
-  const auto crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
-                         static_cast<uInt>(bytes.size()));
-  return {path, bytes.size(), static_cast<uint32_t>(crc)};
-}
 
 struct Status {
   uid_t owner;

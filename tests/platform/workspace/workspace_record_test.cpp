@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +20,7 @@
 #include "platform/workspace/workspace_lock.h"
 #include "support/another_user.h"
 #include "support/small_file_system.h"
+#include "support/recorded_file.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -31,14 +31,8 @@ using testing::AnotherUserResult;
 using testing::kNobody;
 using testing::RunAsAnotherUser;
 using testing::SmallFileSystem;
+using testing::Holding;
 using testing::TempDir;
-
-// What a step records of a file that will hold bytes.
-RecordedFile Holding(const std::string& path, const std::string& bytes) {
-  const auto crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
-                         static_cast<uInt>(bytes.size()));
-  return {path, bytes.size(), static_cast<uint32_t>(crc)};
-}
 
 // Every file, folder and link under root, relative to it, sorted.
 std::vector<std::string> Everything(const fs::path& root) {
