@@ -42,25 +42,33 @@ void RemoveStaleFile(int dirFd, const std::string& name, uid_t user) {
 }  // namespace
 
 std::vector<LeftTemporary> RemoveStaleTemporaries(const std::string& folder) noexcept {
+  const FileDescriptor dirFd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!dirFd) return {};
+  try {
+    return RemoveStaleTemporariesIn(dirFd.get(), folder.empty() ? "." : folder);
+  } catch (...) {
+    // No memory for the folder's name: the next clean-up clears it.
+    return {};
+  }
+}
+
+std::vector<LeftTemporary> RemoveStaleTemporariesIn(int dirFd, const std::string& shown) noexcept {
   std::vector<LeftTemporary> left;
   try {
-    const std::string shown = folder.empty() ? "." : folder;
-    const FileDescriptor dirFd(::open(shown.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dirFd) return left;
     const uid_t user = ProcessUser();
-    for (const std::string& name : FolderNames(dirFd.get())) {
+    for (const std::string& name : FolderNames(dirFd)) {
       if (!IsTemporaryName(name)) continue;
       struct stat named {};
-      if (::fstatat(dirFd.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      if (::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) continue;
       std::string why;
       if (S_ISDIR(named.st_mode)) {
-        why = RemoveStalePendingFolder(dirFd.get(), name);
+        why = RemoveStalePendingFolder(dirFd, name);
       } else if (!S_ISREG(named.st_mode)) {
         continue;
       } else if (named.st_uid != user) {
-        why = AnotherUsersFile(dirFd.get(), name, named.st_uid);
+        why = AnotherUsersFile(dirFd, name, named.st_uid);
       } else {
-        RemoveStaleFile(dirFd.get(), name, user);
+        RemoveStaleFile(dirFd, name, user);
       }
       if (!why.empty()) left.push_back(LeftTemporary{InFolder(shown, name), std::move(why)});
     }

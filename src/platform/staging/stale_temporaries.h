@@ -32,4 +32,8 @@ struct LeftTemporary {
 // what cannot be deleted yet (busy) stays silently for the next clean-up.
 std::vector<LeftTemporary> RemoveStaleTemporaries(const std::string& folder) noexcept;
 
+// The same in the folder open as dirFd, which the paths it returns call
+// shown: for a folder reached without following links.
+std::vector<LeftTemporary> RemoveStaleTemporariesIn(int dirFd, const std::string& shown) noexcept;
+
 }  // namespace ombrel

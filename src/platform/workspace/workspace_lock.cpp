@@ -228,8 +228,8 @@ class FileWorkspaceLock : public WorkspaceLock {
     for (const RecordedFile& file : files) {
       const std::optional<WorkspacePath> place = ParseWorkspacePath(file.path);
       if (!place || !folders.insert(place->Folder()).second) continue;
-      if (!OpenFolderWithoutLinks(workspaceFd_.get(), place->folders)) continue;
-      RemoveStaleTemporaries(folder_ + place->Folder());
+      const FileDescriptor folder = OpenFolderWithoutLinks(workspaceFd_.get(), place->folders);
+      if (folder) RemoveStaleTemporariesIn(folder.get(), folder_ + place->Folder());
     }
   }
 
