@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <new>
+#include <map>
 #include <set>
 
 #include "platform/errors/errno_error.h"
+#include "platform/files/path_names.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/file_lock.h"
 #include "platform/posix/folder_names.h"
@@ -75,41 +77,16 @@ class FileWorkspaceLock : public WorkspaceLock {
   RecordNotes Record(const std::vector<RecordedFile>& files) override {
     RecordNotes notes;
     if (!fd_) return notes;
-    std::set<std::string> folders;
+    // Folder by folder, as the window spells them: each is cleared of this
+    // user's stale temporaries and opened once.
+    std::map<std::string, std::vector<const RecordedFile*>> byFolder;
+    for (const RecordedFile& file : files) byFolder[ParentFolderOf(file.path)].push_back(&file);
     std::vector<RecordedFile> recorded;
-    std::set<std::string> places;
-    std::set<std::string> outside;
-    for (const RecordedFile& file : files) {
-      const std::string folder = ParentFolderOf(file.path);
-      if (folders.insert(folder).second) {
-        for (LeftTemporary& left : RemoveStaleTemporaries(folder)) notes.leftAlone.push_back(std::move(left));
-      }
-      if (!recordFd_) continue;
-      const std::optional<WorkspacePath> place = PlaceInWorkspace(folder_, file.path);
-      if (!place) {
-        outside.insert(folder);
-        continue;
-      }
-      if (!places.insert(place->Joined()).second) continue;
-      const FileDescriptor folderFd = OpenFolderWithoutLinks(workspaceFd_.get(), place->folders);
-      if (!folderFd) {
-        const int error = errno;
-        if (error == ELOOP || error == ENOTDIR) {
-          outside.insert(folder);
-          continue;
-        }
-        // Missing: nothing can be named there, and the step says why.
-        if (error == ENOENT) continue;
-        throw ErrnoCause(error, kSource, "Cannot open", folder);
-      }
-      // Only a name that is free now is the step's to give, and to clear.
-      struct stat existing {};
-      if (::fstatat(folderFd.get(), place->name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
-      if (const int error = errno; error != ENOENT) throw ErrnoCause(error, kSource, "Cannot look at", file.path);
-      recorded.push_back(RecordedFile{place->Joined(), file.size, file.crc32});
+    for (const auto& [folder, inFolder] : byFolder) {
+      for (LeftTemporary& left : RemoveStaleTemporaries(folder)) notes.leftAlone.push_back(std::move(left));
+      folders_.insert(folder);
+      if (recordFd_ && !RecordFree(folder, inFolder, recorded)) notes.outside.push_back(folder);
     }
-    notes.outside.assign(outside.begin(), outside.end());
-    for (const std::string& folder : folders) folders_.insert(folder);
     if (recorded.empty()) return notes;
     const std::string bytes = EncodeRecord(recorded);
     if (const int error = WriteAllAt(recordFd_.get(), bytes.data(), bytes.size(), end_)) {
@@ -141,6 +118,35 @@ class FileWorkspaceLock : public WorkspaceLock {
   }
 
   std::string RecordPath(uid_t user) const { return folder_ + RecordFileName(user); }
+
+  // Adds to recorded, once each, the names of files (all in folder) that
+  // are free now: only those are the step's to give, and to clear. False
+  // when folder is not one the lock covers: outside the workspace's folder,
+  // or reached through a symbolic link. Raises when a name or the folder
+  // cannot be looked at.
+  bool RecordFree(const std::string& folder, const std::vector<const RecordedFile*>& files,
+                  std::vector<RecordedFile>& recorded) const {
+    const std::optional<std::vector<std::string>> folders = FolderInWorkspace(folder_, folder);
+    if (!folders) return false;
+    const FileDescriptor folderFd = OpenFolderWithoutLinks(workspaceFd_.get(), *folders);
+    if (!folderFd) {
+      const int error = errno;
+      if (error == ELOOP || error == ENOTDIR) return false;
+      // Missing: nothing can be named there, and the step will say why.
+      if (error == ENOENT) return true;
+      throw ErrnoCause(error, kSource, "Cannot open", folder);
+    }
+    std::set<std::string> names;
+    for (const RecordedFile* file : files) {
+      const std::string name = file->path.substr(folder.size());
+      if (!IsPlainFileName(name) || !names.insert(name).second) continue;
+      struct stat existing {};
+      if (::fstatat(folderFd.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) continue;
+      if (const int error = errno; error != ENOENT) throw ErrnoCause(error, kSource, "Cannot look at", file->path);
+      recorded.push_back(RecordedFile{folder.substr(folder_.size()) + name, file->size, file->crc32});
+    }
+    return true;
+  }
 
   // "/w/XML/a.xml" -> "/w/XML/", as the window spells it.
   static std::string ParentFolderOf(const std::string& path) {

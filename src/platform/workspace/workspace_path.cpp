@@ -36,4 +36,13 @@ std::optional<WorkspacePath> PlaceInWorkspace(const std::string& workspace, cons
   return ParseWorkspacePath(std::string_view(path).substr(workspace.size()));
 }
 
+std::optional<std::vector<std::string>> FolderInWorkspace(const std::string& workspace, const std::string& folder) {
+  if (folder == workspace) return std::vector<std::string>{};
+  if (folder.empty() || folder.back() != '/') return std::nullopt;
+  std::optional<WorkspacePath> place = PlaceInWorkspace(workspace, folder.substr(0, folder.size() - 1));
+  if (!place || place->folders.size() == kMaxWorkspaceDepth) return std::nullopt;
+  place->folders.push_back(std::move(place->name));
+  return std::move(place->folders);
+}
+
 }  // namespace ombrel

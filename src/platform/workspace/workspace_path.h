@@ -37,4 +37,9 @@ std::optional<WorkspacePath> ParseWorkspacePath(std::string_view relative);
 // workspace. Nothing when it does not, or the rest is not a place.
 std::optional<WorkspacePath> PlaceInWorkspace(const std::string& workspace, const std::string& path);
 
+// The folders from the workspace's own folder down to folder (ending in
+// "/"), spelled as the window spells both; nothing when folder is not inside
+// the workspace, or is more than kMaxWorkspaceDepth folders deep.
+std::optional<std::vector<std::string>> FolderInWorkspace(const std::string& workspace, const std::string& folder);
+
 }  // namespace ombrel
