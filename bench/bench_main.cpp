@@ -1,16 +1,20 @@
-// ombrel-bench: the envelope step, the translation and the tag lookup, each
-// beside a reference measured in the same run; the figures close the output,
-// one line each. scripts/bench builds it in Release and runs it.
+// ombrel-bench: the envelope step, the translation, the tag lookup and the
+// clearing of what dead steps recorded, each beside a reference measured in
+// the same run; the figures close the output, one line each. scripts/bench
+// builds it in Release and runs it.
 //
 //   ombrel-bench [--photos=N] [--large-photos=N] [--step-repetitions=N] [--repetitions=N]
-//                [benchmark flags]
+//                [--record-repetitions=N] [--only=records] [benchmark flags]
+//
+// --only=records runs the record-clearing figures alone.
 //
 // Each figure's value and reference are timed in alternation in the same run
 // (the tag lookups, timed by Google Benchmark, one after the other).
 //
 // The fixtures are made at run time under $TMPDIR (the envelopes: N photos of
-// 4 MiB, and the larger one for the memory figure) and /dev/shm (orders and
-// reports of the CPU figures), and removed at the end.
+// 4 MiB, and the larger one for the memory figure; the folders of the record
+// figures, some 170 MB at most) and /dev/shm (orders and reports of the CPU
+// figures), and removed at the end.
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -26,6 +30,7 @@
 #include "bench_workspace.h"
 #include "figure_table.h"
 #include "median_reporter.h"
+#include "record_clearing_bench.h"
 #include "photo_envelope.h"
 #include "scaling_bench.h"
 #include "scratch_folder.h"
@@ -43,6 +48,8 @@ struct Options {
   std::size_t largePhotos = 200;
   int stepRepetitions = 5;
   int repetitions = 9;  // of the CPU figures
+  int recordRepetitions = 5;
+  std::string only;  // "" for every figure, "records" for the record-clearing ones
 };
 
 // Takes this bench's own flags out of argv, leaving Google Benchmark's.
@@ -62,6 +69,10 @@ Options TakeOptions(int& argc, char** argv) {
       options.stepRepetitions = std::max(1, std::atoi(v));
     } else if (const char* v = value("--repetitions")) {
       options.repetitions = std::max(1, std::atoi(v));
+    } else if (const char* v = value("--record-repetitions")) {
+      options.recordRepetitions = std::max(1, std::atoi(v));
+    } else if (const char* v = value("--only")) {
+      options.only = v;
     } else {
       argv[kept++] = argv[i];
     }
@@ -98,11 +109,8 @@ std::vector<std::string> Tags(const TracedOrder& order) {
   return tags;
 }
 
-int Run(int argc, char** argv) {
-  Options options = TakeOptions(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-  std::vector<std::string> notes;
+// The step, the translations and the tag lookups.
+std::vector<Figure> ProgramFigures(const Options& options, std::vector<std::string>& notes) {
   const std::size_t largePhotos = LargePhotosThatFit(options, notes);
 
   // The orders, learnt from the translators before the timed program starts.
@@ -133,6 +141,23 @@ int Run(int argc, char** argv) {
                     tags.Figures(reporter, notes)}) {
     figures.insert(figures.end(), part.begin(), part.end());
   }
+  return figures;
+}
+
+int Run(int argc, char** argv) {
+  Options options = TakeOptions(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+  if (!options.only.empty() && options.only != "records") {
+    std::cerr << "ombrel-bench: --only takes \"records\"\n";
+    return 2;
+  }
+  std::vector<std::string> notes;
+  std::vector<Figure> figures;
+  if (options.only.empty()) figures = ProgramFigures(options, notes);
+  RecordClearingBench records(DiskBase());
+  const std::vector<Figure> cleared = records.Figures(options.recordRepetitions, notes);
+  figures.insert(figures.end(), cleared.begin(), cleared.end());
   PrintFigures(figures, notes, std::cout);
   benchmark::Shutdown();
   return 0;
@@ -147,6 +172,7 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::string(argv[1]) == "--peak-child") {
       const std::vector<std::string> args(argv + 2, argv + argc);
       if (args[0] == "step" || args[0] == "reference") return ombrel::bench::StepBench::RunChild(args);
+      if (args[0] == "records") return ombrel::bench::RecordClearingBench::RunChild(args);
       return ombrel::bench::ScalingBench::RunChild(args);
     }
     return ombrel::bench::Run(argc, argv);
