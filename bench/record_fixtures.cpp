@@ -151,14 +151,16 @@ RecordFixture SpelledWorkspaceRecord(const std::string& folder, std::size_t file
   fs::create_directories(xml);
   int bits = 1;
   while ((std::size_t{1} << bits) < files) ++bits;
+  // Each entry has the size and CRC-32 of the file it spells: read as a
+  // place, it would be removed.
+  const std::string before[] = {"", "./", folder + "/", "XML/../"};
   std::vector<RecordedFile> entries;
   for (std::size_t i = 0; i < files; ++i) {
     const std::string document = Document(i);
     const std::string name = "a" + std::to_string(i);
     WriteFile(xml + "/" + name, document);
-    const std::string spelled = SpelledXmlFolder(i, bits) + name;
-    static const std::string kBefore[] = {"", "./", folder + "/", "XML/../"};
-    entries.push_back(RecordedFile{kBefore[i % 4] + spelled, document.size(), Crc32Of(document)});
+    const std::string spelled = before[i % 4] + SpelledXmlFolder(i, bits) + name;
+    entries.push_back(RecordedFile{spelled, document.size(), Crc32Of(document)});
   }
   auto check = [xml, files] {
     const std::size_t left = NamesIn(xml);
