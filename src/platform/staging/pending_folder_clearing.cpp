@@ -1,7 +1,6 @@
 #include "platform/staging/pending_folder_clearing.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +16,6 @@
 #include "platform/posix/lock_probe.h"
 #include "platform/posix/locked_open.h"
 #include "platform/posix/own_file.h"
-#include "platform/posix/retry_after_signal.h"
 #include "platform/staging/pending_folder_layout.h"
 #include "platform/staging/pending_record_file.h"
 #include "platform/staging/staging_pauses.h"
@@ -187,36 +185,24 @@ void RemoveOwnEntry(int fd, const std::string& entry, uid_t user) {
   }
 }
 
-// A pending folder an earlier version of the program left: its files
-// straight inside, the folder itself locked (flock) while in use. Cleared
-// unless that version still holds it; where a folder cannot be locked (NFS)
-// it stays. The names its files were given stay: without a record, nothing
-// but inode numbers would tell one of them from a user's file.
-void RemoveEarlierVersionFolder(int folderFd, const std::string& name, int fd,
-                                const std::vector<std::string>& entries, uid_t user) {
-  if (RetryAfterSignal(-1, ::flock, fd, LOCK_EX | LOCK_NB) != 0 || !NamesOpenFile(folderFd, name, fd)) return;
-  for (const std::string& entry : entries) RemoveOwnEntry(fd, entry, user);
-  ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
-}
-
 // A pending folder without a lock file that an rmdir found not empty. This
 // version makes the lock file before anything else in it and removes it
 // after everything else, so one that holds any of its names now is live (its
 // lock file made since it was looked for) or being cleared by whoever holds
 // its lock: it stays. One that holds only what a mount keeps of files
 // removed while open is what a clearing left: they go, and it, once they
-// are no longer busy. Anything else is an earlier version's.
-void RemoveLocklessFolder(int folderFd, const std::string& name, int fd, uid_t user) {
+// are no longer busy. Anything else (an earlier version's pending folder, a
+// folder of the user's under such a name) is nothing this version made, and
+// is left as it is, with why. "" or why.
+std::string RemoveLocklessFolder(int folderFd, const std::string& name, int fd, uid_t user) {
   const std::vector<std::string> entries = FolderNames(fd);
   for (const std::string& entry : entries) {
-    if (entry == kLock || entry == kFiles || entry == kRecord || entry == kKept) return;
+    if (entry == kLock || entry == kFiles || entry == kRecord || entry == kKept) return "";
   }
-  if (!OnlyHiddenLeftovers(entries)) {
-    RemoveEarlierVersionFolder(folderFd, name, fd, entries, user);
-    return;
-  }
+  if (!OnlyHiddenLeftovers(entries)) return "it has no lock file and holds files no clean-up of this version made";
   for (const std::string& entry : entries) RemoveOwnEntry(fd, entry, user);
   ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
+  return "";
 }
 
 // Why another user's pending folder, open as fd, is reported; "" when its
@@ -263,7 +249,7 @@ std::string RemoveStale(int folderFd, const std::string& name) {
       // folder.
       if (::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) == 0) return "";
       if (const int error = errno; error == ENOTEMPTY || error == EEXIST) {
-        RemoveLocklessFolder(folderFd, name, fd.get(), user);
+        return RemoveLocklessFolder(folderFd, name, fd.get(), user);
       }
       return "";
   }

@@ -44,9 +44,9 @@ std::string ClearPendingFolder(int folderFd, int fd, const std::string& name, Fi
 
 // Clears the pending folder name in the folder open as folderFd unless its
 // maker holds it; also one whose clearing left only what a FUSE or NFS mount
-// keeps of a file removed while open, and one an earlier version of the
-// program left (its files straight inside, the folder itself locked). Only
-// one of this user's, with a lock file of the user's. Returns why a folder
+// keeps of a file removed while open. Only one of this user's, with a lock
+// file of the user's; one without a lock file that holds anything else (an
+// earlier version's, a user's folder under such a name) is left and told. Returns why a folder
 // that no one holds, as far as can be seen, was left; "" when it is cleared,
 // in use, or gone. Never raises.
 std::string RemoveStalePendingFolder(int folderFd, const std::string& name) noexcept;

@@ -233,38 +233,19 @@ TEST(PendingFolderTest, NamesAKilledRunMarkedKeptStay) {
   EXPECT_EQ(dir.Read("b.jpg"), "photo");
 }
 
-// An earlier version wrote its files straight into the pending folder and
-// locked the folder itself. What a killed run of it left is cleared unless
-// that version still holds it; the names it gave stay, as nothing but inode
-// numbers would tell them from a user's file.
-TEST(PendingFolderTest, WhatAnEarlierVersionLeftIsClearedUnlessItIsHeld) {
-  if (!testing::SeamHasHardLinks()) GTEST_SKIP() << "the names such a folder gave are hard links";
+// A folder under a pending folder's name without a lock file that holds
+// files of its own (an earlier version's pending folder, a user's folder) is
+// nothing this version made: it stays with everything in it, and is told.
+TEST(PendingFolderTest, ALocklessFolderHoldingFilesIsLeftAndTold) {
   TempDir dir;
-  const std::string left = dir.str() + ".ombrel-Ab12Cd";
-  const std::string held = dir.str() + ".ombrel-Ef34Gh";
   dir.Write(".ombrel-Ab12Cd/a.xml", "order");
-  dir.Write(".ombrel-Ab12Cd/c.xml", "rent");
-  dir.Write("c.xml", "rent");  // the user's
-  dir.Write(".ombrel-Ef34Gh/e.xml", "in use");
-  ASSERT_EQ(::link((left + "/a.xml").c_str(), (dir.str() + "a.xml").c_str()), 0);
-  ASSERT_EQ(::link((held + "/e.xml").c_str(), (dir.str() + "e.xml").c_str()), 0);
-  const int holder = ::open(held.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  ASSERT_GE(holder, 0);
-  const bool canLockFolders = ::flock(holder, LOCK_EX | LOCK_NB) == 0;
-
-  RemoveStaleTemporaries(dir.str());
-  ::close(holder);
-
-  if (!canLockFolders) {
-    // NFS: that version could not have made it, and nothing can tell
-    // whether a folder is held, so it stays.
-    EXPECT_EQ(PendingFolders(dir), 2U);
-    return;
-  }
-  EXPECT_EQ(Listing(dir.path()), (std::vector<std::string>{".ombrel-Ef34Gh", "a.xml", "c.xml", "e.xml"}));
-  EXPECT_EQ(dir.Read("a.xml"), "order");
-  EXPECT_EQ(dir.Read("c.xml"), "rent");
-  EXPECT_EQ(dir.Read(".ombrel-Ef34Gh/e.xml"), "in use");
+  dir.Write(".ombrel-Ab12Cd/photo.jpg", "the user's photo");
+  const std::vector<LeftTemporary> left = RemoveStaleTemporaries(dir.str());
+  ASSERT_EQ(left.size(), 1U);
+  EXPECT_EQ(left[0].path, dir.str() + ".ombrel-Ab12Cd");
+  EXPECT_EQ(left[0].why, "it has no lock file and holds files no clean-up of this version made");
+  EXPECT_EQ(dir.Read(".ombrel-Ab12Cd/photo.jpg"), "the user's photo");
+  EXPECT_EQ(dir.Read(".ombrel-Ab12Cd/a.xml"), "order");
 }
 
 // A clearing a mount kept busy (a file removed while open, kept under a
