@@ -56,6 +56,12 @@ void PlaceFile(FileSystemObject& fso, const std::string& source, const std::stri
   fso.MoveFile(source, target);
 }
 
+// The folder above folder ("/a/b/" -> "/a/"); "" above the top.
+std::string ParentOf(FileSystemObject& fso, const std::string& folder) {
+  const std::string parent = fso.GetParentFolderName(folder);
+  return parent.empty() || parent == folder || AddBackslash(parent) == folder ? std::string() : AddBackslash(parent);
+}
+
 }  // namespace
 
 // What the envelope says of one of its documents.
@@ -83,20 +89,25 @@ void Main::Open_Click() {
   // delete the files the other still needs. Taken only once the envelope is
   // picked, so a window idling in its Open dialog keeps no one waiting; held
   // through the translation and its Save dialog.
+  engineServices_.othersPictures.clear();
   std::unique_ptr<WorkspaceLock> lock;
-  if (!LockWorkspace(handler, lock)) return;
+  if (!LockWorkspace(handler, orderProgramFolder_, lock)) return;
   std::unique_ptr<Envelope> envelope;
   if (!OpenEnvelope(handler, path, envelope)) return;
 
-  // The names the documents will have, recorded before any is given; then
-  // the extraction into the envelope's own folder, and a new, empty
-  // collection.
+  // The names the documents will have, recorded before any is given, each
+  // under the lock that covers its folder; then the extraction into the
+  // envelope's own folder, and a new, empty collection.
   std::string folder;
   if (!handler.Repeat([&] { folder = AddBackslash(fso->GetParentFolderName(path)); })) return;
-  if (!RecordDocuments(handler, *lock, *envelope, folder)) return;
+  std::unique_ptr<WorkspaceLock> folderLock;
+  if (!LockEnvelopeFolder(handler, *fso, folder, folderLock)) return;
+  WorkspaceLock& envelopeLock = folderLock ? *folderLock : *lock;
+  if (!RecordDocuments(handler, envelopeLock, *lock, *envelope, folder)) return;
   if (!UnpackEnvelope(handler, *envelope, path, folder)) {
     // An unpacking that failed named nothing (it takes back what it named),
     // so its record lists nothing the step left.
+    envelopeLock.Forget();
     lock->Forget();
     return;
   }
@@ -119,7 +130,10 @@ void Main::Open_Click() {
   if (!TranslateLastMainOrder(handler)) return;
   // Whatever the translation did, every document file goes; the envelope
   // itself stays as it was. With them goes the record of their names.
-  if (DeleteDocumentFiles(handler, *fso)) lock->Forget();
+  if (DeleteDocumentFiles(handler, *fso)) {
+    envelopeLock.Forget();
+    lock->Forget();
+  }
 }
 
 bool Main::CreateStepFileSystem(ErrorHandler& handler,
@@ -131,10 +145,10 @@ bool Main::CreateStepFileSystem(ErrorHandler& handler,
   });
 }
 
-bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock) {
+bool Main::LockWorkspace(ErrorHandler& handler, const std::string& workspace, std::unique_ptr<WorkspaceLock>& lock) {
   const EngineServices& g = engineServices_;
   if (!handler.Repeat([&] {
-        lock = g.TheComponents().CreateWorkspaceLock(orderProgramFolder_);
+        lock = g.TheComponents().CreateWorkspaceLock(workspace);
         if (!lock) throw Error::ObjectNotSet(kAppTitle);
       })) {
     return false;
@@ -146,29 +160,49 @@ bool Main::LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& 
         result = lock->TryTake();
         if (result == WorkspaceLockResult::kHeld) {
           throw Error(err::kPermissionDenied, kAppTitle,
-                      "Another window is converting an envelope in " +
-                          SenderText(orderProgramFolder_) +
+                      "Another window is converting an envelope in " + SenderText(workspace) +
                           ". Press Retry when it has finished.");
         }
       })) {
     return false;
   }
-  if (result == WorkspaceLockResult::kTaken) return LogClearedStep(handler, *lock);
-  engineServices_.othersPictures.clear();
+  if (result == WorkspaceLockResult::kTaken) return LogClearedStep(handler, *lock, workspace);
   // The lock cannot be had there at all (a read-only folder, a file system
   // without locks), for any window: the step goes on as it would without
   // the lock, and the log says that other windows were not kept out.
   return handler.Repeat([&] {
     const std::optional<Error> failure = lock->Failure();
-    g.TheLog().LogEvent("Other windows are not kept out of " + SenderText(orderProgramFolder_) +
+    g.TheLog().LogEvent("Other windows are not kept out of " + SenderText(workspace) +
                             " during this step: " +
                             (failure ? failure->description() : std::string("no lock")),
                         kLogWarning);
   });
 }
 
-bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) {
-  engineServices_.othersPictures.clear();
+bool Main::LockEnvelopeFolder(ErrorHandler& handler, FileSystemObject& fso, const std::string& folder,
+                              std::unique_ptr<WorkspaceLock>& lock) {
+  // The workspace's own folders are covered by its lock already.
+  if (folder.compare(0, orderProgramFolder_.size(), orderProgramFolder_) == 0) return true;
+  // Another order program's folder (its XML/, say): the step gives names
+  // there only under that folder's lock, as that order program's own steps
+  // do, so that its clean-up never takes this step's documents for a dead
+  // step's. The nearest folder at or above the envelope's that holds a lock
+  // file is that order program's.
+  std::string covering;
+  if (!handler.Repeat([&] {
+        for (std::string at = folder; !at.empty(); at = ParentOf(fso, at)) {
+          if (!fso.FileExists(at + kWorkspaceLockFileName)) continue;
+          // The same lock file under another spelling is this workspace's.
+          if (!fso.SameFile(at + kWorkspaceLockFileName, orderProgramFolder_ + kWorkspaceLockFileName)) covering = at;
+          return;
+        }
+      })) {
+    return false;
+  }
+  return covering.empty() || LockWorkspace(handler, covering, lock);
+}
+
+bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock, const std::string& workspace) {
   const std::optional<ClearedStep> cleared = lock.Cleared();
   if (!cleared) return true;
   const EngineServices& g = engineServices_;
@@ -181,7 +215,7 @@ bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) {
   }
   if (!cleared->recording &&
       !handler.Repeat([&] {
-        g.TheLog().LogEvent("The names this step gives in " + SenderText(orderProgramFolder_) +
+        g.TheLog().LogEvent("The names this step gives in " + SenderText(workspace) +
                                 " are not recorded: should it not finish, its files stay until removed by hand",
                             kLogWarning);
       })) {
@@ -212,9 +246,10 @@ bool Main::LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock) {
   return handler.Repeat([&] {
     std::string folders;
     for (const std::string& folder : cleared->folders) folders += (folders.empty() ? "" : ", ") + SenderText(folder);
-    std::string text = "Removed " + std::to_string(cleared->removed.size()) +
-                       " files that a step that did not finish left in " +
-                       (folders.empty() ? SenderText(orderProgramFolder_) : folders);
+    const std::size_t removed = cleared->removed.size();
+    std::string text = "Removed " + std::to_string(removed) + (removed == 1 ? " file" : " files") +
+                       " that a step that did not finish left in " +
+                       (folders.empty() ? SenderText(workspace) : folders);
     if (cleared->left != 0) {
       text += "; " + std::to_string(cleared->left) + " more could not be removed" +
               (cleared->failure ? ": " + cleared->failure->description() : std::string());
@@ -256,8 +291,8 @@ bool Main::OpenEnvelope(ErrorHandler& handler, const std::string& path,
   return false;
 }
 
-bool Main::RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
-                           const std::string& folder) {
+bool Main::RecordDocuments(ErrorHandler& handler, WorkspaceLock& envelopeLock, WorkspaceLock& workspaceLock,
+                           const Envelope& envelope, const std::string& folder) {
   const EngineServices& g = engineServices_;
   RecordNotes notes;
   if (!handler.Repeat([&] {
@@ -265,20 +300,30 @@ bool Main::RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Env
         // name and its own; a photo ends in the picture folder. A name that is
         // not plain is never given, so never recorded.
         std::vector<RecordedFile> files;
+        std::vector<RecordedFile> pictures;
         const EnvelopeDocuments& documents = envelope.Documents();
         const std::size_t count = documents.Count();
         for (std::size_t i = 0; i < count; ++i) {
           const EnvelopeDocument& document = documents.Item(i);
-          const auto add = [&](const std::string& folderOfName, const std::string& name) {
+          const auto add = [&](std::vector<RecordedFile>& to, const std::string& folderOfName,
+                               const std::string& name) {
             if (!IsPlainFileName(name)) return;
-            files.push_back({folderOfName + name, document.Size(), document.Crc32()});
+            to.push_back({folderOfName + name, document.Size(), document.Crc32()});
           };
           const std::string fileName = document.Attribute("FILENAME");
-          add(folder, document.EntryName());
-          add(folder, fileName);
-          if (document.Attribute("TYPE") == "IMAGE/JPG") add(g.pixFolder, fileName);
+          add(files, folder, document.EntryName());
+          add(files, folder, fileName);
+          if (document.Attribute("TYPE") == "IMAGE/JPG") add(pictures, g.pixFolder, fileName);
         }
-        notes = lock.Record(files);
+        if (&envelopeLock == &workspaceLock) {
+          files.insert(files.end(), pictures.begin(), pictures.end());
+          notes = workspaceLock.Record(files);
+          return;
+        }
+        notes = envelopeLock.Record(files);
+        RecordNotes more = workspaceLock.Record(pictures);
+        notes.outside.insert(notes.outside.end(), more.outside.begin(), more.outside.end());
+        for (LeftTemporary& left : more.leftAlone) notes.leftAlone.push_back(std::move(left));
       })) {
     return false;
   }

@@ -85,20 +85,26 @@ class Main {
   // through handler and returns False when the envelope step ends there.
   struct DocumentAttributes;
   bool CreateStepFileSystem(ErrorHandler& handler, std::unique_ptr<FileSystemObject>& fso) const;
-  // Takes the lock of the order program's folder for the rest of the step,
-  // waiting through the error box while another window holds it.
-  bool LockWorkspace(ErrorHandler& handler, std::unique_ptr<WorkspaceLock>& lock);
+  // Takes the lock of the order program's folder workspace for the rest of
+  // the step, waiting through the error box while another window holds it.
+  bool LockWorkspace(ErrorHandler& handler, const std::string& workspace, std::unique_ptr<WorkspaceLock>& lock);
+  // Takes the lock of another order program's folder when the envelope's
+  // folder lies in it; lock stays empty when this workspace's lock covers
+  // that folder, or none does.
+  bool LockEnvelopeFolder(ErrorHandler& handler, FileSystemObject& fso, const std::string& folder,
+                          std::unique_ptr<WorkspaceLock>& lock);
   // Logs what taking the lock cleared of steps that did not finish, and
   // hands the engine the photos another user's step left that stay.
-  bool LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock);
+  bool LogClearedStep(ErrorHandler& handler, const WorkspaceLock& lock, const std::string& workspace);
   // Creates the envelope's reader and validates the envelope at path.
   bool OpenEnvelope(ErrorHandler& handler, const std::string& path,
                     std::unique_ptr<Envelope>& envelope) const;
-  // Records in this user's record of the workspace every name the step
-  // will give a document: in folder, the envelope's own, and in the picture
-  // folder.
-  bool RecordDocuments(ErrorHandler& handler, WorkspaceLock& lock, const Envelope& envelope,
-                       const std::string& folder);
+  // Records every name the step will give a document, in this user's record
+  // beside the lock that covers its folder: in folder, the envelope's own,
+  // under envelopeLock; in the picture folder under workspaceLock (the same
+  // lock when the envelope lies in this workspace).
+  bool RecordDocuments(ErrorHandler& handler, WorkspaceLock& envelopeLock, WorkspaceLock& workspaceLock,
+                       const Envelope& envelope, const std::string& folder);
   // Extracts the documents into folder.
   bool UnpackEnvelope(ErrorHandler& handler, Envelope& envelope, const std::string& path,
                       const std::string& folder) const;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/workspace/record_file.h"
+#include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
@@ -138,14 +139,15 @@ class OneStepPerWorkspaceTest : public ShellTest {
   }
 
   // The step went on without the lock: it converted, showed nothing, logged
-  // once why other windows were not kept out, and left only the envelope.
-  void ExpectConvertedWithoutTheLock(const std::string& cause) {
+  // once why other windows were not kept out (what, the lock file's path,
+  // then why), and left only the envelope.
+  void ExpectConvertedWithoutTheLock(const std::string& what, const std::string& why) {
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(translations.size(), 1U);
     EXPECT_EQ(LogTexts(), (std::vector<std::string>{
                               "  ->", "* Other windows are not kept out of " + Workspace() +
-                                          " during this step: Cannot create or open " + Workspace() +
-                                          "Ombrel.lock: " + cause}));
+                                          " during this step: " + what + Workspace() + "Ombrel.lock" +
+                                          why}));
     EXPECT_EQ(Names(FilesWithBytes(kestrovDir, dirs)),
               (std::vector<std::string>{"Kestrov.exe", "XML/order.env"}));
   }
@@ -178,6 +180,47 @@ TEST_F(OneStepPerWorkspaceTest, AWindowAloneHoldsTheLockFromItsPickToItsEnd) {
   EXPECT_EQ(Names(files), (std::vector<std::string>{"Kestrov.exe", OwnRecord(), "Ombrel.lock", "XML/order.env"}));
   EXPECT_EQ(files.at(OwnRecord()), "");
   EXPECT_EQ(files.at("Ombrel.lock"), "");
+}
+
+// An envelope in another order program's folder (its XML/) is unpacked
+// there under that folder's lock as well, and the names given there are
+// recorded beside that lock: that order program's own windows wait until
+// the step ends, and their clean-up never takes this step's documents for
+// a dead step's. Its photos, given in this workspace's Pix/, are recorded
+// here.
+TEST_F(OneStepPerWorkspaceTest, AnEnvelopeInAnotherOrderProgramsFolderIsUnpackedUnderItsLock) {
+  Main& main = StartedMain();
+  const std::string other = dirs.File("other") + "/";
+  fs::create_directories(other + "XML");
+  // That order program has run before: its lock file is there.
+  ASSERT_EQ(CreateFileWorkspaceLock(other)->TryTake(), WorkspaceLockResult::kTaken);
+  EnvelopeBuilder builder;
+  builder.Add("main.xml", "OADI/XML", "", "<ORDER>main</ORDER>");
+  builder.Add("rear.jpg", "IMAGE/JPG", "SUBJECT REAR", "our rear photo");
+  builder.Write(other + "XML/order.env");
+  ui.AnswerDialog(other + "XML/order.env");
+
+  std::vector<WorkspaceLockResult> atTranslate;
+  std::vector<RecordedFile> theirsAtTranslate, oursAtTranslate;
+  onTranslate = [&](const testing::ObservingEngine::Call&) {
+    atTranslate.push_back(CreateFileWorkspaceLock(other)->TryTake());
+    theirsAtTranslate = DecodeRecord(dirs.Read("other/" + OwnRecord()));
+    oursAtTranslate = DecodeRecord(dirs.Read("kestrov/" + OwnRecord()));
+  };
+  main.Open_Click();
+
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(translations.size(), 1U);
+  EXPECT_EQ(atTranslate, std::vector<WorkspaceLockResult>{WorkspaceLockResult::kHeld});
+  std::vector<std::string> theirs, ours;
+  for (const RecordedFile& file : theirsAtTranslate) theirs.push_back(file.path);
+  for (const RecordedFile& file : oursAtTranslate) ours.push_back(file.path);
+  EXPECT_EQ(theirs.size(), 4U);  // each document under its entry's name and its own
+  for (const std::string& path : theirs) EXPECT_EQ(path.rfind("XML/", 0), 0U) << path;
+  EXPECT_EQ(ours, std::vector<std::string>{"Pix/rear.jpg"});
+  EXPECT_EQ(dirs.Read("other/" + OwnRecord()), "");
+  EXPECT_EQ(dirs.Read("kestrov/" + OwnRecord()), "");
+  EXPECT_EQ(CreateFileWorkspaceLock(other)->TryTake(), WorkspaceLockResult::kTaken);
 }
 
 // Another window's lock keeps no one from the Open dialog: a window whose
@@ -264,7 +307,7 @@ TEST_F(OneStepPerWorkspaceTest, NoLockFileThereLetsTheStepGoOnAndIsLogged) {
   Main& main = StartedMain();
   PickOrderAndPhoto();
   main.Open_Click();
-  ExpectConvertedWithoutTheLock("Is a directory");
+  ExpectConvertedWithoutTheLock("Cannot use ", " as the lock file: it is not a file");
 }
 
 // The order program's folder read-only, as it may be for a user who may only
@@ -281,7 +324,7 @@ TEST_F(OneStepPerWorkspaceTest, AReadOnlyOrderProgramFolderStillConverts) {
   Main& main = StartedMain();
   PickOrderAndPhoto();
   main.Open_Click();
-  ExpectConvertedWithoutTheLock("Read-only file system");
+  ExpectConvertedWithoutTheLock("Cannot create or open ", ": Read-only file system");
 }
 
 // A lock that cannot be created is an error of the step like any other

@@ -55,8 +55,9 @@ class Clearing {
     const FileDescriptor folder = OpenFolderWithoutLinks(workspaceFd, first->place.folders);
     if (!folder) {
       const int error = errno;
-      // Gone, or reached through a link now: nothing there is the record's.
-      if (error == ENOENT || error == ENOTDIR || error == ELOOP) return;
+      // Gone: nothing there is the record's any more. Reached through a
+      // link now, it is not looked into; its names stay, and are told.
+      if (error == ENOENT) return;
       Keep(first, last, ErrnoCause(error, kSource, "Cannot open", workspace_ + first->folder));
       return;
     }

@@ -45,9 +45,14 @@ class FileWorkspaceLock : public WorkspaceLock {
     failure_.reset();
     // Opened afresh at each try, so a lock file a user deleted meanwhile is
     // made again.
-    FileDescriptor fd = OpenSharedFile(path_, kOpenFlags);
+    std::string refusal;
+    FileDescriptor fd = OpenSharedFile(path_, kOpenFlags, &refusal);
     if (!fd) {
       const int error = errno;
+      if (!refusal.empty()) {
+        return Unavailable(Error(ClassicErrorNumber(error), kSource,
+                                 "Cannot use " + SenderText(path_) + " as the lock file: " + refusal));
+      }
       return Unavailable(ErrnoCause(error, kSource, "Cannot create or open", path_));
     }
     struct stat status {};
@@ -184,9 +189,12 @@ class FileWorkspaceLock : public WorkspaceLock {
         cleared.refused.push_back("and " + std::to_string(more) + " more");
       }
       std::set<std::string> folders;
-      for (const std::string& removed : cleared.removed) {
-        if (folders.insert(ParentFolderOf(removed)).second) cleared.folders.push_back(ParentFolderOf(removed));
+      for (const std::vector<std::string>* paths : {&cleared.removed, &leftPaths_, &cleared.othersLeft}) {
+        for (const std::string& path : *paths) {
+          if (folders.insert(ParentFolderOf(path)).second) cleared.folders.push_back(ParentFolderOf(path));
+        }
       }
+      leftPaths_.clear();
     } catch (const std::bad_alloc&) {
       // Taking the lock never fails for its clean-up; what was not cleared
       // stays recorded.
@@ -254,6 +262,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     ClearedRecord result = ClearRecordedFiles(workspaceFd_.get(), folder_, writer, files);
     for (std::string& removed : result.removed) cleared.removed.push_back(std::move(removed));
     cleared.left += result.kept.size();
+    for (const RecordedFile& file : result.kept) leftPaths_.push_back(folder_ + file.path);
     if (!cleared.failure && result.failure) cleared.failure = result.failure;
     if (result.ignored != 0) {
       cleared.refused.push_back(RefusalLine(writer, std::to_string(result.ignored) +
@@ -280,6 +289,8 @@ class FileWorkspaceLock : public WorkspaceLock {
   off_t kept_ = 0;
   // The folders of the names this holder recorded.
   std::set<std::string> folders_;
+  // While the records are cleared: what stays of them.
+  std::vector<std::string> leftPaths_;
 };
 
 }  // namespace

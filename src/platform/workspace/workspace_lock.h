@@ -44,7 +44,7 @@ enum class WorkspaceLockResult {
 struct ClearedStep {
   // Each file removed, folder and name.
   std::vector<std::string> removed;
-  // The folders they were in, each once.
+  // The folders they were in, and those of what stays, each once.
   std::vector<std::string> folders;
   // How many recorded files stay (they could not be removed or looked at):
   // this user's stay recorded for a later step.

@@ -96,17 +96,23 @@ TEST(WorkspaceLockTest, WhatCannotBeALockFileIsToldApartFromAHeldLock) {
   const Case cases[] = {
       {"a folder of the lock file's name",
        [](const TempDir& dir) { fs::create_directories(dir.File(kWorkspaceLockFileName)); }, "",
-       "Cannot create or open ", ": Is a directory"},
+       "Cannot use ", " as the lock file: it is not a file"},
       {"a link of the lock file's name, to a file not there",
        [](const TempDir& dir) {
          fs::create_symlink(dir.File("elsewhere"), dir.File(kWorkspaceLockFileName));
        },
-       "", "Cannot create or open ", ": Too many levels of symbolic links"},
+       "", "Cannot use ", " as the lock file: it is a symbolic link"},
       {"a FIFO no one reads",
        [](const TempDir& dir) {
          ASSERT_EQ(::mkfifo(dir.File(kWorkspaceLockFileName).c_str(), 0666), 0);
        },
-       "", "Cannot create or open ", ": No such device or address"},
+       "", "Cannot use ", " as the lock file: it is not a file"},
+      {"a second name of a user's file",
+       [](const TempDir& dir) {
+         dir.Write("notes.txt", "a user's notes");
+         fs::create_hard_link(dir.File("notes.txt"), dir.File(kWorkspaceLockFileName));
+       },
+       "", "Cannot use ", " as the lock file: it has another name too (a hard link)"},
       {"a folder that is not there", [](const TempDir&) {}, "missing/", "Cannot create or open ",
        ": No such file or directory"},
   };
