@@ -43,13 +43,14 @@ void RequirePlainName(const std::string& name) {
 
 // Gives the file source the name target, never replacing a file. A document
 // whose name is already target (the envelope names it after its own entry)
-// stays as it is. A file already at target that holds exactly source's bytes
-// is the same document, left there by a run that was killed or cancelled: it
-// is used, and source goes. Any other file there stops the move with its
-// error.
+// stays as it is. A file of this user's already at target that holds exactly
+// source's bytes is the same document, left there by a run that was killed
+// or cancelled: it is used, and source goes. Any other file there, another
+// user's of the same bytes too (the step would delete it at its end), stops
+// the move with its error.
 void PlaceFile(FileSystemObject& fso, const std::string& source, const std::string& target) {
   if (fso.SameFile(source, target)) return;
-  if (fso.FileExists(target) && fso.SameContents(source, target)) {
+  if (fso.FileExists(target) && fso.IsOwnFile(target) && fso.SameContents(source, target)) {
     fso.DeleteFile(source);
     return;
   }

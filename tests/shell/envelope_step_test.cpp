@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/workspace/record_file.h"
@@ -427,6 +428,27 @@ TEST_F(EnvelopeStepTest, AnExistingPhotoInThePictureFolderIsNeverReplaced) {
   EXPECT_EQ(ui.boxes[0].text.rfind("Error 58 in Open:\n", 0), 0U);
   EXPECT_EQ(dirs.Read("kestrov/Pix/front.jpg"), "the user's photo");
   EXPECT_EQ(dirs.Read("kestrov/XML/front.jpg"), "envelope photo");  // renamed, then left
+}
+
+// Another user's photo of the very same bytes under the document's name is
+// no leftover of this user's: the step would delete it at its end. It stays,
+// and the step stops with the box that names it.
+TEST_F(EnvelopeStepTest, AnotherUsersFileOfTheSameBytesIsNotTakenForTheDocument) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to own a file as another user";
+  Main& main = StartedMain();
+  EnvelopeBuilder builder;
+  builder.Add("front.jpg", "IMAGE/JPG", "", "envelope photo");
+  Pick(builder);
+  const std::string theirs = dirs.Write("kestrov/Pix/front.jpg", "envelope photo");
+  ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+  ui.AnswerBox(MsgResult::kCancel);
+  main.Open_Click();
+  ASSERT_EQ(ui.boxes.size(), 1U);
+  EXPECT_EQ(ui.boxes[0].text, "Error 58 in Open:\nFile already exists: " + PixDir() + "front.jpg");
+  EXPECT_EQ(dirs.Read("kestrov/Pix/front.jpg"), "envelope photo");
+  struct stat status {};
+  ASSERT_EQ(::stat(theirs.c_str(), &status), 0);
+  EXPECT_EQ(status.st_uid, 65534U);
 }
 
 TEST_F(EnvelopeStepTest, ImagesOnlyMakeNoReportAndNoMessage) {

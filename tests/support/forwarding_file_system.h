@@ -32,6 +32,7 @@ class ForwardingFileSystem : public FileSystemObject {
   bool SameContents(const std::string& first, const std::string& second) override {
     return local_->SameContents(first, second);
   }
+  bool IsOwnFile(const std::string& path) override { return local_->IsOwnFile(path); }
   bool SameFile(const std::string& first, const std::string& second) override {
     return local_->SameFile(first, second);
   }

@@ -76,6 +76,11 @@ class FileSystemObject {
   // its own, not the file it points at.
   virtual bool SameFile(const std::string& first, const std::string& second) = 0;
 
+  // True when path names a regular file (not through a symbolic link) of
+  // the user this process acts as: one it may take for its own leftover.
+  // False otherwise, and when it cannot be looked at.
+  virtual bool IsOwnFile(const std::string& path) = 0;
+
   // Deletes exactly one file; never a folder. Raises an error on failure.
   virtual void DeleteFile(const std::string& path) = 0;
 

@@ -16,6 +16,7 @@
 #include "platform/files/file_system_object.h"
 #include "platform/files/path_names.h"
 #include "platform/posix/file_descriptor.h"
+#include "platform/posix/own_file.h"
 #include "platform/posix/file_identity.h"
 #include "platform/posix/folder_names.h"
 #include "platform/posix/no_replace_rename.h"
@@ -190,6 +191,12 @@ class LocalFileSystem : public FileSystemObject {
 
   bool SameContents(const std::string& first, const std::string& second) override {
     return ombrel::SameContents(first, second);
+  }
+
+  bool IsOwnFile(const std::string& path) override {
+    struct stat status {};
+    return !path.empty() && ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_uid == ProcessUser();
   }
 
   bool SameFile(const std::string& first, const std::string& second) override {
