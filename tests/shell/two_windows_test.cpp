@@ -216,8 +216,8 @@ TEST_P(TwoWindowsTest, NoReportIsLostAndNoPhotoCrossesEnvelopes) {
     if (!entry.is_directory()) left.push_back(fs::relative(entry.path(), kestrovDir).string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"Alias/global.ali", "Kestrov.exe", RecordFileName(::geteuid()), "Ombrel.lock",
-                                            "XML/one.env", "XML/two.env"}));
+  EXPECT_EQ(left, (std::vector<std::string>{"Alias/global.ali", "Kestrov.exe", RecordFileName(::geteuid()),
+                                            "Ombrel.lock", "XML/one.env", "XML/two.env"}));
 }
 
 }  // namespace

@@ -92,8 +92,8 @@ class Clearing {
     {
       // Never waiting on a FIFO put there since; closed before the name
       // goes, so a FUSE mount keeps no hidden copy of an open file.
-      const FileDescriptor file(
-          RetryAfterSignal(-1, ::openat, fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+      constexpr int kFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+      const FileDescriptor file(RetryAfterSignal(-1, ::openat, fd, name.c_str(), kFlags));
       if (!file) {
         const int error = errno;
         if (error != ENOENT && error != ELOOP) Keep(first, last, ErrnoCause(error, kSource, "Cannot open", path));
@@ -123,7 +123,8 @@ class Clearing {
     if (!writerMay) {
       Keep(first, last,
            Error(err::kPermissionDenied, kSource,
-                 "Cannot delete " + SenderText(path) + " for user " + std::to_string(writer_) + ", who may not delete it there"));
+                 "Cannot delete " + SenderText(path) + " for user " + std::to_string(writer_) +
+                     ", who may not delete it there"));
       return;
     }
     // Whoever may write this folder may rename files in it anyway: a file
