@@ -88,6 +88,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     for (const RecordedFile& file : files) byFolder[ParentFolderOf(file.path)].push_back(&file);
     std::vector<RecordedFile> recorded;
     for (const auto& [folder, inFolder] : byFolder) {
+      RequireNoLinkOfAnotherUser(folder);
       for (LeftTemporary& left : RemoveStaleTemporaries(folder)) notes.leftAlone.push_back(std::move(left));
       folders_.insert(folder);
       if (recordFd_ && !RecordFree(folder, inFolder, recorded)) notes.outside.push_back(folder);
@@ -136,7 +137,7 @@ class FileWorkspaceLock : public WorkspaceLock {
     const FileDescriptor folderFd = OpenFolderWithoutLinks(workspaceFd_.get(), *folders);
     if (!folderFd) {
       const int error = errno;
-      if (error == ELOOP || error == ENOTDIR) return false;
+      if (error == ELOOP) return false;
       // Missing: nothing can be named there, and the step will say why.
       if (error == ENOENT) return true;
       throw ErrnoCause(error, kSource, "Cannot open", folder);
@@ -151,6 +152,21 @@ class FileWorkspaceLock : public WorkspaceLock {
       recorded.push_back(RecordedFile{folder.substr(folder_.size()) + name, file->size, file->crc32});
     }
     return true;
+  }
+
+  // A folder of the workspace's reached through a symbolic link another
+  // user made is that user's choice of where this step writes and deletes:
+  // the step does not follow it (a link of this user's or root's it does,
+  // unrecorded). Raises the error that names the link.
+  void RequireNoLinkOfAnotherUser(const std::string& folder) const {
+    if (!workspaceFd_) return;
+    const std::optional<std::vector<std::string>> folders = FolderInWorkspace(folder_, folder);
+    if (!folders) return;
+    const std::optional<LinkOnTheWay> link = FirstLinkOnTheWay(workspaceFd_.get(), *folders);
+    if (!link || link->owner == ProcessUser() || link->owner == 0) return;
+    throw Error(err::kPermissionDenied, kSource,
+                "Cannot give names in " + SenderText(folder) + ": " + SenderText(folder_ + link->path) +
+                    " is a symbolic link of another user (uid " + std::to_string(link->owner) + ")");
   }
 
   // "/w/XML/a.xml" -> "/w/XML/", as the window spells it.

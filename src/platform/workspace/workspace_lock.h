@@ -91,7 +91,8 @@ class WorkspaceLock {
   // to this user's record in one write, before the step names any of them:
   // each that is inside the workspace and free now, once. First clears the
   // stale temporaries this user left in their folders. Raises the error
-  // that says why it cannot, leaving the record as it was. Does nothing
+  // that says why it cannot, leaving the record as it was; among them, a
+  // folder of the workspace reached through another user's symbolic link. Does nothing
   // while the lock is not held or nothing can be recorded.
   virtual RecordNotes Record(const std::vector<RecordedFile>& files) = 0;
   // The step has removed every file it recorded, or named none: the record

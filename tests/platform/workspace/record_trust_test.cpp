@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/errors/error.h"
 #include "platform/workspace/record_file.h"
 #include "platform/workspace/step_record.h"
 #include "platform/workspace/workspace_lock.h"
@@ -230,6 +231,34 @@ TEST_F(RecordTrustTest, PlantedRecordsInAnyNumberAreToldInAFewLines) {
   ASSERT_EQ(step.refused.size(), 17U);
   EXPECT_EQ(step.refused.back(), "and 84 more");
   EXPECT_NE(step.refused.front().find("it belongs to another user (uid 65534)"), std::string::npos);
+}
+
+// A folder of the workspace that another user made a symbolic link to a
+// folder of this user's is their choice of where this step would write and
+// delete: the step is refused with the error that names the link, before
+// anything is done there. A link of this user's own is followed, unrecorded.
+TEST_F(RecordTrustTest, AFolderReachedThroughAnotherUsersLinkIsRefused) {
+  const std::string photo = Plant(dir, "Mine/front.jpg", "front photo", 0);
+  const std::string stale = Plant(dir, "Mine/.ombrel-Stale1", "a temporary of root's", 0);
+  fs::remove(dir.File("Pix"));
+  fs::create_directory_symlink(dir.File("Mine"), dir.File("Pix"));
+  ASSERT_EQ(::lchown(dir.File("Pix").c_str(), kNobody, kNobody), 0);
+  Take();
+  try {
+    lock->Record({Holding(dir.File("Pix/front.jpg"), "front photo")});
+    ADD_FAILURE() << "a folder reached through another user's link was used";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.description(), "Cannot give names in " + dir.File("Pix/") + ": " + dir.File("Pix") +
+                                       " is a symbolic link of another user (uid 65534)");
+  }
+  EXPECT_TRUE(fs::exists(photo));
+  EXPECT_TRUE(fs::exists(stale));
+  EXPECT_EQ(StatusOf(dir.File(RecordFileName(0))).bytes, "");
+
+  ASSERT_EQ(::lchown(dir.File("Pix").c_str(), 0, 0), 0);
+  const RecordNotes notes = lock->Record({Holding(dir.File("Pix/rear.jpg"), "rear photo")});
+  EXPECT_EQ(notes.outside, std::vector<std::string>{dir.File("Pix/")});
+  EXPECT_EQ(StatusOf(dir.File(RecordFileName(0))).bytes, "");
 }
 
 }  // namespace
