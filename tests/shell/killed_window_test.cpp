@@ -37,6 +37,14 @@ const std::string kDeadFront = "\xFF\xD8\xFF\xE0 the dead window's front photo";
 const std::string kDeadStreet = "\xFF\xD8\xFF\xE0 the dead window's street photo";
 const std::string kLiveFront = "\xFF\xD8\xFF\xE0 the live window's front photo";
 
+// The envelope of the window that lives on: its order and a front photo.
+void WriteLiveEnvelope(const std::string& path, const std::string& order) {
+  EnvelopeBuilder live;
+  live.Add("LIVE.XML", "OADI/XML", "", order);
+  live.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", kLiveFront);
+  live.Write(path);
+}
+
 struct KilledWindowCase {
   const char* what;
   bool deadFront;   // the dead window's envelope has a front photo (other bytes than the live one's)
@@ -80,10 +88,7 @@ TEST_P(EnvelopeStepAfterAKilledWindowTest, TheNextStepGoesAsOnACleanWorkspace) {
   if (c.deadFront) dead.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", kDeadFront);
   if (c.deadStreet) dead.Add("street.jpg", "IMAGE/JPG", "STREET", kDeadStreet);
   dead.Write(XmlDir() + "dead.env");
-  EnvelopeBuilder live;
-  live.Add("LIVE.XML", "OADI/XML", "", Order("Live Window"));
-  live.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", kLiveFront);
-  live.Write(XmlDir() + "live.env");
+  WriteLiveEnvelope(XmlDir() + "live.env", Order("Live Window"));
 
   // What the live window's step does on a clean workspace.
   const auto [cleanBoxes, cleanReport] = Convert(XmlDir() + "live.env", "CLEAN.RPT");
@@ -117,10 +122,7 @@ TEST_P(EnvelopeStepAfterAKilledWindowTest, TheNextStepGoesAsOnACleanWorkspace) {
 TEST_F(KilledStepTest, APhotoAnotherUsersStepLeftReachesNoReport) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root, to own files as another user";
   constexpr uid_t kNobody = 65534;
-  EnvelopeBuilder live;
-  live.Add("LIVE.XML", "OADI/XML", "", Order("Live Window"));
-  live.Add("front.jpg", "IMAGE/JPG", "SUBJECT FRONT", kLiveFront);
-  live.Write(XmlDir() + "live.env");
+  WriteLiveEnvelope(XmlDir() + "live.env", Order("Live Window"));
   const auto [cleanBoxes, cleanReport] = Convert(XmlDir() + "live.env", "CLEAN.RPT");
   ASSERT_TRUE(cleanReport.has_value());
 

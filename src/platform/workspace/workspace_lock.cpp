@@ -55,15 +55,7 @@ class FileWorkspaceLock : public WorkspaceLock {
       }
       return Unavailable(ErrnoCause(error, kSource, "Cannot create or open", path_));
     }
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0) {
-      const int error = errno;
-      return Unavailable(ErrnoCause(error, kSource, "Cannot open", path_));
-    }
-    if (!S_ISREG(status.st_mode)) {
-      return Unavailable(Error(err::kPathFileAccessError, kSource,
-                               "Cannot use " + SenderText(path_) + " as the lock file: it is not a file"));
-    }
+    // A regular file with one link: OpenSharedFile refuses anything else.
     switch (TryLockFile(fd.get())) {
       case FileLockResult::kLocked:
         fd_ = std::move(fd);
